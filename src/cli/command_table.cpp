@@ -1,0 +1,14 @@
+#include "cli/commands.h"
+
+namespace tarnwick::cli {
+
+const std::vector<Command>& commands() {
+    static const std::vector<Command> table = {
+        {"check", run_check},
+        {"format", run_format},
+        {"show", run_show},
+    };
+    return table;
+}
+
+}  // namespace tarnwick::cli

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "cli/file_kinds.h"
+
+namespace tarnwick::cli {
+
+struct Command {
+    const char* name;
+    int (*run)(const std::vector<std::string>& args);
+};
+
+// Every command of the tool; main dispatches by name.
+const std::vector<Command>& commands();
+
+// Parses the options shared by format and show; answers false (after a
+// message on stderr) on a usage error. Positional arguments land in `rest`.
+bool parse_options(const std::vector<std::string>& args, Options& options,
+                   std::vector<std::string>& rest, std::string* out_path);
+
+int run_check(const std::vector<std::string>& args);
+int run_format(const std::vector<std::string>& args);
+int run_show(const std::vector<std::string>& args);
+
+}  // namespace tarnwick::cli

@@ -1,0 +1,218 @@
+#include "formats/room_file.h"
+
+#include "formats/save_file.h"
+#include "world/banner.h"
+#include "world/bitvector.h"
+#include "world/messages.h"
+#include "world/scan.h"
+#include "world/text_source.h"
+#include "world/world.h"
+#include "world/wrap.h"
+
+namespace tarnwick {
+
+namespace {
+
+struct RoomReader {
+    TextSource& in;
+    Messages& messages;
+    int indicator = kNoReadError;
+
+    std::string tilde(std::string& out) {
+        out = in.read_tilde_string(indicator, messages);
+        return out;
+    }
+
+    void read_exit(room_data& room, int dir) {
+        const std::string context =
+            "room #" + std::to_string(room.vnum) + ", direction D" + std::to_string(dir);
+        auto exit = std::make_shared<room_direction_data>();
+        room.exits[dir] = exit;
+        tilde(exit->exit_description);
+        tilde(exit->keywords);
+        std::string line;
+        int32_t door = 0, key = 0, target = 0;
+        if (!in.read_line(line) || scan(line, " %d %d %d ", door, key, target) != 3) {
+            messages.show("Format Error, " + context);
+            indicator = kExitLineError;
+            return;
+        }
+        exit->door = (door == 1 || door == 2) ? door : 0;
+        exit->key_vnum = key;
+        exit->target_vnum = target;
+    }
+
+    bool read_room(room_data& room, int32_t vnum) {
+        const std::string context = "room #" + std::to_string(vnum);
+        room.vnum = vnum;
+        tilde(room.name);
+        if (indicator != kNoReadError) {
+            messages.show("Error reading name of " + context);
+            return false;
+        }
+        tilde(room.description);
+        if (indicator != kNoReadError) {
+            messages.show("Error reading description of " + context);
+            return false;
+        }
+        std::string line, flags;
+        int32_t zone = 0, sector = 0;
+        if (!in.read_line(line) || scan(line, " %d %s %d ", zone, flags, sector) != 3) {
+            messages.show("Format error in room #" + std::to_string(vnum));
+            return false;
+        }
+        room.flags = flags_from_text(flags);
+        room.sector = sector;
+        const std::string section_error =
+            "Format error in room #" + std::to_string(vnum) + " (expecting D/E/S)";
+        for (;;) {
+            if (!in.read_line(line)) {
+                messages.show(section_error);
+                return false;
+            }
+            switch (line[0]) {
+            case 'D': {
+                size_t pos = 1;
+                int32_t dir = 0;
+                parse_int32(line, pos, dir);
+                if (dir < 0 || dir >= kDirectionCount) {
+                    messages.show(section_error);
+                    return false;
+                }
+                read_exit(room, dir);
+                break;
+            }
+            case 'E': {
+                extra_descr_data extra;
+                tilde(extra.keywords);
+                if (indicator != kNoReadError) {
+                    messages.show("Error reading keyword for extra description (#" +
+                                  std::to_string(vnum) + ")");
+                    return false;
+                }
+                tilde(extra.description);
+                if (indicator != kNoReadError) {
+                    messages.show("Error reading extra description - " + std::to_string(vnum));
+                    return false;
+                }
+                room.extra_descs.push_back(std::move(extra));
+                break;
+            }
+            case 'S':
+                return true;
+            default:
+                messages.show(section_error);
+                return false;
+            }
+        }
+    }
+
+    // The record loop; false on any failure (its message already shown).
+    bool read_all(World& world) {
+        int32_t last = -1;
+        std::string line;
+        for (;;) {
+            if (!in.read_line(line)) {
+                messages.show("(1) Format error after room #" + std::to_string(last) + "\n");
+                return false;
+            }
+            if (line[0] == '$') return true;
+            if (line[0] == '#') {
+                int32_t vnum = 0;
+                if (scan(line, "#%d", vnum) != 1) return false;
+                if (vnum >= 99999) return true;
+                last = vnum;
+            }
+            if (world.room_count() >= kRoomCapacity) {
+                messages.show("This file holds more than " + std::to_string(kRoomCapacity) +
+                              " rooms, the most a zone can hold. Nothing was loaded.");
+                return false;
+            }
+            room_data room;
+            if (!read_room(room, last)) return false;
+            world.rooms.push_back(std::move(room));
+        }
+    }
+};
+
+}  // namespace
+
+bool read_rooms(World& world, const std::string& text, const FormatSettings& settings,
+                Messages& messages) {
+    world.clear_rooms();
+    world.captions.rooms.clear();
+    TextSource in(text);
+    const int records = in.count_record_lines();
+    world.captions.rooms = std::to_string(records) + " Records.";
+    if (records == 0) {
+        messages.show("No rooms in this file.");
+    } else {
+        RoomReader reader{in, messages};
+        if (!reader.read_all(world)) {
+            messages.show("An error has ocurred while opening file!");
+            world.clear_rooms();
+            world.captions.rooms.clear();
+            return false;
+        }
+        world.sort_rooms();
+    }
+    if (settings.column_check) wrap_room_descriptions(world, settings.columns);
+    return true;
+}
+
+bool load_room_file(World& world, const std::string& path, const FormatSettings& settings,
+                    Messages& messages) {
+    TextSource file;
+    if (!file.open(path)) {
+        world.clear_rooms();
+        world.captions.rooms.clear();
+        return false;
+    }
+    return read_rooms(world, file.data(), settings, messages);
+}
+
+void write_room_record(const World& world, int index, const FormatSettings& settings,
+                       std::string& out) {
+    const room_data& room = world.rooms.at(index);
+    out += "#" + std::to_string(room.vnum) + "\n";
+    out += room.name + "~\n";
+    out += room.description + "~\n";
+    out += std::to_string(world.project_zone_number) + " ";
+    if (settings.alpha_bitvectors) {
+        flags_to_text(out, room.flags);
+    } else {
+        flags_to_number(out, room.flags);
+        out += ' ';
+    }
+    out += std::to_string(room.sector) + "\n";
+    for (int d = 0; d < kDirectionCount; ++d) {
+        const auto& exit = room.exits[d];
+        if (!exit) continue;
+        out += "D" + std::to_string(d) + "\n";
+        out += exit->exit_description + "~\n";
+        out += exit->keywords + "~\n";
+        out += std::to_string(exit->door) + " " + std::to_string(exit->key_vnum) + " " +
+               std::to_string(exit->target_vnum) + "\n";
+    }
+    for (const auto& extra : room.extra_descs) {
+        if (extra.keywords.empty() || extra.description.empty()) continue;
+        out += "E\n" + extra.keywords + "~\n" + extra.description + "~\n";
+    }
+    out += "S\n";
+}
+
+std::string room_file_text(const World& world, const FormatSettings& settings) {
+    std::string out;
+    write_banner(out, settings.zone_name, settings.author);
+    for (int i = 0; i < world.room_count(); ++i) write_room_record(world, i, settings, out);
+    out += "$\n";
+    return out;
+}
+
+bool save_room_file(const World& world, const std::string& path, const FormatSettings& settings,
+                    Messages& messages) {
+    return save_file(path, room_file_text(world, settings), "Error al abrir archivo " + path,
+                     messages);
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,49 @@
+#pragma once
+// Room records and the two node types that hang off rooms (and, for extra
+// descriptions, off objects and mobiles too). An empty text means "absent".
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tarnwick {
+
+enum Direction { North = 0, East, South, West, Up, Down };
+constexpr int kDirectionCount = 6;
+
+struct extra_descr_data {
+    std::string keywords;
+    std::string description;
+    bool operator==(const extra_descr_data&) const = default;
+};
+
+struct room_direction_data {
+    std::string exit_description;
+    std::string keywords;
+    int32_t door = 0;        // 0 no door, 1 door, 2 pick-proof door
+    int32_t key_vnum = -1;   // object vnum of the key, -1 for none
+    int32_t target_vnum = -1;
+    bool operator==(const room_direction_data&) const = default;
+};
+
+struct room_data {
+    int32_t vnum = 0;
+    int32_t sector = 0;
+    std::string name;
+    std::string description;
+    // Held in file order; an entry added in the editor goes to the front.
+    std::vector<extra_descr_data> extra_descs;
+    std::array<std::shared_ptr<room_direction_data>, kDirectionCount> exits{};
+    int32_t flags = 0;
+
+    room_data() = default;
+    room_data(const room_data& other) { *this = other; }
+    room_data& operator=(const room_data& other);  // deep copy of the exits
+    room_data(room_data&&) = default;
+    room_data& operator=(room_data&&) = default;
+    bool operator==(const room_data& other) const;
+};
+
+}  // namespace tarnwick

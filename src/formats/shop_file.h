@@ -1,0 +1,28 @@
+#pragma once
+// The shop file (.shp), v3.0 and old dialects.
+
+#include <array>
+#include <string>
+
+#include "world/format_settings.h"
+
+namespace tarnwick {
+
+class World;
+class Messages;
+struct shop_data;
+
+extern const std::array<const char*, 24> shop_type_names;
+
+// A new shop's values (vnum from next_shop_vnum).
+shop_data new_shop(const World& world);
+
+bool load_shop_file(World& world, const std::string& path, Messages& messages);
+bool read_shops(World& world, const std::string& text, Messages& messages);
+// v3.0 when settings.new_format, else the old dialect.
+bool save_shop_file(const World& world, const std::string& path, const FormatSettings& settings,
+                    Messages& messages);
+std::string write_shops_v3(const World& world);
+std::string write_shops_old(const World& world);
+
+}  // namespace tarnwick

@@ -1,0 +1,47 @@
+#pragma once
+// The zone file (.zon): header and reset commands.
+
+#include <string>
+
+#include "world/format_settings.h"
+
+namespace tarnwick {
+
+class World;
+class Messages;
+struct zCommand;
+
+// The header fields as the zone editor holds them; saving commits them into
+// the zone header (the top is recomputed from the room table).
+struct ZoneHeaderFields {
+    int32_t zone_number = 0;
+    std::string name;
+    int32_t lifespan = 0;
+    int32_t reset_mode = 0;
+    // Off only where no rooms are loaded and the stored top must stay.
+    bool recompute_top = true;
+};
+
+// Fields that show the zone header as it is.
+ZoneHeaderFields zone_header_fields(const World& world);
+// Writes the fields into the header and recomputes the top from the rooms.
+void commit_zone_header(World& world, const ZoneHeaderFields& fields);
+
+// False when the file could not be read or held an error (the header's
+// commands and name are then cleared).
+bool load_zone_file(World& world, const std::string& path, Messages& messages);
+bool read_zone(World& world, const std::string& text, Messages& messages);
+// Commits `fields`, then writes header and commands.
+bool save_zone_file(World& world, const std::string& path, const ZoneHeaderFields& fields,
+                    const FormatSettings& settings, Messages& messages);
+std::string zone_file_text(const World& world, const FormatSettings& settings);
+
+std::string long_description(const World& world, const zCommand& command);
+std::string short_description(const World& world, const zCommand& command);
+
+// Names used in the descriptions.
+std::string wear_position_name(int32_t position);
+std::string direction_name(int32_t direction);
+std::string door_state_name(int32_t state);
+
+}  // namespace tarnwick

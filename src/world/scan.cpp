@@ -1,0 +1,125 @@
+#include "world/scan.h"
+
+#include <cstdlib>
+
+namespace tarnwick {
+
+bool parse_int32(std::string_view text, size_t& pos, int32_t& out) {
+    size_t p = pos;
+    while (p < text.size() && is_blank(text[p])) ++p;
+    bool negative = false;
+    if (p < text.size() && (text[p] == '-' || text[p] == '+')) {
+        negative = text[p] == '-';
+        ++p;
+    }
+    if (p >= text.size() || !is_digit(text[p])) return false;
+    int64_t value = 0;
+    bool overflow = false;
+    while (p < text.size() && is_digit(text[p])) {
+        if (!overflow) {
+            value = value * 10 + (text[p] - '0');
+            if (value > int64_t(INT32_MAX) + 1) overflow = true;
+        }
+        ++p;
+    }
+    if (negative) value = -value;
+    if (overflow || value > INT32_MAX || value < INT32_MIN) return false;
+    out = int32_t(value);
+    pos = p;
+    return true;
+}
+
+bool to_int32(std::string_view text, int32_t& out) {
+    size_t pos = 0;
+    int32_t v = 0;
+    if (!parse_int32(text, pos, v)) return false;
+    while (pos < text.size() && is_blank(text[pos])) ++pos;
+    if (pos != text.size()) return false;
+    out = v;
+    return true;
+}
+
+namespace {
+
+bool parse_float(std::string_view text, size_t& pos, float& out) {
+    size_t p = pos;
+    while (p < text.size() && is_blank(text[p])) ++p;
+    size_t start = p;
+    if (p < text.size() && (text[p] == '-' || text[p] == '+')) ++p;
+    bool digits = false;
+    while (p < text.size() && is_digit(text[p])) ++p, digits = true;
+    if (p < text.size() && text[p] == '.') {
+        ++p;
+        while (p < text.size() && is_digit(text[p])) ++p, digits = true;
+    }
+    if (!digits) return false;
+    if (p < text.size() && (text[p] == 'e' || text[p] == 'E')) {
+        size_t q = p + 1;
+        if (q < text.size() && (text[q] == '-' || text[q] == '+')) ++q;
+        if (q < text.size() && is_digit(text[q])) {
+            while (q < text.size() && is_digit(text[q])) ++q;
+            p = q;
+        }
+    }
+    std::string copy(text.substr(start, p - start));
+    out = std::strtof(copy.c_str(), nullptr);
+    pos = p;
+    return true;
+}
+
+}  // namespace
+
+int scan_items(std::string_view input, std::string_view format, const std::vector<ScanTarget>& out) {
+    size_t in = 0;
+    size_t next = 0;
+    int stored = 0;
+    for (size_t f = 0; f < format.size(); ++f) {
+        char fc = format[f];
+        if (is_blank(fc)) {
+            while (in < input.size() && is_blank(input[in])) ++in;
+            continue;
+        }
+        if (fc != '%') {
+            if (in >= input.size() || input[in] != fc) return stored;
+            ++in;
+            continue;
+        }
+        ++f;
+        if (f < format.size() && format[f] == 'l') ++f;
+        if (f >= format.size() || next >= out.size()) return stored;
+        const ScanTarget& target = out[next++];
+        switch (format[f]) {
+        case 'd': {
+            auto p = std::get_if<int32_t*>(&target);
+            if (!p || !parse_int32(input, in, **p)) return stored;
+            break;
+        }
+        case 'f': {
+            auto p = std::get_if<float*>(&target);
+            if (!p || !parse_float(input, in, **p)) return stored;
+            break;
+        }
+        case 's': {
+            auto p = std::get_if<std::string*>(&target);
+            while (in < input.size() && is_blank(input[in])) ++in;
+            size_t start = in;
+            while (in < input.size() && !is_blank(input[in])) ++in;
+            if (!p || in == start) return stored;
+            **p = std::string(input.substr(start, in - start));
+            break;
+        }
+        case 'c': {
+            auto p = std::get_if<char*>(&target);
+            if (!p || in >= input.size()) return stored;
+            **p = input[in++];
+            break;
+        }
+        default:
+            return stored;
+        }
+        ++stored;
+    }
+    return stored;
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,37 @@
+#pragma once
+// A small, bounds-checked equivalent of sscanf for the patterns the world
+// files use. Supported: %d (32-bit, out-of-range numbers fail the
+// conversion), %ld (same as %d), %s (a word), %c, %f, blanks (skip any white
+// space) and literal bytes. Returns the number of conversions stored.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace tarnwick {
+
+using ScanTarget = std::variant<int32_t*, std::string*, char*, float*>;
+
+int scan_items(std::string_view input, std::string_view format, const std::vector<ScanTarget>& out);
+
+template <class... Args>
+int scan(std::string_view input, std::string_view format, Args&... args) {
+    return scan_items(input, format, {ScanTarget(&args)...});
+}
+
+// White space as the C library's isspace sees it, for 7-bit bytes only.
+inline bool is_blank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+inline bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+// Reads an optionally signed decimal number at text[pos] (after skipping
+// blanks); false when there is none or it does not fit 32 bits.
+bool parse_int32(std::string_view text, size_t& pos, int32_t& out);
+
+// Whole-text conversion with a fallback, for editor fields and settings.
+bool to_int32(std::string_view text, int32_t& out);
+
+}  // namespace tarnwick

@@ -1,0 +1,95 @@
+#include "world/world.h"
+
+#include <algorithm>
+
+namespace tarnwick {
+
+const char* const kNoRoomName = "(not existing or out of zone)";
+const char* const kNoMobName = "(no existente)";
+const char* const kNoObjectName = "Not existing or outside of zone";
+
+namespace {
+
+template <class T>
+int find_vnum(const std::vector<T>& table, int32_t vnum) {
+    for (size_t i = 0; i < table.size(); ++i)
+        if (table[i].vnum == vnum) return int(i);
+    return -1;
+}
+
+template <class T>
+int32_t next_vnum(const std::vector<T>& table, int32_t zone_number) {
+    if (table.empty()) return zone_number * 100;
+    int32_t top = 0;
+    for (const auto& r : table) top = std::max(top, r.vnum);
+    return top == INT32_MAX ? top : top + 1;
+}
+
+template <class T>
+void sort_by_vnum(std::vector<T>& table, size_t count) {
+    std::stable_sort(table.begin(), table.begin() + count,
+                     [](const T& a, const T& b) { return a.vnum < b.vnum; });
+}
+
+// Moves the last record into the vacated slot and re-sorts the rest.
+template <class T>
+void remove_at(std::vector<T>& table, int index) {
+    if (index < 0 || index >= int(table.size())) return;
+    if (index != int(table.size()) - 1) {
+        table[index] = std::move(table.back());
+        table.pop_back();
+        sort_by_vnum(table, table.size());
+    } else {
+        table.pop_back();
+    }
+}
+
+}  // namespace
+
+int World::find_room(int32_t vnum) const { return find_vnum(rooms, vnum); }
+int World::find_mob(int32_t vnum) const { return find_vnum(mobs, vnum); }
+int World::find_object(int32_t vnum) const { return find_vnum(objects, vnum); }
+
+std::string World::room_name_of(int32_t vnum) const {
+    int i = find_room(vnum);
+    return i < 0 ? kNoRoomName : rooms[i].name;
+}
+std::string World::mob_name_of(int32_t vnum) const {
+    int i = find_mob(vnum);
+    return i < 0 ? kNoMobName : mobs[i].short_name;
+}
+std::string World::object_name_of(int32_t vnum) const {
+    int i = find_object(vnum);
+    return i < 0 ? kNoObjectName : objects[i].short_description;
+}
+
+int32_t World::next_room_vnum() const { return next_vnum(rooms, project_zone_number); }
+int32_t World::next_mob_vnum() const { return next_vnum(mobs, project_zone_number); }
+int32_t World::next_object_vnum() const { return next_vnum(objects, project_zone_number); }
+int32_t World::next_shop_vnum() const { return next_vnum(shops, project_zone_number); }
+
+void World::sort_rooms() { sort_by_vnum(rooms, rooms.size()); }
+void World::sort_mobs() { sort_by_vnum(mobs, mobs.size()); }
+void World::sort_objects() { sort_by_vnum(objects, objects.size()); }
+void World::sort_shops() { sort_by_vnum(shops, shops.size()); }
+
+void World::remove_room(int index) { remove_at(rooms, index); }
+void World::remove_mob(int index) { remove_at(mobs, index); }
+void World::remove_object(int index) { remove_at(objects, index); }
+void World::remove_shop(int index) { remove_at(shops, index); }
+
+void World::clear_zone_header() {
+    zone.name.clear();
+    zone.commands.clear();
+}
+
+void World::clear_world() {
+    clear_rooms();
+    clear_mobs();
+    clear_objects();
+    clear_shops();
+    clear_zone_header();
+    captions = {};
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,86 @@
+#pragma once
+// The open zone: four tables of records, the zone header with its reset
+// commands, and the project zone number that new vnums start from. Records
+// refer to each other by vnum only; a table index is valid until the next
+// removal, sort or load.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "formats/mob_record.h"
+#include "formats/object_record.h"
+#include "formats/room_record.h"
+#include "formats/shop_record.h"
+#include "formats/zone_record.h"
+
+namespace tarnwick {
+
+// Table capacities. Add and clone are refused one short of each.
+constexpr int kRoomCapacity = 1000;
+constexpr int kMobCapacity = 1500;
+constexpr int kObjectCapacity = 500;
+constexpr int kShopCapacity = 500;
+
+// The list windows' captions, as the readers set them.
+struct ListCaptions {
+    std::string rooms, mobs, objects, shops;
+};
+
+class World {
+public:
+    std::vector<room_data> rooms;
+    std::vector<char_data> mobs;
+    std::vector<obj_record> objects;
+    std::vector<shop_data> shops;
+    zone_header zone;
+    int32_t project_zone_number = 0;
+    ListCaptions captions;
+    // Set by every change to the world, cleared when it is opened or saved.
+    bool changed = false;
+
+    int room_count() const { return int(rooms.size()); }
+    int mob_count() const { return int(mobs.size()); }
+    int object_count() const { return int(objects.size()); }
+    int shop_count() const { return int(shops.size()); }
+
+    int find_room(int32_t vnum) const;
+    int find_mob(int32_t vnum) const;
+    int find_object(int32_t vnum) const;
+
+    std::string room_name_of(int32_t vnum) const;
+    std::string mob_name_of(int32_t vnum) const;
+    std::string object_name_of(int32_t vnum) const;
+
+    int32_t next_room_vnum() const;
+    int32_t next_mob_vnum() const;
+    int32_t next_object_vnum() const;
+    int32_t next_shop_vnum() const;
+
+    void sort_rooms();
+    void sort_mobs();
+    void sort_objects();
+    void sort_shops();
+
+    void remove_room(int index);
+    void remove_mob(int index);
+    void remove_object(int index);
+    void remove_shop(int index);
+
+    void clear_rooms() { rooms.clear(); }
+    void clear_mobs() { mobs.clear(); }
+    void clear_objects() { objects.clear(); }
+    void clear_shops() { shops.clear(); }
+    // Releases the name and the commands; the numbers stay.
+    void clear_zone_header();
+    // Empties every table and the zone header (the windows follow through
+    // their own listeners).
+    void clear_world();
+};
+
+// Fallback texts of the name lookups.
+extern const char* const kNoRoomName;
+extern const char* const kNoMobName;
+extern const char* const kNoObjectName;
+
+}  // namespace tarnwick

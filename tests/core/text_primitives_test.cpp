@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include "world/bitvector.h"
+#include "world/messages.h"
+#include "world/scan.h"
+#include "world/text_source.h"
+#include "world/wrap.h"
+
+using namespace tarnwick;
+
+TEST(Bitvector, FromTextAcceptsLettersAndNumbers) {
+    EXPECT_EQ(flags_from_text("abd"), 11);
+    EXPECT_EQ(flags_from_text("131072"), 131072);
+    EXPECT_EQ(flags_from_text("aF"), int32_t(0x80000001u));
+    EXPECT_EQ(flags_from_text(""), 0);
+    EXPECT_EQ(flags_from_text("-1"), 0);
+    EXPECT_EQ(flags_from_text("G"), 1);  // wraps to bit 0
+    // Bit 31 in number form reads back when written unsigned.
+    EXPECT_EQ(flags_from_text("2147483648"), INT32_MIN);
+    EXPECT_EQ(flags_from_text("99999999999999999999999"), -1);
+}
+
+TEST(Bitvector, ToTextWritesLettersAndABlank) {
+    std::string out;
+    flags_to_text(out, 0);
+    flags_to_text(out, 11);
+    flags_to_text(out, INT32_MIN);
+    EXPECT_EQ(out, "0 abd F ");
+    out.clear();
+    flags_to_number(out, INT32_MIN);
+    EXPECT_EQ(out, "2147483648");
+}
+
+TEST(Scan, FollowsScanfPatternsWithRangeChecks) {
+    int32_t a = 0, b = 0, c = 0;
+    std::string word;
+    EXPECT_EQ(scan(" 30 abd 0 ", " %d %s %d ", a, word, b), 3);
+    EXPECT_EQ(word, "abd");
+    int32_t d[9] = {};
+    EXPECT_EQ(scan("1 20 -3 2d8+-2 1d4+0", " %d %d %d %dd%d+%d %dd%d+%d ", d[0], d[1], d[2], d[3],
+                   d[4], d[5], d[6], d[7], d[8]),
+              9);
+    EXPECT_EQ(d[5], -2);
+    EXPECT_EQ(scan("1 99999999999 3", "%d %d %d", a, b, c), 1);  // out of range stops
+    EXPECT_EQ(scan("", "%d", a), 0);
+    float f = 0;
+    EXPECT_EQ(scan("1.10", "%f", f), 1);
+    EXPECT_FLOAT_EQ(f, 1.1f);
+    EXPECT_FALSE(to_int32("12x", a));
+    EXPECT_TRUE(to_int32(" -7 ", a));
+    EXPECT_EQ(a, -7);
+}
+
+TEST(TextSource, ReadLineSkipsBlankAndCommentLinesAndCountsThem) {
+    TextSource in("* banner\n\nfirst\r\n*x\nsecond");
+    std::string line;
+    EXPECT_EQ(in.read_line(line), 3);
+    EXPECT_EQ(line, "first");
+    EXPECT_EQ(in.read_line(line), 2);
+    EXPECT_EQ(line, "second");  // a last line without a break is still read
+    EXPECT_EQ(in.read_line(line), 0);
+}
+
+TEST(TextSource, LongLinesAreReadWhole) {
+    std::string long_line(100000, 'x');
+    TextSource in(long_line + "\n$\n");
+    std::string line;
+    in.read_line(line);
+    EXPECT_EQ(line.size(), 100000u);
+    MessageRecorder m;
+    int indicator = 0;
+    TextSource text(std::string(600, 'y') + "~\n");
+    EXPECT_EQ(text.read_tilde_string(indicator, m).size(), 600u);
+}
+
+TEST(TextSource, CountRecordLinesCountsLineStartsOnly) {
+    TextSource in("#1\nfoo #2\n#3\r\n");
+    EXPECT_EQ(in.count_record_lines(), 2);
+}
+
+TEST(TildeString, CutsAtTildeAndKeepsLineFeeds) {
+    MessageRecorder m;
+    int indicator = 0;
+    TextSource in("~\nabc~def\nabc\n~\nline\r\ntwo\r\n~\n");
+    EXPECT_EQ(in.read_tilde_string(indicator, m), "");
+    EXPECT_EQ(in.read_tilde_string(indicator, m), "abc");
+    EXPECT_EQ(in.read_tilde_string(indicator, m), "abc\n");
+    EXPECT_EQ(in.read_tilde_string(indicator, m), "line\ntwo\n");
+    EXPECT_EQ(in.read_tilde_string(indicator, m), "");  // end of file
+    EXPECT_EQ(indicator, 0);
+    EXPECT_TRUE(m.entries.empty());
+}
+
+TEST(TildeString, TooLongSetsTheIndicatorWithItsMessage) {
+    MessageRecorder m;
+    int indicator = 0;
+    std::string text;
+    for (int i = 0; i < 200; ++i) text += std::string(60, 'a') + "\n";
+    TextSource in(text + "~\n");
+    std::string got = in.read_tilde_string(indicator, m);
+    EXPECT_EQ(indicator, kStringTooLong);
+    EXPECT_LE(got.size(), kMaxTildeString);
+    EXPECT_EQ(m.texts(), std::vector<std::string>{"SYSERR: String too large - truncated"});
+}
+
+TEST(WrapColumns, BreaksAtTheFirstBlankPastTheWidth) {
+    EXPECT_EQ(wrap_columns("abcd efgh ijkl mnop qrst", 10), "abcd efgh ijkl\nmnop qrst\n");
+    EXPECT_EQ(wrap_columns("one\r\ntwo\n\nthree", 75), "one two three\n");
+    // Wrapping again adds one more blank before the final line feed.
+    EXPECT_EQ(wrap_columns(wrap_columns("a b\n", 75), 75), "a b  \n");
+    EXPECT_EQ(wrap_columns(std::string(30, 'x') + " y", 10), std::string(30, 'x') + "\ny\n");
+}
