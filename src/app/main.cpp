@@ -1,0 +1,2 @@
+// Replaced by the editor's start-up.
+int main() { return 0; }

@@ -1,0 +1,27 @@
+#pragma once
+// The base of every editor window: a dialog that shows one record at a time
+// and settles its pending edits when the record lists ask.
+
+#include <QDialog>
+
+#include "editors/record_editor.h"
+
+namespace tarnwick::ui {
+
+class AppContext;
+
+class EditorWindow : public QDialog, public RecordEditor {
+    Q_OBJECT
+public:
+    EditorWindow(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {}
+
+    // Called when the lookup lists were loaded, to fill lists and check lists.
+    virtual void lists_loaded() {}
+    // Called after the preferences were applied, for fonts and field states.
+    virtual void preferences_applied() {}
+
+protected:
+    AppContext& context_;
+};
+
+}  // namespace tarnwick::ui
