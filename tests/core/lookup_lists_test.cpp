@@ -4,7 +4,10 @@
 
 #include "test_support.h"
 #include "world/lookup_lists.h"
+#include "formats/room_file.h"
+#include "world/format_settings.h"
 #include "world/messages.h"
+#include "world/world.h"
 
 using namespace tarnwick;
 using tarnwick::test::TempDir;
@@ -147,4 +150,28 @@ TEST(LookupLists, FlagEntryIStandsForBitIModulo32) {
     only_33rd[32] = true;
     EXPECT_EQ(flags_from_checks(only_33rd), 1);
     EXPECT_EQ(flags_from_checks(flag_checks(32, INT32_MIN)), INT32_MIN);
+}
+
+// The stock world's rooms use only sector types and room flags that the
+// shipped lists name.
+TEST(LookupLists, ShippedRoomListsCoverTheStockWorld) {
+    const auto wld = tarnwick::test::corpus_dir() / "circle30" / "wld";
+    if (!std::filesystem::is_directory(wld)) GTEST_SKIP() << "no corpus at " << wld;
+    LookupLists lists;
+    SilentMessages quiet;
+    ASSERT_TRUE(load_lookup_lists(lists, {lookup_data_dir()}, quiet));
+    const int32_t named_flags = flags_from_checks(std::vector<bool>(lists.room_flags.size(), true));
+    int rooms = 0;
+    for (const auto& file : std::filesystem::directory_iterator(wld)) {
+        World w;
+        ASSERT_TRUE(load_room_file(w, file.path().string(), FormatSettings{}, quiet)) << file;
+        for (const auto& r : w.rooms) {
+            SCOPED_TRACE("room #" + std::to_string(r.vnum));
+            EXPECT_GE(r.sector, 0);
+            EXPECT_LT(size_t(r.sector), lists.sector_types.size());
+            EXPECT_EQ(r.flags & ~named_flags, 0);
+            ++rooms;
+        }
+    }
+    EXPECT_GT(rooms, 100);
 }
