@@ -99,6 +99,11 @@ void read_preferences(Preferences& prefs, SettingsStore& store) {
     prefs.ansi_check = read_switch(store, kGeneral, "AnsiCheck", d.ansi_check);
     prefs.column_check = read_switch(store, kGeneral, "ColumnCheck", d.column_check);
     prefs.columns = read_int(store, kGeneral, "Columns", kStoredColumnsDefault);
+    // A width the dialog would refuse can only come from outside the program;
+    // wrapping to it (a width of 0 puts every word on its own line) would
+    // mangle every description loaded, so it counts as not stored.
+    if (prefs.columns < kMinColumns || prefs.columns > kMaxColumns)
+        prefs.columns = kStoredColumnsDefault;
     prefs.new_format = read_switch(store, kShops, "NewFormat", d.new_format);
     prefs.alpha_bitvectors = read_switch(store, kFormat, "AlphaBitvectors", d.alpha_bitvectors);
     prefs.save_obj_levels = read_switch(store, kFormat, "SaveObjLevels", d.save_obj_levels);

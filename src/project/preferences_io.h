@@ -26,7 +26,8 @@ std::optional<int32_t> parse_setting_number(std::string_view text);
 
 // Replaces every value of `prefs` with the stored one; a value that is
 // missing or not a number gets its default (Columns: 70, although a
-// Preferences that was never read holds 75).
+// Preferences that was never read holds 75; a stored Columns outside 25 to
+// 150 also reads as 70).
 void read_preferences(Preferences& prefs, SettingsStore& store);
 
 // Writes all nineteen values, creating the sections as needed.

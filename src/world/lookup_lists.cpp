@@ -1,5 +1,6 @@
 #include "world/lookup_lists.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -37,6 +38,8 @@ bool read_list_file(const std::string& name, const std::vector<std::string>& fol
                     std::vector<std::string>& out) {
     for (const auto& folder : folders) {
         const std::string path = folder.empty() ? name : folder + "/" + name;
+        std::error_code ec;
+        if (std::filesystem::is_directory(path, ec)) continue;
         std::ifstream in(path, std::ios::binary);
         if (!in) continue;
         std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -77,11 +80,13 @@ std::vector<bool> flag_checks(size_t count, int32_t flags) {
     return checks;
 }
 
-int32_t flags_from_checks(const std::vector<bool>& checks) {
-    uint32_t flags = 0;
-    for (size_t i = 0; i < checks.size(); ++i)
+int32_t flags_from_checks(const std::vector<bool>& checks, int32_t unlisted) {
+    uint32_t flags = 0, named = 0;
+    for (size_t i = 0; i < checks.size(); ++i) {
+        named |= flag_bit(i);
         if (checks[i]) flags |= flag_bit(i);
-    return int32_t(flags);
+    }
+    return int32_t(flags | (uint32_t(unlisted) & ~named));
 }
 
 }  // namespace tarnwick

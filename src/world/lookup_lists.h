@@ -57,7 +57,9 @@ inline uint32_t flag_bit(size_t entry) { return uint32_t(1) << (entry % 32); }
 // the entry's bit is set in `flags`.
 std::vector<bool> flag_checks(size_t count, int32_t flags);
 
-// The flags of the checked entries; bits that no checked entry names are clear.
-int32_t flags_from_checks(const std::vector<bool>& checks);
+// The flags of the checked entries. Bits that no entry of the list names are
+// taken from `unlisted` (0 by default, which clears them; pass the record's
+// old flags to keep bits that a short or missing list cannot show).
+int32_t flags_from_checks(const std::vector<bool>& checks, int32_t unlisted = 0);
 
 }  // namespace tarnwick

@@ -95,12 +95,14 @@ TEST(LookupLists, WorkingDirectoryComesBeforeTheDataFolder) {
     TempDir cwd, data;
     write_all(data);
     write_bytes(cwd.file("mobpos.txt"), "HERE\n");
+    std::filesystem::create_directory(cwd.file("especs.txt"));  // not a file: looked past
     WorkingDirectory in(cwd.path());
     LookupLists lists;
     MessageRecorder m;
     EXPECT_TRUE(load_lookup_lists(lists, {"", data.path().string()}, m));
     EXPECT_EQ(lists.load_positions, Lines{"HERE"});
     EXPECT_EQ(lists.sector_types, Lines{"sectortype.txt"});
+    EXPECT_EQ(lists.especs, Lines{"especs.txt"});
 
     // Without the data folder only the working directory is searched.
     EXPECT_FALSE(load_lookup_lists(lists, {""}, m));
@@ -150,6 +152,9 @@ TEST(LookupLists, FlagEntryIStandsForBitIModulo32) {
     only_33rd[32] = true;
     EXPECT_EQ(flags_from_checks(only_33rd), 1);
     EXPECT_EQ(flags_from_checks(flag_checks(32, INT32_MIN)), INT32_MIN);
+    // Keeping the bits a short list cannot show.
+    EXPECT_EQ(flags_from_checks({false, true}, 0b11101), 0b11110);
+    EXPECT_EQ(flags_from_checks({}, -1), -1);
 }
 
 // The stock world's rooms use only sector types and room flags that the

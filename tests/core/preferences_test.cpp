@@ -94,7 +94,7 @@ TEST(PreferencesStore, StoredTextIsReadAsNumbersHexOrDefault) {
     EXPECT_EQ(p.memo_font.color, 32768u);
     EXPECT_EQ(p.viewer_font.color, 32768u);
     EXPECT_TRUE(p.column_check);
-    EXPECT_EQ(p.columns, -3);  // read as stored; only the dialog checks the range
+    EXPECT_EQ(p.columns, 70);  // outside 25 to 150: as if not stored
     EXPECT_FALSE(p.ansi_check);
     EXPECT_FALSE(p.new_format);
     EXPECT_TRUE(p.alpha_bitvectors);
@@ -261,19 +261,6 @@ TEST(PreferencesApply, EffectsFollowTheSettingsAndAreStored) {
     EXPECT_EQ(color_from_rgb(1, 2, 3), 0x030201u);
 }
 
-TEST(PreferencesApply, WritersTakeTheSwitches) {
-    Preferences p;
-    p.alpha_bitvectors = p.save_obj_levels = p.column_check = true;
-    p.new_format = false;
-    p.columns = 60;
-    FormatSettings s = p.format_settings("Zone", "Me");
-    EXPECT_TRUE(s.alpha_bitvectors && s.save_obj_levels && s.column_check);
-    EXPECT_FALSE(s.new_format || s.save_mat_specs);
-    EXPECT_EQ(s.columns, 60);
-    EXPECT_EQ(s.zone_name, "Zone");
-    EXPECT_EQ(s.author, "Me");
-}
-
 TEST(SettingsStore, DeleteKeyRemovesTheSectionOnly) {
     MemorySettingsStore store;
     store.write_string("Software/Tarnwick/FileHistory", "File1", "a.qzp");
@@ -282,4 +269,15 @@ TEST(SettingsStore, DeleteKeyRemovesTheSectionOnly) {
     store.delete_key("Missing");
     EXPECT_EQ(store.read_string("Software/Tarnwick/FileHistory", "File1", "none"), "none");
     EXPECT_EQ(store.read_string("Fonts", "FontSize", "none"), "8");
+}
+
+TEST(PreferencesStore, ColumnsOutsideTheDialogRangeReadAsDefault) {
+    for (const auto& [stored, expected] : std::vector<std::pair<std::string, int32_t>>{
+             {"25", 25}, {"150", 150}, {"24", 70}, {"151", 70}, {"0", 70}, {"0x40", 64}}) {
+        MemorySettingsStore store;
+        store.sections["General"] = {{"Columns", stored}};
+        Preferences p;
+        read_preferences(p, store);
+        EXPECT_EQ(p.columns, expected) << stored;
+    }
 }
