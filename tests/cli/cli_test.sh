@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Exercises tarnwick-cli as a user would: exit codes, stdout lines, messages.
+set -u
+cli="$1"
+examples="$2"
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+failures=0
+expect() {  # expect NAME EXPECTED ACTUAL
+  if [ "$2" != "$3" ]; then
+    echo "FAIL: $1"; echo "  expected: $2"; echo "  actual:   $3"; failures=$((failures + 1))
+  fi
+}
+
+out=$("$cli" check "$examples/tarnwick.wld" 2>/dev/null); expect "check prints the room count" \
+  "$examples/tarnwick.wld: 12 rooms" "$out"
+"$cli" check "$examples/tarnwick.wld" >/dev/null 2>&1; expect "check succeeds" 0 $?
+
+printf '#1\nA~\n~\n0 0 0\nX\n$\n' > "$tmp/bad.wld"
+err=$("$cli" check "$tmp/bad.wld" 2>&1 >/dev/null)
+expect "check shows the editor's messages" \
+  "Format error in room #1 (expecting D/E/S)
+An error has ocurred while opening file!" "$err"
+"$cli" check "$tmp/bad.wld" "$examples/tarnwick.wld" >/dev/null 2>&1; expect "one failed file fails check" 1 $?
+
+"$cli" check "$tmp/none.wld" >/dev/null 2>&1; expect "a missing file fails" 1 $?
+err=$("$cli" check "$tmp/none.wld" 2>&1 >/dev/null); expect "a missing file is named" \
+  "tarnwick-cli: $tmp/none.wld: no such file" "$err"
+touch "$tmp/x.txt"; "$cli" check "$tmp/x.txt" >/dev/null 2>&1; expect "an unknown extension fails" 1 $?
+"$cli" check >/dev/null 2>&1; expect "check without files is a usage error" 2 $?
+"$cli" frobnicate >/dev/null 2>&1; expect "an unknown command is a usage error" 2 $?
+"$cli" check --help >/dev/null; expect "check --help" 0 $?
+"$cli" format --help >/dev/null; expect "format --help" 0 $?
+"$cli" show --help >/dev/null; expect "show --help" 0 $?
+
+"$cli" format "$examples/tarnwick.wld" -o "$tmp/a.wld" --alpha-bitvectors; expect "format succeeds" 0 $?
+grep -q '^186 cd 0$' "$tmp/a.wld"; expect "format writes letters with --alpha-bitvectors" 0 $?
+"$cli" format "$tmp/a.wld" -o "$tmp/b.wld" --zone-number 7; expect "format of its own output" 0 $?
+grep -q '^7 12 0$' "$tmp/b.wld"; expect "--zone-number goes into every flags line" 0 $?
+"$cli" format "$examples/tarnwick.wld" -o "$tmp/nodir/a.wld" 2>/dev/null; expect "a failed save fails format" 1 $?
+"$cli" format "$examples/tarnwick.wld" 2>/dev/null; expect "format without -o is a usage error" 2 $?
+
+out=$("$cli" show "$examples/tarnwick.wld" 18605)
+expect "show prints one record" "#18605
+A Guest Room~
+   A narrow bed, a basin, and a window that looks over the mere.  The floor
+slopes noticeably toward the water.
+~
+186 524 0
+D5
+~
+stairs~
+0 -1 18604
+S" "$out"
+"$cli" show "$examples/tarnwick.wld" 1 >/dev/null 2>&1; expect "show of a missing vnum fails" 1 $?
+
+echo "$failures failed"
+[ "$failures" -eq 0 ]
