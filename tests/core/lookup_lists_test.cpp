@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "test_support.h"
 #include "world/lookup_lists.h"
+#include "formats/mob_file.h"
+#include "formats/object_file.h"
 #include "formats/room_file.h"
 #include "world/format_settings.h"
 #include "world/messages.h"
@@ -157,26 +160,63 @@ TEST(LookupLists, FlagEntryIStandsForBitIModulo32) {
     EXPECT_EQ(flags_from_checks({}, -1), -1);
 }
 
-// The stock world's rooms use only sector types and room flags that the
-// shipped lists name.
-TEST(LookupLists, ShippedRoomListsCoverTheStockWorld) {
-    const auto wld = tarnwick::test::corpus_dir() / "circle30" / "wld";
-    if (!std::filesystem::is_directory(wld)) GTEST_SKIP() << "no corpus at " << wld;
+// The stock world uses only numbers and bits that the shipped lists name.
+TEST(LookupLists, ShippedListsCoverTheStockWorld) {
+    const auto world_dir = tarnwick::test::corpus_dir() / "circle30";
+    if (!std::filesystem::is_directory(world_dir)) GTEST_SKIP() << "no corpus at " << world_dir;
     LookupLists lists;
     SilentMessages quiet;
     ASSERT_TRUE(load_lookup_lists(lists, {lookup_data_dir()}, quiet));
-    const int32_t named_flags = flags_from_checks(std::vector<bool>(lists.room_flags.size(), true));
-    int rooms = 0;
-    for (const auto& file : std::filesystem::directory_iterator(wld)) {
+    auto named = [](const Lines& list) {
+        return flags_from_checks(std::vector<bool>(list.size(), true));
+    };
+    auto files = [&world_dir](const char* kind) {
+        std::vector<std::string> out;
+        for (const auto& f : std::filesystem::directory_iterator(world_dir / kind))
+            out.push_back(f.path().string());
+        return out;
+    };
+    const FormatSettings settings;
+    int records = 0;
+    for (const auto& file : files("wld")) {
         World w;
-        ASSERT_TRUE(load_room_file(w, file.path().string(), FormatSettings{}, quiet)) << file;
+        ASSERT_TRUE(load_room_file(w, file, settings, quiet)) << file;
         for (const auto& r : w.rooms) {
             SCOPED_TRACE("room #" + std::to_string(r.vnum));
-            EXPECT_GE(r.sector, 0);
-            EXPECT_LT(size_t(r.sector), lists.sector_types.size());
-            EXPECT_EQ(r.flags & ~named_flags, 0);
-            ++rooms;
+            EXPECT_TRUE(r.sector >= 0 && size_t(r.sector) < lists.sector_types.size());
+            EXPECT_EQ(r.flags & ~named(lists.room_flags), 0);
+            ++records;
         }
     }
-    EXPECT_GT(rooms, 100);
+    for (const auto& file : files("mob")) {
+        World w;
+        ASSERT_TRUE(load_mob_file(w, file, settings, quiet)) << file;
+        for (const auto& m : w.mobs) {
+            SCOPED_TRACE("mob #" + std::to_string(m.vnum));
+            EXPECT_EQ(m.action_flags & ~named(lists.mob_actions), 0);
+            EXPECT_EQ(m.affect_flags & ~named(lists.mob_affects), 0);
+            EXPECT_TRUE(m.load_pos >= 0 && size_t(m.load_pos) < lists.load_positions.size());
+            EXPECT_TRUE(m.default_pos >= 0 &&
+                        size_t(m.default_pos) < lists.default_positions.size());
+            for (const auto& e : m.especs)
+                EXPECT_NE(std::find(lists.especs.begin(), lists.especs.end(), e.keywords),
+                          lists.especs.end())
+                    << e.keywords;
+            ++records;
+        }
+    }
+    for (const auto& file : files("obj")) {
+        World w;
+        ASSERT_TRUE(load_object_file(w, file, settings, quiet)) << file;
+        for (const auto& o : w.objects) {
+            SCOPED_TRACE("object #" + std::to_string(o.vnum));
+            EXPECT_EQ(o.extra_flags & ~named(lists.item_effects), 0);
+            // Two stock torches carry bit 16, which no server wear position has.
+            EXPECT_EQ(o.wear_flags & ~named(lists.item_wear) & ~(1 << 16), 0);
+            for (const auto& a : o.affects)
+                EXPECT_LT(size_t(std::max(a.location, 0)), lists.item_affects.size());
+            ++records;
+        }
+    }
+    EXPECT_GT(records, 1000);
 }
