@@ -2,7 +2,9 @@
 // The shop file (.shp), v3.0 and old dialects.
 
 #include <array>
+#include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "world/format_settings.h"
 
@@ -24,5 +26,10 @@ bool save_shop_file(const World& world, const std::string& path, const FormatSet
                     Messages& messages);
 std::string write_shops_v3(const World& world);
 std::string write_shops_old(const World& world);
+
+// One v3.0 buy-type line ("LIQ CONTAINER bottle flask ; comment", "15"):
+// answers the type (-1 when the line names none) and sets the keywords
+// (empty when there are none or at most two characters).
+int32_t parse_buy_type_line(std::string_view line, std::string& keywords);
 
 }  // namespace tarnwick

@@ -1,6 +1,8 @@
 #include "world/scan.h"
 
+#include <charconv>
 #include <cstdlib>
+#include <limits>
 
 namespace tarnwick {
 
@@ -61,8 +63,15 @@ bool parse_float(std::string_view text, size_t& pos, float& out) {
             p = q;
         }
     }
-    std::string copy(text.substr(start, p - start));
-    out = std::strtof(copy.c_str(), nullptr);
+    // from_chars ignores the process locale, which a GUI toolkit may set to
+    // one with a decimal comma; it takes no leading '+'.
+    if (text[start] == '+') ++start;
+    double value = 0;
+    auto result = std::from_chars(text.data() + start, text.data() + p, value);
+    if (result.ec != std::errc()) return false;
+    constexpr float kMax = std::numeric_limits<float>::max();
+    constexpr float kInf = std::numeric_limits<float>::infinity();
+    out = value > kMax ? kInf : value < -kMax ? -kInf : float(value);
     pos = p;
     return true;
 }
