@@ -66,12 +66,17 @@ bool parse_float(std::string_view text, size_t& pos, float& out) {
     // from_chars ignores the process locale, which a GUI toolkit may set to
     // one with a decimal comma; it takes no leading '+'.
     if (text[start] == '+') ++start;
-    double value = 0;
-    auto result = std::from_chars(text.data() + start, text.data() + p, value);
-    if (result.ec != std::errc()) return false;
-    constexpr float kMax = std::numeric_limits<float>::max();
-    constexpr float kInf = std::numeric_limits<float>::infinity();
-    out = value > kMax ? kInf : value < -kMax ? -kInf : float(value);
+    const char* first = text.data() + start;
+    const char* last = text.data() + p;
+    float value = 0;
+    if (std::from_chars(first, last, value).ec == std::errc::result_out_of_range) {
+        // As strtof: too large gives infinity, too small gives zero.
+        double wide = 0;
+        std::from_chars(first, last, wide);
+        const float inf = std::numeric_limits<float>::infinity();
+        value = wide > 1 ? inf : wide < -1 ? -inf : 0.0f;
+    }
+    out = value;
     pos = p;
     return true;
 }
