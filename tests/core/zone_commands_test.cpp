@@ -126,16 +126,10 @@ TEST(CommandDescriptions, EveryLetterLongAndShort) {
     }
 }
 
-TEST(CommandDescriptions, NamesOfPositionsDirectionsAndDoorStates) {
-    EXPECT_EQ(wear_position_name(0), "como luz");
-    EXPECT_EQ(wear_position_name(15), "en la mu\xf1" "eca izquierda");
-    EXPECT_EQ(wear_position_name(17), "sostenido");
+TEST(CommandDescriptions, NamesOutsideTheirTables) {
     EXPECT_EQ(wear_position_name(-1), "(invalid pos)");
-    EXPECT_EQ(direction_name(0), "Norte    ");
-    EXPECT_EQ(direction_name(5), "Abajo    ");
-    for (int d = 0; d < 6; ++d) EXPECT_EQ(direction_name(d).size(), 9u);
+    EXPECT_EQ(wear_position_name(17), "sostenido");
+    for (int d = 0; d < 6; ++d) EXPECT_EQ(direction_name(d).size(), 9u);  // padded
     EXPECT_EQ(direction_name(-1), "(invalid exit)");
-    EXPECT_EQ(door_state_name(0), "Open");
-    EXPECT_EQ(door_state_name(1), "Close");
     EXPECT_EQ(door_state_name(3), "(invalid action)");
 }
