@@ -65,7 +65,9 @@ void check_file(const WorldFormat& format, const fs::path& file, const fs::path&
     const std::string name = file.string();
     const std::string bytes = read_all(file);
     ++report.files;
-    for (const auto& [label, settings] : variants(format, bytes)) {
+    for (const auto& variant : variants(format, bytes)) {
+        const std::string& label = variant.first;
+        const FormatSettings& settings = variant.second;
         auto fail = [&](const std::string& what) {
             report.failures.push_back(name + " (" + label + "): " + what);
         };

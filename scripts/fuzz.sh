@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang (address and undefined-behaviour
+# sanitizers on) in build-fuzz/ and runs each for FUZZ_SECONDS (20) seconds,
+# seeded from the sample zone, the test data and, when present, the corpus
+# of real files. Any crash, leak, sanitizer report or timeout fails the run;
+# the input that caused it is kept in build-fuzz/artifacts/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+build=${FUZZ_BUILD_DIR:-$root/build-fuzz}
+seconds=${FUZZ_SECONDS:-20}
+corpus=${TARNWICK_CORPUS:-$root/../shared/corpus}
+
+CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DTARNWICK_FUZZ=ON -DTARNWICK_GUI=OFF -DTARNWICK_TESTS=OFF >/dev/null
+cmake --build "$build" -j 2
+
+declare -A ext=([room]=wld [mob]=mob [object]=obj [zone]=zon [shop]=shp [project]=qzp)
+mkdir -p "$build/artifacts"
+failed=()
+for target in "$build"/fuzz/fuzz_*; do
+  [ -x "$target" ] || continue
+  reader=${target##*/fuzz_}
+  e=${ext[$reader]:-none}
+  work=$(mktemp -d)
+  seeds=$(mktemp -d)
+  # Seeds: every file of this reader's extension we can find, at run time.
+  for dir in examples tests/data "$corpus"; do
+    [ -d "$dir" ] || continue
+    find "$dir" -type f -iname "*.$e" -exec cp -t "$seeds" --backup=numbered {} + 2>/dev/null || true
+  done
+  if [ -d "tests/data/regressions/$reader" ]; then
+    cp -t "$seeds" --backup=numbered tests/data/regressions/"$reader"/* 2>/dev/null || true
+  fi
+  echo "== fuzz_$reader: $(ls "$seeds" | wc -l) seeds, ${seconds}s"
+  if ! "$target" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 \
+      -dict=fuzz/world_files.dict -print_final_stats=1 \
+      -artifact_prefix="$build/artifacts/$reader-" "$work" "$seeds" \
+      >"$build/artifacts/$reader.log" 2>&1; then
+    failed+=("$reader")
+    tail -40 "$build/artifacts/$reader.log"
+  else
+    grep -E 'stat::number_of_executed_units|cov:' "$build/artifacts/$reader.log" | tail -2
+  fi
+  rm -rf "$work" "$seeds"
+done
+if [ ${#failed[@]} -gt 0 ]; then
+  echo "fuzzing found faults in: ${failed[*]} (inputs in $build/artifacts/)"
+  exit 1
+fi
+echo "fuzzing: no faults"
