@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "record_diff.h"
 #include "world/format_settings.h"
 
 namespace tarnwick {
@@ -15,8 +16,6 @@ class Messages;
 }
 
 namespace tarnwick::testkit {
-
-struct Difference;
 
 struct WorldFormat {
     const char* name;       // "room"
