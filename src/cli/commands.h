@@ -23,5 +23,12 @@ bool parse_options(const std::vector<std::string>& args, Options& options,
 int run_check(const std::vector<std::string>& args);
 int run_format(const std::vector<std::string>& args);
 int run_show(const std::vector<std::string>& args);
+int run_project(const std::vector<std::string>& args);
+int run_renumber(const std::vector<std::string>& args);
+
+// Project files (.qzp) for check and format.
+bool is_project_file(const std::string& path);
+int check_project(const std::string& path);
+int format_project(const std::vector<std::string>& args);
 
 }  // namespace tarnwick::cli

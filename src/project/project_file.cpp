@@ -175,10 +175,12 @@ void apply_window_layout(const WindowLayouts& record, WindowLayouts& live) {
         window_layout& to = live[w];
         to.left = from.left;
         to.top = from.top;
+        // A size of zero is a block that never held one (a project made
+        // outside the editor): the window keeps its own. The main window's
+        // height is fixed by the window itself.
         if (!is_fixed_size_window(ProjectWindow(w))) {
-            to.width = from.width;
-            // The main window's height is fixed by the window itself.
-            if (ProjectWindow(w) != ProjectWindow::Main) to.height = from.height;
+            if (from.width > 0) to.width = from.width;
+            if (ProjectWindow(w) != ProjectWindow::Main && from.height > 0) to.height = from.height;
         }
         if (from.visible) to.visible = true;
     }

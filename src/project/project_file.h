@@ -49,8 +49,8 @@ void store_window_layout(const WindowLayouts& live, WindowLayouts& record);
 
 // The windows placed as the record says: for the lists left, top, height and
 // width; for the editors left and top; for the main window left, top and
-// width (its height is fixed). A window whose block says visible is shown;
-// the others keep their visibility.
+// width (its height is fixed). A size of zero is not applied. A window whose
+// block says visible is shown; the others keep their visibility.
 void apply_window_layout(const WindowLayouts& record, WindowLayouts& live);
 
 }  // namespace tarnwick
