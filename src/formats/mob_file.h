@@ -10,6 +10,7 @@ namespace tarnwick {
 class World;
 class Messages;
 
+// Replaces the mob table with the records of the file, in file order.
 bool load_mob_file(World& world, const std::string& path, const FormatSettings& settings,
                    Messages& messages);
 bool read_mobs(World& world, const std::string& text, const FormatSettings& settings,

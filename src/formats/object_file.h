@@ -14,7 +14,8 @@ bool load_object_file(World& world, const std::string& path, const FormatSetting
                       Messages& messages);
 bool read_objects(World& world, const std::string& text, const FormatSettings& settings,
                   Messages& messages);
-// Shows the missing-material warning at most once per call.
+// Shows the missing-material warning at most once per call, after the file
+// is in place; a failed save shows only its failure.
 bool save_object_file(const World& world, const std::string& path, const FormatSettings& settings,
                       Messages& messages);
 std::string object_file_text(const World& world, const FormatSettings& settings,

@@ -1,27 +1,11 @@
 // Placeholders for the readers and writers still being written; each is
 // replaced by its own file.
-#include "formats/mob_file.h"
-#include "formats/object_file.h"
 #include "formats/shop_file.h"
 #include "formats/zone_file.h"
 #include "world/messages.h"
 #include "world/world.h"
 
 namespace tarnwick {
-
-bool load_mob_file(World& w, const std::string&, const FormatSettings&, Messages&) { w.clear_mobs(); return false; }
-bool read_mobs(World& w, const std::string&, const FormatSettings&, Messages&) { w.clear_mobs(); return false; }
-bool save_mob_file(const World&, const std::string&, const FormatSettings&, Messages&) { return false; }
-std::string mob_file_text(const World&, const FormatSettings&) { return {}; }
-void write_mob_record(const World&, int, const FormatSettings&, std::string&) {}
-int renumber_mobs(World& w, int base) { for (int i = 0; i < w.mob_count(); ++i) w.mobs[i].vnum = base + i; return w.mob_count(); }
-
-bool load_object_file(World& w, const std::string&, const FormatSettings&, Messages&) { w.clear_objects(); return false; }
-bool read_objects(World& w, const std::string&, const FormatSettings&, Messages&) { w.clear_objects(); return false; }
-bool save_object_file(const World&, const std::string&, const FormatSettings&, Messages&) { return false; }
-std::string object_file_text(const World&, const FormatSettings&, Messages&) { return {}; }
-void write_object_record(const World&, int, const FormatSettings&, std::string&, Messages&, bool&) {}
-int renumber_objects(World& w, int base) { for (int i = 0; i < w.object_count(); ++i) w.objects[i].vnum = base + i; return w.object_count(); }
 
 ZoneHeaderFields zone_header_fields(const World& w) { return {w.zone.zone_number, w.zone.name, w.zone.lifespan, w.zone.reset_mode}; }
 void commit_zone_header(World&, const ZoneHeaderFields&) {}

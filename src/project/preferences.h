@@ -8,6 +8,15 @@
 
 namespace tarnwick {
 
+// Column widths: held before the preferences are read, read when none is
+// stored, and the range the preferences dialog accepts (75 replaces a number
+// outside it, or a field that holds no number).
+inline constexpr int32_t kColumnsBeforeReading = 75;
+inline constexpr int32_t kStoredColumnsDefault = 70;
+inline constexpr int32_t kMinColumns = 25;
+inline constexpr int32_t kMaxColumns = 150;
+inline constexpr int32_t kFallbackColumns = 75;
+
 struct FontSetting {
     std::string face;
     int32_t size = 8;
@@ -24,7 +33,7 @@ struct Preferences {
     bool gradient = false;
     bool ansi_check = false;
     bool column_check = false;
-    int32_t columns = 75;  // 70 once read from an empty store
+    int32_t columns = kColumnsBeforeReading;  // 70 once read from an empty store
     bool new_format = true;
     bool alpha_bitvectors = false;
     bool save_obj_levels = false;

@@ -54,5 +54,19 @@ stairs~
 S" "$out"
 "$cli" show "$examples/tarnwick.wld" 1 >/dev/null 2>&1; expect "show of a missing vnum fails" 1 $?
 
+out=$("$cli" check "$examples/tarnwick.mob" "$examples/tarnwick.obj" 2>&1)
+expect "check counts mobiles and objects" "$examples/tarnwick.mob: 5 mobiles
+$examples/tarnwick.obj: 9 objects" "$out"
+"$cli" format "$examples/tarnwick.obj" -o "$tmp/a.obj" --obj-levels --mat-specs 2>"$tmp/err"
+expect "format with levels and material specifications" 0 $?
+expect "the missing-material warning is shown once" "Warning! Object with no material specifications has been encountered.
+Default values will be applied." "$(cat "$tmp/err")"
+grep -q '^8 8 3 0 0 -1 -1 -1$' "$tmp/a.obj"; expect "the second numeric line carries 8 numbers" 0 $?
+out=$("$cli" show "$examples/tarnwick.mob" 18602 --alpha-bitvectors | sed -n '9p;13,15p')
+expect "show prints an enhanced mobile with its E-specs in file order" "bd 0 200 E
+BareHandAttack: 6
+Str: 18
+StrAdd: 50" "$out"
+
 echo "$failures failed"
 [ "$failures" -eq 0 ]

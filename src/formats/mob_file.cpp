@@ -1,0 +1,215 @@
+#include "formats/mob_file.h"
+
+#include "formats/save_file.h"
+#include "world/banner.h"
+#include "world/bitvector.h"
+#include "world/messages.h"
+#include "world/scan.h"
+#include "world/text_source.h"
+#include "world/world.h"
+
+namespace tarnwick {
+
+namespace {
+
+std::string number_of(int32_t vnum) { return std::to_string(vnum); }
+
+// Message texts are Windows-1252 bytes like every other text of the core.
+
+struct MobReader {
+    TextSource& in;
+    Messages& messages;
+    // The mob file does not act on the indicator; the tilde reader needs one.
+    int indicator = kNoReadError;
+
+    bool unexpected_end(int32_t vnum) {
+        messages.show("Unexpected end of file reached after mob #" + number_of(vnum) + "\n");
+        return false;
+    }
+
+    // Level, THAC0, armour, dice; gold and experience; positions and sex.
+    bool read_simple_block(char_data& mob, int32_t vnum) {
+        std::string line;
+        if (!in.read_line(line) ||
+            scan(line, " %d %d %d %dd%d+%d %dd%d+%d ", mob.level, mob.thaco, mob.ac, mob.hit_dices,
+                 mob.hit_sides, mob.hit_add, mob.bhd_dices, mob.bhd_sides, mob.bhd_add) != 9) {
+            messages.show("Format error in mob #" + number_of(vnum) +
+                          ", first line after S flag\n...expecting line of form "
+                          "'# # # #d#+# #d#+#'\n");
+            return false;
+        }
+        // Gold and experience: a line with fewer values keeps zeros.
+        if (!in.read_line(line)) return unexpected_end(vnum);
+        scan(line, " %d %d ", mob.gold, mob.exp);
+        int32_t extra = 0;
+        if (!in.read_line(line) ||
+            scan(line, " %d %d %d %d ", mob.load_pos, mob.default_pos, mob.sex, extra) != 3) {
+            messages.show("Format error in mob #" + number_of(vnum) +
+                          ", second line after S flag\n...expecting line of form '# # #'\n");
+            return false;
+        }
+        return true;
+    }
+
+    // "name: value" lines up to a line holding only E, kept in file order.
+    bool read_especs(char_data& mob, int32_t vnum) {
+        std::string line;
+        for (;;) {
+            if (!in.read_line(line)) return unexpected_end(vnum);
+            if (line == "E") return true;
+            if (line[0] == '#') {
+                messages.show("Secci\xf3n E no terminada en mob #" + number_of(vnum) + "\n");
+                return false;
+            }
+            extra_descr_data spec;
+            const size_t colon = line.find(':');
+            spec.keywords = line.substr(0, colon);
+            if (colon != std::string::npos) {
+                size_t start = colon + 1;
+                while (start < line.size() && is_blank(line[start])) ++start;
+                spec.description = line.substr(start);
+            }
+            mob.especs.push_back(std::move(spec));
+        }
+    }
+
+    bool read_mob(char_data& mob, int32_t vnum) {
+        mob.alias = in.read_tilde_string(indicator, messages);
+        mob.short_name = in.read_tilde_string(indicator, messages);
+        mob.long_name = in.read_tilde_string(indicator, messages);
+        const size_t line_end = mob.long_name.find_first_of("\r\n");
+        if (line_end != std::string::npos) mob.long_name.resize(line_end);
+        mob.descr = in.read_tilde_string(indicator, messages);
+
+        std::string line, actions, affects;
+        char type = 0;
+        if (!in.read_line(line)) return unexpected_end(vnum);
+        scan(line, "%s %s %d %c", actions, affects, mob.align, type);
+        mob.action_flags = flags_from_text(actions);
+        mob.affect_flags = flags_from_text(affects);
+        if (type != 'S' && type != 'E') {
+            messages.show("Tipo de mob no v\xe1lido ( mob " + number_of(vnum) + ")");
+            return false;
+        }
+        mob.enhanced = type == 'E';
+        if (!read_simple_block(mob, vnum)) return false;
+        if (mob.enhanced && !read_especs(mob, vnum)) return false;
+        mob.vnum = vnum;
+        return true;
+    }
+
+    // The record loop; false on any failure (its message already shown).
+    bool read_all(World& world) {
+        int32_t last = -1;
+        std::string line;
+        for (;;) {
+            if (!in.read_line(line)) {
+                messages.show("(1) Format error after mob #" + number_of(last) + "\n");
+                return false;
+            }
+            if (line[0] == '$') return true;
+            if (line[0] == '#') {
+                int32_t vnum = 0;
+                if (scan(line, "#%d", vnum) != 1) {
+                    messages.show("Format error after mob #" + number_of(last) + "\n");
+                    return false;
+                }
+                if (vnum >= 99999) return true;
+                last = vnum;
+            }
+            if (world.mob_count() >= kMobCapacity) {
+                messages.show("This file holds more than " + std::to_string(kMobCapacity) +
+                              " mobiles, the most a zone can hold. Nothing was loaded.");
+                return false;
+            }
+            char_data mob;
+            if (!read_mob(mob, last)) return false;
+            world.mobs.push_back(std::move(mob));
+        }
+    }
+};
+
+}  // namespace
+
+bool read_mobs(World& world, const std::string& text, const FormatSettings&, Messages& messages) {
+    world.clear_mobs();
+    TextSource in(text);
+    const int records = in.count_record_lines();
+    world.captions.mobs = std::to_string(records) + " Registros.";
+    if (records == 0) {
+        messages.show("No hay mobs en este archivo.");
+        return true;
+    }
+    MobReader reader{in, messages};
+    if (!reader.read_all(world)) {
+        messages.show("Se ha producido un error al leer Archivo de Mobs!");
+        world.clear_mobs();
+        world.captions.mobs.clear();
+        return false;
+    }
+    // The mob table keeps file order; it is not sorted.
+    return true;
+}
+
+bool load_mob_file(World& world, const std::string& path, const FormatSettings& settings,
+                   Messages& messages) {
+    TextSource file;
+    if (!file.open(path)) {
+        world.clear_mobs();
+        world.captions.mobs.clear();
+        messages.show("Se ha producido un error al abrir el archivo.");
+        return false;
+    }
+    return read_mobs(world, file.data(), settings, messages);
+}
+
+void write_mob_record(const World& world, int index, const FormatSettings& settings,
+                      std::string& out) {
+    const char_data& mob = world.mobs.at(index);
+    out += "#" + number_of(mob.vnum) + "\n";
+    out += mob.alias + "~\n";
+    out += mob.short_name + "~\n";
+    out += mob.long_name + "\n~\n";
+    out += mob.descr + "~\n";
+    if (settings.alpha_bitvectors) {
+        flags_to_text(out, mob.action_flags);
+        flags_to_text(out, mob.affect_flags);
+    } else {
+        flags_to_number(out, mob.action_flags);
+        out += ' ';
+        flags_to_number(out, mob.affect_flags);
+        out += ' ';
+    }
+    out += number_of(mob.align) + " " + (mob.enhanced ? "E" : "S") + "\n";
+    out += number_of(mob.level) + " " + number_of(mob.thaco) + " " + number_of(mob.ac) + " " +
+           number_of(mob.hit_dices) + "d" + number_of(mob.hit_sides) + "+" +
+           number_of(mob.hit_add) + " " + number_of(mob.bhd_dices) + "d" +
+           number_of(mob.bhd_sides) + "+" + number_of(mob.bhd_add) + "\n";
+    out += number_of(mob.gold) + " " + number_of(mob.exp) + "\n";
+    out += number_of(mob.load_pos) + " " + number_of(mob.default_pos) + " " + number_of(mob.sex) +
+           "\n";
+    if (!mob.enhanced) return;
+    for (const auto& spec : mob.especs) out += spec.keywords + ": " + spec.description + "\n";
+    out += "E\n";
+}
+
+std::string mob_file_text(const World& world, const FormatSettings& settings) {
+    std::string out;
+    write_banner(out, settings.zone_name, settings.author);
+    for (int i = 0; i < world.mob_count(); ++i) write_mob_record(world, i, settings, out);
+    out += "$\n";
+    return out;
+}
+
+bool save_mob_file(const World& world, const std::string& path, const FormatSettings& settings,
+                   Messages& messages) {
+    return save_file(path, mob_file_text(world, settings), "Error al abrir archivo " + path,
+                     messages);
+}
+
+int renumber_mobs(World& world, int base) {
+    for (int i = 0; i < world.mob_count(); ++i) world.mobs[i].vnum = base + i;
+    return world.mob_count();
+}
+
+}  // namespace tarnwick

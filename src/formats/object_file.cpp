@@ -1,0 +1,258 @@
+#include "formats/object_file.h"
+
+#include "formats/save_file.h"
+#include "world/banner.h"
+#include "world/bitvector.h"
+#include "world/messages.h"
+#include "world/scan.h"
+#include "world/text_source.h"
+#include "world/world.h"
+#include "world/wrap.h"
+
+namespace tarnwick {
+
+namespace {
+
+std::string number_of(int32_t n) { return std::to_string(n); }
+
+struct ObjectReader {
+    TextSource& in;
+    Messages& messages;
+    // The object file does not act on the indicator; the tilde reader needs one.
+    int indicator = kNoReadError;
+
+    std::string tilde() { return in.read_tilde_string(indicator, messages); }
+
+    // The three numeric lines; the second may carry a level and material specs.
+    bool read_numbers(obj_record& obj, const std::string& context) {
+        std::string line, extra_flags, wear_flags;
+        int got = 0;
+        if (in.read_line(line)) got = scan(line, " %d %s %s", obj.type, extra_flags, wear_flags);
+        if (got != 3) {
+            messages.show("Format error at first numeric line (Expected 3 arguments, got " +
+                          number_of(got) + "), " + context + "\n");
+            return false;
+        }
+        obj.extra_flags = flags_from_text(extra_flags);
+        obj.wear_flags = flags_from_text(wear_flags);
+
+        if (!in.read_line(line)) {
+            messages.show("Format error, " + context);
+            return false;
+        }
+        int32_t level = 0, material = -1, durability = -1, initial = -1;
+        got = scan(line, "%d %d %d %d %d %d %d %d", obj.values[0], obj.values[1], obj.values[2],
+                   obj.values[3], level, material, durability, initial);
+        if (got != 4 && got != 5 && got != 8) {
+            messages.show("Format Error at second numeric line (expected 4,5 or 8 args, got " +
+                          number_of(got) + "), " + context);
+            return false;
+        }
+        obj.has_level = got >= 5;
+        obj.level = obj.has_level ? level : 0;
+        obj.has_mat_specs = got == 8;
+        obj.material = obj.has_mat_specs ? material : -1;
+        obj.durability = obj.has_mat_specs ? durability : -1;
+        obj.initial_durability = obj.has_mat_specs ? initial : -1;
+
+        got = 0;
+        if (in.read_line(line)) got = scan(line, "%d %d %d", obj.weight, obj.cost, obj.cost_per_day);
+        if (got != 3) {
+            messages.show("Format error at third numeric line (expected 3 args, got " +
+                          number_of(got) + "), " + context + "\n");
+            return false;
+        }
+        return true;
+    }
+
+    // One record; on success `line` holds the '#' or '$' line that ended it.
+    bool read_object(obj_record& obj, int32_t vnum, std::string& line) {
+        std::string context = "objeto #" + number_of(vnum);
+        obj.vnum = vnum;
+        obj.alias = tilde();
+        if (obj.alias.empty()) {
+            messages.show("Sin nombre de objeto o error de formato (cerca de " + context + ")");
+            return false;
+        }
+        obj.short_description = tilde();
+        obj.long_description = tilde();
+        obj.action_description = tilde();
+        if (!read_numbers(obj, context)) return false;
+
+        context += ", after numeric constants (expecting E/A/#xxx)";
+        int affects = 0;
+        for (;;) {
+            if (!in.read_line(line)) {
+                messages.show("Format error in " + context + "\n");
+                return false;
+            }
+            switch (line[0]) {
+            case '#':
+            case '$':
+                return true;
+            case 'A': {
+                if (affects >= kObjectAffectSlots) {
+                    messages.show("Too many A fields (" + number_of(kObjectAffectSlots) +
+                                  " max), " + context + "\n");
+                    return false;
+                }
+                // A missing or short numbers line leaves what could not be read at zero.
+                obj_affect& slot = obj.affects[affects++];
+                std::string numbers;
+                if (in.read_line(numbers)) scan(numbers, " %d %d ", slot.location, slot.modifier);
+                break;
+            }
+            case 'E': {
+                extra_descr_data extra;
+                extra.keywords = tilde();
+                extra.description = tilde();
+                obj.extra_descs.push_back(std::move(extra));
+                break;
+            }
+            default:
+                messages.show("Format error in " + context + "\n");
+                return false;
+            }
+        }
+    }
+
+    // The record loop; false on any failure (its message already shown).
+    bool read_all(World& world) {
+        int32_t last = -1;
+        std::string line;
+        // Anything before the first record head is skipped.
+        do {
+            if (!in.read_line(line)) {
+                messages.show("Format error after obj #" + number_of(last));
+                return false;
+            }
+        } while (line[0] != '#' && line[0] != '$');
+        for (;;) {
+            if (line[0] == '$') return true;
+            int32_t vnum = 0;
+            if (scan(line, "#%d", vnum) != 1) {
+                messages.show("Format error after obj #" + number_of(last) + "\n");
+                return false;
+            }
+            if (vnum >= 99999) return true;
+            last = vnum;
+            if (world.object_count() >= kObjectCapacity) {
+                messages.show("This file holds more than " + std::to_string(kObjectCapacity) +
+                              " objects, the most a zone can hold. Nothing was loaded.");
+                return false;
+            }
+            obj_record obj;
+            if (!read_object(obj, vnum, line)) return false;
+            world.objects.push_back(std::move(obj));
+        }
+    }
+};
+
+}  // namespace
+
+bool read_objects(World& world, const std::string& text, const FormatSettings& settings,
+                  Messages& messages) {
+    world.clear_objects();
+    TextSource in(text);
+    const int records = in.count_record_lines();
+    world.captions.objects = std::to_string(records) + " Registros.";
+    if (records == 0) {
+        messages.show("There is no objects in this file.");
+        return true;
+    }
+    ObjectReader reader{in, messages};
+    if (!reader.read_all(world)) {
+        messages.show("An error has ocurred while reading objects file!");
+        world.clear_objects();
+        world.captions.objects.clear();
+        return false;
+    }
+    world.sort_objects();
+    if (settings.column_check) wrap_object_descriptions(world, settings.columns);
+    return true;
+}
+
+bool load_object_file(World& world, const std::string& path, const FormatSettings& settings,
+                      Messages& messages) {
+    TextSource file;
+    if (!file.open(path)) {
+        world.clear_objects();
+        world.captions.objects.clear();
+        return false;
+    }
+    return read_objects(world, file.data(), settings, messages);
+}
+
+void write_object_record(const World& world, int index, const FormatSettings& settings,
+                         std::string& out, Messages& messages, bool& warned) {
+    const obj_record& obj = world.objects.at(index);
+    out += "#" + number_of(obj.vnum) + "\n";
+    out += obj.alias + "~\n";
+    out += obj.short_description + "~\n";
+    out += obj.long_description + "~\n";
+    out += obj.action_description + "~\n";
+
+    out += number_of(obj.type) + " ";
+    if (settings.alpha_bitvectors) {
+        flags_to_text(out, obj.extra_flags);
+        flags_to_text(out, obj.wear_flags);
+    } else {
+        flags_to_number(out, obj.extra_flags);
+        out += ' ';
+        flags_to_number(out, obj.wear_flags);
+    }
+    out += "\n";
+
+    out += number_of(obj.values[0]) + " " + number_of(obj.values[1]) + " " +
+           number_of(obj.values[2]) + " " + number_of(obj.values[3]);
+    if (settings.save_obj_levels) {
+        out += " " + number_of(obj.level);
+        if (settings.save_mat_specs) {
+            if (!obj.has_mat_specs && !warned) {
+                messages.show(
+                    "Warning! Object with no material specifications has been encountered.\n"
+                    "Default values will be applied.");
+                warned = true;
+            }
+            out += " " + number_of(obj.material) + " " + number_of(obj.durability) + " " +
+                   number_of(obj.initial_durability);
+        }
+    }
+    out += "\n" + number_of(obj.weight) + " " + number_of(obj.cost) + " " +
+           number_of(obj.cost_per_day) + "\n";
+
+    for (const auto& extra : obj.extra_descs)
+        out += "E\n" + extra.keywords + "~\n" + extra.description + "~\n";
+    for (const auto& affect : obj.affects)
+        if (affect.location > 0)
+            out += "A\n" + number_of(affect.location) + " " + number_of(affect.modifier) + "\n";
+}
+
+std::string object_file_text(const World& world, const FormatSettings& settings,
+                             Messages& messages) {
+    std::string out;
+    bool warned = false;
+    write_banner(out, settings.zone_name, settings.author);
+    for (int i = 0; i < world.object_count(); ++i)
+        write_object_record(world, i, settings, out, messages, warned);
+    out += "$\n";
+    return out;
+}
+
+bool save_object_file(const World& world, const std::string& path, const FormatSettings& settings,
+                      Messages& messages) {
+    // The material warning is held back until the file is in place: a save
+    // that fails shows only its failure.
+    MessageRecorder warnings;
+    const std::string text = object_file_text(world, settings, warnings);
+    if (!save_file(path, text, "Error while opening file - " + path, messages)) return false;
+    for (const auto& entry : warnings.entries) messages.show(entry.text);
+    return true;
+}
+
+int renumber_objects(World& world, int base) {
+    for (int i = 0; i < world.object_count(); ++i) world.objects[i].vnum = base + i;
+    return world.object_count();
+}
+
+}  // namespace tarnwick

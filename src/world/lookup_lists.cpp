@@ -1,0 +1,92 @@
+#include "world/lookup_lists.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "world/messages.h"
+
+#ifndef TARNWICK_DATA_DIR
+#define TARNWICK_DATA_DIR "data"
+#endif
+
+namespace tarnwick {
+
+std::string lookup_data_dir() { return TARNWICK_DATA_DIR; }
+
+std::vector<std::string> default_list_folders() { return {"", lookup_data_dir()}; }
+
+std::vector<std::string> split_list_lines(std::string_view text) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    size_t i = 0;
+    while (i < text.size()) {
+        char c = text[i];
+        if (c == '\r' || c == '\n') {
+            lines.emplace_back(text.substr(start, i - start));
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            start = ++i;
+        } else {
+            ++i;
+        }
+    }
+    if (start < text.size()) lines.emplace_back(text.substr(start));
+    return lines;
+}
+
+bool read_list_file(const std::string& name, const std::vector<std::string>& folders,
+                    std::vector<std::string>& out) {
+    for (const auto& folder : folders) {
+        const std::string path = folder.empty() ? name : folder + "/" + name;
+        std::error_code ec;
+        if (std::filesystem::is_directory(path, ec)) continue;
+        std::ifstream in(path, std::ios::binary);
+        if (!in) continue;
+        std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (in.bad()) continue;
+        out = split_list_lines(text);
+        return true;
+    }
+    return false;
+}
+
+bool load_lookup_lists(LookupLists& lists, const std::vector<std::string>& folders,
+                       Messages& messages) {
+    lists = LookupLists{};
+    const std::pair<const char*, std::vector<std::string>*> order[] = {
+        {"sectortype.txt", &lists.sector_types},
+        {"roomflags.txt", &lists.room_flags},
+        {"mobaffects.txt", &lists.mob_affects},
+        {"mobactions.txt", &lists.mob_actions},
+        {"mobpos.txt", &lists.load_positions},
+        {"mobpos.txt", &lists.default_positions},
+        {"especs.txt", &lists.especs},
+        {"itemeffects.txt", &lists.item_effects},
+        {"itemwear.txt", &lists.item_wear},
+        {"itemaff.txt", &lists.item_affects},
+    };
+    for (const auto& [name, list] : order) {
+        if (!read_list_file(name, folders, *list)) {
+            messages.show(std::string("Cannot open file ") + name);
+            return false;
+        }
+    }
+    return true;
+}
+
+std::vector<bool> flag_checks(size_t count, int32_t flags) {
+    std::vector<bool> checks(count);
+    for (size_t i = 0; i < count; ++i) checks[i] = (uint32_t(flags) & flag_bit(i)) != 0;
+    return checks;
+}
+
+int32_t flags_from_checks(const std::vector<bool>& checks, int32_t unlisted) {
+    uint32_t flags = 0, named = 0;
+    for (size_t i = 0; i < checks.size(); ++i) {
+        named |= flag_bit(i);
+        if (checks[i]) flags |= flag_bit(i);
+    }
+    return int32_t(flags | (uint32_t(unlisted) & ~named));
+}
+
+}  // namespace tarnwick
