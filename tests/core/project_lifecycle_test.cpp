@@ -71,7 +71,9 @@ std::string make_project(const TempDir& dir, const std::string& name = "mere") {
 }
 
 std::vector<std::string> missing_file_messages(const TempDir& dir, const std::string& name) {
-    return {"Error while opening file " + dir.file(name + ".mob"),
+    // The mob reader names a file it cannot open itself, then the project does.
+    return {"Se ha producido un error al abrir el archivo.",
+            "Error while opening file " + dir.file(name + ".mob"),
             "Error while opening file " + dir.file(name + ".obj"),
             "Error while opening file " + dir.file(name + ".shp")};
 }
