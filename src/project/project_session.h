@@ -57,6 +57,8 @@ public:
     // for a new project. Confirmed: the world is emptied and filled from the
     // files the dialog names, when they exist. Cancelled: nothing changes,
     // neither the world nor the project values nor the project commands.
+    // The main window's New calls this alone: emptying the world first would
+    // lose it to a cancelled dialog.
     bool new_project(const std::function<bool(ProjectPropertiesForm&)>& show_dialog);
     // Empties the world and loads the project file and its five world files.
     // False when the project file itself could not be read. A world file that
