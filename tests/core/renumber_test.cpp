@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "project/file_names.h"
+#include "project/preferences.h"
+#include "project/project_session.h"
 #include "project/renumber.h"
+#include "test_support.h"
 #include "world/messages.h"
 #include "world/world.h"
 
@@ -193,4 +199,80 @@ TEST(Renumber, BasesOutsideTheNumberRangeAreRefused) {
     empty.zone.commands = {command('M', 1201, 1, 1204)};
     EXPECT_TRUE(renumber_world(empty, INT32_MAX, m));
     EXPECT_EQ(arguments(empty), (std::vector<std::array<int32_t, 3>>{{1201, 1, 1204}}));
+}
+
+namespace {
+
+// Every reference of the zone, as the index of the record it names (-1 for
+// one of another zone), in a fixed order.
+std::vector<int> reference_indices(const World& w) {
+    std::vector<int> out;
+    for (const auto& r : w.rooms)
+        for (const auto& e : r.exits)
+            if (e) {
+                out.push_back(w.find_room(e->target_vnum));
+                out.push_back(w.find_object(e->key_vnum));
+            }
+    for (const auto& s : w.shops) {
+        out.push_back(w.find_mob(s.keeper));
+        for (int32_t p : s.products) out.push_back(w.find_object(p));
+        for (int32_t r : s.rooms) out.push_back(w.find_room(r));
+    }
+    for (const auto& c : w.zone.commands) {
+        if (c.command == 'M') out.push_back(w.find_mob(c.arg1));
+        if (c.command == 'M' || c.command == 'O') out.push_back(w.find_room(c.arg3));
+        if (std::string("OGEP").find(c.command) != std::string::npos)
+            out.push_back(w.find_object(c.arg1));
+        if (c.command == 'P') out.push_back(w.find_object(c.arg3));
+        if (c.command == 'D' || c.command == 'R') out.push_back(w.find_room(c.arg1));
+        if (c.command == 'R') out.push_back(w.find_object(c.arg2));
+    }
+    return out;
+}
+
+}  // namespace
+
+TEST(Renumber, RealZonesKeepEveryReferenceThroughASave) {
+    const auto corpus = tarnwick::test::corpus_dir() / "circle30";
+    if (!std::filesystem::exists(corpus / "wld")) GTEST_SKIP() << "no corpus";
+    tarnwick::test::TempDir dir;
+    for (const char* zone : {"30", "120", "150"}) {
+        AreaProject p;
+        p.zone_number = std::stoi(zone);
+        p.room_file = (corpus / "wld" / (std::string(zone) + ".wld")).string();
+        p.mob_file = (corpus / "mob" / (std::string(zone) + ".mob")).string();
+        p.object_file = (corpus / "obj" / (std::string(zone) + ".obj")).string();
+        p.shop_file = (corpus / "shp" / (std::string(zone) + ".shp")).string();
+        p.zone_file = (corpus / "zon" / (std::string(zone) + ".zon")).string();
+        MessageRecorder m;
+        const std::string original = dir.file(std::string(zone) + ".qzp");
+        ASSERT_TRUE(write_project_file(original, p, m));
+
+        World w;
+        AreaProject project;
+        Preferences prefs;
+        ProjectSession session(w, project, prefs, m);
+        ASSERT_TRUE(session.open_project(original));
+        if (!session.load_failures().empty())
+            GTEST_SKIP() << "not every reader is built yet: " << session.load_failures()[0];
+        const std::vector<int> before = reference_indices(w);
+        ASSERT_TRUE(renumber_world(w, 90000, m)) << zone;
+        EXPECT_EQ(reference_indices(w), before) << zone;
+
+        // Saved beside a new project file and read back, nothing moves.
+        for (auto field : {&AreaProject::room_file, &AreaProject::mob_file,
+                           &AreaProject::object_file, &AreaProject::shop_file,
+                           &AreaProject::zone_file})
+            project.*field = bare_file_name(project.*field);
+        project.project_path = dir.file(std::string("copy") + zone + ".qzp");
+        ASSERT_TRUE(session.save_project()) << zone;
+        World again;
+        AreaProject again_project;
+        ProjectSession reopened(again, again_project, prefs, m);
+        ASSERT_TRUE(reopened.open_project(project.project_path));
+        EXPECT_TRUE(reopened.load_failures().empty());
+        EXPECT_EQ(again.room_count(), w.room_count());
+        EXPECT_EQ(again.rooms.front().vnum, 90000);
+        EXPECT_EQ(reference_indices(again), before) << zone;
+    }
 }
