@@ -20,6 +20,9 @@ const std::vector<Command>& commands();
 bool parse_options(const std::vector<std::string>& args, Options& options,
                    std::vector<std::string>& rest, std::string* out_path);
 
+// Prints `help` on stdout when the arguments ask for it.
+bool wants_help(const std::vector<std::string>& args, const char* help);
+
 int run_check(const std::vector<std::string>& args);
 int run_format(const std::vector<std::string>& args);
 int run_show(const std::vector<std::string>& args);

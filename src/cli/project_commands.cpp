@@ -46,15 +46,6 @@ const char* kWindowNames[kProjectWindowCount] = {
     "main_window", "room_list", "room_editor", "mob_list", "mob_editor",
     "object_list", "object_editor", "shop_list", "shop_editor"};
 
-bool wants_help(const std::vector<std::string>& args, const char* help) {
-    for (const auto& a : args)
-        if (a == "--help" || a == "-h") {
-            std::fputs(help, stdout);
-            return true;
-        }
-    return false;
-}
-
 Preferences preferences_from(const Options& options) {
     Preferences p;
     p.alpha_bitvectors = options.settings.alpha_bitvectors;

@@ -38,15 +38,6 @@ const char* kShowHelp =
     "Prints the room, mobile or object VNUM of FILE as the source viewer shows it.\n"
     "Takes the options of 'format'.\n";
 
-bool wants_help(const std::vector<std::string>& args, const char* help) {
-    for (const auto& a : args)
-        if (a == "--help" || a == "-h") {
-            std::fputs(help, stdout);
-            return true;
-        }
-    return false;
-}
-
 // Checks existence and extension; prints the reason when unusable.
 const FileKind* usable_file(const std::string& path) {
     std::error_code ec;
@@ -73,6 +64,15 @@ bool load_with_zone_number(World& world, const FileKind& kind, const std::string
 }
 
 }  // namespace
+
+bool wants_help(const std::vector<std::string>& args, const char* help) {
+    for (const auto& a : args)
+        if (a == "--help" || a == "-h") {
+            std::fputs(help, stdout);
+            return true;
+        }
+    return false;
+}
 
 bool parse_options(const std::vector<std::string>& args, Options& options,
                    std::vector<std::string>& rest, std::string* out_path) {
