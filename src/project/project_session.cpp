@@ -1,5 +1,7 @@
 #include "project/project_session.h"
 
+#include <algorithm>
+
 #include <filesystem>
 
 #include "formats/mob_file.h"
@@ -234,13 +236,36 @@ bool ProjectSession::save_project(const std::optional<ZoneHeaderFields>& zone_fi
     if (!write_project_file(project_.project_path, project_, messages_)) return false;
 
     const FormatSettings settings = format_settings();
-    bool rooms = save_room_file(world_, resolve(project_.room_file), settings, messages_);
-    bool mobs = save_mob_file(world_, resolve(project_.mob_file), settings, messages_);
-    bool objects = save_object_file(world_, resolve(project_.object_file), settings, messages_);
-    bool shops = save_shop_file(world_, resolve(project_.shop_file), settings, messages_);
-    bool zone = save_zone_file(world_, resolve(project_.zone_file),
-                               zone_fields ? *zone_fields : zone_header_fields(world_), settings,
-                               messages_);
+    // A file that could not be read at opening still holds the builder's
+    // work; its table does not, so it is replaced only when the user says so.
+    bool skipped = false;
+    auto save = [&](const std::string& name, auto&& write) {
+        const std::string path = resolve(name);
+        if (!may_overwrite(path)) {
+            skipped = true;
+            return true;
+        }
+        if (!write(path)) return false;
+        std::erase(load_failures_, path);
+        return true;
+    };
+    bool rooms = save(project_.room_file, [&](const std::string& path) {
+        return save_room_file(world_, path, settings, messages_);
+    });
+    bool mobs = save(project_.mob_file, [&](const std::string& path) {
+        return save_mob_file(world_, path, settings, messages_);
+    });
+    bool objects = save(project_.object_file, [&](const std::string& path) {
+        return save_object_file(world_, path, settings, messages_);
+    });
+    bool shops = save(project_.shop_file, [&](const std::string& path) {
+        return save_shop_file(world_, path, settings, messages_);
+    });
+    bool zone = save(project_.zone_file, [&](const std::string& path) {
+        return save_zone_file(world_, path,
+                              zone_fields ? *zone_fields : zone_header_fields(world_), settings,
+                              messages_);
+    });
     bool all = rooms && mobs && objects && shops && zone;
     if (!all) {
         std::string text = "Se ha producido un error al grabar archivo de ";
@@ -254,8 +279,17 @@ bool ProjectSession::save_project(const std::optional<ZoneHeaderFields>& zone_fi
     set_caption(project_.project_path);
     if (view_) view_->recent_file_added(project_.project_path);
     // Unsaved changes stay marked until every file is on disk.
-    if (all) world_.changed = false;
+    if (all && !skipped) world_.changed = false;
     return all;
+}
+
+bool ProjectSession::may_overwrite(const std::string& path) {
+    if (std::find(load_failures_.begin(), load_failures_.end(), path) == load_failures_.end() ||
+        !file_exists(path))
+        return true;
+    return messages_.ask(path + " could not be read when the project was opened, so the editor "
+                                "does not hold what it contains.\nReplace it with what the "
+                                "editor holds?") == Answer::Yes;
 }
 
 bool ProjectSession::save_project_as(const std::optional<ZoneHeaderFields>& zone_fields) {

@@ -101,6 +101,8 @@ private:
     void set_caption(const std::string& text);
     void set_project_open(bool on);
     void take_properties(const ProjectPropertiesForm& form, bool reload_changed);
+    // False when `path` failed to load at opening and the user keeps it.
+    bool may_overwrite(const std::string& path);
 
     World& world_;
     AreaProject& project_;

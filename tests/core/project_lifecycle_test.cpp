@@ -428,3 +428,30 @@ TEST(ProjectLifecycle, SampleZoneSurvivesOpenAndSave) {
     for (size_t i = 0; i < exts.size(); ++i)
         EXPECT_EQ(read_bytes(dir.file("tarnwick." + exts[i])), first[i]) << exts[i];
 }
+
+TEST(ProjectLifecycle, AFileThatFailedToLoadIsReplacedOnlyWhenTheUserSaysSo) {
+    TempDir dir;
+    std::string qzp = make_project(dir);
+    const std::string broken = "#18601\nThe Landing~\n~\n186 0 2\nX\n$\n";
+    write_bytes(dir.file("mere.wld"), broken);
+    for (Answer answer : {Answer::No, Answer::Yes}) {
+        Session s;
+        ASSERT_TRUE(s.session.open_project(qzp));
+        EXPECT_EQ(s.world.room_count(), 0);
+        s.messages.clear();
+        s.messages.answers = {answer};
+        s.world.changed = true;
+        EXPECT_TRUE(s.session.save_project());
+        ASSERT_FALSE(s.messages.entries.empty());
+        EXPECT_EQ(s.messages.entries[0].kind, "ask");
+        EXPECT_EQ(s.messages.entries[0].text.rfind(dir.file("mere.wld") + " could not be read", 0),
+                  0u);
+        if (answer == Answer::No) {
+            EXPECT_EQ(read_bytes(dir.file("mere.wld")), broken);
+            EXPECT_TRUE(s.world.changed);  // what the editor holds is not all on disk
+        } else {
+            EXPECT_NE(read_bytes(dir.file("mere.wld")), broken);
+            EXPECT_FALSE(s.world.changed);
+        }
+    }
+}
