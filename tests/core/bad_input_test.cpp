@@ -12,15 +12,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "project/project_file.h"
 #include "test_support.h"
 #include "world/messages.h"
 #include "world/world.h"
 #include "world_formats.h"
 
-#if __has_include("project/project_file.h")
-#include "project/project_file.h"
-#define HAVE_PROJECT_FILE 1
-#endif
 
 using namespace tarnwick;
 using tarnwick::testkit::WorldFormat;
@@ -232,7 +229,6 @@ TEST_P(BadInput, FolderOrMissingOrUnreadableFileGivenAsWorldFile) {
 
 INSTANTIATE_TEST_SUITE_P(EveryReader, BadInput, ::testing::ValuesIn(world_formats()), format_name);
 
-#ifdef HAVE_PROJECT_FILE
 TEST(BadProjectFile, OnlyARecordOfExactly3684BytesIsRead) {
     test::TempDir dir;
     AreaProject project;
@@ -272,4 +268,3 @@ TEST(BadProjectFile, TextsWithoutTheirEndingZeroAndGarbageReadSafely) {
         EXPECT_LE(read.shop_file.size(), 500u);
     }
 }
-#endif

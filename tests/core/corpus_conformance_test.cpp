@@ -47,6 +47,13 @@ TEST(CorpusConformance, RealCorpusSurvivesEveryRoundTrip) {
     EXPECT_GT(report.zones, 10);
 }
 
+TEST(CorpusConformance, SampleZoneSurvivesAsFilesAndAsAProject) {
+    const auto report = check_corpus(TARNWICK_EXAMPLES);
+    EXPECT_TRUE(report.ok()) << all_failures(report);
+    EXPECT_EQ(report.files, 5);
+    EXPECT_EQ(report.zones, 1);
+}
+
 TEST(CorpusConformance, BrokenCopyOfACorpusFileFailsNamingFileAndRecord) {
     const fs::path source = test::corpus_dir() / "circle30" / "wld" / "30.wld";
     if (!fs::exists(source)) GTEST_SKIP() << "no corpus at " << source;

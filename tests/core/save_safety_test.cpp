@@ -12,6 +12,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "project/preferences.h"
+#include "project/project_file.h"
+#include "project/project_session.h"
 #include "test_support.h"
 #include "world/atomic_file.h"
 #include "world/messages.h"
@@ -150,3 +153,65 @@ TEST_P(SaveSafety, AReadOnlyTargetKeepsItsModeAfterASave) {
 
 INSTANTIATE_TEST_SUITE_P(EveryWriter, SaveSafety, ::testing::ValuesIn(testkit::world_formats()),
                          format_name);
+
+// A whole project saved while one of its six files cannot be written: that
+// file keeps its previous bytes, the others are saved, the save reports the
+// failure and the world still counts as changed.
+TEST(ProjectSaveSafety, AFileThatFailsKeepsItsPreviousBytes) {
+    const char* extensions[] = {".qzp", ".wld", ".mob", ".obj", ".shp", ".zon"};
+    for (int failing = 0; failing < 6; ++failing) {
+        test::TempDir dir;
+        for (int i = 1; i < 6; ++i)
+            fs::copy_file(std::string(TARNWICK_EXAMPLES) + "/tarnwick" + extensions[i],
+                          dir.file(std::string("tarnwick") + extensions[i]));
+        AreaProject values;
+        values.zone_name = "Tarnwick";
+        values.zone_number = 186;
+        values.room_file = "tarnwick.wld";
+        values.mob_file = "tarnwick.mob";
+        values.object_file = "tarnwick.obj";
+        values.shop_file = "tarnwick.shp";
+        values.zone_file = "tarnwick.zon";
+        MessageRecorder m;
+        const std::string project_path = dir.file("tarnwick.qzp");
+        ASSERT_TRUE(write_project_file(project_path, values, m));
+
+        World world;
+        AreaProject project;
+        Preferences preferences;
+        ProjectSession session(world, project, preferences, m);
+        ASSERT_TRUE(session.open_project(project_path));
+        ASSERT_GT(world.room_count(), 0);
+        world.rooms[0].name += " (edited)";
+        world.mobs[0].short_name += " (edited)";
+        world.objects[0].short_description += " (edited)";
+        world.shops[0].msg_sold += " (edited)";
+        world.zone.name += " (edited)";
+        project.zone_name += " (edited)";
+        world.changed = true;
+
+        std::vector<std::string> before;
+        for (const char* e : extensions) before.push_back(test::read_bytes(dir.file(std::string("tarnwick") + e)));
+        m.clear();
+        int call = 0;
+        set_write_function_for_tests([&](const void* data, size_t size, std::FILE* f) {
+            return call++ == failing ? size / 2 : std::fwrite(data, 1, size, f);
+        });
+        const bool saved = session.save_project();
+        set_write_function_for_tests(nullptr);
+
+        const std::string what = std::string("failing ") + extensions[failing];
+        EXPECT_FALSE(saved) << what;
+        EXPECT_FALSE(m.entries.empty()) << what;
+        EXPECT_TRUE(world.changed) << what;
+        for (int i = 0; i < 6; ++i) {
+            const std::string now = test::read_bytes(dir.file(std::string("tarnwick") + extensions[i]));
+            if (i == failing) {
+                EXPECT_EQ(now, before[i]) << what << ": " << extensions[i] << " changed";
+            } else if (failing > 0) {  // a failed project file stops the save
+                EXPECT_NE(now, before[i]) << what << ": " << extensions[i] << " not saved";
+            }
+        }
+        EXPECT_EQ(names_in(dir.path()).size(), 6u) << what << ": temporary file left";
+    }
+}

@@ -1,8 +1,8 @@
 #pragma once
 // The conformance check over a folder of real world files: every file is
 // loaded, saved to a scratch folder, loaded again and compared record by
-// record and field by field; then the five files of each zone are opened
-// together as one zone, saved and reopened. Every failure names the file,
+// record and field by field; then a project of each zone's files is opened,
+// saved into another folder and opened again. Every failure names the file,
 // the record and the field.
 
 #include <filesystem>
@@ -25,8 +25,9 @@ struct ConformanceReport {
 void check_file(const WorldFormat& format, const std::filesystem::path& file,
                 const std::filesystem::path& scratch, ConformanceReport& report);
 
-// Every world file under `corpus` (any depth), then every zone: files named
-// N.wld, N.mob, N.obj, N.shp and N.zon under one parent folder.
+// Every world file under `corpus` (any depth), then every zone (files named
+// N.wld, N.mob, N.obj, N.shp and N.zon under one parent folder) as a project
+// that opens, is saved into another folder and opens again.
 ConformanceReport check_corpus(const std::filesystem::path& corpus,
                                const std::vector<WorldFormat>& formats = world_formats());
 

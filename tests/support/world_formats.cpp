@@ -8,14 +8,11 @@
 #include "formats/room_file.h"
 #include "formats/shop_file.h"
 #include "formats/zone_file.h"
+#include "project/project_file.h"
 #include "record_diff.h"
 #include "world/messages.h"
 #include "world/world.h"
 
-#if __has_include("project/project_file.h")
-#include "project/project_file.h"
-#define TARNWICK_HAS_PROJECT_FILE 1
-#endif
 
 namespace tarnwick::testkit {
 
@@ -87,7 +84,6 @@ const std::vector<ByteReader> kReaders = {
     WORLD_READER("object", ".obj"),
     WORLD_READER("shop", ".shp"),
     WORLD_READER("zone", ".zon"),
-#ifdef TARNWICK_HAS_PROJECT_FILE
     {"project", ".qzp",
      [](const std::string& b, Messages&) {
          AreaProject p;
@@ -98,7 +94,6 @@ const std::vector<ByteReader> kReaders = {
          std::string error;
          return read_project_file(path, p, error);
      }},
-#endif
 };
 
 std::string lower(std::string s) {
