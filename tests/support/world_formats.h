@@ -3,6 +3,7 @@
 // checker, the robustness tests, the fuzz targets and the benchmarks all walk
 // the same list: a new reader is one more row in world_formats.cpp.
 
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,6 +32,9 @@ struct WorldFormat {
     // Every field that differs between the two worlds' records of this kind.
     void (*diff)(const World& a, const World& b, std::vector<Difference>& out);
 };
+
+// Test names and failure output show a format by its name.
+inline void PrintTo(const WorldFormat& f, std::ostream* os) { *os << f.name; }
 
 // The five world files, in the order a project loads them.
 const std::vector<WorldFormat>& world_formats();
