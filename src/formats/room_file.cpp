@@ -1,5 +1,7 @@
 #include "formats/room_file.h"
 
+#include <algorithm>
+
 #include "formats/save_file.h"
 #include "world/banner.h"
 #include "world/bitvector.h"
@@ -24,8 +26,6 @@ struct RoomReader {
     }
 
     void read_exit(room_data& room, int dir) {
-        const std::string context =
-            "room #" + std::to_string(room.vnum) + ", direction D" + std::to_string(dir);
         auto exit = std::make_shared<room_direction_data>();
         room.exits[dir] = exit;
         tilde(exit->exit_description);
@@ -33,7 +33,8 @@ struct RoomReader {
         std::string line;
         int32_t door = 0, key = 0, target = 0;
         if (!in.read_line(line) || scan(line, " %d %d %d ", door, key, target) != 3) {
-            messages.show("Format Error, " + context);
+            messages.show("Format Error, room #" + std::to_string(room.vnum) + ", direction D" +
+                          std::to_string(dir));
             indicator = kExitLineError;
             return;
         }
@@ -43,16 +44,17 @@ struct RoomReader {
     }
 
     bool read_room(room_data& room, int32_t vnum) {
-        const std::string context = "room #" + std::to_string(vnum);
+        // Messages are built only when shown: this runs for every room.
+        auto context = [vnum] { return "room #" + std::to_string(vnum); };
         room.vnum = vnum;
         tilde(room.name);
         if (indicator != kNoReadError) {
-            messages.show("Error reading name of " + context);
+            messages.show("Error reading name of " + context());
             return false;
         }
         tilde(room.description);
         if (indicator != kNoReadError) {
-            messages.show("Error reading description of " + context);
+            messages.show("Error reading description of " + context());
             return false;
         }
         std::string line, flags;
@@ -63,11 +65,12 @@ struct RoomReader {
         }
         room.flags = flags_from_text(flags);
         room.sector = sector;
-        const std::string section_error =
-            "Format error in room #" + std::to_string(vnum) + " (expecting D/E/S)";
+        const auto section_error = [vnum] {
+            return "Format error in room #" + std::to_string(vnum) + " (expecting D/E/S)";
+        };
         for (;;) {
             if (!in.read_line(line)) {
-                messages.show(section_error);
+                messages.show(section_error());
                 return false;
             }
             switch (line[0]) {
@@ -76,7 +79,7 @@ struct RoomReader {
                 int32_t dir = 0;
                 parse_int32(line, pos, dir);
                 if (dir < 0 || dir >= kDirectionCount) {
-                    messages.show(section_error);
+                    messages.show(section_error());
                     return false;
                 }
                 read_exit(room, dir);
@@ -101,7 +104,7 @@ struct RoomReader {
             case 'S':
                 return true;
             default:
-                messages.show(section_error);
+                messages.show(section_error());
                 return false;
             }
         }
@@ -135,18 +138,15 @@ struct RoomReader {
     }
 };
 
-}  // namespace
-
-bool read_rooms(World& world, const std::string& text, const FormatSettings& settings,
-                Messages& messages) {
-    world.clear_rooms();
-    world.captions.rooms.clear();
-    TextSource in(text);
+// The load itself, over a source already in text mode.
+bool read_rooms_from(World& world, TextSource& in, const FormatSettings& settings,
+                     Messages& messages) {
     const int records = in.count_record_lines();
     world.captions.rooms = std::to_string(records) + " Records.";
     if (records == 0) {
         messages.show("No rooms in this file.");
     } else {
+        world.rooms.reserve(size_t(std::min(records, kRoomCapacity)));
         RoomReader reader{in, messages};
         if (!reader.read_all(world)) {
             messages.show("An error has ocurred while opening file!");
@@ -160,6 +160,16 @@ bool read_rooms(World& world, const std::string& text, const FormatSettings& set
     return true;
 }
 
+}  // namespace
+
+bool read_rooms(World& world, const std::string& text, const FormatSettings& settings,
+                Messages& messages) {
+    world.clear_rooms();
+    world.captions.rooms.clear();
+    TextSource in(text);
+    return read_rooms_from(world, in, settings, messages);
+}
+
 bool load_room_file(World& world, const std::string& path, const FormatSettings& settings,
                     Messages& messages) {
     TextSource file;
@@ -168,7 +178,9 @@ bool load_room_file(World& world, const std::string& path, const FormatSettings&
         world.captions.rooms.clear();
         return false;
     }
-    return read_rooms(world, file.data(), settings, messages);
+    world.clear_rooms();
+    world.captions.rooms.clear();
+    return read_rooms_from(world, file, settings, messages);
 }
 
 void write_room_record(const World& world, int index, const FormatSettings& settings,

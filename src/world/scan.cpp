@@ -83,7 +83,7 @@ bool parse_float(std::string_view text, size_t& pos, float& out) {
 
 }  // namespace
 
-int scan_items(std::string_view input, std::string_view format, const std::vector<ScanTarget>& out) {
+int scan_items(std::string_view input, std::string_view format, std::span<const ScanTarget> out) {
     size_t in = 0;
     size_t next = 0;
     int stored = 0;

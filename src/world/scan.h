@@ -5,6 +5,7 @@
 // space) and literal bytes. Returns the number of conversions stored.
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -14,11 +15,13 @@ namespace tarnwick {
 
 using ScanTarget = std::variant<int32_t*, std::string*, char*, float*>;
 
-int scan_items(std::string_view input, std::string_view format, const std::vector<ScanTarget>& out);
+int scan_items(std::string_view input, std::string_view format, std::span<const ScanTarget> out);
 
+// The targets live on the stack: scanning a line allocates nothing.
 template <class... Args>
 int scan(std::string_view input, std::string_view format, Args&... args) {
-    return scan_items(input, format, {ScanTarget(&args)...});
+    const ScanTarget targets[] = {ScanTarget(&args)...};
+    return scan_items(input, format, targets);
 }
 
 // White space as the C library's isspace sees it, for 7-bit bytes only.
