@@ -15,6 +15,7 @@
 #include "project/project_file.h"
 #include "test_support.h"
 #include "world/messages.h"
+#include "world/text_source.h"
 #include "world/world.h"
 #include "world_formats.h"
 
@@ -273,4 +274,46 @@ TEST(BadProjectFile, TextsWithoutTheirEndingZeroAndGarbageReadSafely) {
         EXPECT_LE(read.zone_name.size(), 500u);
         EXPECT_LE(read.shop_file.size(), 500u);
     }
+}
+
+// A tilde string of exactly the longest length is read whole; one byte more
+// is refused, whether the tilde is on the first line or a later one.
+TEST(BadInputTildeStrings, TheLengthLimitHoldsOnEveryPath) {
+    for (bool multi_line : {false, true}) {
+        for (size_t length : {kMaxTildeString - 1, kMaxTildeString, kMaxTildeString + 1}) {
+            std::string text(length, 'a');
+            if (multi_line)
+                for (size_t i = 70; i < length; i += 71) text[i] = '\n';
+            TextSource in(text + "~ rest\nnext~\n");
+            MessageRecorder m;
+            int indicator = kNoReadError;
+            const std::string got = in.read_tilde_string(indicator, m);
+            if (length <= kMaxTildeString) {
+                EXPECT_EQ(got, text) << length;
+                EXPECT_EQ(indicator, kNoReadError);
+                EXPECT_EQ(in.read_tilde_string(indicator, m), "next");
+            } else {
+                EXPECT_EQ(indicator, kStringTooLong) << length;
+                EXPECT_EQ(m.texts(), std::vector<std::string>{"SYSERR: String too large - truncated"});
+                EXPECT_LE(got.size(), kMaxTildeString);
+                EXPECT_EQ(got, text.substr(0, got.size()));
+            }
+        }
+    }
+    // CR LF line ends read like LF inside a string.
+    TextSource crlf(std::string("one\r\ntwo~\r\nthree~\r\n"));
+    MessageRecorder m;
+    int indicator = kNoReadError;
+    EXPECT_EQ(crlf.read_tilde_string(indicator, m), "one\ntwo");
+    EXPECT_EQ(crlf.read_tilde_string(indicator, m), "three");
+    EXPECT_EQ(crlf.count_record_lines(), 0);
+    TextSource lone(std::string("#1\r\n#2\rx\n\r\n#3"));
+    EXPECT_EQ(lone.count_record_lines(), 3);
+    std::string line;
+    EXPECT_EQ(lone.read_line(line), 1);
+    EXPECT_EQ(line, "#1");
+    EXPECT_EQ(lone.read_line(line), 1);
+    EXPECT_EQ(line, "#2\rx");
+    EXPECT_EQ(lone.read_line(line), 2);
+    EXPECT_EQ(line, "#3");
 }

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# The reliability checks: the core tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, the conformance check over the corpus of real
+# world files (when present), and every fuzz target for FUZZ_SECONDS (20)
+# seconds. Exits non-zero when any of them fails. About 5 minutes on 2 cores.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+export TARNWICK_CORPUS=${TARNWICK_CORPUS:-$(pwd)/../shared/corpus}
+failed=()
+
+echo "== sanitizers"
+bash scripts/sanitize.sh || failed+=(sanitizers)
+
+echo "== conformance ($TARNWICK_CORPUS)"
+conformance=build-sanitize/tests/conformance/tarnwick-conformance
+if [ -x "$conformance" ]; then
+  "$conformance" "$TARNWICK_CORPUS" | tail -25
+  rc=${PIPESTATUS[0]}
+  if [ "$rc" -eq 77 ]; then
+    echo "no corpus: conformance skipped"
+  elif [ "$rc" -ne 0 ]; then
+    failed+=(conformance)
+  fi
+else
+  failed+=(conformance)
+fi
+
+echo "== fuzzing"
+bash scripts/fuzz.sh || failed+=(fuzzing)
+
+if [ ${#failed[@]} -gt 0 ]; then
+  echo "reliability checks FAILED: ${failed[*]}"
+  exit 1
+fi
+echo "reliability checks passed"
