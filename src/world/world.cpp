@@ -27,8 +27,11 @@ int32_t next_vnum(const std::vector<T>& table, int32_t zone_number) {
 
 template <class T>
 void sort_by_vnum(std::vector<T>& table, size_t count) {
-    std::stable_sort(table.begin(), table.begin() + count,
-                     [](const T& a, const T& b) { return a.vnum < b.vnum; });
+    const auto by_vnum = [](const T& a, const T& b) { return a.vnum < b.vnum; };
+    // Files are nearly always in order already; sorting them would still
+    // move every record several times.
+    if (std::is_sorted(table.begin(), table.begin() + count, by_vnum)) return;
+    std::stable_sort(table.begin(), table.begin() + count, by_vnum);
 }
 
 // Moves the last record into the vacated slot and re-sorts the rest.
