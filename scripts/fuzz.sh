@@ -3,7 +3,9 @@
 # sanitizers on) in build-fuzz/ and runs each for FUZZ_SECONDS (20) seconds,
 # seeded from the sample zone, the test data and, when present, the corpus
 # of real files. Any crash, leak, sanitizer report or timeout fails the run;
-# the input that caused it is kept in build-fuzz/artifacts/.
+# the input that caused it is kept in build-fuzz/artifacts/. With
+# TARNWICK_FUZZ_ROUNDTRIP=1 the world readers' targets also check that what
+# was read survives a save and a second read.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
