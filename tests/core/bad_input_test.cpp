@@ -317,3 +317,21 @@ TEST(BadInputTildeStrings, TheLengthLimitHoldsOnEveryPath) {
     EXPECT_EQ(lone.read_line(line), 2);
     EXPECT_EQ(line, "#3");
 }
+
+TEST(BadProjectFile, EveryCutOfTheSampleProjectIsRefusedWithAMessage) {
+    const std::string sample = test::read_bytes(std::string(TARNWICK_EXAMPLES) + "/tarnwick.qzp");
+    ASSERT_EQ(sample.size(), 3684u);
+    test::TempDir dir;
+    std::vector<size_t> cuts;
+    for (size_t slot = 0; slot <= 3500; slot += 500) cuts.push_back(slot);
+    for (int i = 1; i <= 12; ++i) cuts.push_back(3684 * i / 13 + i);
+    cuts.push_back(3683);
+    for (size_t cut : cuts) {
+        const std::string path = dir.file("cut.qzp");
+        test::write_bytes(path, sample.substr(0, cut));
+        AreaProject read;
+        std::string error;
+        EXPECT_FALSE(read_project_file(path, read, error)) << cut;
+        EXPECT_FALSE(error.empty()) << cut;
+    }
+}
