@@ -6,13 +6,14 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 export TARNWICK_CORPUS=${TARNWICK_CORPUS:-$(pwd)/../shared/corpus}
+export SANITIZE_BUILD_DIR=${SANITIZE_BUILD_DIR:-build-sanitize}
 failed=()
 
 echo "== sanitizers"
 bash scripts/sanitize.sh || failed+=(sanitizers)
 
 echo "== conformance ($TARNWICK_CORPUS)"
-conformance=build-sanitize/tests/conformance/tarnwick-conformance
+conformance=$SANITIZE_BUILD_DIR/tests/conformance/tarnwick-conformance
 if [ -x "$conformance" ]; then
   "$conformance" "$TARNWICK_CORPUS" | tail -25
   rc=${PIPESTATUS[0]}
