@@ -1,0 +1,62 @@
+#include "ui/dialog_messages.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+#include "ui/cp1252.h"
+
+namespace tarnwick::ui {
+
+QString qt_file_filter(const std::string& filter) {
+    const QStringList parts = from_cp1252(filter).split(QLatin1Char('|'));
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i];
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        // Qt shows the patterns itself when the description lacks them; the
+        // descriptions here name them already, so Qt gets both in one string.
+        if (description.contains(QLatin1Char('(')))
+            out << description.left(description.indexOf(QLatin1Char('('))).trimmed() + " (" +
+                       patterns + ")";
+        else
+            out << description + " (" + patterns + ")";
+    }
+    return out.join(QStringLiteral(";;"));
+}
+
+void DialogMessages::show(const std::string& text) {
+    QMessageBox::information(parent_, QApplication::applicationName(), from_cp1252(text));
+}
+
+void DialogMessages::warn(const std::string& title, const std::string& text) {
+    QMessageBox::warning(parent_, from_cp1252(title), from_cp1252(text));
+}
+
+Answer DialogMessages::ask(const std::string& text, bool with_cancel) {
+    auto buttons = QMessageBox::Yes | QMessageBox::No;
+    if (with_cancel) buttons |= QMessageBox::Cancel;
+    auto r = QMessageBox::question(parent_, QApplication::applicationName(), from_cp1252(text),
+                                   buttons);
+    if (r == QMessageBox::Yes) return Answer::Yes;
+    if (r == QMessageBox::No) return Answer::No;
+    return Answer::Cancel;
+}
+
+std::optional<std::string> DialogMessages::choose_file(const FileChoice& choice) {
+    QFileDialog dialog(parent_, from_cp1252(choice.title));
+    dialog.setNameFilter(qt_file_filter(choice.filter));
+    dialog.setNameFilters(qt_file_filter(choice.filter).split(QStringLiteral(";;")));
+    dialog.setAcceptMode(choice.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(choice.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // Save choosers ask before replacing a file (Qt's default confirmation).
+    if (!choice.default_ext.empty())
+        dialog.setDefaultSuffix(from_cp1252(choice.default_ext).toLower());
+    if (!choice.initial.empty()) dialog.selectFile(from_cp1252(choice.initial));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return to_cp1252(dialog.selectedFiles().first());
+}
+
+}  // namespace tarnwick::ui
