@@ -15,7 +15,14 @@ void CaptionBar::set_text(const QString& text) {
     update();
 }
 
-QString CaptionBar::full_text() const { return QString::fromLatin1(kProductCaption) + text_; }
+QString CaptionBar::full_text() const {
+    return QString::fromLatin1(kProductCaption) + text_ + (changed_ ? " *" : "");
+}
+
+void CaptionBar::set_changed(bool on) {
+    changed_ = on;
+    update();
+}
 
 void CaptionBar::set_gradient(bool on) {
     gradient_ = on;
@@ -44,7 +51,8 @@ void CaptionBar::paintEvent(QPaintEvent*) {
     p.drawText(r, Qt::AlignVCenter | Qt::AlignLeft, product);
     int x = QFontMetrics(bold).horizontalAdvance(product);
     p.setFont(font());
-    p.drawText(r.adjusted(x, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, text_);
+    p.drawText(r.adjusted(x, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
+               changed_ ? text_ + " *" : text_);
 }
 
 }  // namespace tarnwick::ui

@@ -16,6 +16,9 @@ public:
     QString text() const { return text_; }
     // The whole caption as the window title shows it.
     QString full_text() const;
+    // The world changed since it was opened or saved: " *" follows the text.
+    void set_changed(bool on);
+    bool changed() const { return changed_; }
     void set_gradient(bool on);
     bool gradient() const { return gradient_; }
     QSize sizeHint() const override;
@@ -26,6 +29,7 @@ protected:
 private:
     QString text_;
     bool gradient_ = false;
+    bool changed_ = false;
 };
 
 }  // namespace tarnwick::ui

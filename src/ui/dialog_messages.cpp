@@ -45,6 +45,12 @@ Answer DialogMessages::ask(const std::string& text, bool with_cancel) {
     return Answer::Cancel;
 }
 
+Answer DialogMessages::ask_titled(const std::string& title, const std::string& text) {
+    auto r = QMessageBox::question(parent_, from_cp1252(title), from_cp1252(text),
+                                   QMessageBox::Yes | QMessageBox::No);
+    return r == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
 std::optional<std::string> DialogMessages::choose_file(const FileChoice& choice) {
     QFileDialog dialog(parent_, from_cp1252(choice.title));
     dialog.setNameFilter(qt_file_filter(choice.filter));

@@ -20,6 +20,7 @@ public:
     void show(const std::string& text) override;
     void warn(const std::string& title, const std::string& text) override;
     Answer ask(const std::string& text, bool with_cancel = false) override;
+    Answer ask_titled(const std::string& title, const std::string& text) override;
     std::optional<std::string> choose_file(const FileChoice& choice) override;
 
 private:

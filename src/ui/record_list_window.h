@@ -33,6 +33,8 @@ public:
     void fill_after_load(const std::string& caption);
     // Empties the list and the title (the world was cleared).
     void clear_list();
+    // The viewer is created after the lists at start-up.
+    void set_viewer(TextViewer* viewer) { viewer_ = viewer; }
     // A new save starts: the object writer's material warning may show again.
     void reset_source_warning() { source_warned_ = false; }
 
