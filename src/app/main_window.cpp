@@ -161,6 +161,10 @@ void MainWindow::create_windows() {
     mob_list_->set_viewer(viewer_);
     object_list_->set_viewer(viewer_);
     // The lists point the editors at records; they were created before them.
+    room_list_->set_editor(room_editor_);
+    mob_list_->set_editor(mob_editor_);
+    object_list_->set_editor(object_editor_);
+    shop_list_->set_editor(shop_editor_);
     for (auto* l : {room_list_, mob_list_, object_list_, shop_list_}) {
         connect(l, &ui::RecordListWindow::visibilityChanged, this, [this] { sync_checks(); });
     }
@@ -627,7 +631,7 @@ void MainWindow::refresh_all_lists() {
 }
 
 void MainWindow::RenumerarMundo1Click() {
-    if (state_.messages.ask_titled("Renumerar", "¿Desea renumerar la zona?") != Answer::Yes) return;
+    if (state_.messages.ask_titled("Renumerar", "\xBF" "Desea renumerar la zona?") != Answer::Yes) return;
     for (ui::EditorWindow* e : {zone_editor_, room_editor_, mob_editor_, object_editor_, shop_editor_}) {
         e->apply_pending();
         e->discard_pending();

@@ -33,7 +33,8 @@ public:
     void fill_after_load(const std::string& caption);
     // Empties the list and the title (the world was cleared).
     void clear_list();
-    // The viewer is created after the lists at start-up.
+    // The editor and the viewer may be created after the list at start-up.
+    void set_editor(EditorWindow* editor) { editor_ = editor; }
     void set_viewer(TextViewer* viewer) { viewer_ = viewer; }
     // A new save starts: the object writer's material warning may show again.
     void reset_source_warning() { source_warned_ = false; }
