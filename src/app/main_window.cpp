@@ -388,8 +388,9 @@ QWidget* MainWindow::layout_window(ProjectWindow w) const {
 void MainWindow::capture_windows(WindowLayouts& live) {
     for (int i = 0; i < kProjectWindowCount; ++i) {
         QWidget* w = layout_window(ProjectWindow(i));
-        const QRect g = w->geometry();
-        live[i] = {w->isVisible(), g.left(), g.top(), g.width(), g.height()};
+        // The place of the frame, the size of the inside: what move() and
+        // resize() take back.
+        live[i] = {w->isVisible(), w->x(), w->y(), w->width(), w->height()};
     }
 }
 

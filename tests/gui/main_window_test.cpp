@@ -179,6 +179,29 @@ TEST_F(MainWindowTest, UnsavedChangesAreNeverDroppedSilently) {
     EXPECT_EQ(state->world.room_count(), 13);
 }
 
+TEST_F(MainWindowTest, SavedWindowLayoutComesBackOnOpen) {
+    SampleZone zone;
+    ASSERT_TRUE(main->open_project(zone.project()));
+    auto* rooms = main->list(ListKind::Room);
+    trigger("ListadeRooms1");
+    rooms->move(40, 150);
+    rooms->resize(320, 260);
+    messages.clear();
+    trigger("Guardar1");
+    EXPECT_FALSE(state->world.changed);
+    EXPECT_EQ(main->windowTitle(), "Tarnwick v1.0a" + zone.project());
+    trigger("Cerrar1");
+    EXPECT_TRUE(messages.entries.empty());
+    EXPECT_FALSE(rooms->isVisible());
+
+    ASSERT_TRUE(main->open_project(zone.project()));
+    EXPECT_TRUE(rooms->isVisible());
+    EXPECT_TRUE(main->command("ListadeRooms2")->isChecked());
+    EXPECT_EQ(rooms->pos(), QPoint(40, 150));
+    EXPECT_EQ(rooms->size(), QSize(320, 260));
+    EXPECT_FALSE(main->list(ListKind::Mob)->isVisible());
+}
+
 TEST_F(MainWindowTest, RenumberAsksFirst) {
     SampleZone zone;
     ASSERT_TRUE(main->open_project(zone.project()));
