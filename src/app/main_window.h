@@ -33,6 +33,11 @@ namespace tarnwick::app {
 
 class AboutBox;
 
+// The main window is a thin bar: fixed height, width from 400 pixels to the
+// screen's width.
+inline constexpr int kMainHeight = 73;
+inline constexpr int kMainMinWidth = 400;
+
 class MainWindow : public QMainWindow, private ProjectView {
     Q_OBJECT
 public:

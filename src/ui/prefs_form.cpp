@@ -14,6 +14,7 @@
 
 #include "project/apply_preferences.h"
 #include "ui/cp1252.h"
+#include "ui/fonts.h"
 #include "ui/text_viewer.h"
 
 namespace tarnwick::ui {
@@ -24,12 +25,6 @@ QCheckBox* check(QWidget* parent, const char* name, const char* text) {
     auto* c = new QCheckBox(text, parent);
     c->setObjectName(name);
     return c;
-}
-
-QFont qfont(const FontSetting& f) {
-    QFont font(from_cp1252(f.face));
-    font.setPointSize(f.size > 0 ? f.size : 8);
-    return font;
 }
 
 }  // namespace
@@ -145,7 +140,7 @@ PrefsForm::PrefsForm(QWidget* parent) : QDialog(parent) {
 
 void PrefsForm::show_sample() {
     apply_text_look(sample_, TextAreaLook{form_.sample_font, form_.sample_back});
-    dialog_font_panel_->setFont(qfont(form_.dialog_font));
+    dialog_font_panel_->setFont(font_of(form_.dialog_font));
     dialog_font_panel_->setText(from_cp1252(form_.dialog_font_caption()));
 }
 
@@ -185,7 +180,7 @@ void PrefsForm::ColumnCheckClick() {
 
 void PrefsForm::FontBtnClick() {
     bool ok = false;
-    QFont font = QFontDialog::getFont(&ok, qfont(form_.sample_font), this, "Font",
+    QFont font = QFontDialog::getFont(&ok, font_of(form_.sample_font), this, "Font",
                                       QFontDialog::MonospacedFonts);
     if (!ok) return;
     form_.sample_font.face = to_cp1252(font.family());
@@ -203,7 +198,7 @@ void PrefsForm::BackBtnClick() {
 
 void PrefsForm::DialogFontBtnClick() {
     bool ok = false;
-    QFont font = QFontDialog::getFont(&ok, qfont(form_.dialog_font), this, "Change dialog font...");
+    QFont font = QFontDialog::getFont(&ok, font_of(form_.dialog_font), this, "Change dialog font...");
     if (!ok) return;
     form_.dialog_font.face = to_cp1252(font.family());
     form_.dialog_font.size = font.pointSize();

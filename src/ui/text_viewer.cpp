@@ -7,20 +7,9 @@
 
 #include "project/apply_preferences.h"
 #include "ui/cp1252.h"
+#include "ui/fonts.h"
 
 namespace tarnwick::ui {
-
-void apply_text_look(QWidget* area, const TextAreaLook& look) {
-    QFont font(from_cp1252(look.font.face));
-    font.setPointSize(look.font.size > 0 ? look.font.size : 8);
-    area->setFont(font);
-    Rgb fg = color_to_rgb(look.font.color), bg = color_to_rgb(look.background);
-    QPalette pal = area->palette();
-    pal.setColor(QPalette::Base, QColor(bg.red, bg.green, bg.blue));
-    pal.setColor(QPalette::Text, QColor(fg.red, fg.green, fg.blue));
-    area->setPalette(pal);
-    area->setAutoFillBackground(true);
-}
 
 TextViewer::TextViewer(QWidget* parent) : QDialog(parent) {
     setObjectName("TTextViewer");

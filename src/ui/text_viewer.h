@@ -30,7 +30,4 @@ private:
     QPlainTextEdit* viewer_;
 };
 
-// A text area's font, text colour and background from the preferences.
-void apply_text_look(QWidget* area, const TextAreaLook& look);
-
 }  // namespace tarnwick::ui
