@@ -57,6 +57,8 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QMainWindow(parent), 
     setMenuWidget(nullptr);
     build_menus();
     build_toolbars();
+    command("Genera1")->setChecked(true);
+    command("Edicin1")->setChecked(true);
     // The caption above the menus, as a title bar.
     auto* top = new QWidget(this);
     auto* top_layout = new QVBoxLayout(top);
@@ -221,6 +223,8 @@ void MainWindow::build_toolbars() {
         tb->setFloatable(true);
         addToolBar(Qt::TopToolBarArea, tb);
     }
+    // Hiding the main window hides the toolbars too; only a toolbar hidden
+    // by itself unchecks its entry.
     for (const ToolCommand& t : tool_commands()) {
         QToolBar* tb = QString::fromUtf8(t.toolbar) == "Tools" ? general_tb_ : edit_tb_;
         QAction* a = tb->addAction(tool_icon(style(), t.object_name), QString::fromUtf8(t.hint));
@@ -239,10 +243,10 @@ void MainWindow::build_toolbars() {
     }
     // A toolbar closed by its own means unchecks its View entry.
     connect(general_tb_, &QToolBar::visibilityChanged, this, [this](bool on) {
-        if (!on) GeneralTBClose();
+        if (!on && general_tb_->isHidden()) GeneralTBClose();
     });
     connect(edit_tb_, &QToolBar::visibilityChanged, this, [this](bool on) {
-        if (!on) EditTBClose();
+        if (!on && edit_tb_->isHidden()) EditTBClose();
     });
 }
 

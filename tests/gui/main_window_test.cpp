@@ -9,6 +9,9 @@
 #include <QToolBar>
 
 #include "app/commands.h"
+#include "app/screenshot.h"
+#include "ui/caption_bar.h"
+#include <QImage>
 #include "gui_support.h"
 #include "ui/record_list_window.h"
 
@@ -114,11 +117,17 @@ TEST_F(MainWindowTest, ListEntriesFollowTheListWindow) {
 
     // Toolbars: the View entries hide and show them.
     auto* general = main->findChild<QToolBar*>("GeneralTB");
-    main->command("Genera1")->setChecked(true);
+    EXPECT_TRUE(main->command("Genera1")->isChecked());
+    EXPECT_TRUE(main->command("Edicin1")->isChecked());
     trigger("Genera1");
     EXPECT_FALSE(general->isVisible());
     trigger("Genera1");
     EXPECT_TRUE(general->isVisible());
+    auto* edit = main->findChild<QToolBar*>("EditTB");
+    EXPECT_EQ(edit->windowTitle(), QString::fromUtf8("Edición"));
+    edit->hide();  // closed by its own close box when floating
+    EXPECT_FALSE(main->command("Edicin1")->isChecked());
+    EXPECT_TRUE(main->command("Genera1")->isChecked());
 }
 
 TEST_F(MainWindowTest, RecentFilesSurviveExitButNotAPlainClose) {
@@ -218,6 +227,35 @@ TEST_F(MainWindowTest, RenumberAsksFirst) {
     EXPECT_EQ(state->world.rooms[0].vnum, 700);
     EXPECT_EQ(main->list(ListKind::Room)->lines()[0], "#700   ---   The Ferry Landing");
     EXPECT_TRUE(state->world.changed);
+}
+
+}  // namespace
+}  // namespace tarnwick::test
+
+namespace tarnwick::test {
+namespace {
+
+TEST_F(MainWindowTest, ScreenshotShowsTheMainWindowAndVisibleLists) {
+    SampleZone zone;
+    ASSERT_TRUE(main->open_project(zone.project()));
+    trigger("ListadeRooms1");
+    const std::string png = zone.file("shot.png");
+    ASSERT_TRUE(app::save_screenshot(*main, QString::fromStdString(png)));
+    QImage image(QString::fromStdString(png));
+    ASSERT_FALSE(image.isNull());
+    EXPECT_GT(image.width(), main->width() + main->list(ListKind::Room)->width());
+    EXPECT_GE(image.height(), main->list(ListKind::Room)->height());
+}
+
+TEST_F(MainWindowTest, GradientCaptionFollowsThePreference) {
+    auto* caption = main->findChild<ui::CaptionBar*>("CaptionBar");
+    ASSERT_NE(caption, nullptr);
+    EXPECT_FALSE(caption->gradient());
+    prefs_store.write_string("Caption", "Gradient", "1");
+    start();
+    caption = main->findChild<ui::CaptionBar*>("CaptionBar");
+    EXPECT_TRUE(caption->gradient());
+    EXPECT_EQ(caption->full_text(), "Tarnwick v1.0a - Sin Proyecto");
 }
 
 }  // namespace
