@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <exception>
+#include <string>
 
 #include "app/about_box.h"
 #include "app/app_state.h"
@@ -38,6 +39,11 @@ public:
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A screenshot needs no screen: without a display, draw offscreen.
+    const bool shot = argc >= 2 && std::string(argv[1]) == "--screenshot";
+    if (shot && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+        qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QStringList args = app.arguments();
     args.removeFirst();

@@ -57,6 +57,7 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QMainWindow(parent), 
     setMenuWidget(nullptr);
     build_menus();
     build_toolbars();
+    ui::apply_general_font(this, state_.preferences.font);
     command("Genera1")->setChecked(true);
     command("Edicin1")->setChecked(true);
     // The caption above the menus, as a title bar.

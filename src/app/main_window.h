@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <map>
+#include <vector>
 
 #include "app/app_state.h"
 #include "editors/recent_files.h"
@@ -147,6 +148,10 @@ private:
     // "Save changes to the zone?" when the world changed: false stops the command.
     bool settle_changes();
     void show_options();
+    // Applies the editors' pending edits and detaches them, answering the
+    // records they showed; reshow_editors points them back.
+    std::vector<int> settle_editors();
+    void reshow_editors(const std::vector<int>& shown);
     void refresh_all_lists();
     void after_save(bool saved);
     QWidget* layout_window(ProjectWindow w) const;

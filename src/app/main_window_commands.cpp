@@ -198,12 +198,31 @@ void MainWindow::show_options() {
     PreferencesDialogForm form;
     load_preferences_dialog(state_.preferences, form);
     if (!prefs_form_->edit(form)) return;
+    // A new column count re-wraps every description at once: the editors'
+    // edits go in first and the editors show the wrapped text after.
+    const std::vector<int> shown = settle_editors();
     const bool wrapped = take_preferences_dialog(form, state_.preferences, state_.world, state_.messages);
     apply_preference_effects(apply_preferences(state_.preferences, state_.prefs_store));
+    reshow_editors(shown);
     if (wrapped) {
         refresh_all_lists();
         state_.context.mark_changed();
     }
+}
+
+std::vector<int> MainWindow::settle_editors() {
+    std::vector<int> shown;
+    for (ui::EditorWindow* e : {room_editor_, mob_editor_, object_editor_}) {
+        e->apply_pending();
+        shown.push_back(e->current_index());
+        e->discard_pending();
+    }
+    return shown;
+}
+
+void MainWindow::reshow_editors(const std::vector<int>& shown) {
+    int i = 0;
+    for (ui::EditorWindow* e : {room_editor_, mob_editor_, object_editor_}) e->select_record(shown[i++]);
 }
 
 void MainWindow::Opciones1Click() { show_options(); }
@@ -259,10 +278,9 @@ void MainWindow::RenumerarMundo1Click() {
 }
 
 void MainWindow::AjustarColumnadenDesripciones1Click() {
-    for (ui::EditorWindow* e : {room_editor_, mob_editor_, object_editor_}) e->apply_pending();
+    const std::vector<int> shown = settle_editors();
     wrap_all_descriptions(state_.world, state_.preferences.columns);
-    for (ui::EditorWindow* e : {room_editor_, mob_editor_, object_editor_})
-        e->select_record(e->current_index());
+    reshow_editors(shown);
     state_.context.mark_changed();
 }
 
