@@ -5,6 +5,7 @@
 
 #include <QListWidget>
 #include <QMenu>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QToolBar>
 
@@ -256,6 +257,43 @@ TEST_F(MainWindowTest, GradientCaptionFollowsThePreference) {
     caption = main->findChild<ui::CaptionBar*>("CaptionBar");
     EXPECT_TRUE(caption->gradient());
     EXPECT_EQ(caption->full_text(), "Tarnwick v1.0a - Sin Proyecto");
+}
+
+}  // namespace
+}  // namespace tarnwick::test
+
+namespace tarnwick::test {
+namespace {
+
+TEST_F(MainWindowTest, NewProjectGoesThroughThePropertiesDialog) {
+    // Cancelled: nothing changes.
+    on_next_modal([](QWidget* d) {
+        EXPECT_EQ(d->objectName(), "TProjectForm");
+        d->findChild<QPushButton*>("CancelBtn")->click();
+    });
+    trigger("NuevoProyecto1");
+    EXPECT_FALSE(main->project_commands_on());
+
+    on_next_modal([](QWidget* d) {
+        d->findChild<QLineEdit*>("Edit1")->setText("Sunken Keep");
+        d->findChild<QLineEdit*>("edzonenum")->setText("42");
+        d->findChild<QPushButton*>("OkBtn")->click();
+    });
+    trigger("NewBtn");
+    EXPECT_TRUE(main->project_commands_on());
+    EXPECT_EQ(main->windowTitle(), "Tarnwick v1.0a - Untitled Zone");
+    EXPECT_EQ(state->project.zone_name, "Sunken Keep");
+    EXPECT_EQ(state->project.zone_number, 42);
+    trigger("NewRoomBtn");
+    EXPECT_EQ(state->world.rooms.at(0).vnum, 4200);
+
+    on_next_modal([](QWidget* d) {
+        EXPECT_EQ(d->windowTitle(), "Acerca de Tarnwick...");
+        QPushButton* close = d->findChild<QPushButton*>("OKButton");
+        EXPECT_EQ(close->text(), "&Cerrar");
+        close->click();
+    });
+    trigger("Acercade1");
 }
 
 }  // namespace
