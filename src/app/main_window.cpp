@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QPainter>
 #include <QScreen>
 #include <QStyle>
 #include <QToolBar>
@@ -34,17 +35,34 @@ using ui::RecordKind;
 
 namespace {
 
+// A record button: the record's letter on green (new) or red (remove).
+QIcon record_icon(QChar letter, bool add) {
+    QPixmap pix(16, 16);
+    pix.fill(Qt::transparent);
+    QPainter p(&pix);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(add ? QColor(40, 150, 60) : QColor(190, 50, 40));
+    p.setPen(Qt::NoPen);
+    p.drawRoundedRect(QRectF(0.5, 0.5, 15, 15), 3, 3);
+    QFont f;
+    f.setPixelSize(11);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, QString(letter) + (add ? "+" : "-"));
+    return QIcon(pix);
+}
+
 QIcon tool_icon(const QStyle* style, const char* name) {
     const QString n = QString::fromLatin1(name);
-    QStyle::StandardPixmap p = QStyle::SP_FileIcon;
-    if (n == "NewBtn") p = QStyle::SP_FileDialogNewFolder;
-    else if (n == "OpenBtn") p = QStyle::SP_DialogOpenButton;
-    else if (n == "SaveBtn") p = QStyle::SP_DialogSaveButton;
-    else if (n == "EditPrjBtn") p = QStyle::SP_FileDialogDetailedView;
-    else if (n == "ToolsBtn") p = QStyle::SP_ComputerIcon;
-    else if (n.startsWith("New") || n.startsWith("Add")) p = QStyle::SP_FileDialogNewFolder;
-    else if (n.startsWith("Delete")) p = QStyle::SP_TrashIcon;
-    return style->standardIcon(p);
+    if (n == "NewBtn") return style->standardIcon(QStyle::SP_FileIcon);
+    if (n == "OpenBtn") return style->standardIcon(QStyle::SP_DialogOpenButton);
+    if (n == "SaveBtn") return style->standardIcon(QStyle::SP_DialogSaveButton);
+    if (n == "EditPrjBtn") return style->standardIcon(QStyle::SP_FileDialogDetailedView);
+    if (n == "ToolsBtn") return style->standardIcon(QStyle::SP_ComputerIcon);
+    const bool add = n.startsWith("New") || n.startsWith("Add");
+    QChar letter = n.contains("Monster") ? 'M' : n.contains("Room") ? 'R' : n.contains("Obj") ? 'O' : 'S';
+    return record_icon(letter, add);
 }
 
 }  // namespace

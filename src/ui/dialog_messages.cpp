@@ -14,15 +14,17 @@ QString qt_file_filter(const std::string& filter) {
     QStringList out;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         QString description = parts[i];
-        QString patterns = parts[i + 1];
-        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        // Qt shows the patterns itself when the description lacks them; the
-        // descriptions here name them already, so Qt gets both in one string.
+        // File names on most systems are case-sensitive, and the world files
+        // come as castle.zon as often as CASTLE.ZON: offer both spellings.
+        QStringList patterns;
+        for (const QString& p : parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts))
+            for (const QString& v : {p.toLower(), p.toUpper()})
+                if (!patterns.contains(v)) patterns << v;
+        // The descriptions name their patterns already; Qt wants them in
+        // parentheses at the end, so they are replaced by the full list.
         if (description.contains(QLatin1Char('(')))
-            out << description.left(description.indexOf(QLatin1Char('('))).trimmed() + " (" +
-                       patterns + ")";
-        else
-            out << description + " (" + patterns + ")";
+            description = description.left(description.indexOf(QLatin1Char('('))).trimmed();
+        out << description + " (" + patterns.join(QLatin1Char(' ')) + ")";
     }
     return out.join(QStringLiteral(";;"));
 }
@@ -53,7 +55,6 @@ Answer DialogMessages::ask_titled(const std::string& title, const std::string& t
 
 std::optional<std::string> DialogMessages::choose_file(const FileChoice& choice) {
     QFileDialog dialog(parent_, from_cp1252(choice.title));
-    dialog.setNameFilter(qt_file_filter(choice.filter));
     dialog.setNameFilters(qt_file_filter(choice.filter).split(QStringLiteral(";;")));
     dialog.setAcceptMode(choice.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(choice.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

@@ -35,10 +35,10 @@ TEST(Cp1252, EveryByteRoundTrips) {
 
 TEST(FileFilter, BarsBecomeQtFilters) {
     EXPECT_EQ(ui::qt_file_filter("Tarnwick Area Projects (*.qzp)|*.qzp"),
-              "Tarnwick Area Projects (*.qzp)");
+              "Tarnwick Area Projects (*.qzp *.QZP)");
     EXPECT_EQ(ui::qt_file_filter("Zone Files (*.zon)|*.ZON|All Files (*.*)|*.*"),
-              "Zone Files (*.ZON);;All Files (*.*)");
-    EXPECT_EQ(ui::qt_file_filter("Plain|*.a;*.b"), "Plain (*.a *.b)");
+              "Zone Files (*.zon *.ZON);;All Files (*.*)");
+    EXPECT_EQ(ui::qt_file_filter("Plain|*.a;*.b"), "Plain (*.a *.A *.b *.B)");
 }
 
 TEST(QtSettings, IniFileKeepsSectionsAndValues) {
