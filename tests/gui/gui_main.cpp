@@ -1,5 +1,4 @@
-// The widget tests run without a display: offscreen unless told otherwise.
-
+// The widget tests' entry point: an offscreen QApplication around GoogleTest.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -8,7 +7,6 @@
 int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
-    app.setApplicationName("Tarnwick");
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
