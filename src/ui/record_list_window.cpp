@@ -7,7 +7,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "ui/cp1252.h"
@@ -45,7 +44,8 @@ ListLook look_of(ListKind kind) {
     return {};
 }
 
-// Makes the page holding `widget` current in every tab or stack above it.
+// Makes the page holding `widget` current in every page control above it
+// (a tab widget keeps its pages in a stacked widget).
 void bring_forward(QWidget* widget) {
     for (QWidget* w = widget; w && w->parentWidget(); w = w->parentWidget()) {
         if (auto* stack = qobject_cast<QStackedWidget*>(w->parentWidget())) stack->setCurrentWidget(w);
@@ -185,10 +185,6 @@ void RecordListWindow::appended(int index) {
     show_editor();
     if (kind_ == ListKind::Object && editor_) {
         if (auto* field = editor_->findChild<QWidget*>("edshortdescription")) {
-            if (auto* tabs = editor_->findChild<QTabWidget*>()) {
-                for (int i = 0; i < tabs->count(); ++i)
-                    if (tabs->widget(i)->isAncestorOf(field)) tabs->setCurrentIndex(i);
-            }
             bring_forward(field);
             field->setFocus();
         }
