@@ -1,2 +1,105 @@
-// Replaced by the editor's start-up.
-int main() { return 0; }
+// The editor's start-up: splash window, application title and help file,
+// every window created once and hidden, then the message loop. With
+// "--screenshot FILE.png [PROJECT.qzp]" it renders its windows and exits.
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <cstdio>
+#include <exception>
+#include <string>
+
+#include "app/about_box.h"
+#include "app/app_state.h"
+#include "app/main_window.h"
+#include "app/screenshot.h"
+#include "ui/record_list_window.h"
+#include "project/preferences_io.h"
+#include "ui/dialog_messages.h"
+#include "ui/qt_settings_store.h"
+
+namespace {
+
+// Messages of a run without anyone to answer them: printed, never waited on.
+class PrintedMessages : public tarnwick::Messages {
+public:
+    void show(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
+    void warn(const std::string& title, const std::string& text) override {
+        std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
+    }
+    tarnwick::Answer ask(const std::string& text, bool) override {
+        std::fprintf(stderr, "%s [No]\n", text.c_str());
+        return tarnwick::Answer::No;
+    }
+    std::optional<std::string> choose_file(const tarnwick::FileChoice&) override {
+        return std::nullopt;
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // A screenshot needs no screen: without a display, draw offscreen.
+    const bool shot = argc >= 2 && std::string(argv[1]) == "--screenshot";
+    if (shot && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+        qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QStringList args = app.arguments();
+    args.removeFirst();
+    QString screenshot;
+    if (args.size() >= 2 && args[0] == "--screenshot") {
+        screenshot = args[1];
+        args = args.mid(2);
+    }
+    const QString project = args.isEmpty() ? QString() : args.first();
+
+    auto* splash = new tarnwick::app::SplashWindow;
+    if (screenshot.isEmpty()) {
+        splash->show();
+        splash->repaint();
+        app.processEvents();
+    }
+    try {
+        app.setApplicationName("Tarnwick");
+        app.setApplicationDisplayName("Tarnwick");
+        app.setProperty("helpFile", "tarnwick.hlp");
+
+        const QString settings_dir = qEnvironmentVariable("TARNWICK_SETTINGS_DIR");
+        tarnwick::ui::QtSettingsStore prefs_store(tarnwick::kPreferencesRoot, settings_dir);
+        tarnwick::ui::QtSettingsStore recent_store(tarnwick::ui::kRecentFilesRoot, settings_dir);
+        tarnwick::ui::DialogMessages dialog_messages;
+        PrintedMessages printed;
+        tarnwick::Messages& messages =
+            screenshot.isEmpty() ? static_cast<tarnwick::Messages&>(dialog_messages) : printed;
+        tarnwick::app::AppState state(messages, prefs_store, recent_store);
+        tarnwick::app::MainWindow main(state);
+        dialog_messages.set_parent(&main);
+
+        splash->hide();
+        splash->close();
+        delete splash;
+        splash = nullptr;
+
+        main.show();
+        if (!project.isEmpty()) main.open_project(project);
+        if (!screenshot.isEmpty()) {
+            // A project whose layout shows no list still shows its rooms.
+            bool any_list = false;
+            for (auto kind : {tarnwick::ListKind::Room, tarnwick::ListKind::Mob,
+                              tarnwick::ListKind::Object, tarnwick::ListKind::Shop})
+                any_list = any_list || main.list(kind)->isVisible();
+            if (!any_list && main.project_commands_on()) main.ListadeRooms1Click();
+            app.processEvents();
+            const bool ok = tarnwick::app::save_screenshot(main, screenshot);
+            if (!ok) std::fprintf(stderr, "Cannot write %s\n", qPrintable(screenshot));
+            main.close();
+            return ok ? 0 : 1;
+        }
+        return app.exec();
+    } catch (const std::exception& e) {
+        delete splash;
+        QMessageBox::critical(nullptr, "Tarnwick", QString::fromLocal8Bit(e.what()));
+        return 1;
+    }
+}

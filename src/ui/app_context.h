@@ -32,11 +32,15 @@ public:
     Chooser& chooser;
 
     // Marks the world changed since it was opened or saved.
+    // Core operations may have set the flag already; the signal is sent
+    // either way so the caption follows.
     void mark_changed() {
-        if (!world.changed) {
-            world.changed = true;
-            emit changedMarkChanged(true);
-        }
+        world.changed = true;
+        emit changedMarkChanged(true);
+    }
+    void clear_changed() {
+        world.changed = false;
+        emit changedMarkChanged(false);
     }
 
 signals:

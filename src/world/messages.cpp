@@ -16,6 +16,12 @@ Answer MessageRecorder::ask(const std::string& text, bool) {
     return a;
 }
 
+Answer MessageRecorder::ask_titled(const std::string& title, const std::string& text) {
+    Answer a = ask(text, false);
+    entries.back().title = title;
+    return a;
+}
+
 std::optional<std::string> MessageRecorder::choose_file(const FileChoice& choice) {
     entries.push_back({"file", choice.title, choice.filter});
     if (file_answers.empty()) return std::nullopt;

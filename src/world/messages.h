@@ -28,6 +28,12 @@ public:
     virtual void warn(const std::string& title, const std::string& text) = 0;
     // A Yes/No question (with_cancel adds Cancel).
     virtual Answer ask(const std::string& text, bool with_cancel = false) = 0;
+    // A Yes/No question box with its own title; plain ask() where no title
+    // can be shown.
+    virtual Answer ask_titled(const std::string& title, const std::string& text) {
+        (void)title;
+        return ask(text, false);
+    }
     // A file chooser; nullopt when the user cancels.
     virtual std::optional<std::string> choose_file(const FileChoice& choice) = 0;
 };
@@ -49,6 +55,7 @@ public:
     void show(const std::string& text) override;
     void warn(const std::string& title, const std::string& text) override;
     Answer ask(const std::string& text, bool with_cancel = false) override;
+    Answer ask_titled(const std::string& title, const std::string& text) override;
     std::optional<std::string> choose_file(const FileChoice& choice) override;
 
     // The texts alone, in order.

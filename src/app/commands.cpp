@@ -1,0 +1,97 @@
+#include "app/commands.h"
+
+namespace tarnwick::app {
+
+namespace {
+
+constexpr MenuInfo kMenus[] = {
+    {"Project", "Proyecto1", "&Project", false},
+    {"View", "Ver1", "&View", true},
+    {"Rooms", "Rooms1", "&Rooms", true},
+    {"Mobs", "Mobs1", "&Mobs", true},
+    {"Objects", "Objetos1", "&Objects", true},
+    {"Shops", "Shops1", "&Shops", true},
+    {"Help", "Ayuda1", "&Help", false},
+};
+
+constexpr MenuCommand kMenuCommands[] = {
+    {"Project", "NuevoProyecto1", "&New Project", "NuevoProyecto1Click", "", false},
+    {"Project", "Abrir1", "&Open", "Abrir1Click", "Ctrl+O", false},
+    {"Project", "RecentFiles1", "&Reopen", "", "", false},
+    {"Project", "Guardar1", "&Save", "Guardar1Click", "Ctrl+S", false},
+    {"Project", "GuardarComo1", "Save &As...", "GuardarComo1Click", "", false},
+    {"Project", "Cerrar1", "&Close", "Cerrar1Click", "", false},
+    {"Project", "-", "", "", "", false},
+    {"Project", "EditarProyecto1", "&Edit Project properties", "EditarProyecto1Click", "", false},
+    {"Project", "-", "", "", "", false},
+    {"Project", "Salir1", "&Exit", "Salir1Click", "", false},
+    {"View", "EditordeZonas1", "&Zone Editor", "EditordeZonas1Click", "", true},
+    {"View", "EditordeMobs1", "&Mob Editor", "EditordeMobs1Click", "", true},
+    {"View", "EditordeRooms1", "&Room Editor", "EditordeRooms1Click", "", true},
+    {"View", "EditordeObjs1", "&Object Editor", "EditordeObjs1Click", "", true},
+    {"View", "EditordeShops1", "&Shop Editor", "EditordeShops1Click", "", true},
+    {"View", "-", "", "", "", false},
+    {"View/Toolbars", "Genera1", "&General", "Genera1Click", "", true},
+    {"View/Toolbars", "Edicin1", "&Edit", "Edicin1Click", "", true},
+    {"View/Lists...", "ListadeRooms2", "Room List", "ListadeRooms2Click", "", true},
+    {"View/Lists...", "ListadeMobs2", "Mob List", "ListadeMobs2Click", "", true},
+    {"View/Lists...", "ListadeObjetos2", "Object List", "ListadeObjetos2Click", "", true},
+    {"View/Lists...", "ListadeShops2", "Shop List", "ListadeShops2Click", "", true},
+    {"View", "-", "", "", "", false},
+    {"View", "Opciones1", "&Options", "Opciones1Click", "F8", false},
+    {"Rooms", "Agregar1", "&Add", "Agregar1Click", "", false},
+    {"Rooms", "Editar2", "E&dit", "Editar2Click", "", false},
+    {"Rooms", "Eliminar1", "&Remove", "Eliminar1Click", "", false},
+    {"Rooms", "-", "", "", "", false},
+    {"Rooms", "ListadeRooms1", "Room &List", "ListadeRooms1Click", "", true},
+    {"Mobs", "Agregar2", "&Add", "Agregar2Click", "", false},
+    {"Mobs", "Editar1", "E&dit", "Editar1Click", "", false},
+    {"Mobs", "N5", "&Remove", "N5Click", "", false},
+    {"Mobs", "-", "", "", "", false},
+    {"Mobs", "ListadeMobs1", "&Mob List", "ListadeMobs1Click", "", true},
+    {"Objects", "Agregar3", "&Add", "Agregar3Click", "", false},
+    {"Objects", "Editar3", "E&dit", "Editar3Click", "", false},
+    {"Objects", "Eliminar2", "&Remove", "Eliminar2Click", "", false},
+    {"Objects", "-", "", "", "", false},
+    {"Objects", "ListadeObjetos1", "&Object List", "ListadeObjetos1Click", "", true},
+    // The shop entries carry the same actions as the shop toolbar buttons.
+    {"Shops", "Agregar4", "&Add", "NewShopClick", "", false},
+    {"Shops", "Editar4", "&Edit", "Editar4Click", "", false},
+    {"Shops", "Eliminar3", "&Remove", "DeleteShopClick", "", false},
+    {"Shops", "-", "", "", "", false},
+    {"Shops", "ListadeShops1", "&Shop List", "ListadeShops1Click", "", true},
+    {"Help", "Acercade1", "&About...", "Acercade1Click", "", false},
+    // The menu of the "Tools" toolbar button.
+    {"Tools", "EditarProyecto2", "&Options\tF8", "EditarProyecto2Click", "", false},
+    {"Tools", "RenumerarMundo1", "&Renumber World", "RenumerarMundo1Click", "", false},
+    {"Tools", "AjustarColumnadenDesripciones1", "&Align columns in descriptions",
+     "AjustarColumnadenDesripciones1Click", "", false},
+};
+
+constexpr ToolCommand kToolCommands[] = {
+    {"Tools", "NewBtn", "New project", "NewBtnClick", false},
+    {"Tools", "OpenBtn", "Open project", "OpenBtnClick", false},
+    {"Tools", "SaveBtn", "Save Project", "SaveBtnClick", true},
+    {"Tools", "EditPrjBtn", "Edit Project properties", "EditPrjBtnClick", true},
+    {"Tools", "ToolsBtn", "Tools", "", true},
+    {"Edición", "NewMonsterBtn", "New Mob", "NewMonsterBtnClick", true},
+    {"Edición", "DeleteMonsterBtn", "Remove selected mob", "DeleteMonsterBtnClick", true},
+    {"Edición", "NewRoomBtn", "New Room", "NewRoomBtnClick", true},
+    {"Edición", "DeleteRoomBtn", "Remove selected Room", "DeleteRoomBtnClick", true},
+    {"Edición", "AddObjBtn", "New object", "AddObjBtnClick", true},
+    {"Edición", "DeleteObjBtn", "Remove selected object", "DeleteObjBtnClick", true},
+    {"Edición", "NewShop", "New Shop", "NewShopClick", true},
+    {"Edición", "DeleteShop", "Remove Selected Shop", "DeleteShopClick", true},
+};
+
+constexpr const char* kProjectMenuEntries[] = {"Guardar1", "GuardarComo1", "Cerrar1",
+                                               "EditarProyecto1"};
+
+}  // namespace
+
+std::span<const MenuInfo> menus() { return kMenus; }
+std::span<const MenuCommand> menu_commands() { return kMenuCommands; }
+std::span<const ToolCommand> tool_commands() { return kToolCommands; }
+std::span<const char* const> project_menu_entries() { return kProjectMenuEntries; }
+
+}  // namespace tarnwick::app

@@ -1,0 +1,185 @@
+#pragma once
+// The main window: a thin bar with the caption, the menus and the two
+// toolbars, from which projects are created, opened, saved and closed, the
+// editors and lists shown, records added and removed, the preferences set
+// and the zone renumbered. It creates every other window once, in the
+// start-up order, as a hidden sibling window.
+
+#include <QMainWindow>
+#include <QStringList>
+#include <map>
+#include <vector>
+
+#include "app/app_state.h"
+#include "editors/recent_files.h"
+#include "editors/record_list_ops.h"
+#include "project/apply_preferences.h"
+
+class QMenu;
+class QToolBar;
+
+namespace tarnwick::ui {
+class CaptionBar;
+class EditorWindow;
+class PrefsForm;
+class ProjectForm;
+class RecordListWindow;
+class SelectItemDialog;
+class SelForm;
+class TextViewer;
+class QtChooser;
+}  // namespace tarnwick::ui
+
+namespace tarnwick::app {
+
+class AboutBox;
+
+// The main window is a thin bar: fixed height, width from 400 pixels to the
+// screen's width.
+inline constexpr int kMainHeight = 73;
+inline constexpr int kMainMinWidth = 400;
+
+class MainWindow : public QMainWindow, private ProjectView {
+    Q_OBJECT
+public:
+    explicit MainWindow(AppState& state, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Window names in the order they were created.
+    const QStringList& creation_order() const { return creation_order_; }
+    QString caption_text() const;
+    bool project_commands_on() const { return project_on_; }
+    const RecentFiles& recent_files() const { return recent_; }
+    ui::RecordListWindow* list(ListKind kind) const;
+    ui::EditorWindow* room_editor() const { return room_editor_; }
+    ui::EditorWindow* mob_editor() const { return mob_editor_; }
+    ui::EditorWindow* object_editor() const { return object_editor_; }
+    ui::EditorWindow* shop_editor() const { return shop_editor_; }
+    ui::EditorWindow* zone_editor() const { return zone_editor_; }
+    ui::TextViewer* viewer() const { return viewer_; }
+    ui::ProjectForm* project_form() const { return project_form_; }
+    ui::PrefsForm* prefs_form() const { return prefs_form_; }
+    ui::SelectItemDialog* select_item() const { return select_item_; }
+    ui::SelForm* sel_form() const { return sel_form_; }
+    QAction* command(const QString& object_name) const;
+    // Opens a project as "&Open" does after its chooser.
+    bool open_project(const QString& path);
+
+public slots:
+    void NuevoProyecto1Click();
+    void NewBtnClick();
+    void Abrir1Click();
+    void OpenBtnClick();
+    void RecentFiles1Click(const QString& path);
+    void Guardar1Click();
+    void SaveBtnClick();
+    void GuardarComo1Click();
+    void Cerrar1Click();
+    void EditarProyecto1Click();
+    void EditPrjBtnClick();
+    void Salir1Click();
+    void EditordeZonas1Click();
+    void EditordeMobs1Click();
+    void EditordeRooms1Click();
+    void EditordeObjs1Click();
+    void EditordeShops1Click();
+    void Genera1Click();
+    void Edicin1Click();
+    void ListadeRooms2Click();
+    void ListadeMobs2Click();
+    void ListadeObjetos2Click();
+    void ListadeShops2Click();
+    void Opciones1Click();
+    void EditarProyecto2Click();
+    void Agregar1Click();
+    void NewRoomBtnClick();
+    void Editar2Click();
+    void Eliminar1Click();
+    void DeleteRoomBtnClick();
+    void ListadeRooms1Click();
+    void Agregar2Click();
+    void NewMonsterBtnClick();
+    void Editar1Click();
+    void N5Click();
+    void DeleteMonsterBtnClick();
+    void ListadeMobs1Click();
+    void Agregar3Click();
+    void AddObjBtnClick();
+    void Editar3Click();
+    void Eliminar2Click();
+    void DeleteObjBtnClick();
+    void ListadeObjetos1Click();
+    void NewShopClick();
+    void Editar4Click();
+    void DeleteShopClick();
+    void ListadeShops1Click();
+    void Acercade1Click();
+    void RenumerarMundo1Click();
+    void AjustarColumnadenDesripciones1Click();
+    void GeneralTBClose();
+    void EditTBClose();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // ProjectView
+    void caption_changed(const std::string& text) override;
+    void project_commands_enabled(bool on) override;
+    void recent_file_added(const std::string& path) override;
+    void world_cleared() override;
+    void tables_loaded() override;
+    void capture_windows(WindowLayouts& live) override;
+    void place_windows(const WindowLayouts& record) override;
+
+    void create_windows();
+    void build_menus();
+    void build_toolbars();
+    void rebuild_recent_menu();
+    void set_project_commands(bool on);
+    void update_caption();
+    void apply_preference_effects(const PreferenceEffects& effects);
+    void sync_checks();
+    void toggle_list(ListKind kind);
+    void toggle_editor(ui::EditorWindow* editor);
+    void show_editor(ui::EditorWindow* editor);
+    // "Save changes to the zone?" when the world changed: false stops the command.
+    bool settle_changes();
+    void show_options();
+    // Applies the editors' pending edits and detaches them, answering the
+    // records they showed; reshow_editors points them back.
+    std::vector<int> settle_editors();
+    void reshow_editors(const std::vector<int>& shown);
+    void refresh_all_lists();
+    void after_save(bool saved);
+    QWidget* layout_window(ProjectWindow w) const;
+
+    AppState& state_;
+    ui::CaptionBar* caption_ = nullptr;
+    QToolBar* general_tb_ = nullptr;
+    QToolBar* edit_tb_ = nullptr;
+    QMenu* recent_menu_ = nullptr;
+    std::map<QString, QAction*> actions_;
+    std::map<QString, QMenu*> menus_;
+    QStringList creation_order_;
+    RecentFiles recent_;
+    bool project_on_ = false;
+    bool shown_once_ = false;
+    bool exiting_ = false;
+
+    ui::EditorWindow *zone_editor_ = nullptr, *room_editor_ = nullptr, *mob_editor_ = nullptr,
+                     *object_editor_ = nullptr, *shop_editor_ = nullptr;
+    ui::RecordListWindow *room_list_ = nullptr, *mob_list_ = nullptr, *object_list_ = nullptr,
+                         *shop_list_ = nullptr;
+    ui::ProjectForm* project_form_ = nullptr;
+    ui::PrefsForm* prefs_form_ = nullptr;
+    ui::SelectItemDialog* select_item_ = nullptr;
+    ui::SelForm* sel_form_ = nullptr;
+    ui::TextViewer* viewer_ = nullptr;
+    AboutBox* about_ = nullptr;
+    std::unique_ptr<ui::QtChooser> qt_chooser_;
+};
+
+}  // namespace tarnwick::app

@@ -1,0 +1,58 @@
+#include "ui/caption_bar.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+
+namespace tarnwick::ui {
+
+CaptionBar::CaptionBar(QWidget* parent) : QWidget(parent) {
+    setObjectName("CaptionBar");
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+void CaptionBar::set_text(const QString& text) {
+    text_ = text;
+    update();
+}
+
+QString CaptionBar::full_text() const {
+    return QString::fromLatin1(kProductCaption) + text_ + (changed_ ? " *" : "");
+}
+
+void CaptionBar::set_changed(bool on) {
+    changed_ = on;
+    update();
+}
+
+void CaptionBar::set_gradient(bool on) {
+    gradient_ = on;
+    update();
+}
+
+QSize CaptionBar::sizeHint() const { return {400, fontMetrics().height() + 6}; }
+
+void CaptionBar::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QColor dark(0, 0, 128), light(16, 132, 208);
+    if (gradient_) {
+        QLinearGradient g(rect().topLeft(), rect().topRight());
+        g.setColorAt(0, dark);
+        g.setColorAt(1, light);
+        p.fillRect(rect(), g);
+    } else {
+        p.fillRect(rect(), dark);
+    }
+    QFont bold = font();
+    bold.setBold(true);
+    p.setFont(bold);
+    p.setPen(Qt::white);
+    QRect r = rect().adjusted(6, 0, -6, 0);
+    QString product = QString::fromLatin1(kProductCaption);
+    p.drawText(r, Qt::AlignVCenter | Qt::AlignLeft, product);
+    int x = QFontMetrics(bold).horizontalAdvance(product);
+    p.setFont(font());
+    p.drawText(r.adjusted(x, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
+               changed_ ? text_ + " *" : text_);
+}
+
+}  // namespace tarnwick::ui

@@ -1,0 +1,215 @@
+#include "ui/prefs_form.h"
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QFontDialog>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "project/apply_preferences.h"
+#include "ui/cp1252.h"
+#include "ui/fonts.h"
+#include "ui/text_viewer.h"
+
+namespace tarnwick::ui {
+
+namespace {
+
+QCheckBox* check(QWidget* parent, const char* name, const char* text) {
+    auto* c = new QCheckBox(text, parent);
+    c->setObjectName(name);
+    return c;
+}
+
+}  // namespace
+
+PrefsForm::PrefsForm(QWidget* parent) : QDialog(parent) {
+    setObjectName("TFormPrefs");
+    setWindowTitle("Options");
+    setModal(true);
+    pages_ = new QTabWidget(this);
+    pages_->setObjectName("PageControl1");
+
+    // General
+    auto* general = new QWidget;
+    auto* auto_box = new QGroupBox(" Autocorrection ", general);
+    ansi_ = check(auto_box, "AnsiCheck", "Replace extended characters");
+    ansi_->setEnabled(false);
+    column_check_ = check(auto_box, "ColumnCheck", "Enable auto adjust");
+    columns_label_ = new QLabel("Adjust columns at", auto_box);
+    columns_ = new QLineEdit(auto_box);
+    columns_->setObjectName("Columns");
+    columns_->setMaxLength(4);
+    characters_label_ = new QLabel("characters.", auto_box);
+    connect(column_check_, &QCheckBox::clicked, this, &PrefsForm::ColumnCheckClick);
+    auto* columns_row = new QHBoxLayout;
+    columns_row->addWidget(columns_label_);
+    columns_row->addWidget(columns_);
+    columns_row->addWidget(characters_label_);
+    columns_row->addStretch();
+    auto* auto_layout = new QVBoxLayout(auto_box);
+    auto_layout->addWidget(ansi_);
+    auto_layout->addWidget(column_check_);
+    auto_layout->addLayout(columns_row);
+    (new QVBoxLayout(general))->addWidget(auto_box);
+    pages_->addTab(general, "General");
+
+    // Appearance
+    auto* look = new QWidget;
+    auto* editor_box = new QGroupBox("Editor", look);
+    sample_ = new QPlainTextEdit(QString::fromLatin1(kPreferencesSampleText), editor_box);
+    sample_->setObjectName("Sample");
+    sample_->setFixedHeight(60);
+    auto* font_btn = new QPushButton("Font", editor_box);
+    font_btn->setObjectName("FontBtn");
+    auto* back_btn = new QPushButton("Background color", editor_box);
+    back_btn->setObjectName("BackBtn");
+    connect(font_btn, &QPushButton::clicked, this, &PrefsForm::FontBtnClick);
+    connect(back_btn, &QPushButton::clicked, this, &PrefsForm::BackBtnClick);
+    auto* editor_buttons = new QHBoxLayout;
+    editor_buttons->addWidget(font_btn);
+    editor_buttons->addWidget(back_btn);
+    auto* editor_layout = new QVBoxLayout(editor_box);
+    editor_layout->addWidget(sample_);
+    editor_layout->addLayout(editor_buttons);
+    auto* dialog_box = new QGroupBox("Dialog Font", look);
+    auto* dialog_btn = new QPushButton("Change dialog font...", dialog_box);
+    dialog_btn->setObjectName("DialogFontBtn");
+    connect(dialog_btn, &QPushButton::clicked, this, &PrefsForm::DialogFontBtnClick);
+    dialog_font_panel_ = new QLabel(dialog_box);
+    dialog_font_panel_->setObjectName("DialogFontPanel");
+    dialog_font_panel_->setFrameShape(QFrame::Panel);
+    dialog_font_panel_->setFrameShadow(QFrame::Sunken);
+    auto* dialog_layout = new QHBoxLayout(dialog_box);
+    dialog_layout->addWidget(dialog_btn);
+    dialog_layout->addWidget(dialog_font_panel_, 1);
+    auto* gradient_box = new QGroupBox("Gradient Caption", look);
+    gradient_ = check(gradient_box, "Gradient", "Enable gradient at Main Form Caption");
+    (new QVBoxLayout(gradient_box))->addWidget(gradient_);
+    auto* look_layout = new QVBoxLayout(look);
+    look_layout->addWidget(editor_box);
+    look_layout->addWidget(dialog_box);
+    look_layout->addWidget(gradient_box);
+    pages_->addTab(look, "Appearance");
+
+    // Format
+    auto* format = new QWidget;
+    auto* shops_box = new QGroupBox(" Formato de Shops ", format);
+    new_format_ = check(shops_box, "NewFormat", "Always save with CircleMUD v3.0 Shop Format.");
+    (new QVBoxLayout(shops_box))->addWidget(new_format_);
+    auto* bits_box = new QGroupBox(" Bitvectors ", format);
+    alpha_ = check(bits_box, "AlphaBitvectors", "Save alphabetic bitvectors.");
+    (new QVBoxLayout(bits_box))->addWidget(alpha_);
+    auto* format_layout = new QVBoxLayout(format);
+    format_layout->addWidget(shops_box);
+    format_layout->addWidget(bits_box);
+    format_layout->addStretch();
+    pages_->addTab(format, "Format");
+
+    // The object extension of another MUD dialect: offered disabled, its
+    // switches still carried through the form.
+    auto* extension = new QWidget;
+    mat_specs_ = check(extension, "SaveMatSpecs", "Save material specifications.");
+    obj_levels_ = check(extension, "SaveObjLevels", "Save object levels.");
+    mat_specs_->hide();
+    obj_levels_->hide();
+    pages_->addTab(extension, "Extensions");
+    pages_->setTabEnabled(3, false);
+
+    auto* ok = new QPushButton("&Ok", this);
+    ok->setObjectName("OkBtn");
+    ok->setDefault(true);
+    auto* cancel = new QPushButton("&Cancel", this);
+    cancel->setObjectName("CancelBtn");
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(pages_);
+    layout->addLayout(buttons);
+}
+
+void PrefsForm::show_sample() {
+    apply_text_look(sample_, TextAreaLook{form_.sample_font, form_.sample_back});
+    dialog_font_panel_->setFont(font_of(form_.dialog_font));
+    dialog_font_panel_->setText(from_cp1252(form_.dialog_font_caption()));
+}
+
+void PrefsForm::load(const PreferencesDialogForm& form) {
+    form_ = form;
+    ansi_->setChecked(form.ansi_check);
+    column_check_->setChecked(form.column_check);
+    columns_->setText(from_cp1252(form.columns_text));
+    gradient_->setChecked(form.gradient);
+    new_format_->setChecked(form.new_format);
+    alpha_->setChecked(form.alpha_bitvectors);
+    obj_levels_->setChecked(form.save_obj_levels);
+    mat_specs_->setChecked(form.save_mat_specs);
+    ColumnCheckClick();
+    show_sample();
+}
+
+PreferencesDialogForm PrefsForm::take() const {
+    PreferencesDialogForm f = form_;
+    f.ansi_check = ansi_->isChecked();
+    f.column_check = column_check_->isChecked();
+    f.columns_text = to_cp1252(columns_->text());
+    f.gradient = gradient_->isChecked();
+    f.new_format = new_format_->isChecked();
+    f.alpha_bitvectors = alpha_->isChecked();
+    f.save_obj_levels = obj_levels_->isChecked();
+    f.save_mat_specs = mat_specs_->isChecked();
+    return f;
+}
+
+void PrefsForm::ColumnCheckClick() {
+    const bool on = column_check_->isChecked();
+    columns_->setEnabled(on);
+    columns_label_->setEnabled(on);
+    characters_label_->setEnabled(on);
+}
+
+void PrefsForm::FontBtnClick() {
+    bool ok = false;
+    QFont font = QFontDialog::getFont(&ok, font_of(form_.sample_font), this, "Font",
+                                      QFontDialog::MonospacedFonts);
+    if (!ok) return;
+    form_.sample_font.face = to_cp1252(font.family());
+    form_.sample_font.size = std::clamp(font.pointSize(), kEditorFontMinSize, kEditorFontMaxSize);
+    show_sample();
+}
+
+void PrefsForm::BackBtnClick() {
+    Rgb c = color_to_rgb(form_.sample_back);
+    QColor chosen = QColorDialog::getColor(QColor(c.red, c.green, c.blue), this, "Background color");
+    if (!chosen.isValid()) return;
+    form_.sample_back = color_from_rgb(chosen.red(), chosen.green(), chosen.blue());
+    show_sample();
+}
+
+void PrefsForm::DialogFontBtnClick() {
+    bool ok = false;
+    QFont font = QFontDialog::getFont(&ok, font_of(form_.dialog_font), this, "Change dialog font...");
+    if (!ok) return;
+    form_.dialog_font.face = to_cp1252(font.family());
+    form_.dialog_font.size = font.pointSize();
+    show_sample();
+}
+
+bool PrefsForm::edit(PreferencesDialogForm& form) {
+    load(form);
+    if (exec() != QDialog::Accepted) return false;
+    form = take();
+    return true;
+}
+
+}  // namespace tarnwick::ui

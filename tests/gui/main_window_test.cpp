@@ -1,0 +1,300 @@
+// The main window: start-up, which commands respond when, opening the
+// sample zone, the list entries, the recent-files list and unsaved changes.
+
+#include <gtest/gtest.h>
+
+#include <QListWidget>
+#include <QMenu>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolBar>
+
+#include "app/commands.h"
+#include "app/screenshot.h"
+#include "ui/caption_bar.h"
+#include <QImage>
+#include "gui_support.h"
+#include "ui/record_list_window.h"
+
+namespace tarnwick::test {
+namespace {
+
+using MainWindowTest = MainFixture;
+
+TEST_F(MainWindowTest, StartUpCreatesWindowsAndStoresEveryPreference) {
+    EXPECT_EQ(main->creation_order(),
+              (QStringList{"TMainForm", "TZoneEdit", "TFormRoomList", "TProjectForm", "TRoomEdit",
+                           "TFormMobList", "TFormObjList", "TMobEdit", "TObjEdit", "TSelectItem",
+                           "TFormShopList", "TShopEdit", "TSelForm", "TFormPrefs", "TAboutBox",
+                           "TTextViewer"}));
+    EXPECT_EQ(prefs_store.value_count(), 19u);
+    EXPECT_EQ(prefs_store.value("Fonts", "MemoFontFace"), "Courier New");
+    EXPECT_EQ(prefs_store.value("Fonts", "FontFace"), "MS Sans Serif");
+    EXPECT_EQ(prefs_store.value("Fonts", "ViewerFontColor"), "32768");
+    EXPECT_EQ(prefs_store.value("General", "Columns"), "70");
+    EXPECT_EQ(prefs_store.value("Shops", "NewFormat"), "1");
+    EXPECT_EQ(prefs_store.value("Format", "AlphaBitvectors"), "0");
+    EXPECT_EQ(main->windowTitle(), "Tarnwick v1.0a - Sin Proyecto");
+    EXPECT_EQ(main->height(), 73);
+    EXPECT_EQ(main->minimumWidth(), 400);
+    for (const char* name : {"TFormRoomList", "TTextViewer", "TRoomEdit"})
+        EXPECT_FALSE(main->findChild<QWidget*>(name)->isVisible()) << name;
+}
+
+TEST_F(MainWindowTest, OnlyTheAlwaysEnabledCommandsRespondWithoutAProject) {
+    for (const char* name : {"NuevoProyecto1", "Abrir1", "RecentFiles1", "Salir1", "Acercade1",
+                             "NewBtn", "OpenBtn"})
+        EXPECT_TRUE(enabled(name)) << name;
+    for (const char* name : {"Guardar1", "GuardarComo1", "Cerrar1", "EditarProyecto1", "SaveBtn",
+                             "EditPrjBtn", "ToolsBtn", "NewMonsterBtn", "DeleteMonsterBtn",
+                             "NewRoomBtn", "DeleteRoomBtn", "AddObjBtn", "DeleteObjBtn", "NewShop",
+                             "DeleteShop", "Opciones1", "Agregar1", "ListadeRooms1",
+                             "RenumerarMundo1"})
+        EXPECT_FALSE(enabled(name)) << name;
+    for (const char* menu : {"Ver1", "Rooms1", "Mobs1", "Objetos1", "Shops1"})
+        EXPECT_FALSE(main->findChild<QMenu*>(menu)->menuAction()->isEnabled()) << menu;
+    // Every table entry names a slot that exists.
+    for (const auto& c : app::menu_commands()) {
+        if (!*c.handler) continue;
+        EXPECT_GE(main->metaObject()->indexOfSlot((std::string(c.handler) + "()").c_str()), 0)
+            << c.handler;
+    }
+}
+
+TEST_F(MainWindowTest, OpeningTheSampleFillsTheListsAndEnablesTheProject) {
+    SampleZone zone;
+    messages.file_answers.push_back(zone.project().toStdString());
+    trigger("Abrir1");
+    ASSERT_EQ(messages.entries.size(), 1u);
+    EXPECT_EQ(messages.entries[0].title, "Abrir Archivo de Zonas...");
+    EXPECT_EQ(messages.entries[0].text, "Tarnwick Area Projects (*.qzp)|*.qzp");
+    EXPECT_TRUE(main->project_commands_on());
+    for (const char* name : {"Guardar1", "Opciones1", "NewRoomBtn", "DeleteShop", "RenumerarMundo1"})
+        EXPECT_TRUE(enabled(name)) << name;
+    EXPECT_EQ(main->windowTitle(), "Tarnwick v1.0aThe Tarnwick Mere");
+    const QStringList rooms = main->list(ListKind::Room)->lines();
+    ASSERT_EQ(rooms.size(), 12);
+    EXPECT_EQ(rooms[0], "#18600   ---   The Ferry Landing");
+    EXPECT_EQ(main->list(ListKind::Mob)->lines().size(), 5);
+    EXPECT_EQ(main->list(ListKind::Mob)->lines()[0], "#18600   ---   the old ferryman");
+    EXPECT_EQ(main->list(ListKind::Object)->lines().size(), 9);
+    EXPECT_EQ(main->list(ListKind::Object)->lines()[0], "#18600   ---   an eel-oil lantern");
+    EXPECT_FALSE(main->list(ListKind::Shop)->lines().isEmpty());
+    ASSERT_FALSE(main->recent_files().entries().empty());
+    EXPECT_EQ(main->recent_files().entries()[0], zone.project().toStdString());
+
+    trigger("Cerrar1");
+    EXPECT_FALSE(main->project_commands_on());
+    EXPECT_EQ(main->windowTitle(), "Tarnwick v1.0a- No Project");
+    EXPECT_TRUE(main->list(ListKind::Room)->lines().isEmpty());
+}
+
+TEST_F(MainWindowTest, AFailedOpenLeavesNoProject) {
+    SampleZone zone;
+    test::write_bytes(zone.file("short.qzp"), "too short");
+    EXPECT_FALSE(main->open_project(QString::fromStdString(zone.file("short.qzp"))));
+    ASSERT_EQ(messages.entries.size(), 1u);
+    EXPECT_EQ(messages.entries[0].text.substr(0, 6), "Error!");
+    EXPECT_FALSE(main->project_commands_on());
+}
+
+TEST_F(MainWindowTest, ListEntriesFollowTheListWindow) {
+    SampleZone zone;
+    ASSERT_TRUE(main->open_project(zone.project()));
+    auto* rooms = main->list(ListKind::Room);
+    trigger("ListadeRooms1");
+    EXPECT_TRUE(rooms->isVisible());
+    EXPECT_TRUE(main->command("ListadeRooms1")->isChecked());
+    EXPECT_TRUE(main->command("ListadeRooms2")->isChecked());
+    trigger("ListadeRooms1");
+    EXPECT_FALSE(rooms->isVisible());
+    EXPECT_FALSE(main->command("ListadeRooms2")->isChecked());
+    trigger("ListadeRooms2");
+    EXPECT_TRUE(main->command("ListadeRooms1")->isChecked());
+    rooms->findChild<QPushButton*>("Button1")->click();
+    EXPECT_FALSE(rooms->isVisible());
+    EXPECT_FALSE(main->command("ListadeRooms1")->isChecked());
+    EXPECT_FALSE(main->command("ListadeRooms2")->isChecked());
+
+    // Toolbars: the View entries hide and show them.
+    auto* general = main->findChild<QToolBar*>("GeneralTB");
+    EXPECT_TRUE(main->command("Genera1")->isChecked());
+    EXPECT_TRUE(main->command("Edicin1")->isChecked());
+    trigger("Genera1");
+    EXPECT_FALSE(general->isVisible());
+    trigger("Genera1");
+    EXPECT_TRUE(general->isVisible());
+    auto* edit = main->findChild<QToolBar*>("EditTB");
+    EXPECT_EQ(edit->windowTitle(), QString::fromUtf8("Edición"));
+    edit->hide();  // closed by its own close box when floating
+    EXPECT_FALSE(main->command("Edicin1")->isChecked());
+    EXPECT_TRUE(main->command("Genera1")->isChecked());
+}
+
+TEST_F(MainWindowTest, RecentFilesSurviveExitButNotAPlainClose) {
+    SampleZone zone;
+    ASSERT_TRUE(main->open_project(zone.project()));
+    main->close();
+    EXPECT_FALSE(recent_store.value("FileHistory", "File1"));
+    EXPECT_TRUE(prefs_store.value("General", "Columns"));
+
+    start();
+    ASSERT_TRUE(main->open_project(zone.project()));
+    trigger("Salir1");
+    EXPECT_FALSE(main->isVisible());
+    EXPECT_EQ(recent_store.value("FileHistory", "File1"), zone.project().toStdString());
+
+    // The next start reads it into "&Reopen".
+    start();
+    auto* reopen = main->findChild<QMenu*>("RecentFiles1");
+    ASSERT_EQ(reopen->actions().size(), 1);
+    reopen->actions()[0]->trigger();
+    EXPECT_TRUE(main->project_commands_on());
+}
+
+TEST_F(MainWindowTest, UnsavedChangesAreNeverDroppedSilently) {
+    SampleZone zone;
+    ASSERT_TRUE(main->open_project(zone.project()));
+    messages.clear();
+    trigger("Agregar1");
+    EXPECT_TRUE(state->world.changed);
+    EXPECT_TRUE(main->windowTitle().endsWith(" *"));
+
+    messages.answers = {Answer::Cancel};
+    trigger("Cerrar1");
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Save changes to the zone?"});
+    EXPECT_TRUE(main->project_commands_on());
+    EXPECT_EQ(state->world.room_count(), 13);
+
+    // Closing the window asks too; Cancel keeps it open.
+    messages.answers = {Answer::Cancel};
+    main->close();
+    EXPECT_TRUE(main->isVisible());
+
+    // Yes saves first: the new room reaches the file.
+    messages.clear();
+    messages.answers = {Answer::Yes};
+    trigger("Cerrar1");
+    EXPECT_FALSE(main->project_commands_on());
+    EXPECT_NE(test::read_bytes(zone.file("tarnwick.wld")).find("#18612\n"), std::string::npos);
+
+    ASSERT_TRUE(main->open_project(zone.project()));
+    EXPECT_EQ(state->world.room_count(), 13);
+    trigger("Agregar1");
+    messages.clear();
+    messages.answers = {Answer::No};
+    trigger("Cerrar1");
+    EXPECT_FALSE(main->project_commands_on());
+    ASSERT_TRUE(main->open_project(zone.project()));
+    EXPECT_EQ(state->world.room_count(), 13);
+}
+
+TEST_F(MainWindowTest, SavedWindowLayoutComesBackOnOpen) {
+    SampleZone zone;
+    ASSERT_TRUE(main->open_project(zone.project()));
+    auto* rooms = main->list(ListKind::Room);
+    trigger("ListadeRooms1");
+    rooms->move(40, 150);
+    rooms->resize(320, 260);
+    messages.clear();
+    trigger("Guardar1");
+    EXPECT_FALSE(state->world.changed);
+    EXPECT_EQ(main->windowTitle(), "Tarnwick v1.0a" + zone.project());
+    trigger("Cerrar1");
+    EXPECT_TRUE(messages.entries.empty());
+    EXPECT_FALSE(rooms->isVisible());
+
+    ASSERT_TRUE(main->open_project(zone.project()));
+    EXPECT_TRUE(rooms->isVisible());
+    EXPECT_TRUE(main->command("ListadeRooms2")->isChecked());
+    EXPECT_EQ(rooms->pos(), QPoint(40, 150));
+    EXPECT_EQ(rooms->size(), QSize(320, 260));
+    EXPECT_FALSE(main->list(ListKind::Mob)->isVisible());
+}
+
+TEST_F(MainWindowTest, RenumberAsksFirst) {
+    SampleZone zone;
+    ASSERT_TRUE(main->open_project(zone.project()));
+    state->project.zone_number = 7;
+    messages.clear();
+    messages.answers = {Answer::No};
+    trigger("RenumerarMundo1");
+    ASSERT_EQ(messages.entries.size(), 1u);
+    EXPECT_EQ(messages.entries[0].title, "Renumerar");
+    EXPECT_EQ(messages.entries[0].text, "\xBF" "Desea renumerar la zona?");
+    EXPECT_EQ(state->world.rooms[0].vnum, 18600);
+    messages.answers = {Answer::Yes};
+    trigger("RenumerarMundo1");
+    EXPECT_EQ(state->world.rooms[0].vnum, 700);
+    EXPECT_EQ(main->list(ListKind::Room)->lines()[0], "#700   ---   The Ferry Landing");
+    EXPECT_TRUE(state->world.changed);
+}
+
+}  // namespace
+}  // namespace tarnwick::test
+
+namespace tarnwick::test {
+namespace {
+
+TEST_F(MainWindowTest, ScreenshotShowsTheMainWindowAndVisibleLists) {
+    SampleZone zone;
+    ASSERT_TRUE(main->open_project(zone.project()));
+    trigger("ListadeRooms1");
+    const std::string png = zone.file("shot.png");
+    ASSERT_TRUE(app::save_screenshot(*main, QString::fromStdString(png)));
+    QImage image(QString::fromStdString(png));
+    ASSERT_FALSE(image.isNull());
+    EXPECT_GT(image.width(), main->width() + main->list(ListKind::Room)->width());
+    EXPECT_GE(image.height(), main->list(ListKind::Room)->height());
+}
+
+TEST_F(MainWindowTest, GradientCaptionFollowsThePreference) {
+    auto* caption = main->findChild<ui::CaptionBar*>("CaptionBar");
+    ASSERT_NE(caption, nullptr);
+    EXPECT_FALSE(caption->gradient());
+    prefs_store.write_string("Caption", "Gradient", "1");
+    start();
+    caption = main->findChild<ui::CaptionBar*>("CaptionBar");
+    EXPECT_TRUE(caption->gradient());
+    EXPECT_EQ(caption->full_text(), "Tarnwick v1.0a - Sin Proyecto");
+}
+
+}  // namespace
+}  // namespace tarnwick::test
+
+namespace tarnwick::test {
+namespace {
+
+TEST_F(MainWindowTest, NewProjectGoesThroughThePropertiesDialog) {
+    // Cancelled: nothing changes.
+    on_next_modal([](QWidget* d) {
+        EXPECT_EQ(d->objectName(), "TProjectForm");
+        d->findChild<QPushButton*>("CancelBtn")->click();
+    });
+    trigger("NuevoProyecto1");
+    EXPECT_FALSE(main->project_commands_on());
+
+    on_next_modal([](QWidget* d) {
+        d->findChild<QLineEdit*>("Edit1")->setText("Sunken Keep");
+        d->findChild<QLineEdit*>("edzonenum")->setText("42");
+        d->findChild<QPushButton*>("OkBtn")->click();
+    });
+    trigger("NewBtn");
+    EXPECT_TRUE(main->project_commands_on());
+    EXPECT_EQ(main->windowTitle(), "Tarnwick v1.0a - Untitled Zone");
+    EXPECT_EQ(state->project.zone_name, "Sunken Keep");
+    EXPECT_EQ(state->project.zone_number, 42);
+    trigger("NewRoomBtn");
+    EXPECT_EQ(state->world.rooms.at(0).vnum, 4200);
+
+    on_next_modal([](QWidget* d) {
+        EXPECT_EQ(d->windowTitle(), "Acerca de Tarnwick...");
+        QPushButton* close = d->findChild<QPushButton*>("OKButton");
+        EXPECT_EQ(close->text(), "&Cerrar");
+        close->click();
+    });
+    trigger("Acercade1");
+}
+
+}  // namespace
+}  // namespace tarnwick::test
