@@ -27,13 +27,17 @@ ZoneHeaderFields zone_header_fields(const World& world);
 // Writes the fields into the header and recomputes the top from the rooms.
 void commit_zone_header(World& world, const ZoneHeaderFields& fields);
 
-// False when the file could not be read or held an error (the header's
-// commands and name are then cleared).
+// False when the file could not be opened (the header is left as it was)
+// or held an error (its message shown; the header's commands and name are
+// then cleared, the numbers read before the error stay).
 bool load_zone_file(World& world, const std::string& path, Messages& messages);
+// Replaces the header's commands and name with those of `text`.
 bool read_zone(World& world, const std::string& text, Messages& messages);
-// Commits `fields`, then writes header and commands.
+// Commits `fields` (even when the file cannot be written), then writes
+// header and commands; false, after a message, when nothing was saved.
 bool save_zone_file(World& world, const std::string& path, const ZoneHeaderFields& fields,
                     const FormatSettings& settings, Messages& messages);
+// The whole file as save_zone_file writes it, lines ending in CR LF.
 std::string zone_file_text(const World& world, const FormatSettings& settings);
 
 std::string long_description(const World& world, const zCommand& command);

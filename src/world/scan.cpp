@@ -1,6 +1,8 @@
 #include "world/scan.h"
 
+#include <charconv>
 #include <cstdlib>
+#include <limits>
 
 namespace tarnwick {
 
@@ -61,8 +63,20 @@ bool parse_float(std::string_view text, size_t& pos, float& out) {
             p = q;
         }
     }
-    std::string copy(text.substr(start, p - start));
-    out = std::strtof(copy.c_str(), nullptr);
+    // from_chars ignores the process locale, which a GUI toolkit may set to
+    // one with a decimal comma; it takes no leading '+'.
+    if (text[start] == '+') ++start;
+    const char* first = text.data() + start;
+    const char* last = text.data() + p;
+    float value = 0;
+    if (std::from_chars(first, last, value).ec == std::errc::result_out_of_range) {
+        // As strtof: too large gives infinity, too small gives zero.
+        double wide = 0;
+        std::from_chars(first, last, wide);
+        const float inf = std::numeric_limits<float>::infinity();
+        value = wide > 1 ? inf : wide < -1 ? -inf : 0.0f;
+    }
+    out = value;
     pos = p;
     return true;
 }

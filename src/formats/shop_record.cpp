@@ -1,0 +1,32 @@
+// The shop type names and the values of a new shop.
+
+#include "formats/shop_file.h"
+#include "formats/shop_record.h"
+#include "world/world.h"
+
+namespace tarnwick {
+
+const std::array<const char*, 24> shop_type_names = {
+    "UNDEFINED", "LIGHT",     "SCROLL", "WAND",          "STAFF", "WEAPON",
+    "FIRE WEAPON", "MISSILE", "TREASURE", "ARMOR",       "POTION", "WORN",
+    "OTHER",     "TRASH",     "TRAP",   "CONTAINER",     "NOTE",  "LIQ CONTAINER",
+    "KEY",       "FOOD",      "MONEY",  "PEN",           "BOAT",  "FOUNTAIN",
+};
+
+shop_data new_shop(const World& world) {
+    shop_data s;
+    s.vnum = world.next_shop_vnum();
+    // Fixed factors: the shop sells above and buys below an object's value.
+    s.profit_sell = 1.1f;
+    s.profit_buy = 0.9f;
+    s.msg_buy_missing = "%s No tengo ese item.";
+    s.msg_sell_missing = "%s No pareces tener eso.";
+    s.msg_not_buying = "%s No compro eso.";
+    s.msg_shop_broke = "%s No tengo tanto dinero, quizas otro dia";
+    s.msg_player_broke = "%s Pero si no tienes ese dinero!";
+    s.msg_bought = "%s Son %d monedas.";
+    s.msg_sold = "%s Aqui tienes %d monedas por eso.";
+    return s;
+}
+
+}  // namespace tarnwick

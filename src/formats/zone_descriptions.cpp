@@ -1,0 +1,122 @@
+// The two texts that describe a reset command: the long one the zone
+// editor's tree shows, the short one written as the comment of its line.
+// Names come from the loaded records, so the room, mob and object files must
+// be read before the zone file.
+
+#include <array>
+
+#include "formats/zone_file.h"
+#include "formats/zone_record.h"
+#include "world/world.h"
+
+namespace tarnwick {
+
+namespace {
+
+// Windows-1252, as every text of the world files.
+const std::array<const char*, 18> kWearPositions = {
+    "como luz",
+    "como anillo (derecho)",
+    "como anillo (izq)",
+    "primer objeto al cuello",
+    "segundo objeto al cuello",
+    "en el cuerpo",
+    "en la cabeza",
+    "en las piernas",
+    "en los pies",
+    "en las manos",
+    "en los brazos",
+    "como escudo",
+    "sobre el cuerpo",
+    "en la cintura",
+    "en la mu\xf1" "eca derecha",
+    "en la mu\xf1" "eca izquierda",
+    "como arma",
+    "sostenido",
+};
+
+const std::array<const char*, 6> kDirections = {
+    "Norte    ", "Este     ", "Sur      ", "Oeste    ", "Arriba   ", "Abajo    ",
+};
+
+const std::array<const char*, 3> kDoorStates = {"Open", "Close", "Close and Lock"};
+
+template <size_t N>
+std::string name_in(const std::array<const char*, N>& names, int32_t i, const char* outside) {
+    return i >= 0 && size_t(i) < N ? names[size_t(i)] : outside;
+}
+
+std::string num(int32_t v) { return std::to_string(v); }
+
+const char* kUnknown = "Invalid or unknown command";
+
+}  // namespace
+
+std::string wear_position_name(int32_t position) {
+    return name_in(kWearPositions, position, "(invalid pos)");
+}
+
+std::string direction_name(int32_t direction) {
+    return name_in(kDirections, direction, "(invalid exit)");
+}
+
+std::string door_state_name(int32_t state) {
+    return name_in(kDoorStates, state, "(invalid action)");
+}
+
+// The R command holds the file's order, room before object (the server
+// reads "R if_flag room object"), and is described by that order.
+std::string long_description(const World& w, const zCommand& c) {
+    const std::string flag = num(c.if_flag);
+    switch (c.command) {
+    case 'M':
+        return "Load mob #" + num(c.arg1) + " - " + w.mob_name_of(c.arg1) + " in room " +
+               num(c.arg3) + " - " + w.room_name_of(c.arg3) +
+               ": if_flag: " + (c.if_flag ? "true" : "false") + " Max: " + num(c.arg2);
+    case 'O':
+        return "Load object #" + num(c.arg1) + " - " + w.object_name_of(c.arg1) + " in room " +
+               num(c.arg3) + " - " + w.room_name_of(c.arg3) +
+               ": if_flag: " + (c.if_flag ? "true" : "false") + " Max: " + num(c.arg2);
+    case 'E':
+        return "Equip with #" + num(c.arg1) + " - " + w.object_name_of(c.arg1) + " " +
+               wear_position_name(c.arg3) + ", if_flag: " + flag + " Max: " + num(c.arg2);
+    case 'P':
+        return "Put object #" + num(c.arg1) + " - " + w.object_name_of(c.arg1) + " in object#" +
+               num(c.arg3) + " -  " + w.object_name_of(c.arg3) + ", if_flag: " + flag +
+               " Max: " + num(c.arg2);
+    case 'G':
+        return "Give object #" + num(c.arg1) + " - " + w.object_name_of(c.arg1) +
+               ", if_flag: " + flag + " Max: " + num(c.arg2);
+    case 'D':
+        return door_state_name(c.arg3) + " door " + direction_name(c.arg2) + " - room #" +
+               num(c.arg1) + " (" + w.room_name_of(c.arg1) + ") - if_flag: " + flag;
+    case 'R':
+        return "Remove object #" + num(c.arg2) + " from room #" + num(c.arg1);
+    default:
+        return kUnknown;
+    }
+}
+
+std::string short_description(const World& w, const zCommand& c) {
+    switch (c.command) {
+    case 'M':
+        return "Load " + w.mob_name_of(c.arg1) + " in " + w.room_name_of(c.arg3);
+    case 'O':
+        return "Load object " + w.object_name_of(c.arg1) + " in " + w.room_name_of(c.arg3);
+    case 'E':
+        return "Equip with " + w.object_name_of(c.arg1) + " " + wear_position_name(c.arg3);
+    case 'P':
+        return "Put " + w.object_name_of(c.arg1) + " in " + w.object_name_of(c.arg3);
+    case 'G':
+        return "Give it " + w.object_name_of(c.arg1);
+    case 'D':
+        return door_state_name(c.arg3) + " door " + direction_name(c.arg2) + " of room " +
+               w.room_name_of(c.arg1);
+    case 'R':
+        return "Remove " + w.object_name_of(c.arg2) + " from " + w.room_name_of(c.arg1);
+    default:
+        return kUnknown;
+    }
+}
+
+}  // namespace tarnwick

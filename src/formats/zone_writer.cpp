@@ -1,0 +1,78 @@
+// Writing the zone file. Its lines end in CR LF, as the server's own zone
+// files do, and the commands end with a "$~" line and no S line.
+
+#include <cstdio>
+
+#include "formats/save_file.h"
+#include "formats/zone_file.h"
+#include "world/banner.h"
+#include "world/world.h"
+
+namespace tarnwick {
+
+namespace {
+
+std::string field5(int32_t v) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%5d", int(v));
+    return buffer;
+}
+
+// A comment must stay on its command's line: a name holding a line break
+// would otherwise start a line that the server reads as a command.
+std::string one_line(std::string text) {
+    for (char& c : text)
+        if (c == '\n' || c == '\r') c = ' ';
+    return text;
+}
+
+std::string with_crlf(const std::string& text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 16);
+    for (char c : text) {
+        if (c == '\n') out += '\r';
+        out += c;
+    }
+    return out;
+}
+
+void write_command(const World& world, const zCommand& c, std::string& out) {
+    switch (c.command) {
+    case 'S':
+    case '\0':  // not a command at all; the file has no place for it
+        return;
+    case 'D': case 'E': case 'M': case 'O': case 'P':
+        out += c.command;
+        out += " " + field5(c.if_flag) + " " + field5(c.arg1) + " " + field5(c.arg2) + " " +
+               field5(c.arg3) + "\t";
+        break;
+    default:
+        out += c.command;
+        out += " " + field5(c.if_flag) + " " + field5(c.arg1) + " " + field5(c.arg2) + "\t\t";
+        break;
+    }
+    out += "* " + one_line(short_description(world, c)) + "\n";
+}
+
+}  // namespace
+
+std::string zone_file_text(const World& world, const FormatSettings& settings) {
+    const zone_header& zone = world.zone;
+    std::string out;
+    write_banner(out, one_line(settings.zone_name), one_line(settings.author));
+    out += "#" + std::to_string(zone.zone_number) + "\n";
+    out += one_line(zone.name) + "~\n";
+    out += " " + std::to_string(zone.top) + " " + std::to_string(zone.lifespan) + " " +
+           std::to_string(zone.reset_mode) + " \n\n";
+    for (const zCommand& c : zone.commands) write_command(world, c, out);
+    out += "$~\n";
+    return with_crlf(out);
+}
+
+bool save_zone_file(World& world, const std::string& path, const ZoneHeaderFields& fields,
+                    const FormatSettings& settings, Messages& messages) {
+    commit_zone_header(world, fields);
+    return save_file(path, zone_file_text(world, settings), "Imposible abrir zona.", messages);
+}
+
+}  // namespace tarnwick
