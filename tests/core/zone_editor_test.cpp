@@ -6,6 +6,7 @@
 #include "editors/selection.h"
 #include "editors/zone_command_form.h"
 #include "editors/zone_editor.h"
+#include "formats/zone_file.h"
 #include "world/messages.h"
 #include "world/world.h"
 
@@ -194,6 +195,38 @@ TEST_F(ZoneEditorTest, HeaderFieldsAndTopRoom) {
     world.zone.reset_mode = 7;
     editor.show_zone_header();
     EXPECT_EQ(editor.header.reset_mode, -1);
+}
+
+TEST_F(ZoneEditorTest, ReadZoneEditAndSaveKeepsTreeOrder) {
+    ASSERT_TRUE(read_zone(world,
+                          "#30\nTest zone~\n3099 15 2\n"
+                          "M 0 3000 1 3001\nE 1 3010 1 16\nO 0 3011 1 3002\nP 1 3012 1 3011\n"
+                          "R 0 3001 3013\nS\n$~\n",
+                          messages));
+    editor.show_zone_header();
+    EXPECT_EQ(tree_shape(editor.tree().root()), "M(E)OPR");
+    EXPECT_EQ(top(3)->text, "Remove object #3013 from room #3001");
+
+    zCommand g = ZoneEditor::new_command('G');
+    g.arg1 = 3020;
+    editor.place(top(0), g);
+    std::string text = zone_file_text(world, FormatSettings{});
+    size_t m = text.find("M     0  3000"), gl = text.find("G     1  3020"), e = text.find("E     1  3010");
+    ASSERT_NE(gl, std::string::npos);
+    EXPECT_LT(m, gl);
+    EXPECT_LT(gl, e);
+
+    // The saved top follows the rooms, one below what "Top Room" showed.
+    editor.commit_header();
+    EXPECT_EQ(world.zone.top, 3000);
+    room_data r;
+    r.vnum = 3042;
+    world.rooms.push_back(r);
+    editor.show_zone_header();
+    EXPECT_EQ(editor.header.top, "3043");
+    editor.commit_header();
+    EXPECT_EQ(world.zone.top, 3042);
+    EXPECT_EQ(world.zone.name, "Test zone");
 }
 
 struct ScriptedChooser : Chooser {
