@@ -125,8 +125,9 @@ TZoneEdit::TZoneEdit(AppContext& context, QWidget* parent)
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
     connect(properties, &QPushButton::clicked, this, &TZoneEdit::projectPropertiesRequested);
     auto text_field = [this](QLineEdit* edit, std::string ZoneHeaderForm::*field) {
-        connect(edit, &QLineEdit::textEdited, this,
-                [this, field](const QString& text) { editor_.header.*field = from_qt(text); });
+        connect(edit, &QLineEdit::textChanged, this, [this, field](const QString& text) {
+            if (!loading_) editor_.header.*field = from_qt(text);
+        });
     };
     text_field(vnum_, &ZoneHeaderForm::vnum);
     text_field(name_, &ZoneHeaderForm::name);
