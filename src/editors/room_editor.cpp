@@ -2,6 +2,7 @@
 
 #include "world/lookup_lists.h"
 #include "world/messages.h"
+#include "world/scan.h"
 #include "world/world.h"
 
 namespace tarnwick {
@@ -45,6 +46,19 @@ bool RoomEditor::apply() {
 void RoomEditor::discard() {
     modified = false;
     show_room(-1);
+}
+
+void RoomEditor::table_changed() {
+    if (current_ < 0) return;
+    int32_t vnum = 0;
+    int found = to_int32(form.vnum, vnum) ? world_.find_room(vnum) : -1;
+    if (found < 0) {
+        modified = false;
+        show_room(-1);
+        return;
+    }
+    current_ = found;
+    refresh_lists();
 }
 
 void RoomEditor::refresh_lists() {

@@ -58,6 +58,10 @@ public:
     bool apply();
     // Forgets pending edits and shows no room.
     void discard();
+    // After the room table changed (add, remove, sort, load): follows the
+    // shown room to its new index, keeping pending edits; shows none when
+    // the room is gone, so its edits never land on another room.
+    void table_changed();
 
     // Exit commands. Each answers true when it changed the world.
     // "&Add" in direction d: false (after a message) when an exit is there.

@@ -147,6 +147,27 @@ void ZoneEditor::remove(ZoneTreeNode* node) {
     }
 }
 
+bool ZoneEditor::in_sync() const {
+    std::vector<const zCommand*> shown = tree_.commands_in_order();
+    size_t i = 0;
+    for (const zCommand& c : world_.zone.commands) {
+        if (c.command == 'S') continue;
+        if (i >= shown.size() || shown[i] != &c) return false;
+        ++i;
+    }
+    return i == shown.size();
+}
+
+void ZoneEditor::refresh_texts() {
+    std::vector<ZoneTreeNode*> stack{&tree_.root()};
+    while (!stack.empty()) {
+        ZoneTreeNode* n = stack.back();
+        stack.pop_back();
+        tree_.refresh_text(world_, *n);
+        for (auto& child : n->children) stack.push_back(child.get());
+    }
+}
+
 void ZoneEditor::copy(const ZoneTreeNode* node) {
     if (!node || !node->command) return;
     clipboard_ = *node->command;

@@ -70,6 +70,14 @@ public:
     ZoneTreeNode* paste(ZoneTreeNode* selected);
     const std::optional<zCommand>& clipboard() const { return clipboard_; }
 
+    // True while the tree shows exactly the command list (S commands aside)
+    // in list order. The list can be replaced behind the editor's back (a
+    // load, clearing the world); until the tree is rebuilt its nodes must
+    // not be used.
+    bool in_sync() const;
+    // Rewrites every node's text (names of rooms, mobs or objects changed).
+    void refresh_texts();
+
 private:
     World& world_;
     Messages& messages_;

@@ -160,6 +160,11 @@ TRoomEdit::TRoomEdit(AppContext& context, QWidget* parent)
     connect(ok, &QPushButton::clicked, this, &TRoomEdit::apply);
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
 
+    connect(&context_, &AppContext::tableChanged, this, [this](RecordKind kind) {
+        if (kind != RecordKind::Room) return;
+        editor_.table_changed();
+        show_form();
+    });
     lists_loaded();
     show_form();
 }

@@ -135,7 +135,22 @@ TZoneEdit::TZoneEdit(AppContext& context, QWidget* parent)
     connect(reset_mode_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (!loading_) editor_.header.reset_mode = index;
     });
+    // Names shown in the tree follow the other editors.
+    connect(&context_, &AppContext::recordChanged, this, &TZoneEdit::names_changed);
+    connect(&context_, &AppContext::tableChanged, this, &TZoneEdit::names_changed);
     show_zone_header();
+}
+
+bool TZoneEdit::tree_current() {
+    if (editor_.in_sync()) return true;
+    show_zone_header();
+    return false;
+}
+
+void TZoneEdit::names_changed() {
+    if (!tree_current()) return;
+    editor_.refresh_texts();
+    rebuild_tree(selected_node());
 }
 
 void TZoneEdit::select_record(int) { show_zone_header(); }
@@ -180,6 +195,7 @@ ZoneTreeNode* TZoneEdit::selected_node() const {
 }
 
 void TZoneEdit::update_menu() {
+    tree_current();
     ZoneMenuState s = editor_.menu_state(selected_node());
     for (size_t i = 0; i < add_actions_.size(); ++i) add_actions_[i]->setEnabled(s.add[i]);
     copy_action_->setEnabled(s.copy);
@@ -187,6 +203,7 @@ void TZoneEdit::update_menu() {
 }
 
 void TZoneEdit::show_menu(const QPoint& pos) {
+    if (!tree_current()) return;
     QTreeWidgetItem* item = tree_->itemAt(pos);
     if (!item) return;  // empty space opens no menu
     tree_->setCurrentItem(item);
@@ -200,6 +217,7 @@ void TZoneEdit::changed_commands(const ZoneTreeNode* select) {
 }
 
 void TZoneEdit::add_command(char letter) {
+    if (!tree_current()) return;
     ZoneTreeNode* selected = selected_node();
     if (!selected) return;
     zCommand command = ZoneEditor::new_command(letter);
@@ -208,6 +226,7 @@ void TZoneEdit::add_command(char letter) {
 }
 
 void TZoneEdit::edit_selected() {
+    if (!tree_current()) return;
     ZoneTreeNode* node = selected_node();
     if (!node || !node->command) return;
     bool changed = dialog_->edit(*node->command);
@@ -219,6 +238,7 @@ void TZoneEdit::edit_selected() {
 }
 
 void TZoneEdit::remove_selected() {
+    if (!tree_current()) return;
     ZoneTreeNode* node = selected_node();
     if (!node || !node->command) return;
     ZoneTreeNode* parent = node->parent;
@@ -226,9 +246,12 @@ void TZoneEdit::remove_selected() {
     changed_commands(parent);
 }
 
-void TZoneEdit::copy_selected() { editor_.copy(selected_node()); }
+void TZoneEdit::copy_selected() {
+    if (tree_current()) editor_.copy(selected_node());
+}
 
 void TZoneEdit::paste() {
+    if (!tree_current()) return;
     ZoneTreeNode* selected = selected_node();
     if (!selected) return;
     if (ZoneTreeNode* node = editor_.paste(selected)) changed_commands(node);

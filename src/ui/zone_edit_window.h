@@ -54,6 +54,10 @@ signals:
 
 private:
     ZoneTreeNode* selected_node() const;
+    // Rebuilds the tree when the command list was replaced meanwhile;
+    // false then, and the command at hand is dropped.
+    bool tree_current();
+    void names_changed();
     void rebuild_tree(const ZoneTreeNode* select);
     void add_items(QTreeWidgetItem* parent, const ZoneTreeNode& node, const ZoneTreeNode* select);
     void show_menu(const QPoint& pos);

@@ -76,6 +76,26 @@ TEST_F(RoomEditorTest, ShowAndApplyWithAutoApply) {
     EXPECT_FALSE(editor.apply());
 }
 
+TEST_F(RoomEditorTest, PendingEditsFollowTheRoomThroughTableChanges) {
+    editor.show_room(2);  // Hall
+    editor.form.name = "Great hall";
+    editor.modified = true;
+    world.rooms.erase(world.rooms.begin());  // the table shifts under the editor
+    editor.table_changed();
+    EXPECT_EQ(editor.current(), 1);
+    EXPECT_TRUE(editor.modified);
+    editor.apply();
+    EXPECT_EQ(world.rooms[1].name, "Great hall");
+
+    editor.form.name = "Lost";
+    editor.modified = true;
+    world.remove_room(1);
+    editor.table_changed();
+    EXPECT_EQ(editor.current(), -1);
+    EXPECT_FALSE(editor.apply());
+    EXPECT_EQ(world.rooms[1].name, "Cellar");
+}
+
 TEST_F(RoomEditorTest, SymmetricExitToARoomWithoutAReverseExit) {
     editor.show_room(0);
     editor.form.name = "Pending";

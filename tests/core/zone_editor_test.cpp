@@ -160,6 +160,14 @@ TEST_F(ZoneEditorTest, RemovingAMobTakesItsChildCommandsAlong) {
     editor.remove(&editor.tree().root());  // the root is no command: nothing
     EXPECT_EQ(list_letters(world), "OS");
 
+    EXPECT_TRUE(editor.in_sync());
+    // A list replaced behind the editor's back is noticed.
+    world.zone.commands.clear();
+    EXPECT_FALSE(editor.in_sync());
+    world.zone.commands = {cmd('O', 13, 1, 3002), cmd('S', 0, 0, 0)};
+    editor.show_zone_header();
+    EXPECT_TRUE(editor.in_sync());
+
     // The clipboard keeps a removed command.
     editor.copy(top(0));
     editor.remove(top(0));
