@@ -33,7 +33,7 @@ QPushButton* button(const QString& text, const char* name, QWidget* parent) {
 TRoomEdit::TRoomEdit(AppContext& context, QWidget* parent)
     : EditorWindow(context, parent), editor_(context.world, context.lists, context.messages) {
     setObjectName("TRoomEdit");
-    setWindowTitle(QString::fromUtf8("Edición de Room[*]"));
+    setWindowTitle(QString::fromUtf8("Edición de Room"));
     auto* layout = new QVBoxLayout(this);
     auto* pages = new QTabWidget(this);
     pages->setObjectName("PageControl1");
@@ -165,6 +165,8 @@ TRoomEdit::TRoomEdit(AppContext& context, QWidget* parent)
         editor_.table_changed();
         show_form();
     });
+    connect(&context_, &AppContext::listsLoaded, this, &TRoomEdit::lists_loaded);
+    connect(&context_, &AppContext::preferencesApplied, this, &TRoomEdit::preferences_applied);
     lists_loaded();
     show_form();
 }
@@ -212,6 +214,7 @@ void TRoomEdit::select_record(int index) {
         context_.mark_changed();
     }
     show_form();
+    emit roomShown(editor_.current());
 }
 
 void TRoomEdit::show_form() {

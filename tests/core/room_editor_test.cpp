@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "editors/room_editor.h"
+#include "editors/selection.h"
 #include "world/lookup_lists.h"
 #include "world/messages.h"
 #include "world/world.h"
@@ -188,6 +189,41 @@ TEST_F(RoomEditorTest, EditRemoveAndFollowExits) {
     EXPECT_FALSE(here().exits[Up]);
     EXPECT_EQ(editor.form.exits.size(), 1u);
     EXPECT_FALSE(editor.remove_exit(5));  // no such line: nothing
+}
+
+struct ListChooser : Chooser {
+    std::vector<int> picks;
+    std::vector<std::string> titles;
+    int pick_from_list(const std::string& title, const std::vector<std::string>&) override {
+        titles.push_back(title);
+        int p = picks.empty() ? -1 : picks.front();
+        if (!picks.empty()) picks.erase(picks.begin());
+        return p;
+    }
+    int32_t ask_object_vnum() override { return -1; }
+    int32_t ask_room_vnum() override { return -1; }
+};
+
+TEST_F(RoomEditorTest, ExitDialogBrowsesRoomsAndKeys) {
+    obj_record key;
+    key.vnum = 3050;
+    world.objects.push_back(key);
+    ListChooser chooser;
+    chooser.picks = {2, -1, 0};
+    ExitForm form;
+    form.browse_target(chooser, world);
+    EXPECT_EQ(form.target, "3002");
+    EXPECT_EQ(form.target_name, "Hall");
+    form.browse_key(chooser, world);  // cancelled: unchanged
+    EXPECT_EQ(form.key, "-1");
+    form.browse_key(chooser, world);
+    EXPECT_EQ(form.key, "3050");
+    EXPECT_EQ(chooser.titles, (std::vector<std::string>{"Select Room", "Select Key", "Select Key"}));
+    form.no_key();
+    EXPECT_EQ(form.key, "-1");
+    EXPECT_FALSE(form.keywords_enabled());
+    form.door = 2;
+    EXPECT_TRUE(form.keywords_enabled());
 }
 
 TEST_F(RoomEditorTest, ExitDescriptionSentences) {

@@ -128,3 +128,47 @@ TEST_F(RoomEditorGui, ExtraDescriptionThroughTheDialog) {
 
 }  // namespace
 }  // namespace tarnwick::test
+
+namespace tarnwick::test {
+namespace {
+
+TEST_F(RoomEditorGui, EditExitThroughBothPages) {
+    obj_record key;
+    key.vnum = 3050;
+    world.objects.push_back(key);
+    world.rooms[0].exits[East] = std::make_shared<room_direction_data>();
+    world.rooms[0].exits[East]->target_vnum = 3001;
+    window->select_record(0);
+    auto* exits = child<QTreeWidget>(window.get(), "ExitBox");
+    exits->setCurrentItem(exits->topLevelItem(0));
+    chooser.picks = {0};
+    on_next_modal([](QDialog* dialog) {
+        EXPECT_EQ(child<QLineEdit>(dialog, "EdTitle")->text(), "Temple");
+        auto* door = child<QComboBox>(dialog, "ComboBox1");
+        auto* aliases = child<QLineEdit>(dialog, "edkeywords");
+        door->setCurrentIndex(1);  // "Puerta Normal"
+        EXPECT_TRUE(aliases->isEnabled());
+        aliases->setText("door oak");
+        click(dialog, "BrowseKeyBtn");
+        EXPECT_EQ(child<QLineEdit>(dialog, "EdKey")->text(), "3050");
+        child<QPlainTextEdit>(dialog, "EdDesc")->setPlainText("An oak door.\n");
+        click(dialog, "OkBtn");
+    });
+    click(window.get(), "ExEdit");
+    EXPECT_EQ(*world.rooms[0].exits[East],
+              (room_direction_data{"An oak door.\r\n", "door oak", 1, 3050, 3001}));
+
+    // A target below 0 removes the exit.
+    exits->setCurrentItem(exits->topLevelItem(0));
+    on_next_modal([](QDialog* dialog) {
+        child<QLineEdit>(dialog, "EdVNum")->setText("-5");
+        click(dialog, "OkBtn");
+    });
+    click(window.get(), "ExEdit");
+    EXPECT_EQ(messages.texts().back(), "Room VNUM must be greater than zero.");
+    EXPECT_FALSE(world.rooms[0].exits[East]);
+    EXPECT_EQ(exits->topLevelItemCount(), 0);
+}
+
+}  // namespace
+}  // namespace tarnwick::test
