@@ -3,10 +3,13 @@
 // command dialog's fields.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "editors/selection.h"
 #include "editors/zone_command_form.h"
 #include "editors/zone_editor.h"
 #include "formats/zone_file.h"
+#include "test_support.h"
 #include "world/messages.h"
 #include "world/world.h"
 
@@ -235,6 +238,38 @@ TEST_F(ZoneEditorTest, ReadZoneEditAndSaveKeepsTreeOrder) {
     editor.commit_header();
     EXPECT_EQ(world.zone.top, 3042);
     EXPECT_EQ(world.zone.name, "Test zone");
+}
+
+// On real zones: give every mob a new give command and remove the first mob;
+// the tree then shows exactly what a reload of the saved file shows.
+TEST(ZoneEditorCorpus, EditedTreeMatchesTheReloadedFile) {
+    auto folder = test::corpus_dir() / "circle30" / "zon";
+    if (!std::filesystem::is_directory(folder)) GTEST_SKIP() << "no corpus at " << folder;
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        if (entry.path().extension() != ".zon") continue;
+        World world;
+        MessageRecorder messages;
+        ASSERT_TRUE(load_zone_file(world, entry.path().string(), messages)) << entry.path();
+        ZoneEditor editor(world, messages);
+        editor.show_zone_header();
+        ASSERT_TRUE(editor.in_sync()) << entry.path();
+        std::vector<ZoneTreeNode*> mobs;
+        for (auto& node : editor.tree().root().children)
+            if (node->command->command == 'M') mobs.push_back(node.get());
+        for (ZoneTreeNode* mob : mobs) editor.place(mob, ZoneEditor::new_command('G'));
+        if (!mobs.empty()) editor.remove(mobs.front());
+        EXPECT_TRUE(editor.in_sync()) << entry.path();
+
+        World reloaded;
+        ASSERT_TRUE(read_zone(reloaded, zone_file_text(world, FormatSettings{}), messages)) << entry.path();
+        ZoneEditor again(reloaded, messages);
+        again.show_zone_header();
+        EXPECT_EQ(tree_shape(again.tree().root()), tree_shape(editor.tree().root())) << entry.path();
+        EXPECT_TRUE(messages.entries.empty()) << entry.path();
+        ++files;
+    }
+    EXPECT_GT(files, 0);
 }
 
 struct ScriptedChooser : Chooser {
