@@ -7,6 +7,8 @@ const std::vector<Command>& commands() {
         {"check", run_check},
         {"format", run_format},
         {"show", run_show},
+        {"project", run_project},
+        {"renumber", run_renumber},
     };
     return table;
 }

@@ -20,8 +20,18 @@ const std::vector<Command>& commands();
 bool parse_options(const std::vector<std::string>& args, Options& options,
                    std::vector<std::string>& rest, std::string* out_path);
 
+// Prints `help` on stdout when the arguments ask for it.
+bool wants_help(const std::vector<std::string>& args, const char* help);
+
 int run_check(const std::vector<std::string>& args);
 int run_format(const std::vector<std::string>& args);
 int run_show(const std::vector<std::string>& args);
+int run_project(const std::vector<std::string>& args);
+int run_renumber(const std::vector<std::string>& args);
+
+// Project files (.qzp) for check and format.
+bool is_project_file(const std::string& path);
+int check_project(const std::string& path);
+int format_project(const std::vector<std::string>& args);
 
 }  // namespace tarnwick::cli

@@ -1,5 +1,6 @@
 // check, format and show over single world files.
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 
@@ -14,13 +15,16 @@ namespace {
 
 const char* kCheckHelp =
     "usage: tarnwick-cli check FILE...\n"
-    "Loads each file (.wld .mob .obj .zon .shp) as the editor does. Every message the\n"
+    "Loads each file (.wld .mob .obj .zon .shp, or a .qzp project with its five files)\n"
+    "as the editor does. Every message the\n"
     "editor would show goes to stderr; one line per file goes to stdout.\n"
     "Exit status: 0 when every file loaded, 1 when any failed, 2 for a usage error.\n";
 
 const char* kFormatHelp =
     "usage: tarnwick-cli format FILE -o OUT [OPTIONS]\n"
-    "Loads FILE and writes it to OUT exactly as the editor's save writes it.\n"
+    "       tarnwick-cli format PROJECT.qzp --out-dir DIR [OPTIONS]\n"
+    "Loads FILE and writes it to OUT exactly as the editor's save writes it; a project\n"
+    "is saved into DIR, its five files under their own names beside the project file.\n"
     "  --alpha-bitvectors   write bitvectors as letters\n"
     "  --zone-number N      the project zone number (default: first vnum / 100)\n"
     "  --wrap N             re-wrap descriptions to N columns after loading\n"
@@ -33,15 +37,6 @@ const char* kShowHelp =
     "usage: tarnwick-cli show FILE VNUM [OPTIONS]\n"
     "Prints the room, mobile or object VNUM of FILE as the source viewer shows it.\n"
     "Takes the options of 'format'.\n";
-
-bool wants_help(const std::vector<std::string>& args, const char* help) {
-    for (const auto& a : args)
-        if (a == "--help" || a == "-h") {
-            std::fputs(help, stdout);
-            return true;
-        }
-    return false;
-}
 
 // Checks existence and extension; prints the reason when unusable.
 const FileKind* usable_file(const std::string& path) {
@@ -69,6 +64,15 @@ bool load_with_zone_number(World& world, const FileKind& kind, const std::string
 }
 
 }  // namespace
+
+bool wants_help(const std::vector<std::string>& args, const char* help) {
+    for (const auto& a : args)
+        if (a == "--help" || a == "-h") {
+            std::fputs(help, stdout);
+            return true;
+        }
+    return false;
+}
 
 bool parse_options(const std::vector<std::string>& args, Options& options,
                    std::vector<std::string>& rest, std::string* out_path) {
@@ -127,6 +131,10 @@ int run_check(const std::vector<std::string>& args) {
     StderrMessages messages;
     int status = 0;
     for (const auto& path : args) {
+        if (is_project_file(path)) {
+            status = std::max(status, check_project(path));
+            continue;
+        }
         const FileKind* kind = usable_file(path);
         if (!kind) {
             status = 1;
@@ -146,6 +154,8 @@ int run_check(const std::vector<std::string>& args) {
 
 int run_format(const std::vector<std::string>& args) {
     if (wants_help(args, kFormatHelp)) return 0;
+    for (const auto& a : args)
+        if (is_project_file(a)) return format_project(args);
     Options options;
     std::vector<std::string> rest;
     std::string out;

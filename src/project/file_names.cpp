@@ -1,0 +1,62 @@
+#include "project/file_names.h"
+
+#include <filesystem>
+
+namespace tarnwick {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool has_drive(const std::string& name) {
+    return name.size() >= 2 && name[1] == ':' &&
+           ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= 'a' && name[0] <= 'z'));
+}
+
+// Where the folder part of a name ends: after its last separator or drive.
+size_t file_part_start(const std::string& name) {
+    size_t slash = name.find_last_of("/\\");
+    if (slash != std::string::npos) return slash + 1;
+    return has_drive(name) ? 2 : 0;
+}
+
+// A path written for another system: with a drive letter or backslashes.
+bool is_foreign_path(const std::string& name) {
+    return has_drive(name) || name.find('\\') != std::string::npos;
+}
+
+bool file_exists(const fs::path& p) {
+    std::error_code ec;
+    return fs::exists(p, ec);
+}
+
+}  // namespace
+
+std::string normalize_file_name(const std::string& name, const std::string& extension,
+                                int32_t zone_number) {
+    size_t start = file_part_start(name);
+    std::string folder = name.substr(0, start);
+    std::string file = name.substr(start);
+    size_t dot = file.find_last_of('.');
+    std::string base = dot == std::string::npos ? file : file.substr(0, dot);
+    if (base.empty()) base = std::to_string(zone_number);
+    return folder + base + "." + extension;
+}
+
+std::string bare_file_name(const std::string& name) { return name.substr(file_part_start(name)); }
+
+std::string resolve_world_file(const std::string& name, const std::string& project_path) {
+    if (name.empty()) return {};
+    fs::path folder = fs::path(project_path).parent_path();
+    fs::path as_named(name);
+    fs::path primary = as_named.is_absolute() || folder.empty() ? as_named : folder / as_named;
+    if (file_exists(primary)) return primary.string();
+    std::string bare = bare_file_name(name);
+    if (!bare.empty() && bare != name) {
+        fs::path nearby = folder.empty() ? fs::path(bare) : folder / bare;
+        if (file_exists(nearby) || is_foreign_path(name)) return nearby.string();
+    }
+    return primary.string();
+}
+
+}  // namespace tarnwick

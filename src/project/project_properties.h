@@ -1,0 +1,57 @@
+#pragma once
+// The project properties dialog as plain state: the texts of its fields, the
+// "same name for all archives" switch, and the rules that keep the file
+// fields on their standard extensions. The Qt dialog binds its widgets to
+// this; ProjectSession takes it into the project.
+
+#include <cstdint>
+#include <string>
+
+#include "project/area_project.h"
+#include "world/messages.h"
+
+namespace tarnwick {
+
+enum class FileField { Zone, Room, Mob, Object, Shop };
+
+struct ProjectPropertiesForm {
+    std::string zone_name;    // "Zone Name:"
+    std::string author;       // "Author : "
+    std::string zone_file;    // "Zone Commands File:"
+    std::string room_file;    // "World (Rooms) File:"
+    std::string mob_file;     // "Mobs File:"
+    std::string object_file;  // "Objects File:"
+    std::string shop_file;    // "Shops File:"
+    std::string zone_number = "300";  // "Zone Number:", at most 3 characters
+    // "Use the same name for all archives": the other four file fields are
+    // read-only and follow the zone file.
+    bool same_name = false;
+
+    std::string& file(FileField field);
+    const std::string& file(FileField field) const;
+    bool operator==(const ProjectPropertiesForm&) const = default;
+};
+
+// The field's standard extension: "zon", "wld", "mob", "obj", "shp".
+const char* field_extension(FileField field);
+
+// The chooser behind a file field's "..." button.
+FileChoice field_file_choice(FileField field);
+
+// The project values shown in the dialog.
+ProjectPropertiesForm load_project_properties(const AreaProject& project);
+
+// The user typed or chose `text` for a file field: it gets its standard
+// extension, and with same_name on a new zone file name carries over to the
+// other four fields. `zone_number` names a file that has no base name.
+void set_file_field(ProjectPropertiesForm& form, FileField field, const std::string& text,
+                    int32_t zone_number);
+
+// Turns "Use the same name for all archives" on or off; on derives the other
+// four fields from the zone file, off leaves their texts.
+void set_same_name(ProjectPropertiesForm& form, bool on, int32_t zone_number);
+
+// The zone number the field holds, 300 when it is not a number.
+int32_t form_zone_number(const ProjectPropertiesForm& form);
+
+}  // namespace tarnwick

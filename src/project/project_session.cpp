@@ -1,0 +1,343 @@
+#include "project/project_session.h"
+
+#include <algorithm>
+
+#include <filesystem>
+
+#include "formats/mob_file.h"
+#include "formats/object_file.h"
+#include "formats/room_file.h"
+#include "formats/shop_file.h"
+#include "project/file_names.h"
+#include "project/preferences.h"
+#include "world/messages.h"
+#include "world/world.h"
+
+namespace tarnwick {
+
+namespace {
+
+const char* kProjectFilter = "Tarnwick Area Projects (*.qzp)|*.qzp";
+
+bool file_exists(const std::string& path) {
+    std::error_code ec;
+    return !path.empty() && std::filesystem::exists(path, ec);
+}
+
+// The four tables a project loads before its zone file, in loading order.
+enum class Table { Rooms, Mobs, Objects, Shops };
+const Table kTables[] = {Table::Rooms, Table::Mobs, Table::Objects, Table::Shops};
+
+std::string AreaProject::*file_of(Table t) {
+    switch (t) {
+    case Table::Rooms: return &AreaProject::room_file;
+    case Table::Mobs: return &AreaProject::mob_file;
+    case Table::Objects: return &AreaProject::object_file;
+    case Table::Shops: break;
+    }
+    return &AreaProject::shop_file;
+}
+
+std::string ProjectPropertiesForm::*field_of(Table t) {
+    switch (t) {
+    case Table::Rooms: return &ProjectPropertiesForm::room_file;
+    case Table::Mobs: return &ProjectPropertiesForm::mob_file;
+    case Table::Objects: return &ProjectPropertiesForm::object_file;
+    case Table::Shops: break;
+    }
+    return &ProjectPropertiesForm::shop_file;
+}
+
+bool load_table(Table t, World& world, const std::string& path, const FormatSettings& settings,
+                Messages& messages) {
+    switch (t) {
+    case Table::Rooms: return load_room_file(world, path, settings, messages);
+    case Table::Mobs: return load_mob_file(world, path, settings, messages);
+    case Table::Objects: return load_object_file(world, path, settings, messages);
+    case Table::Shops: break;
+    }
+    return load_shop_file(world, path, messages);
+}
+
+// What ensure_file_names asks for an empty name, in asking order.
+struct NameRequest {
+    std::string AreaProject::*field;
+    const char* message;
+    const char* default_ext;
+    const char* filter;
+    const char* title;
+    const char* extension;
+};
+const NameRequest kNameRequests[] = {
+    {&AreaProject::room_file, "Must specify a world file.", "WLD",
+     "Archivos de Rooms (*.wld)|*.WLD|Archivos de Texto (*.txt)|*.TXT|Todos los Archivos (*.*)|*.*",
+     "Guardar Archivo de Rooms...", "wld"},
+    {&AreaProject::mob_file, "Debe especificar un archivo de Mobs.", "MOB",
+     "Archivos de Mobs (*.mob)|*.MOB|Archivos de Texto (*.txt)|*.TXT|Todos los Archivos (*.*)|*.*",
+     "Guardar Archivo de Mobs...", "mob"},
+    {&AreaProject::object_file, "Debe especificar un archivo de Objetos.", "OBJ",
+     "Archivos de Objetos (*.obj)|*.OBJ|Archivos de Texto (*.txt)|*.TXT|Todos los Archivos (*.*)|*.*",
+     "Guardar Archivo de Objs...", "obj"},
+    {&AreaProject::shop_file, "Debe especificar un archivo de Shops.", "SHP",
+     "Archivos de Objetos (*.shp)|*.SHP|Archivos de Texto (*.txt)|*.TXT|Todos los Archivos (*.*)|*.*",
+     "Guardar Archivo de Shops...", "shp"},
+    {&AreaProject::zone_file, "Debe especificar un archivo de Zonas.", "ZON",
+     "Archivos de Objetos (*.zon)|*.ZON|Archivos de Texto (*.txt)|*.TXT|Todos los Archivos (*.*)|*.*",
+     "Guardar Archivo de Zonas...", "zon"},
+};
+
+}  // namespace
+
+FileChoice project_open_choice() {
+    FileChoice c;
+    c.save = false;
+    c.title = "Abrir Archivo de Zonas...";
+    c.filter = kProjectFilter;
+    c.default_ext = "QZP";
+    return c;
+}
+
+FileChoice project_save_choice() {
+    FileChoice c;
+    c.save = true;
+    c.title = "Save Project";
+    c.filter = kProjectFilter;
+    c.default_ext = "QZP";
+    return c;
+}
+
+ProjectSession::ProjectSession(World& world, AreaProject& project, const Preferences& preferences,
+                               Messages& messages)
+    : world_(world), project_(project), preferences_(preferences), messages_(messages) {}
+
+FormatSettings ProjectSession::format_settings() const {
+    return preferences_.format_settings(project_.zone_name, project_.author);
+}
+
+std::string ProjectSession::resolve(const std::string& name) const {
+    return resolve_world_file(name, project_.project_path);
+}
+
+void ProjectSession::set_caption(const std::string& text) {
+    caption_ = text;
+    if (view_) view_->caption_changed(text);
+}
+
+void ProjectSession::set_project_open(bool on) {
+    project_open_ = on;
+    if (view_) view_->project_commands_enabled(on);
+}
+
+void ProjectSession::clear_world() {
+    world_.clear_world();
+    world_.changed = false;
+    set_caption("");
+    if (view_) view_->world_cleared();
+}
+
+bool ProjectSession::new_project(const std::function<bool(ProjectPropertiesForm&)>& show_dialog) {
+    // A fresh dialog: empty names and zone name, zone number 300; the author
+    // field keeps the author.
+    ProjectPropertiesForm form;
+    form.author = project_.author;
+    if (!show_dialog(form)) return false;
+
+    clear_world();
+    load_failures_.clear();
+    project_.project_path.clear();
+    take_properties(form, false);
+    set_caption(" - Untitled Zone");
+    const FormatSettings settings = format_settings();
+    for (Table t : kTables) {
+        std::string path = resolve(project_.*file_of(t));
+        if (file_exists(path) && !load_table(t, world_, path, settings, messages_))
+            load_failures_.push_back(path);
+    }
+    world_.clear_zone_header();
+    std::string zone_path = resolve(project_.zone_file);
+    if (file_exists(zone_path) && !load_zone_file(world_, zone_path, messages_))
+        load_failures_.push_back(zone_path);
+    world_.changed = false;
+    if (view_) view_->tables_loaded();
+    set_project_open(true);
+    return true;
+}
+
+bool ProjectSession::open_project(const std::string& path) {
+    clear_world();
+    load_failures_.clear();
+    AreaProject record;
+    std::string error;
+    if (!read_project_file(path, record, error)) {
+        messages_.show(error);
+        set_project_open(false);
+        return false;
+    }
+    set_caption(record.zone_name);
+    record.project_path = path;
+    project_ = record;
+    world_.project_zone_number = project_.zone_number;
+
+    const FormatSettings settings = format_settings();
+    for (Table t : kTables) {
+        std::string file = resolve(project_.*file_of(t));
+        if (!load_table(t, world_, file, settings, messages_)) {
+            messages_.show("Error while opening file " + file);
+            load_failures_.push_back(file);
+        }
+    }
+    // The zone reader reports its own errors.
+    std::string zone_path = resolve(project_.zone_file);
+    if (!load_zone_file(world_, zone_path, messages_)) load_failures_.push_back(zone_path);
+
+    world_.changed = false;
+    if (view_) {
+        view_->tables_loaded();
+        view_->recent_file_added(project_.project_path);
+        view_->place_windows(project_.windows);
+    }
+    set_project_open(true);
+    return true;
+}
+
+bool ProjectSession::ensure_file_names() {
+    for (const auto& request : kNameRequests) {
+        std::string& name = project_.*request.field;
+        if (!name.empty()) continue;
+        messages_.show(request.message);
+        FileChoice choice;
+        choice.save = true;
+        choice.title = request.title;
+        choice.filter = request.filter;
+        choice.default_ext = request.default_ext;
+        auto chosen = messages_.choose_file(choice);
+        if (!chosen) return false;
+        name = *chosen;
+    }
+    for (const auto& request : kNameRequests) {
+        std::string& name = project_.*request.field;
+        name = normalize_file_name(name, request.extension, project_.zone_number);
+    }
+    return true;
+}
+
+bool ProjectSession::save_project(const std::optional<ZoneHeaderFields>& zone_fields) {
+    if (!ensure_file_names()) return false;
+    if (project_.project_path.empty()) {
+        auto chosen = messages_.choose_file(project_save_choice());
+        if (!chosen) return false;
+        project_.project_path = *chosen;
+    }
+    if (view_) {
+        WindowLayouts live = project_.windows;
+        view_->capture_windows(live);
+        store_window_layout(live, project_.windows);
+    }
+    if (!write_project_file(project_.project_path, project_, messages_)) return false;
+
+    const FormatSettings settings = format_settings();
+    // A file that could not be read at opening still holds the builder's
+    // work; its table does not, so it is replaced only when the user says so.
+    bool skipped = false;
+    auto save = [&](const std::string& name, auto&& write) {
+        const std::string path = resolve(name);
+        if (!may_overwrite(path)) {
+            skipped = true;
+            return true;
+        }
+        if (!write(path)) return false;
+        std::erase(load_failures_, path);
+        return true;
+    };
+    bool rooms = save(project_.room_file, [&](const std::string& path) {
+        return save_room_file(world_, path, settings, messages_);
+    });
+    bool mobs = save(project_.mob_file, [&](const std::string& path) {
+        return save_mob_file(world_, path, settings, messages_);
+    });
+    bool objects = save(project_.object_file, [&](const std::string& path) {
+        return save_object_file(world_, path, settings, messages_);
+    });
+    bool shops = save(project_.shop_file, [&](const std::string& path) {
+        return save_shop_file(world_, path, settings, messages_);
+    });
+    bool zone = save(project_.zone_file, [&](const std::string& path) {
+        return save_zone_file(world_, path,
+                              zone_fields ? *zone_fields : zone_header_fields(world_), settings,
+                              messages_);
+    });
+    bool all = rooms && mobs && objects && shops && zone;
+    if (!all) {
+        std::string text = "Se ha producido un error al grabar archivo de ";
+        if (!mobs) text += "Mobs ";
+        if (!objects) text += "Objetos ";
+        if (!rooms) text += "Cuartos ";
+        if (!zone) text += "Zonas ";
+        if (!shops) text += "Shops.";
+        messages_.show(text);
+    }
+    set_caption(project_.project_path);
+    if (view_) view_->recent_file_added(project_.project_path);
+    // Unsaved changes stay marked until every file is on disk.
+    if (all && !skipped) world_.changed = false;
+    return all;
+}
+
+bool ProjectSession::may_overwrite(const std::string& path) {
+    if (std::find(load_failures_.begin(), load_failures_.end(), path) == load_failures_.end() ||
+        !file_exists(path))
+        return true;
+    return messages_.ask(path + " could not be read when the project was opened, so the editor "
+                                "does not hold what it contains.\nReplace it with what the "
+                                "editor holds?") == Answer::Yes;
+}
+
+bool ProjectSession::save_project_as(const std::optional<ZoneHeaderFields>& zone_fields) {
+    auto chosen = messages_.choose_file(project_save_choice());
+    if (!chosen) return false;
+    project_.project_path = *chosen;
+    return save_project(zone_fields);
+}
+
+void ProjectSession::close_project() {
+    clear_world();
+    set_project_open(false);
+    set_caption("- No Project");
+}
+
+ProjectPropertiesForm ProjectSession::load_project_properties() const {
+    return tarnwick::load_project_properties(project_);
+}
+
+void ProjectSession::apply_project_properties(const ProjectPropertiesForm& form) {
+    AreaProject before = project_;
+    take_properties(form, true);
+    if (!(project_ == before)) world_.changed = true;
+}
+
+void ProjectSession::take_properties(const ProjectPropertiesForm& form, bool reload_changed) {
+    project_.zone_name = form.zone_name;
+    project_.author = form.author;
+    project_.zone_file = form.zone_file;  // the zone file is not reloaded
+    bool loaded = false;
+    const FormatSettings settings = format_settings();
+    for (Table t : kTables) {
+        std::string& name = project_.*file_of(t);
+        const std::string& wanted = form.*field_of(t);
+        if (wanted == name) continue;
+        name = wanted;
+        if (!reload_changed) continue;
+        // A name of no existing file keeps the table, which the next save
+        // writes there; a reader's own messages still reach the user.
+        std::string path = resolve(name);
+        if (file_exists(path)) {
+            load_table(t, world_, path, settings, messages_);
+            loaded = true;
+        }
+    }
+    project_.zone_number = form_zone_number(form);
+    world_.project_zone_number = project_.zone_number;
+    if (loaded && view_) view_->tables_loaded();
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,127 @@
+#include "project/renumber.h"
+
+#include <algorithm>
+#include <string>
+
+#include "formats/mob_file.h"
+#include "formats/object_file.h"
+#include "world/messages.h"
+#include "world/world.h"
+
+namespace tarnwick {
+
+namespace {
+
+constexpr int32_t kContainerType = 15;
+constexpr int kContainerKeyValue = 2;
+constexpr int kZoneSize = 100;
+
+// The mapping rule: the first record with the old number gives its index.
+int32_t map_room(const World& w, int32_t base, int32_t v) {
+    int i = w.find_room(v);
+    return i < 0 ? v : base + i;
+}
+int32_t map_mob(const World& w, int32_t base, int32_t v) {
+    int i = w.find_mob(v);
+    return i < 0 ? v : base + i;
+}
+int32_t map_object(const World& w, int32_t base, int32_t v) {
+    int i = w.find_object(v);
+    return i < 0 ? v : base + i;
+}
+
+int largest_table(const World& w) {
+    return std::max({w.room_count(), w.mob_count(), w.object_count(), w.shop_count()});
+}
+
+}  // namespace
+
+void renumber_zone_commands(World& world, int32_t base) {
+    for (zCommand& c : world.zone.commands) {
+        switch (c.command) {
+        case 'M':
+            c.arg1 = map_mob(world, base, c.arg1);
+            c.arg3 = map_room(world, base, c.arg3);
+            break;
+        case 'O':
+            c.arg1 = map_object(world, base, c.arg1);
+            c.arg3 = map_room(world, base, c.arg3);
+            break;
+        case 'G':
+        case 'E':
+            c.arg1 = map_object(world, base, c.arg1);
+            break;
+        case 'P':
+            c.arg1 = map_object(world, base, c.arg1);
+            c.arg3 = map_object(world, base, c.arg3);
+            break;
+        case 'D':
+            c.arg1 = map_room(world, base, c.arg1);
+            break;
+        case 'R':
+            c.arg1 = map_room(world, base, c.arg1);
+            c.arg2 = map_object(world, base, c.arg2);
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+void renumber_shops(World& world, int32_t base) {
+    for (int i = 0; i < world.shop_count(); ++i) {
+        shop_data& shop = world.shops[i];
+        shop.keeper = map_mob(world, base, shop.keeper);
+        for (int32_t& product : shop.products) product = map_object(world, base, product);
+        for (int32_t& room : shop.rooms) room = map_room(world, base, room);
+    }
+    for (int i = 0; i < world.shop_count(); ++i) world.shops[i].vnum = base + i;
+}
+
+void renumber_rooms(World& world, int32_t base) {
+    for (room_data& room : world.rooms) {
+        for (auto& exit : room.exits) {
+            if (!exit) continue;
+            exit->target_vnum = map_room(world, base, exit->target_vnum);
+            exit->key_vnum = map_object(world, base, exit->key_vnum);
+        }
+    }
+    for (int i = 0; i < world.room_count(); ++i) world.rooms[i].vnum = base + i;
+}
+
+void renumber_container_keys(World& world, int32_t base) {
+    for (obj_record& object : world.objects) {
+        if (object.type != kContainerType) continue;
+        int32_t& key = object.values[kContainerKeyValue];
+        key = map_object(world, base, key);
+    }
+}
+
+bool renumber_world(World& world, int32_t base, Messages& messages) {
+    const int largest = largest_table(world);
+    if (base < 0 || (largest > 0 && int64_t(base) + largest - 1 > INT32_MAX)) {
+        messages.show("Cannot renumber from " + std::to_string(base) +
+                      ": the zone's numbers must lie between 0 and " + std::to_string(INT32_MAX) +
+                      ".");
+        return false;
+    }
+    if (largest > kZoneSize) {
+        std::string question =
+            "A table of this zone holds " + std::to_string(largest) +
+            " records, more than the 100 numbers of a zone. Renumbered from " +
+            std::to_string(base) + ", its records run up to " +
+            std::to_string(int64_t(base) + largest - 1) + ", into the numbers of the next zone.\n"
+            "Renumber anyway?";
+        if (messages.ask(question) != Answer::Yes) return false;
+    }
+    renumber_zone_commands(world, base);
+    renumber_shops(world, base);
+    renumber_mobs(world, base);
+    renumber_rooms(world, base);
+    renumber_container_keys(world, base);
+    renumber_objects(world, base);
+    world.changed = true;
+    return true;
+}
+
+}  // namespace tarnwick
