@@ -49,6 +49,7 @@ TRoomEdit::TRoomEdit(AppContext& context, QWidget* parent)
     vnum_->setReadOnly(true);
     sector_ = new QComboBox(main);
     sector_->setObjectName("SectorTypeCombo");
+    sector_->setToolTip(QStringLiteral("Sector type"));
     description_ = new QPlainTextEdit(main);
     description_->setObjectName("Memo1");
     insert_descr_ = button(QStringLiteral("Insert exit &descriptions"), "InsertDescrBtn", main);
