@@ -1,0 +1,68 @@
+#include "editors/exit_form.h"
+
+#include "editors/record_lines.h"
+#include "editors/selection.h"
+#include "world/scan.h"
+#include "world/world.h"
+
+namespace tarnwick {
+
+const std::array<const char*, 6> kExitCaptions = {"Norte    ", "Este     ", "Sur      ",
+                                                  "Oeste    ", "Arriba   ", "Abajo    "};
+const std::array<const char*, 6> kDirectionMenuItems = {"&North", "&East", "&South",
+                                                        "&West",  "&Up",   "&Down"};
+const std::array<const char*, 6> kDirectionPhrases = {"the north", "the east", "the south",
+                                                      "the west",  "upside",   "downside"};
+const std::array<const char*, 3> kDoorTypes = {
+    "Sin Puerta", "Puerta Normal", "PickProof (Se puede abrir solo con la llave)"};
+
+int reverse_direction(int direction) {
+    static const int reverse[6] = {2, 3, 0, 1, 5, 4};
+    return direction >= 0 && direction < 6 ? reverse[direction] : -1;
+}
+
+int direction_of_caption(const std::string& caption) {
+    for (int d = 0; d < 6; ++d)
+        if (caption == kExitCaptions[size_t(d)]) return d;
+    return -1;
+}
+
+void ExitForm::browse_target(Chooser& chooser, const World& world) {
+    int line = chooser.pick_from_list("Select Room", room_lines(world));
+    if (line < 0 || line >= world.room_count()) return;
+    target = std::to_string(world.rooms[size_t(line)].vnum);
+    target_name = world.rooms[size_t(line)].name;
+}
+
+void ExitForm::browse_key(Chooser& chooser, const World& world) {
+    int line = chooser.pick_from_list("Select Key", object_lines(world));
+    if (line < 0 || line >= world.object_count()) return;
+    key = std::to_string(world.objects[size_t(line)].vnum);
+}
+
+ExitForm exit_form_of(const World& world, const room_direction_data& exit) {
+    ExitForm f;
+    f.target = std::to_string(exit.target_vnum);
+    f.target_name = world.room_name_of(exit.target_vnum);
+    f.door = exit.door >= 0 && exit.door <= 2 ? exit.door : 0;
+    f.description = exit.exit_description;
+    f.key = std::to_string(exit.key_vnum);
+    f.keywords = exit.keywords;
+    return f;
+}
+
+bool fill_exit(room_direction_data& exit, const ExitForm& form) {
+    int32_t target = -1;
+    if (!to_int32(form.target, target)) target = -1;
+    if (target < 0) return false;
+    exit.target_vnum = target;
+    exit.exit_description = form.description;
+    int32_t key = -1;
+    if (!to_int32(form.key, key)) key = -1;
+    exit.key_vnum = key;
+    exit.door = form.door >= 0 ? form.door : 0;
+    exit.keywords = form.keywords;
+    return true;
+}
+
+}  // namespace tarnwick

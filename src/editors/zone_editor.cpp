@@ -1,0 +1,182 @@
+#include "editors/zone_editor.h"
+
+#include <algorithm>
+
+#include "world/messages.h"
+#include "world/scan.h"
+#include "world/world.h"
+
+namespace tarnwick {
+
+const std::array<const char*, 7> kAddCaptions = {
+    "&Mob", "&Object", "&Give Object to Mob", "&Equip mobile with object",
+    "&Put object in object", "&Set door state", "&Remove object from room"};
+const std::array<const char*, 3> kResetModeNames = {"Nunca", "S\xF3lo Desierta", "Siempre"};
+
+namespace {
+
+int add_slot(char letter) {
+    auto it = std::find(kAddLetters.begin(), kAddLetters.end(), letter);
+    return it == kAddLetters.end() ? -1 : int(it - kAddLetters.begin());
+}
+
+CommandList::iterator position_of(CommandList& list, const zCommand* command) {
+    for (auto it = list.begin(); it != list.end(); ++it)
+        if (&*it == command) return it;
+    return list.end();
+}
+
+}  // namespace
+
+int64_t shown_top_room(const World& world, int32_t zone_number) {
+    if (!world.rooms.empty()) return int64_t(world.rooms.back().vnum) + 1;
+    return int64_t(zone_number) * 100 + 1;
+}
+
+ZoneEditor::ZoneEditor(World& world, Messages& messages) : world_(world), messages_(messages) {}
+
+void ZoneEditor::show_zone_header() {
+    tree_.build(world_);
+    const zone_header& z = world_.zone;
+    header.vnum = std::to_string(z.zone_number);
+    header.top = std::to_string(shown_top_room(world_, z.zone_number));
+    header.name = z.name;
+    header.lifespan = std::to_string(z.lifespan);
+    header.reset_mode = z.reset_mode >= 0 && z.reset_mode <= 2 ? z.reset_mode : -1;
+}
+
+ZoneHeaderFields ZoneEditor::header_fields() const {
+    ZoneHeaderFields f;
+    if (!to_int32(header.vnum, f.zone_number)) f.zone_number = world_.project_zone_number;
+    f.name = header.name;
+    if (!to_int32(header.lifespan, f.lifespan)) f.lifespan = world_.zone.lifespan;
+    f.reset_mode = header.reset_mode;
+    return f;
+}
+
+void ZoneEditor::commit_header() { commit_zone_header(world_, header_fields()); }
+
+ZoneMenuState ZoneEditor::menu_state(const ZoneTreeNode* selected) const {
+    ZoneMenuState s;
+    if (!selected) return s;
+    std::string adds, pastes;
+    if (!selected->command) {
+        adds = "MODR";
+        pastes = "DMOR";
+    } else if (selected->command->command == 'M') {
+        adds = "MOGE";
+        pastes = "EGMO";
+    } else if (selected->command->command == 'O') {
+        adds = "MOP";
+        pastes = "MOP";
+    }
+    for (char c : adds) s.add[size_t(add_slot(c))] = true;
+    s.copy = selected->command != nullptr;
+    s.paste = clipboard_ && pastes.find(clipboard_->command) != std::string::npos;
+    return s;
+}
+
+zCommand ZoneEditor::new_command(char letter) {
+    zCommand c;
+    c.command = letter;
+    c.if_flag = 1;
+    c.arg1 = 0;
+    c.arg2 = 1;
+    c.arg3 = 0;
+    c.line = 0;
+    return c;
+}
+
+ZoneTreeNode* ZoneEditor::place(ZoneTreeNode* selected, const zCommand& command) {
+    CommandList& list = world_.zone.commands;
+    ZoneTreeNode& root = tree_.root();
+    zCommand* at = selected ? selected->command : nullptr;
+    auto append_to_root = [&]() {
+        list.push_back(command);
+        list.back().tree_node = nullptr;
+        return tree_.insert(world_, root, root.children.size(), list.back());
+    };
+    // A command placed "after" its parent becomes the parent's first child,
+    // so that the tree shows the order the file will hold.
+    auto link_after = [&](ZoneTreeNode& parent) {
+        auto it = list.insert(std::next(position_of(list, at)), command);
+        it->tree_node = nullptr;
+        return tree_.insert(world_, parent, 0, *it);
+    };
+    switch (command.command) {
+    case 'E':
+    case 'G':
+        if (at && at->command == 'M') return link_after(*selected);
+        return append_to_root();
+    case 'P':
+        if (at) return link_after(*selected);
+        messages_.show("This is the weirdest error that you have never seen.\nOcurred in line 86");
+        return append_to_root();
+    default:
+        if (at) {
+            // Only top-level nodes take siblings; a child stands for its parent.
+            while (selected->parent != &root) selected = selected->parent;
+            at = selected->command;
+            auto it = list.insert(position_of(list, at), command);
+            it->tree_node = nullptr;
+            return tree_.insert(world_, *selected->parent, size_t(selected->index_in_parent()), *it);
+        }
+        return append_to_root();
+    }
+}
+
+void ZoneEditor::refresh(ZoneTreeNode* node) {
+    if (node) tree_.refresh_text(world_, *node);
+}
+
+void ZoneEditor::remove(ZoneTreeNode* node) {
+    if (!node || !node->command) return;
+    std::vector<const zCommand*> doomed;
+    std::vector<const ZoneTreeNode*> stack{node};
+    while (!stack.empty()) {
+        const ZoneTreeNode* n = stack.back();
+        stack.pop_back();
+        if (n->command) doomed.push_back(n->command);
+        for (auto& child : n->children) stack.push_back(child.get());
+    }
+    tree_.erase(node);
+    CommandList& list = world_.zone.commands;
+    for (const zCommand* c : doomed) {
+        auto it = position_of(list, c);
+        if (it != list.end()) list.erase(it);
+    }
+}
+
+bool ZoneEditor::in_sync() const {
+    std::vector<const zCommand*> shown = tree_.commands_in_order();
+    size_t i = 0;
+    for (const zCommand& c : world_.zone.commands) {
+        if (c.command == 'S') continue;
+        if (i >= shown.size() || shown[i] != &c) return false;
+        ++i;
+    }
+    return i == shown.size();
+}
+
+void ZoneEditor::refresh_texts() {
+    std::vector<ZoneTreeNode*> stack{&tree_.root()};
+    while (!stack.empty()) {
+        ZoneTreeNode* n = stack.back();
+        stack.pop_back();
+        tree_.refresh_text(world_, *n);
+        for (auto& child : n->children) stack.push_back(child.get());
+    }
+}
+
+void ZoneEditor::copy(const ZoneTreeNode* node) {
+    if (!node || !node->command) return;
+    clipboard_ = *node->command;
+    clipboard_->tree_node = nullptr;
+}
+
+ZoneTreeNode* ZoneEditor::paste(ZoneTreeNode* selected) {
+    if (!clipboard_) return nullptr;
+    return place(selected, *clipboard_);
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,92 @@
+#pragma once
+// The zone editor's logic: the header fields of page "Info" and the
+// operations of the command tree (add, edit, remove, copy, paste). Every
+// change to the tree is made to the command list too, and the two always
+// agree in order, so what the tree shows is what the zone file gets.
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "editors/zone_tree.h"
+#include "formats/zone_file.h"
+
+namespace tarnwick {
+
+class World;
+class Messages;
+
+// Page "Info" as the user edits it: text fields and the reset mode box.
+struct ZoneHeaderForm {
+    std::string vnum;      // EditVNum
+    std::string name;      // Edit1
+    std::string top;       // EditTop, read-only
+    std::string lifespan;  // EditN2
+    int reset_mode = -1;   // ComboBox1: "Nunca", "Sólo Desierta", "Siempre"; -1 none
+};
+
+// The letters of the seven "&Add" items, in menu order.
+constexpr std::array<char, 7> kAddLetters = {'M', 'O', 'G', 'E', 'P', 'D', 'R'};
+extern const std::array<const char*, 7> kAddCaptions;
+extern const std::array<const char*, 3> kResetModeNames;
+
+// Which context menu items are enabled for a selected node.
+struct ZoneMenuState {
+    std::array<bool, 7> add{};  // by kAddLetters
+    bool copy = false;
+    bool paste = false;
+};
+
+class ZoneEditor {
+public:
+    ZoneEditor(World& world, Messages& messages);
+
+    // Rebuilds the tree from the command list and fills the header fields.
+    void show_zone_header();
+    // The header fields as saving commits them: a zone number that is no
+    // number gives the project zone number, a lifespan that is no number
+    // keeps the old one.
+    ZoneHeaderFields header_fields() const;
+    // Copies the fields into the zone header (the top follows the rooms).
+    void commit_header();
+
+    ZoneHeaderForm header;
+    ZoneTree& tree() { return tree_; }
+    const ZoneTree& tree() const { return tree_; }
+
+    ZoneMenuState menu_state(const ZoneTreeNode* selected) const;
+
+    // A fresh command for an "&Add" item: if_flag 1, argument 2 = 1.
+    static zCommand new_command(char letter);
+    // Links `command` into the list and the tree relative to the selected
+    // node and returns its node.
+    ZoneTreeNode* place(ZoneTreeNode* selected, const zCommand& command);
+    // After the command dialog: the node shows its command again.
+    void refresh(ZoneTreeNode* node);
+    // Removes a command with its node, and the commands of its child nodes.
+    void remove(ZoneTreeNode* node);
+    void copy(const ZoneTreeNode* node);
+    // Places a copy of the clipboard; nullptr when it is empty.
+    ZoneTreeNode* paste(ZoneTreeNode* selected);
+    const std::optional<zCommand>& clipboard() const { return clipboard_; }
+
+    // True while the tree shows exactly the command list (S commands aside)
+    // in list order. The list can be replaced behind the editor's back (a
+    // load, clearing the world); until the tree is rebuilt its nodes must
+    // not be used.
+    bool in_sync() const;
+    // Rewrites every node's text (names of rooms, mobs or objects changed).
+    void refresh_texts();
+
+private:
+    World& world_;
+    Messages& messages_;
+    ZoneTree tree_;
+    std::optional<zCommand> clipboard_;
+};
+
+// What "Top Room" shows: the last room's vnum + 1, or zone number × 100 + 1
+// without rooms.
+int64_t shown_top_room(const World& world, int32_t zone_number);
+
+}  // namespace tarnwick

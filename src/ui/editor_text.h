@@ -1,0 +1,27 @@
+#pragma once
+// Text at the widget boundary: records hold Windows-1252 bytes with CR LF
+// line breaks, widgets hold QString with LF breaks. Every editor window of
+// this folder converts through these functions only.
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <string>
+
+#include "project/preferences.h"
+
+namespace tarnwick::ui {
+
+// One line of text (names, numbers, keywords).
+QString to_qt(const std::string& bytes);
+std::string from_qt(const QString& text);
+
+// Memo text: CR LF in the record, LF in the widget.
+QString memo_to_qt(const std::string& bytes);
+std::string memo_from_qt(const QString& text);
+
+// Colours are stored as 0x00BBGGRR.
+QColor color_from_setting(uint32_t bbggrr);
+QFont font_from_setting(const FontSetting& setting);
+
+}  // namespace tarnwick::ui

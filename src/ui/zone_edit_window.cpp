@@ -1,0 +1,264 @@
+#include "ui/zone_edit_window.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QIntValidator>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "ui/app_context.h"
+#include "ui/editor_factory.h"
+#include "ui/editor_text.h"
+#include "ui/zone_command_dialog.h"
+
+namespace tarnwick::ui {
+
+namespace {
+
+constexpr int kNodeRole = Qt::UserRole + 1;
+
+// A round badge with the command letter, one colour per image index.
+QIcon command_icon(int image) {
+    static const char* letters = "MOGEPDR?";
+    static const QColor colors[8] = {QColor(200, 60, 50),  QColor(50, 120, 200), QColor(60, 160, 80),
+                                     QColor(210, 150, 30), QColor(140, 80, 180), QColor(120, 90, 60),
+                                     QColor(90, 90, 90),   QColor(180, 180, 180)};
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(colors[image]);
+    p.setPen(colors[image].darker());
+    p.drawEllipse(1, 1, 14, 14);
+    QFont f = p.font();
+    f.setPixelSize(10);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, QString(QChar(letters[image])));
+    return QIcon(pixmap);
+}
+
+}  // namespace
+
+TZoneEdit::TZoneEdit(AppContext& context, QWidget* parent)
+    : EditorWindow(context, parent), editor_(context.world, context.messages) {
+    setObjectName("TZoneEdit");
+    setWindowTitle(QStringLiteral("Zone Editor"));
+    for (int i = 0; i < 8; ++i) icons_[size_t(i)] = command_icon(i);
+    auto* layout = new QVBoxLayout(this);
+    auto* pages = new QTabWidget(this);
+    pages->setObjectName("PageControl1");
+    layout->addWidget(pages);
+
+    auto* info = new QWidget(pages);
+    info->setObjectName("InfoPage");
+    auto* form = new QFormLayout(info);
+    vnum_ = new QLineEdit(info);
+    vnum_->setObjectName("EditVNum");
+    vnum_->setValidator(new QIntValidator(vnum_));
+    name_ = new QLineEdit(info);
+    name_->setObjectName("Edit1");
+    top_ = new QLineEdit(info);
+    top_->setObjectName("EditTop");
+    top_->setReadOnly(true);
+    lifespan_ = new QLineEdit(info);
+    lifespan_->setObjectName("EditN2");
+    lifespan_->setValidator(new QIntValidator(lifespan_));
+    reset_mode_ = new QComboBox(info);
+    reset_mode_->setObjectName("ComboBox1");
+    for (const char* m : kResetModeNames) reset_mode_->addItem(to_qt(m));
+    auto* properties = new QPushButton(QStringLiteral("Project Properties..."), info);
+    properties->setObjectName("ProjectPropertiesBtn");
+    form->addRow(QStringLiteral("Zone Number:"), vnum_);
+    form->addRow(QStringLiteral("Name:"), name_);
+    form->addRow(QStringLiteral("Top Room"), top_);
+    form->addRow(QStringLiteral("Lifespan:"), lifespan_);
+    form->addRow(QStringLiteral("Reset Mode:"), reset_mode_);
+    form->addRow(properties);
+    pages->addTab(info, QStringLiteral("Info"));
+
+    tree_ = new QTreeWidget(pages);
+    tree_->setObjectName("TreeView1");
+    tree_->setHeaderHidden(true);
+    tree_->setContextMenuPolicy(Qt::CustomContextMenu);
+    pages->addTab(tree_, QStringLiteral("Zone Reset (Zone Commands)"));
+
+    auto* buttons = new QHBoxLayout;
+    auto* close = new QPushButton(QStringLiteral("&Close"), this);
+    close->setObjectName("Button1");
+    buttons->addStretch();
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+
+    menu_ = new QMenu(this);
+    menu_->setObjectName("PopupMenu1");
+    QMenu* add = menu_->addMenu(QStringLiteral("&Add"));
+    add->setObjectName("Agregar1");
+    for (size_t i = 0; i < kAddLetters.size(); ++i) {
+        const char letter = kAddLetters[i];
+        add_actions_[i] = add->addAction(icons_[size_t(command_image(letter))], to_qt(kAddCaptions[i]));
+        add_actions_[i]->setObjectName(QStringLiteral("Add") + QChar(letter));
+        connect(add_actions_[i], &QAction::triggered, this, [this, letter] { add_command(letter); });
+    }
+    remove_action_ = menu_->addAction(QStringLiteral("&Remove"), this, &TZoneEdit::remove_selected);
+    remove_action_->setObjectName("Eliminar1");
+    edit_action_ = menu_->addAction(QStringLiteral("&Edit"), this, &TZoneEdit::edit_selected);
+    edit_action_->setObjectName("Editar1");
+    copy_action_ = menu_->addAction(QStringLiteral("&Copy"), this, &TZoneEdit::copy_selected);
+    copy_action_->setObjectName("Copiar1");
+    paste_action_ = menu_->addAction(QStringLiteral("&Paste"), this, &TZoneEdit::paste);
+    paste_action_->setObjectName("Pegar1");
+
+    dialog_ = new TEditCommandForm(context, this);
+
+    connect(tree_, &QTreeWidget::customContextMenuRequested, this, &TZoneEdit::show_menu);
+    connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this] { edit_selected(); });
+    connect(close, &QPushButton::clicked, this, &QWidget::hide);
+    connect(properties, &QPushButton::clicked, this, &TZoneEdit::projectPropertiesRequested);
+    auto text_field = [this](QLineEdit* edit, std::string ZoneHeaderForm::*field) {
+        connect(edit, &QLineEdit::textChanged, this, [this, field](const QString& text) {
+            if (!loading_) editor_.header.*field = from_qt(text);
+        });
+    };
+    text_field(vnum_, &ZoneHeaderForm::vnum);
+    text_field(name_, &ZoneHeaderForm::name);
+    text_field(lifespan_, &ZoneHeaderForm::lifespan);
+    connect(reset_mode_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (!loading_) editor_.header.reset_mode = index;
+    });
+    // Names shown in the tree follow the other editors.
+    connect(&context_, &AppContext::recordChanged, this, &TZoneEdit::names_changed);
+    connect(&context_, &AppContext::tableChanged, this, &TZoneEdit::names_changed);
+    show_zone_header();
+}
+
+bool TZoneEdit::tree_current() {
+    if (editor_.in_sync()) return true;
+    show_zone_header();
+    return false;
+}
+
+void TZoneEdit::names_changed() {
+    if (!tree_current()) return;
+    editor_.refresh_texts();
+    rebuild_tree(selected_node());
+}
+
+void TZoneEdit::select_record(int) { show_zone_header(); }
+
+void TZoneEdit::show_zone_header() {
+    editor_.show_zone_header();
+    loading_ = true;
+    vnum_->setText(to_qt(editor_.header.vnum));
+    name_->setText(to_qt(editor_.header.name));
+    top_->setText(to_qt(editor_.header.top));
+    lifespan_->setText(to_qt(editor_.header.lifespan));
+    reset_mode_->setCurrentIndex(editor_.header.reset_mode);
+    loading_ = false;
+    rebuild_tree(nullptr);
+}
+
+void TZoneEdit::add_items(QTreeWidgetItem* parent, const ZoneTreeNode& node,
+                          const ZoneTreeNode* select) {
+    for (const auto& child : node.children) {
+        auto* item = new QTreeWidgetItem(parent, QStringList(to_qt(child->text)));
+        item->setIcon(0, icons_[size_t(child->image)]);
+        item->setData(0, kNodeRole, QVariant::fromValue(quintptr(child.get())));
+        if (child.get() == select) tree_->setCurrentItem(item);
+        add_items(item, *child, select);
+    }
+}
+
+void TZoneEdit::rebuild_tree(const ZoneTreeNode* select) {
+    tree_->clear();
+    const ZoneTreeNode& root = editor_.tree().root();
+    auto* top = new QTreeWidgetItem(tree_, QStringList(to_qt(root.text)));
+    top->setData(0, kNodeRole, QVariant::fromValue(quintptr(&root)));
+    if (!select || select == &root) tree_->setCurrentItem(top);
+    add_items(top, root, select);
+    tree_->expandAll();
+}
+
+ZoneTreeNode* TZoneEdit::selected_node() const {
+    QTreeWidgetItem* item = tree_->currentItem();
+    if (!item) return nullptr;
+    return reinterpret_cast<ZoneTreeNode*>(item->data(0, kNodeRole).value<quintptr>());
+}
+
+void TZoneEdit::update_menu() {
+    tree_current();
+    ZoneMenuState s = editor_.menu_state(selected_node());
+    for (size_t i = 0; i < add_actions_.size(); ++i) add_actions_[i]->setEnabled(s.add[i]);
+    copy_action_->setEnabled(s.copy);
+    paste_action_->setEnabled(s.paste);
+}
+
+void TZoneEdit::show_menu(const QPoint& pos) {
+    if (!tree_current()) return;
+    QTreeWidgetItem* item = tree_->itemAt(pos);
+    if (!item) return;  // empty space opens no menu
+    tree_->setCurrentItem(item);
+    update_menu();
+    menu_->popup(tree_->viewport()->mapToGlobal(pos));
+}
+
+void TZoneEdit::changed_commands(const ZoneTreeNode* select) {
+    rebuild_tree(select);
+    context_.mark_changed();
+}
+
+void TZoneEdit::add_command(char letter) {
+    if (!tree_current()) return;
+    ZoneTreeNode* selected = selected_node();
+    if (!selected) return;
+    zCommand command = ZoneEditor::new_command(letter);
+    if (!dialog_->edit(command)) return;
+    changed_commands(editor_.place(selected, command));
+}
+
+void TZoneEdit::edit_selected() {
+    if (!tree_current()) return;
+    ZoneTreeNode* node = selected_node();
+    if (!node || !node->command) return;
+    bool changed = dialog_->edit(*node->command);
+    editor_.refresh(node);
+    if (changed)
+        changed_commands(node);
+    else
+        tree_->currentItem()->setText(0, to_qt(node->text));
+}
+
+void TZoneEdit::remove_selected() {
+    if (!tree_current()) return;
+    ZoneTreeNode* node = selected_node();
+    if (!node || !node->command) return;
+    ZoneTreeNode* parent = node->parent;
+    editor_.remove(node);
+    changed_commands(parent);
+}
+
+void TZoneEdit::copy_selected() {
+    if (tree_current()) editor_.copy(selected_node());
+}
+
+void TZoneEdit::paste() {
+    if (!tree_current()) return;
+    ZoneTreeNode* selected = selected_node();
+    if (!selected) return;
+    if (ZoneTreeNode* node = editor_.paste(selected)) changed_commands(node);
+}
+
+EditorWindow* create_zone_editor(AppContext& context, QWidget* parent) {
+    return new TZoneEdit(context, parent);
+}
+
+}  // namespace tarnwick::ui

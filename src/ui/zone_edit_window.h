@@ -1,0 +1,84 @@
+#pragma once
+// The zone editor window ("Zone Editor"): page "Info" with the zone header,
+// page "Zone Reset (Zone Commands)" with the command tree and its context
+// menu. The tree is redrawn from the core's tree after every command.
+
+#include <QIcon>
+#include <array>
+
+#include "editors/zone_editor.h"
+#include "ui/editor_window.h"
+
+class QAction;
+class QComboBox;
+class QLineEdit;
+class QMenu;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace tarnwick::ui {
+
+class TEditCommandForm;
+
+class TZoneEdit : public EditorWindow {
+    Q_OBJECT
+public:
+    TZoneEdit(AppContext& context, QWidget* parent);
+
+    // Rebuilds the tree and the header fields from the zone header (after
+    // loading the zone file and after renumbering). Any index shows it.
+    void select_record(int index) override;
+    int current_index() const override { return -1; }
+    void apply_pending() override {}
+    void discard_pending() override { show_zone_header(); }
+
+    void show_zone_header();
+    // The header fields as the save commits them.
+    ZoneHeaderFields header_fields() const { return editor_.header_fields(); }
+    ZoneEditor& editor() { return editor_; }
+    TEditCommandForm* command_dialog() const { return dialog_; }
+
+    // The context menu's commands on the selected node.
+    void add_command(char letter);
+    void edit_selected();
+    void remove_selected();
+    void copy_selected();
+    void paste();
+    // Enables the menu items for the selected node (as the menu opens).
+    void update_menu();
+    QMenu* context_menu() const { return menu_; }
+
+signals:
+    // "Project Properties...": the main window owns that dialog.
+    void projectPropertiesRequested();
+
+private:
+    ZoneTreeNode* selected_node() const;
+    // Rebuilds the tree when the command list was replaced meanwhile;
+    // false then, and the command at hand is dropped.
+    bool tree_current();
+    void names_changed();
+    void rebuild_tree(const ZoneTreeNode* select);
+    void add_items(QTreeWidgetItem* parent, const ZoneTreeNode& node, const ZoneTreeNode* select);
+    void show_menu(const QPoint& pos);
+    void changed_commands(const ZoneTreeNode* select);
+
+    ZoneEditor editor_;
+    bool loading_ = false;
+    QLineEdit* vnum_;
+    QLineEdit* name_;
+    QLineEdit* top_;
+    QLineEdit* lifespan_;
+    QComboBox* reset_mode_;
+    QTreeWidget* tree_;
+    QMenu* menu_;
+    std::array<QAction*, 7> add_actions_{};
+    QAction* remove_action_;
+    QAction* edit_action_;
+    QAction* copy_action_;
+    QAction* paste_action_;
+    std::array<QIcon, 8> icons_;
+    TEditCommandForm* dialog_;
+};
+
+}  // namespace tarnwick::ui

@@ -1,0 +1,335 @@
+// Zone editor logic: the tree built from the command list, where added and
+// pasted commands land in list and tree, removal, the header fields and the
+// command dialog's fields.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "editors/selection.h"
+#include "editors/zone_command_form.h"
+#include "editors/zone_editor.h"
+#include "formats/zone_file.h"
+#include "test_support.h"
+#include "world/messages.h"
+#include "world/world.h"
+
+namespace tarnwick {
+namespace {
+
+zCommand cmd(char letter, int a1, int a2, int a3, uint8_t if_flag = 1) {
+    zCommand c;
+    c.command = letter;
+    c.if_flag = if_flag;
+    c.arg1 = a1;
+    c.arg2 = a2;
+    c.arg3 = a3;
+    return c;
+}
+
+// The letters of the command list, S included.
+std::string list_letters(const World& w) {
+    std::string s;
+    for (const zCommand& c : w.zone.commands) s += c.command;
+    return s;
+}
+
+// The tree as text: letters, children in brackets.
+std::string tree_shape(const ZoneTreeNode& node) {
+    std::string s;
+    for (const auto& child : node.children) {
+        s += child->command->command;
+        if (!child->children.empty()) s += "(" + tree_shape(*child) + ")";
+    }
+    return s;
+}
+
+// The tree's commands in order, as letters, compared with the list.
+std::string tree_letters(const ZoneTree& tree) {
+    std::string s;
+    for (const zCommand* c : tree.commands_in_order()) s += c->command;
+    return s;
+}
+
+std::string list_without_s(const World& w) {
+    std::string s = list_letters(w);
+    std::erase(s, 'S');
+    return s;
+}
+
+struct ZoneEditorTest : ::testing::Test {
+    World world;
+    MessageRecorder messages;
+    ZoneEditor editor{world, messages};
+
+    void load(std::initializer_list<zCommand> commands) {
+        for (const zCommand& c : commands) world.zone.commands.push_back(c);
+        editor.show_zone_header();
+    }
+    ZoneTreeNode* top(size_t i) { return editor.tree().root().children.at(i).get(); }
+};
+
+TEST_F(ZoneEditorTest, LoadedZoneShowsGiveAndEquipUnderTheMobAndPutUnderTheRoot) {
+    load({cmd('O', 10, 1, 3001), cmd('M', 20, 1, 3001), cmd('E', 11, 1, 16), cmd('G', 12, 1, 0),
+          cmd('O', 13, 1, 3002), cmd('P', 14, 1, 13), cmd('D', 3001, 0, 1), cmd('R', 3001, 15, 0),
+          cmd('S', 0, 0, 0)});
+    EXPECT_EQ(tree_shape(editor.tree().root()), "OM(EG)OPDR");
+    EXPECT_EQ(editor.tree().root().text, "Zone Commands");
+    // Every shown command knows its node; S has none.
+    for (const zCommand& c : world.zone.commands) EXPECT_EQ(c.tree_node == nullptr, c.command == 'S');
+    EXPECT_EQ(top(1)->image, 0);
+    EXPECT_EQ(top(1)->children[0]->image, 3);
+    EXPECT_EQ(top(5)->image, 6);
+
+    // E and G before any mob hang under the root.
+    world.zone.commands.clear();
+    load({cmd('G', 1, 1, 0), cmd('M', 2, 1, 3001)});
+    EXPECT_EQ(tree_shape(editor.tree().root()), "GM");
+}
+
+TEST_F(ZoneEditorTest, MenuEnablingFollowsTheSelectedNode) {
+    load({cmd('M', 20, 1, 3001), cmd('E', 11, 1, 16), cmd('O', 13, 1, 3002)});
+    ZoneMenuState root = editor.menu_state(&editor.tree().root());
+    EXPECT_EQ(root.add, (std::array<bool, 7>{true, true, false, false, false, true, true}));
+    EXPECT_FALSE(root.copy);
+    EXPECT_FALSE(root.paste);  // empty clipboard
+    ZoneMenuState mob = editor.menu_state(top(0));
+    EXPECT_EQ(mob.add, (std::array<bool, 7>{true, true, true, true, false, false, false}));
+    EXPECT_TRUE(mob.copy);
+    ZoneMenuState equip = editor.menu_state(top(0)->children[0].get());
+    EXPECT_EQ(equip.add, (std::array<bool, 7>{}));
+    EXPECT_TRUE(equip.copy);
+
+    editor.copy(top(0)->children[0].get());  // an E: pastes under a mob only
+    EXPECT_TRUE(editor.menu_state(top(0)).paste);
+    EXPECT_FALSE(editor.menu_state(&editor.tree().root()).paste);
+    EXPECT_FALSE(editor.menu_state(top(1)).paste);
+    EXPECT_FALSE(editor.menu_state(top(0)->children[0].get()).paste);
+}
+
+TEST_F(ZoneEditorTest, GiveAndEquipGoDirectlyAfterTheirMobInListAndTree) {
+    load({cmd('M', 20, 1, 3001), cmd('E', 11, 1, 16), cmd('O', 13, 1, 3002), cmd('S', 0, 0, 0)});
+    ZoneTreeNode* g = editor.place(top(0), ZoneEditor::new_command('G'));
+    EXPECT_EQ(list_letters(world), "MGEOS");
+    EXPECT_EQ(tree_shape(editor.tree().root()), "M(GE)O");
+    EXPECT_EQ(top(0)->children[0].get(), g);
+
+    // An equip with if_flag 0 is linked like any other.
+    zCommand e = ZoneEditor::new_command('E');
+    e.if_flag = 0;
+    editor.place(top(0), e);
+    EXPECT_EQ(list_letters(world), "MEGEOS");
+    EXPECT_EQ(tree_letters(editor.tree()), list_without_s(world));
+
+    // With the root selected they go to the end of both.
+    editor.place(&editor.tree().root(), ZoneEditor::new_command('G'));
+    EXPECT_EQ(list_letters(world), "MEGEOSG");
+    EXPECT_EQ(tree_shape(editor.tree().root()), "M(EGE)OG");
+}
+
+TEST_F(ZoneEditorTest, OtherCommandsGoBeforeTheSelectedOneOrToTheEnd) {
+    load({cmd('M', 20, 1, 3001), cmd('E', 11, 1, 16), cmd('M', 21, 1, 3002)});
+    editor.copy(top(1));
+    ZoneTreeNode* pasted = editor.paste(top(1));
+    EXPECT_EQ(list_letters(world), "MEMM");
+    EXPECT_EQ(top(1), pasted);
+    EXPECT_EQ(pasted->command->arg1, 21);
+    EXPECT_EQ(pasted->command->line, 0);
+
+    editor.place(&editor.tree().root(), ZoneEditor::new_command('M'));
+    EXPECT_EQ(list_letters(world), "MEMMM");
+    EXPECT_EQ(tree_shape(editor.tree().root()), "M(E)MMM");
+    EXPECT_EQ(world.zone.commands.back().tree_node, top(3));
+
+    // A put goes after its container and becomes its first child.
+    editor.place(top(3), ZoneEditor::new_command('O'));
+    editor.place(top(3), ZoneEditor::new_command('P'));
+    EXPECT_EQ(list_letters(world), "MEMMOPM");
+    EXPECT_EQ(tree_letters(editor.tree()), list_without_s(world));
+    EXPECT_TRUE(messages.entries.empty());
+
+    // Without a container a put is refused with a message but kept in both.
+    editor.place(&editor.tree().root(), ZoneEditor::new_command('P'));
+    EXPECT_EQ(messages.texts(),
+              std::vector<std::string>{"This is the weirdest error that you have never seen.\nOcurred in line 86"});
+    EXPECT_EQ(tree_letters(editor.tree()), list_without_s(world));
+}
+
+TEST_F(ZoneEditorTest, RemovingAMobTakesItsChildCommandsAlong) {
+    load({cmd('M', 20, 1, 3001), cmd('E', 11, 1, 16), cmd('G', 12, 1, 0), cmd('O', 13, 1, 3002),
+          cmd('S', 0, 0, 0)});
+    editor.remove(top(0));
+    EXPECT_EQ(list_letters(world), "OS");
+    EXPECT_EQ(tree_shape(editor.tree().root()), "O");
+    editor.remove(&editor.tree().root());  // the root is no command: nothing
+    EXPECT_EQ(list_letters(world), "OS");
+
+    EXPECT_TRUE(editor.in_sync());
+    // A list replaced behind the editor's back is noticed.
+    world.zone.commands.clear();
+    EXPECT_FALSE(editor.in_sync());
+    world.zone.commands = {cmd('O', 13, 1, 3002), cmd('S', 0, 0, 0)};
+    editor.show_zone_header();
+    EXPECT_TRUE(editor.in_sync());
+
+    // The clipboard keeps a removed command.
+    editor.copy(top(0));
+    editor.remove(top(0));
+    ASSERT_TRUE(editor.paste(&editor.tree().root()));
+    EXPECT_EQ(list_letters(world), "SO");
+}
+
+TEST_F(ZoneEditorTest, HeaderFieldsAndTopRoom) {
+    world.zone.zone_number = 30;
+    world.zone.name = "Midgaard";
+    world.zone.lifespan = 15;
+    world.zone.reset_mode = 2;
+    world.project_zone_number = 77;
+    editor.show_zone_header();
+    EXPECT_EQ(editor.header.vnum, "30");
+    EXPECT_EQ(editor.header.top, "3001");
+    EXPECT_EQ(editor.header.reset_mode, 2);
+
+    room_data r;
+    r.vnum = 3042;
+    world.rooms.push_back(r);
+    editor.show_zone_header();
+    EXPECT_EQ(editor.header.top, "3043");
+
+    editor.header.vnum = "abc";
+    editor.header.lifespan = "";
+    editor.header.name = "";
+    ZoneHeaderFields f = editor.header_fields();
+    EXPECT_EQ(f.zone_number, 77);
+    EXPECT_EQ(f.lifespan, 15);
+    EXPECT_EQ(f.name, "");
+
+    world.zone.reset_mode = 7;
+    editor.show_zone_header();
+    EXPECT_EQ(editor.header.reset_mode, -1);
+}
+
+TEST_F(ZoneEditorTest, ReadZoneEditAndSaveKeepsTreeOrder) {
+    ASSERT_TRUE(read_zone(world,
+                          "#30\nTest zone~\n3099 15 2\n"
+                          "M 0 3000 1 3001\nE 1 3010 1 16\nO 0 3011 1 3002\nP 1 3012 1 3011\n"
+                          "R 0 3001 3013\nS\n$~\n",
+                          messages));
+    editor.show_zone_header();
+    EXPECT_EQ(tree_shape(editor.tree().root()), "M(E)OPR");
+    EXPECT_EQ(top(3)->text, "Remove object #3013 from room #3001");
+
+    zCommand g = ZoneEditor::new_command('G');
+    g.arg1 = 3020;
+    editor.place(top(0), g);
+    std::string text = zone_file_text(world, FormatSettings{});
+    size_t m = text.find("M     0  3000"), gl = text.find("G     1  3020"), e = text.find("E     1  3010");
+    ASSERT_NE(gl, std::string::npos);
+    EXPECT_LT(m, gl);
+    EXPECT_LT(gl, e);
+
+    // The saved top follows the rooms, one below what "Top Room" showed.
+    editor.commit_header();
+    EXPECT_EQ(world.zone.top, 3000);
+    room_data r;
+    r.vnum = 3042;
+    world.rooms.push_back(r);
+    editor.show_zone_header();
+    EXPECT_EQ(editor.header.top, "3043");
+    editor.commit_header();
+    EXPECT_EQ(world.zone.top, 3042);
+    EXPECT_EQ(world.zone.name, "Test zone");
+}
+
+// On real zones: give every mob a new give command and remove the first mob;
+// the tree then shows exactly what a reload of the saved file shows.
+TEST(ZoneEditorCorpus, EditedTreeMatchesTheReloadedFile) {
+    auto folder = test::corpus_dir() / "circle30" / "zon";
+    if (!std::filesystem::is_directory(folder)) GTEST_SKIP() << "no corpus at " << folder;
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        if (entry.path().extension() != ".zon") continue;
+        World world;
+        MessageRecorder messages;
+        ASSERT_TRUE(load_zone_file(world, entry.path().string(), messages)) << entry.path();
+        ZoneEditor editor(world, messages);
+        editor.show_zone_header();
+        ASSERT_TRUE(editor.in_sync()) << entry.path();
+        std::vector<ZoneTreeNode*> mobs;
+        for (auto& node : editor.tree().root().children)
+            if (node->command->command == 'M') mobs.push_back(node.get());
+        for (ZoneTreeNode* mob : mobs) editor.place(mob, ZoneEditor::new_command('G'));
+        if (!mobs.empty()) editor.remove(mobs.front());
+        EXPECT_TRUE(editor.in_sync()) << entry.path();
+
+        World reloaded;
+        ASSERT_TRUE(read_zone(reloaded, zone_file_text(world, FormatSettings{}), messages)) << entry.path();
+        ZoneEditor again(reloaded, messages);
+        again.show_zone_header();
+        EXPECT_EQ(tree_shape(again.tree().root()), tree_shape(editor.tree().root())) << entry.path();
+        EXPECT_TRUE(messages.entries.empty()) << entry.path();
+        ++files;
+    }
+    EXPECT_GT(files, 0);
+}
+
+struct ScriptedChooser : Chooser {
+    std::vector<int> picks;
+    std::vector<std::string> titles;
+    int pick_from_list(const std::string& title, const std::vector<std::string>&) override {
+        titles.push_back(title);
+        int p = picks.front();
+        picks.erase(picks.begin());
+        return p;
+    }
+    int32_t ask_object_vnum() override { return -1; }
+    int32_t ask_room_vnum() override { return -1; }
+};
+
+TEST(CommandForm, FieldsEditTheirArgumentsAndEmptyFieldsKeepThem) {
+    MessageRecorder messages;
+    CommandForm form;
+    zCommand e = cmd('E', 3010, 2, 16);
+    ASSERT_TRUE(form.open(e, messages));
+    EXPECT_STREQ(form.layout->caption, "Equip Mobile with Object...");
+    EXPECT_EQ(form.choice[2], 16);
+    form.fields[1] = "";
+    form.apply(e);  // position untouched, empty max kept
+    EXPECT_EQ(e.arg3, 16);
+    EXPECT_EQ(e.arg2, 2);
+    form.choose(2, 5);
+    form.if_flag = false;
+    form.apply(e);
+    EXPECT_EQ(e.arg3, 5);
+    EXPECT_EQ(e.if_flag, 0);
+
+    // R: room in argument 1, object in argument 2, object field first.
+    zCommand r = cmd('R', 3001, 3020, 0);
+    ASSERT_TRUE(form.open(r, messages));
+    EXPECT_EQ(form.fields[0], "3020");
+    EXPECT_EQ(form.fields[1], "3001");
+    EXPECT_EQ(form.layout->fields[0].browse, BrowseKind::Object);
+
+    World world;
+    obj_record a, b, c;
+    a.vnum = 7;
+    b.vnum = 90;
+    c.vnum = 12;
+    world.objects = {a, b, c};
+    ScriptedChooser chooser;
+    chooser.picks = {2, -1};
+    form.browse(0, chooser, world);
+    EXPECT_EQ(form.fields[0], "12");
+    form.browse(0, chooser, world);  // cancel keeps the field
+    EXPECT_EQ(form.fields[0], "12");
+    form.fields[1] = "3002";
+    form.apply(r);
+    EXPECT_EQ(r.arg1, 3002);
+    EXPECT_EQ(r.arg2, 12);
+
+    zCommand s = cmd('S', 0, 0, 0);
+    EXPECT_FALSE(form.open(s, messages));
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Unknown Command."});
+}
+
+}  // namespace
+}  // namespace tarnwick

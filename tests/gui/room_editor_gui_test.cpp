@@ -1,0 +1,174 @@
+// The room editor window driven through its controls: an exit with the
+// symmetric offer, a rename, "&Ok", and the saved room file.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "../core/test_support.h"
+#include "editor_gui_support.h"
+#include "formats/room_file.h"
+#include "ui/editor_factory.h"
+#include "ui/editor_window.h"
+
+namespace tarnwick::test {
+namespace {
+
+room_data make_room(int32_t vnum, const std::string& name) {
+    room_data r;
+    r.vnum = vnum;
+    r.name = name;
+    r.description = "A room.\r\n";
+    return r;
+}
+
+struct RoomEditorGui : ::testing::Test, EditorFixture {
+    std::unique_ptr<ui::EditorWindow> window;
+    void SetUp() override {
+        lists.sector_types = {"Inside", "City"};
+        lists.room_flags = {"DARK", "DEATH"};
+        world.project_zone_number = 30;
+        world.rooms = {make_room(3000, "Square"), make_room(3001, "Temple")};
+        window.reset(ui::create_room_editor(context, nullptr));
+        window->show();
+        window->select_record(0);
+    }
+};
+
+TEST_F(RoomEditorGui, AddSymmetricExitRenameOkAndSave) {
+    QSignalSpy changed(&context, &ui::AppContext::recordChanged);
+    messages.answers = {Answer::Yes};
+    on_next_modal([](QDialog* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), "Room Direction Data");
+        child<QLineEdit>(dialog, "EdVNum")->setText("3001");
+        auto* keywords = child<QLineEdit>(dialog, "edkeywords");
+        EXPECT_FALSE(keywords->isEnabled());  // "Sin Puerta"
+        click(dialog, "OkBtn");
+    });
+    child<QAction>(window.get(), "ExAdd0")->trigger();  // "&North"
+    EXPECT_EQ(messages.texts(),
+              std::vector<std::string>{"Existing room. Do you want to make this exit simmetric?"});
+    auto* exits = child<QTreeWidget>(window.get(), "ExitBox");
+    ASSERT_EQ(exits->topLevelItemCount(), 1);
+    EXPECT_EQ(exits->topLevelItem(0)->text(2), "Temple");
+
+    auto* name = child<QLineEdit>(window.get(), "Edit1");
+    name->selectAll();
+    QTest::keyClicks(name, "Market square");
+    EXPECT_TRUE(window->isWindowModified());
+    click(window.get(), "ApplyBtn");
+    EXPECT_FALSE(window->isWindowModified());
+    EXPECT_EQ(world.rooms[0].name, "Market square");
+    ASSERT_EQ(changed.count(), 1);
+    EXPECT_EQ(changed.at(0).at(1).toInt(), 0);
+
+    TempDir dir;
+    ASSERT_TRUE(save_room_file(world, dir.file("zone.wld"), FormatSettings{}, messages));
+    const std::string text = read_bytes(dir.file("zone.wld"));
+    const size_t square = text.find("#3000\nMarket square~\n");
+    const size_t temple = text.find("#3001\nTemple~\n");
+    ASSERT_NE(square, std::string::npos);
+    ASSERT_NE(temple, std::string::npos);
+    const size_t north = text.find("D0\n", square);
+    const size_t south = text.find("D2\n", temple);
+    EXPECT_LT(north, temple);
+    EXPECT_NE(south, std::string::npos);
+    EXPECT_NE(text.find("3001\n", north), std::string::npos);
+    EXPECT_NE(text.find(" 3000\n", south), std::string::npos);
+}
+
+TEST_F(RoomEditorGui, AutoApplyFlagsAndExitSentence) {
+    world.rooms[0].flags = 1 << 5;  // no list line for bit 5
+    window->select_record(0);
+    auto* flags = child<QListWidget>(window.get(), "RoomFlags");
+    ASSERT_EQ(flags->count(), 2);
+    flags->item(0)->setCheckState(Qt::Checked);
+    auto* name = child<QLineEdit>(window.get(), "Edit1");
+    name->setText("Plaza");
+    window->select_record(1);  // Auto apply stores the pending edits
+    EXPECT_EQ(world.rooms[0].name, "Plaza");
+    EXPECT_EQ(world.rooms[0].flags, 1);
+    EXPECT_EQ(name->text(), "Temple");
+
+    world.rooms[1].exits[North] = std::make_shared<room_direction_data>();
+    world.rooms[1].exits[North]->target_vnum = 3000;
+    window->select_record(1);
+    click(window.get(), "InsertDescrBtn");
+    EXPECT_EQ(child<QPlainTextEdit>(window.get(), "Memo1")->toPlainText(),
+              "A room.\n  Your only exit is to the north, where you see Plaza.\n");
+    EXPECT_EQ(world.rooms[1].description, "A room.\r\n");
+    click(window.get(), "ApplyBtn");
+    EXPECT_EQ(world.rooms[1].description,
+              "A room.\r\n  Your only exit is to the north, where you see Plaza.\r\n");
+}
+
+TEST_F(RoomEditorGui, ExtraDescriptionThroughTheDialog) {
+    on_next_modal([](QDialog* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), "Extra Descriptions");
+        child<QLineEdit>(dialog, "EdKeywords")->setText("fountain");
+        child<QPlainTextEdit>(dialog, "MemoDesc")->setPlainText("Clear water.\n");
+        click(dialog, "OkBtn");
+    });
+    click(window.get(), "AgregarExtra");
+    ASSERT_EQ(world.rooms[0].extra_descs.size(), 1u);
+    EXPECT_EQ(world.rooms[0].extra_descs[0], (extra_descr_data{"fountain", "Clear water.\r\n"}));
+    auto* box = child<QListWidget>(window.get(), "DescBox");
+    ASSERT_EQ(box->count(), 1);
+    box->setCurrentRow(0);
+    EXPECT_EQ(child<QPlainTextEdit>(window.get(), "DescMemo")->toPlainText(), "Clear water.\n");
+    click(window.get(), "EliminarExtra");
+    EXPECT_TRUE(world.rooms[0].extra_descs.empty());
+}
+
+}  // namespace
+}  // namespace tarnwick::test
+
+namespace tarnwick::test {
+namespace {
+
+TEST_F(RoomEditorGui, EditExitThroughBothPages) {
+    obj_record key;
+    key.vnum = 3050;
+    world.objects.push_back(key);
+    world.rooms[0].exits[East] = std::make_shared<room_direction_data>();
+    world.rooms[0].exits[East]->target_vnum = 3001;
+    window->select_record(0);
+    auto* exits = child<QTreeWidget>(window.get(), "ExitBox");
+    exits->setCurrentItem(exits->topLevelItem(0));
+    chooser.picks = {0};
+    on_next_modal([](QDialog* dialog) {
+        EXPECT_EQ(child<QLineEdit>(dialog, "EdTitle")->text(), "Temple");
+        auto* door = child<QComboBox>(dialog, "ComboBox1");
+        auto* aliases = child<QLineEdit>(dialog, "edkeywords");
+        door->setCurrentIndex(1);  // "Puerta Normal"
+        EXPECT_TRUE(aliases->isEnabled());
+        aliases->setText("door oak");
+        click(dialog, "BrowseKeyBtn");
+        EXPECT_EQ(child<QLineEdit>(dialog, "EdKey")->text(), "3050");
+        child<QPlainTextEdit>(dialog, "EdDesc")->setPlainText("An oak door.\n");
+        click(dialog, "OkBtn");
+    });
+    click(window.get(), "ExEdit");
+    EXPECT_EQ(*world.rooms[0].exits[East],
+              (room_direction_data{"An oak door.\r\n", "door oak", 1, 3050, 3001}));
+
+    // A target below 0 removes the exit.
+    exits->setCurrentItem(exits->topLevelItem(0));
+    on_next_modal([](QDialog* dialog) {
+        child<QLineEdit>(dialog, "EdVNum")->setText("-5");
+        click(dialog, "OkBtn");
+    });
+    click(window.get(), "ExEdit");
+    EXPECT_EQ(messages.texts().back(), "Room VNUM must be greater than zero.");
+    EXPECT_FALSE(world.rooms[0].exits[East]);
+    EXPECT_EQ(exits->topLevelItemCount(), 0);
+}
+
+}  // namespace
+}  // namespace tarnwick::test

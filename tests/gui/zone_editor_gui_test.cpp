@@ -1,0 +1,124 @@
+// The zone editor window driven through its menu and command dialog: a mob
+// with an equip command, saved to a zone file.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "../core/test_support.h"
+#include "editor_gui_support.h"
+#include "formats/zone_file.h"
+#include "ui/zone_edit_window.h"
+
+namespace tarnwick::test {
+namespace {
+
+struct ZoneEditorGui : ::testing::Test, EditorFixture {
+    std::unique_ptr<ui::TZoneEdit> window;
+    QTreeWidget* tree = nullptr;
+    void SetUp() override {
+        world.project_zone_number = 30;
+        world.zone.zone_number = 30;
+        world.zone.name = "Mere";
+        world.zone.lifespan = 20;
+        room_data room;
+        room.vnum = 3001;
+        room.name = "Jetty";
+        world.rooms.push_back(room);
+        char_data mob;
+        mob.vnum = 3005;
+        mob.short_name = "the ferryman";
+        world.mobs.push_back(mob);
+        obj_record pole;
+        pole.vnum = 3010;
+        pole.short_description = "a long pole";
+        world.objects.push_back(pole);
+        window = std::make_unique<ui::TZoneEdit>(context, nullptr);
+        window->show();
+        window->select_record(0);
+        tree = child<QTreeWidget>(window.get(), "TreeView1");
+    }
+    QAction* action(const char* name) { return child<QAction>(window.get(), name); }
+};
+
+TEST_F(ZoneEditorGui, AddMobWithEquipmentAndSave) {
+    EXPECT_EQ(child<QLineEdit>(window.get(), "EditTop")->text(), "3002");
+    ASSERT_EQ(tree->currentItem(), tree->topLevelItem(0));  // the root
+    window->update_menu();
+    EXPECT_TRUE(action("AddM")->isEnabled());
+    EXPECT_FALSE(action("AddE")->isEnabled());
+
+    chooser.picks = {0};  // browse mobs: the ferryman
+    on_next_modal([](QDialog* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), "Load Mobile in Room...");
+        click(dialog, "Browse1");
+        EXPECT_EQ(child<QLineEdit>(dialog, "Edit1")->text(), "3005");
+        child<QLineEdit>(dialog, "Edit3")->setText("3001");
+        click(dialog, "OkBtn");
+    });
+    action("AddM")->trigger();
+    QTreeWidgetItem* mob = tree->currentItem();
+    ASSERT_NE(mob, nullptr);
+    EXPECT_EQ(mob->text(0), "Load mob #3005 - the ferryman in room 3001 - Jetty: if_flag: true Max: 1");
+
+    window->update_menu();
+    EXPECT_TRUE(action("AddE")->isEnabled());
+    on_next_modal([](QDialog* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), "Equip Mobile with Object...");
+        EXPECT_FALSE(child<QLineEdit>(dialog, "Edit3")->isVisible());
+        child<QLineEdit>(dialog, "Edit1")->setText("3010");
+        auto* position = child<QComboBox>(dialog, "Choice3");
+        EXPECT_TRUE(position->isVisible());
+        position->setCurrentIndex(16);
+        emit position->activated(16);  // "Wielded as a weapon"
+        click(dialog, "OkBtn");
+    });
+    action("AddE")->trigger();
+    ASSERT_EQ(mob->childCount(), 1);
+    EXPECT_EQ(tree->currentItem(), tree->topLevelItem(0)->child(0)->child(0));
+
+    // A cancelled dialog adds nothing.
+    on_next_modal([](QDialog* dialog) { click(dialog, "CancelBtn"); });
+    action("AddG")->trigger();
+    EXPECT_EQ(world.zone.commands.size(), 2u);
+
+    QLineEdit* name = child<QLineEdit>(window.get(), "Edit1");
+    name->clear();
+    QTest::keyClicks(name, "The Mere");
+    TempDir dir;
+    ASSERT_TRUE(save_zone_file(world, dir.file("zone.zon"), window->header_fields(), FormatSettings{},
+                               messages));
+    const std::string text = read_bytes(dir.file("zone.zon"));
+    EXPECT_NE(text.find("#30\r\nThe Mere~\r\n 3001 20 0 \r\n"), std::string::npos) << text;
+    const size_t m = text.find("M     1  3005     1  3001\t* Load the ferryman in Jetty");
+    const size_t e = text.find("E     1  3010     1    16\t* Equip with a long pole");
+    ASSERT_NE(m, std::string::npos) << text;
+    ASSERT_NE(e, std::string::npos) << text;
+    EXPECT_LT(m, e);
+}
+
+TEST_F(ZoneEditorGui, CopyPasteAndRemoveThroughTheMenu) {
+    world.zone.commands.push_back(ZoneEditor::new_command('M'));
+    world.zone.commands.push_back(ZoneEditor::new_command('G'));
+    window->select_record(0);
+    QTreeWidgetItem* mob = tree->topLevelItem(0)->child(0);
+    tree->setCurrentItem(mob);
+    action("Copiar1")->trigger();
+    window->update_menu();
+    EXPECT_TRUE(action("Pegar1")->isEnabled());
+    action("Pegar1")->trigger();  // before the selected mob
+    EXPECT_EQ(tree->topLevelItem(0)->childCount(), 2);
+    EXPECT_EQ(world.zone.commands.size(), 3u);
+
+    tree->setCurrentItem(tree->topLevelItem(0)->child(1));  // the mob with the give
+    action("Eliminar1")->trigger();
+    EXPECT_EQ(tree->topLevelItem(0)->childCount(), 1);
+    EXPECT_EQ(world.zone.commands.size(), 1u);
+}
+
+}  // namespace
+}  // namespace tarnwick::test
