@@ -114,7 +114,7 @@ bool MobEditor::apply_mob() {
     for (const auto& [text, target] : numbers) {
         auto v = strict_int(*text, messages_);
         if (!v) {
-            world_.changed = true;
+            touch_world();
             return false;
         }
         *target = *v;
@@ -128,7 +128,7 @@ bool MobEditor::apply_mob() {
     m->load_pos = fields.load_pos;
     m->default_pos = fields.default_pos;
     m->sex = int32_t(fields.sex);
-    world_.changed = true;
+    touch_world();
     if (on_record_applied) on_record_applied(current_);
     set_modified(false);
     return true;
@@ -152,7 +152,7 @@ void MobEditor::choose_type(int entry) {
     fields.type_entry = entry;
     if (char_data* m = record()) {
         m->enhanced = entry == 1;
-        world_.changed = true;
+        touch_world();
         set_modified(true);
     }
     const char_data* m = record();
@@ -239,7 +239,7 @@ void EspecDialogForm::add() {
     char_data& m = world_.mobs[index_];
     m.enhanced = true;
     m.especs.insert(m.especs.begin(), extra_descr_data{id, value});
-    world_.changed = true;
+    touch_world();
 }
 
 void EspecDialogForm::remove() {
@@ -248,7 +248,21 @@ void EspecDialogForm::remove() {
     if (selected < 0 || selected >= int(list.size())) return;
     list.erase(list.begin() + selected);
     selected = -1;
-    world_.changed = true;
+    touch_world();
+}
+
+void EspecDialogForm::touch_world() {
+    if (on_world_changed)
+        on_world_changed();
+    else
+        world_.changed = true;
+}
+
+void MobEditor::touch_world() {
+    if (on_world_changed)
+        on_world_changed();
+    else
+        world_.changed = true;
 }
 
 }  // namespace tarnwick

@@ -41,6 +41,9 @@ inline constexpr int kRewardMin = 0, kRewardMax = 10;
 
 class MobEditor {
 public:
+    // Reports a change to the world (the default marks world.changed).
+    std::function<void()> on_world_changed;
+
     MobEditor(World& world, const LookupLists& lists, Messages& messages);
 
     MobFields fields;
@@ -71,6 +74,7 @@ public:
     void move_reward(int position);
 
 private:
+    void touch_world();
     char_data* record();
     void run_endurance_rule();
     void run_power_rule();
@@ -86,6 +90,7 @@ private:
 class EspecDialogForm {
 public:
     EspecDialogForm(World& world, Messages& messages, int index);
+    std::function<void()> on_world_changed;  // as in MobEditor
     std::string id, value;  // SpecCombo, SpecEdit
     int selected = -1;      // line of the list view
     // (Id, Value) lines from head to tail.
@@ -94,6 +99,7 @@ public:
     void remove();
 
 private:
+    void touch_world();
     World& world_;
     Messages& messages_;
     int index_;

@@ -164,7 +164,7 @@ void ObjectEditor::apply_object() {
     o->material = int_or(fields.material, 0);
     o->durability = int_or(fields.durability, 0);
     o->initial_durability = int_or(fields.initial_durability, 0);
-    world_.changed = true;
+    touch_world();
     if (on_record_applied) on_record_applied(current_);
     modified_ = false;
 }
@@ -219,7 +219,7 @@ bool ObjectEditor::confirm_values(ValuesDialogForm& form) {
     }
     if (obj_record* o = record()) {
         o->values = form.values;
-        world_.changed = true;
+        touch_world();
     }
     show_object(current_);
     set_modified(true);
@@ -237,7 +237,7 @@ void ObjectEditor::select_extra(int line) {
 void ObjectEditor::add_extra(const extra_descr_data& entry) {
     if (obj_record* o = record()) {
         o->extra_descs.insert(o->extra_descs.begin(), entry);
-        world_.changed = true;
+        touch_world();
     }
     show_object(current_);
 }
@@ -256,7 +256,7 @@ void ObjectEditor::modify_extra(const extra_descr_data& entry) {
     const int i = fields.desc_selected;
     if (o && i >= 0 && i < int(o->extra_descs.size())) {
         o->extra_descs[i] = entry;
-        world_.changed = true;
+        touch_world();
     }
     show_object(current_);
 }
@@ -266,7 +266,7 @@ void ObjectEditor::remove_extra() {
     const int i = fields.desc_selected;
     if (o && i >= 0 && i < int(o->extra_descs.size())) {
         o->extra_descs.erase(o->extra_descs.begin() + i);
-        world_.changed = true;
+        touch_world();
     }
     show_object(current_);
 }
@@ -290,13 +290,20 @@ void ObjectEditor::apply_affect() {
     if (o && i >= 0 && i < kObjectAffectSlots) {
         o->affects[i].location = fields.affect_location;
         o->affects[i].modifier = int_or(fields.affect_modifier, 0);
-        world_.changed = true;
+        touch_world();
         rebuild_affect_lines();
     } else {
         fields.affect_selected = -1;
         fields.affect_location = -1;
         fields.affect_modifier.clear();
     }
+}
+
+void ObjectEditor::touch_world() {
+    if (on_world_changed)
+        on_world_changed();
+    else
+        world_.changed = true;
 }
 
 }  // namespace tarnwick

@@ -57,6 +57,9 @@ struct ValuesDialogForm {
 
 class ObjectEditor {
 public:
+    // Reports a change to the world (the default marks world.changed).
+    std::function<void()> on_world_changed;
+
     ObjectEditor(World& world, const LookupLists& lists, const Preferences& preferences,
                  Messages& messages);
 
@@ -98,6 +101,7 @@ public:
     void apply_affect();
 
 private:
+    void touch_world();
     obj_record* record();
     void refresh_quick_info(bool warn);
     void rebuild_affect_lines();

@@ -88,13 +88,13 @@ bool ShopEditor::apply_shop() {
     if (!s) return false;
     // Leaving a shop applies it every time; only a real change marks the world.
     struct MarkIfChanged {
-        World& world;
+        std::function<void()> touch;
         const shop_data& shop;
         const shop_data before;
         ~MarkIfChanged() {
-            if (!(shop == before)) world.changed = true;
+            if (!(shop == before)) touch();
         }
-    } mark{world_, *s, *s};
+    } mark{[this] { touch_world(); }, *s, *s};
     s->keeper = int_or(fields.keeper_vnum, s->keeper);
     auto buy = strict_float(fields.profit_buy, messages_);
     if (!buy) return false;
@@ -144,7 +144,7 @@ void ShopEditor::add_product() {
     if (v == -1 || !shown()) return;
     auto& list = world_.shops[current_].products;
     list.insert(list.begin(), v);
-    world_.changed = true;
+    touch_world();
     fill_lists();
 }
 
@@ -154,7 +154,7 @@ void ShopEditor::add_room() {
     if (v == -1 || !shown()) return;
     auto& list = world_.shops[current_].rooms;
     list.insert(list.begin(), v);
-    world_.changed = true;
+    touch_world();
     fill_lists();
 }
 
@@ -165,7 +165,7 @@ void ShopEditor::add_buy_type() {
     b.type = fields.type_entry;
     b.keywords = fields.keywords;
     s->buy_types.insert(s->buy_types.begin(), b);
-    world_.changed = true;
+    touch_world();
     type_chosen(-1);
     fill_lists();
 }
@@ -177,21 +177,21 @@ void ShopEditor::type_chosen(int entry) {
 
 void ShopEditor::remove_product() {
     if (shop_data* s = record(); s && erase_line(s->products, fields.sell_selected)) {
-        world_.changed = true;
+        touch_world();
         fill_lists();
     }
 }
 
 void ShopEditor::remove_room() {
     if (shop_data* s = record(); s && erase_line(s->rooms, fields.room_selected)) {
-        world_.changed = true;
+        touch_world();
         fill_lists();
     }
 }
 
 void ShopEditor::remove_buy_type() {
     if (shop_data* s = record(); s && erase_line(s->buy_types, fields.buy_selected)) {
-        world_.changed = true;
+        touch_world();
         fill_lists();
     }
 }
@@ -201,6 +201,13 @@ void ShopEditor::step_hour(std::string& field, int delta) {
     if (v < 0) v = 0;
     if (v > kShopHourMax) v = kShopHourMax;
     field = num(v);
+}
+
+void ShopEditor::touch_world() {
+    if (on_world_changed)
+        on_world_changed();
+    else
+        world_.changed = true;
 }
 
 }  // namespace tarnwick

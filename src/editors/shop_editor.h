@@ -4,6 +4,7 @@
 // product, buy type and room lists that change the shop at once.
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,9 @@ extern const std::array<const char*, 3> kTemperNames;
 
 class ShopEditor {
 public:
+    // Reports a change to the world (the default marks world.changed).
+    std::function<void()> on_world_changed;
+
     ShopEditor(World& world, Messages& messages, Chooser& chooser);
 
     ShopFields fields;
@@ -68,6 +72,7 @@ public:
     void step_hour(std::string& field, int delta);
 
 private:
+    void touch_world();
     shop_data* record();
     void fill_lists();
 

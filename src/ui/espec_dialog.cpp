@@ -61,8 +61,9 @@ TFormSpecs::TFormSpecs(QWidget* parent)
 }
 
 void TFormSpecs::edit(World& world, Messages& messages, const std::vector<std::string>& names,
-                      int index) {
+                      int index, std::function<void()> on_world_changed) {
     EspecDialogForm form(world, messages, index);
+    form.on_world_changed = std::move(on_world_changed);
     form_ = &form;
     spec_combo_->clear();
     for (const std::string& n : names) spec_combo_->addItem(to_widget(n));

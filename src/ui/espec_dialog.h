@@ -17,7 +17,8 @@ class TFormSpecs : public QDialog {
 public:
     explicit TFormSpecs(QWidget* parent);
     // Shows the E-specs of mob `index` modally.
-    void edit(World& world, Messages& messages, const std::vector<std::string>& names, int index);
+    void edit(World& world, Messages& messages, const std::vector<std::string>& names, int index,
+              std::function<void()> on_world_changed);
 
 private:
     void refill();

@@ -211,8 +211,8 @@ TMobEdit::TMobEdit(AppContext& context, QWidget* parent)
     layout->addWidget(tabs);
     layout->addLayout(buttons);
 
+    editor_.on_world_changed = [this] { context_.mark_changed(); };
     editor_.on_record_applied = [this](int i) {
-        context_.mark_changed();
         emit context_.recordChanged(RecordKind::Mob, i);
     };
     lists_loaded();
@@ -315,9 +315,8 @@ void TMobEdit::ApplyBtnClick() {
 void TMobEdit::ESpecBtnClick() {
     const int index = editor_.current();
     if (index < 0 || index >= context_.world.mob_count()) return;
-    const char_data before = context_.world.mobs[index];
-    specs_->edit(context_.world, context_.messages, context_.lists.especs, index);
-    if (!(context_.world.mobs[index] == before)) context_.mark_changed();
+    specs_->edit(context_.world, context_.messages, context_.lists.especs, index,
+                 [this] { context_.mark_changed(); });
 }
 
 }  // namespace tarnwick::ui
