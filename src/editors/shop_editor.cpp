@@ -74,6 +74,7 @@ void ShopEditor::show_shop(int index) {
                                  &s.msg_sold};
     for (size_t i = 0; i < fields.messages.size(); ++i) fields.messages[i] = *msgs[i];
     current_ = index;
+    shown_vnum_ = s.vnum;
     if (other) fill_lists();
     for (int i = 0; i < kShopBitCount; ++i) fields.shop_bits[i] = (s.bitvector >> i) & 1;
     for (int i = 0; i < kWithWhoBitCount; ++i) fields.with_who[i] = (s.with_who >> i) & 1;
@@ -84,6 +85,12 @@ void ShopEditor::show_shop(int index) {
 }
 
 bool ShopEditor::apply_shop() {
+    if (current_ == -1) return false;
+    if (!shown() || world_.shops[current_].vnum != shown_vnum_) {
+        current_ = -1;
+        for (int i = 0; i < world_.shop_count(); ++i)
+            if (world_.shops[i].vnum == shown_vnum_) current_ = i;
+    }
     shop_data* s = record();
     if (!s) return false;
     // Leaving a shop applies it every time; only a real change marks the world.

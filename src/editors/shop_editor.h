@@ -4,6 +4,7 @@
 // product, buy type and room lists that change the shop at once.
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -51,6 +52,8 @@ public:
 
     void show_shop(int index);
     // False when a profit field stopped the apply (or nothing is shown).
+    // The fields go to the shop they were shown from, found by its vnum when
+    // the table changed under the editor; they are dropped when it is gone.
     bool apply_shop();
     // Before the shop list removes shop `removed`: the shown shop's edits go
     // into that shop first, or are dropped when it is the one removed; then
@@ -80,6 +83,7 @@ private:
     Messages& messages_;
     Chooser& chooser_;
     int current_ = -1;
+    int32_t shown_vnum_ = 0;  // the shop the fields belong to
 };
 
 // A buy type's line: its name, or its number when it has none, then

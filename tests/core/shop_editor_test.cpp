@@ -164,4 +164,20 @@ TEST_F(ShopEditorTest, RemovalKeepsEditsInTheirOwnShop) {
     EXPECT_NE(world.shops[0].msg_sold, "lost");
 }
 
+TEST_F(ShopEditorTest, TableChangesUnderTheEditorNeverMoveEditsIntoAnotherShop) {
+    editor.show_shop(0);
+    editor.fields.messages[6] = "lost";
+    world.remove_shop(0);  // shop 3001 takes slot 0
+    editor.show_shop(-1);
+    EXPECT_NE(world.shops[0].msg_sold, "lost");
+
+    world.shops.push_back(new_shop(world));  // 3002
+    editor.show_shop(1);
+    editor.fields.messages[6] = "kept";
+    world.remove_shop(0);  // 3002 moves to slot 0
+    editor.show_shop(-1);
+    EXPECT_EQ(world.shops[0].vnum, 3002);
+    EXPECT_EQ(world.shops[0].msg_sold, "kept");
+}
+
 }  // namespace
