@@ -92,8 +92,8 @@ void MobEditor::show_mob(int index) {
     // Checking the box moves the sliders as the user's own clicks would: a
     // slider that moves recomputes its dice in the window.
     click_autolevel(m.autolevel);
+    // "E-Specs..." follows the type choices only; showing leaves it as it is.
     fields.type_entry = m.enhanced ? 1 : 0;
-    fields.especs_enabled = m.enhanced;
     update_estimates();
     fields.affects = flag_checks(lists_.mob_affects.size(), m.affect_flags);
     fields.actions = flag_checks(lists_.mob_actions.size(), m.action_flags);

@@ -12,7 +12,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QSlider>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -80,8 +79,7 @@ TMobEdit::TMobEdit(AppContext& context, QWidget* parent)
     edgold_ = named(new QLineEdit(this), "edgold");
     edexp_ = named(new QLineEdit(this), "edexp");
     for (QLineEdit* e : {edgold_, edexp_}) {
-        e->setMaxLength(7);
-        e->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?[0-9]*")), e));
+        limit_typing(e, 7, QString::fromLatin1(kIntegerPattern));
         connect(e, &QLineEdit::textEdited, this, [this] { field_changed(true); });
     }
 
@@ -258,6 +256,7 @@ void TMobEdit::show_fields() {
     hit_label_->setText(QString::fromStdString(f.hit_label));
     damage_label_->setText(QString::fromStdString(f.damage_label));
     apply_btn_->setEnabled(editor_.modified());
+    espec_btn_->setEnabled(f.especs_enabled);
     filling_ = false;
 }
 

@@ -10,7 +10,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -45,7 +44,7 @@ TObjEdit::TObjEdit(AppContext& context, QWidget* parent)
     };
     auto number = [&](const char* name) {
         auto* e = line(name);
-        e->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?[0-9]*")), e));
+        limit_typing(e, 11, QString::fromLatin1(kIntegerPattern));
         return e;
     };
     edvnum_ = named(new QLineEdit(this), "edvnum");

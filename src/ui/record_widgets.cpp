@@ -14,12 +14,37 @@
 
 namespace tarnwick::ui::fields {
 
+namespace {
+
+class TypingLimit : public QValidator {
+public:
+    TypingLimit(QLineEdit* edit, int max_length, const QString& pattern)
+        : QValidator(edit), edit_(edit), max_(max_length),
+          pattern_(QRegularExpression::anchoredPattern(pattern)) {}
+    State validate(QString& input, int&) const override {
+        if (!pattern_.match(input).hasMatch()) return Invalid;
+        // Only growth beyond the limit is refused, so a long value put in by
+        // the program can still be shortened.
+        if (input.size() > max_ && input.size() > edit_->text().size()) return Invalid;
+        return Acceptable;
+    }
+
+private:
+    QLineEdit* edit_;
+    int max_;
+    QRegularExpression pattern_;
+};
+
+}  // namespace
+
+void limit_typing(QLineEdit* edit, int max_length, const QString& pattern) {
+    edit->setValidator(new TypingLimit(edit, max_length, pattern));
+}
+
 SpinField::SpinField(const QString& name, int max_length, int min, int max, QWidget* parent)
     : QWidget(parent), edit_(new QLineEdit(this)), min_(min), max_(max) {
     edit_->setObjectName(name);
-    edit_->setMaxLength(max_length);
-    edit_->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?[0-9]*")), edit_));
+    limit_typing(edit_, max_length, QString::fromLatin1(kIntegerPattern));
     auto* up = new QToolButton(this);
     auto* down = new QToolButton(this);
     up->setObjectName(name + QStringLiteral("Up"));

@@ -31,6 +31,13 @@ private:
     int min_, max_;
 };
 
+// Limits what the user may type into `edit`: text matching `pattern`, at
+// most `max_length` characters. Unlike QLineEdit::setMaxLength it never cuts
+// a longer value that the program puts into the field, so a record's number
+// is shown and stored whole.
+void limit_typing(QLineEdit* edit, int max_length, const QString& pattern);
+inline const char* const kIntegerPattern = "-?[0-9]*";
+
 void set_text(QLineEdit* edit, const std::string& bytes);
 void set_memo(QPlainTextEdit* memo, const std::string& bytes);
 std::string text_of(const QLineEdit* edit);

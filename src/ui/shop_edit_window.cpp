@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -164,13 +163,10 @@ TShopEdit::TShopEdit(AppContext& context, QWidget* parent)
     general_layout->addWidget(lists);
 
     // "Options".
-    auto* factor = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.]*")), this);
     edprofitsell_ = named(new QLineEdit(QStringLiteral("1.1"), this), "edprofitsell");
     edprofitbuy_ = named(new QLineEdit(QStringLiteral("0.9"), this), "edprofitbuy");
-    for (QLineEdit* e : {edprofitsell_, edprofitbuy_}) {
-        e->setMaxLength(3);
-        e->setValidator(factor);
-    }
+    for (QLineEdit* e : {edprofitsell_, edprofitbuy_})
+        limit_typing(e, 3, QStringLiteral("[0-9.Ee+-]*"));
     temper_combo_ = named(new QComboBox(this), "TemperCombo");
     for (const char* t : kTemperNames) temper_combo_->addItem(QString::fromLatin1(t));
     shop_bitvector_ = check_list("ShopBitvector", kShopBitNames, kShopBitCount, this);

@@ -145,7 +145,7 @@ TEST_F(MobEditorTest, AutoApplyDecidesWhetherEditsSurviveLeaving) {
 
 TEST_F(MobEditorTest, TypeSwitchAndEspecs) {
     editor.show_mob(0);
-    EXPECT_FALSE(editor.fields.especs_enabled);
+    EXPECT_TRUE(editor.fields.especs_enabled);  // as the window starts
     // The dialog adds to a simple mob and makes it enhanced.
     EspecDialogForm dialog(world, messages, 0);
     dialog.id = "Str";
@@ -171,13 +171,16 @@ TEST_F(MobEditorTest, TypeSwitchAndEspecs) {
     world.mobs[0].especs.push_back({"Con", "12"});
     editor.show_mob(0);
     EXPECT_EQ(editor.fields.type_entry, 1);
-    EXPECT_TRUE(editor.fields.especs_enabled);
     editor.choose_type(0);
     EXPECT_FALSE(world.mobs[0].enhanced);
     EXPECT_FALSE(editor.fields.especs_enabled);
     EXPECT_EQ(world.mobs[0].especs.size(), 1u);
+    editor.show_mob(1);  // a simple mob: the button stays as the last choice left it
+    EXPECT_FALSE(editor.fields.especs_enabled);
+    editor.show_mob(0);
     editor.choose_type(1);
     EXPECT_TRUE(world.mobs[0].enhanced);
+    EXPECT_TRUE(editor.fields.especs_enabled);
 
     editor.show_mob(-1);
     editor.choose_type(1);

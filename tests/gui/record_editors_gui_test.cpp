@@ -106,7 +106,10 @@ struct EditorWindows : ::testing::Test {
 TEST_F(EditorWindows, MobEditSavesAChangedNameAndAutolevelsDice) {
     std::unique_ptr<ui::EditorWindow> window(ui::create_mob_editor(context, nullptr));
     EXPECT_EQ(window->windowTitle(), "Mob Edition");
+    world.mobs[0].gold = 12345678;  // longer than the field lets anyone type
+    world.mobs[0].level = 100;
     window->select_record(0);
+    EXPECT_EQ(find<QLineEdit>(window.get(), "edgold")->text(), "12345678");
     auto* name = find<QLineEdit>(window.get(), "edshortname");
     ASSERT_EQ(name->text(), "the guard");
     type_into(name, QString::fromUtf8("the caf\u00e9 guard"));
@@ -115,6 +118,8 @@ TEST_F(EditorWindows, MobEditSavesAChangedNameAndAutolevelsDice) {
     QTest::mouseClick(apply, Qt::LeftButton);
     EXPECT_FALSE(apply->isEnabled());
     EXPECT_EQ(world.mobs[0].short_name, "the caf\xe9 guard");
+    EXPECT_EQ(world.mobs[0].gold, 12345678);
+    EXPECT_EQ(world.mobs[0].level, 100);
     EXPECT_TRUE(world.changed);
 
     const std::string path = folder + "/zone.mob";
