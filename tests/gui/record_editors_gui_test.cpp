@@ -1,6 +1,7 @@
 // The mob, object and shop windows: an edit made through the widgets reaches
 // the saved world file.
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QComboBox>
@@ -10,6 +11,9 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+#include <functional>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -22,6 +26,7 @@
 #include "ui/app_context.h"
 #include "ui/editor_factory.h"
 #include "ui/editor_window.h"
+#include "ui/record_text.h"
 #include "world/lookup_lists.h"
 
 using namespace tarnwick;
@@ -41,6 +46,31 @@ std::string read_all(const std::string& path) {
     std::ostringstream s;
     s << in.rdbuf();
     return s.str();
+}
+
+// Runs `handle` on the next modal dialog; a dialog still open after two
+// seconds is rejected so a test fails instead of hanging.
+void on_next_dialog(std::function<void(QWidget*)> handle) {
+    auto* timer = new QTimer;
+    auto started = std::make_shared<QElapsedTimer>();
+    started->start();
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, started, handle] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            handle(dialog);
+            if (auto* d = qobject_cast<QDialog*>(dialog); d && d->isVisible()) {
+                ADD_FAILURE() << "dialog left open";
+                d->reject();
+            }
+        } else if (started->elapsed() > 2000) {
+            timer->stop();
+            timer->deleteLater();
+            ADD_FAILURE() << "no dialog appeared";
+        }
+    });
+    timer->start();
 }
 
 struct EditorWindows : ::testing::Test {
@@ -199,6 +229,46 @@ TEST_F(EditorWindows, ShopEditStoresFieldsWhenLeavingTheShop) {
     EXPECT_NE(text.find("%s Here, %d coins.~\n"), std::string::npos);
     EXPECT_EQ(world.shops[0].end2, 24);
     EXPECT_FALSE(find<QWidget>(window.get(), "PageControl1")->findChild<QLineEdit*>("edprofitsell")->isEnabled());
+}
+
+TEST_F(EditorWindows, EspecAndValuesDialogsChangeTheRecord) {
+    std::unique_ptr<ui::EditorWindow> mobs(ui::create_mob_editor(context, nullptr));
+    mobs->select_record(0);
+    on_next_dialog([](QWidget* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), "Enhanced Mob Specifications");
+        dialog->findChild<QComboBox*>("SpecCombo")->setEditText("Str");
+        dialog->findChild<QLineEdit*>("SpecEdit")->setText("18");
+        dialog->findChild<QPushButton*>("AddBtn")->click();
+        EXPECT_EQ(dialog->findChild<QTreeWidget*>("SpecList")->topLevelItemCount(), 1);
+        dialog->findChild<QPushButton*>("OkBtn")->click();
+    });
+    find<QPushButton>(mobs.get(), "ESpecBtn")->click();
+    ASSERT_EQ(world.mobs[0].especs.size(), 1u);
+    EXPECT_EQ(world.mobs[0].especs[0], (extra_descr_data{"Str", "18"}));
+    EXPECT_TRUE(world.mobs[0].enhanced);
+
+    std::unique_ptr<ui::EditorWindow> objects(ui::create_object_editor(context, nullptr));
+    objects->select_record(0);
+    world.objects[0].values = {6, 1, 2, 1};
+    on_next_dialog([](QWidget* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), "Object Values");
+        EXPECT_EQ(dialog->findChild<QLabel*>("ValueCaption0")->text(), "Hours");
+        dialog->findChild<QLineEdit*>("ValueEdit0")->setText("12");
+        dialog->findChild<QPushButton*>("Button1")->click();
+    });
+    find<QPushButton>(objects.get(), "ValueBtn")->click();
+    // Food: hours and poison keep meaning; values 1 and 2 are zeroed.
+    EXPECT_EQ(world.objects[0].values, (std::array<int32_t, 4>{12, 0, 0, 1}));
+    EXPECT_TRUE(find<QPushButton>(objects.get(), "ApplyBtn")->isEnabled());
+}
+
+TEST(RecordText, EveryByteSurvivesTheWidgetBoundary) {
+    std::string all;
+    for (int b = 1; b < 256; ++b) all.push_back(char(b));
+    EXPECT_EQ(ui::fields::from_widget(ui::fields::to_widget(all)), all);
+    EXPECT_EQ(ui::fields::to_widget("\x80"), QString(QChar(0x20AC)));
+    EXPECT_EQ(ui::fields::from_widget(QString(QChar(0x4E00))), "?");
+    EXPECT_EQ(ui::fields::memo_from_widget("a\nb"), "a\r\nb");
 }
 
 }  // namespace
