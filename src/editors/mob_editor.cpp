@@ -32,7 +32,10 @@ MobEditor::MobEditor(World& world, const LookupLists& lists, Messages& messages)
 
 bool MobEditor::shown() const { return current_ >= 0 && current_ < world_.mob_count(); }
 
-char_data* MobEditor::record() { return shown() ? &world_.mobs[current_] : nullptr; }
+char_data* MobEditor::record() {
+    current_ = shown_record_.locate(world_.mobs, current_);
+    return shown() ? &world_.mobs[current_] : nullptr;
+}
 
 void MobEditor::lists_changed() {
     fields.affects.assign(lists_.mob_affects.size(), false);
@@ -46,8 +49,9 @@ void MobEditor::lists_changed() {
 }
 
 void MobEditor::show_mob(int index) {
-    if (shown() && auto_apply && modified_) apply_mob();
+    if (auto_apply && modified_ && record()) apply_mob();
     current_ = index;
+    if (shown()) shown_record_.remember(world_.mobs[index].vnum, world_.mob_count());
     if (!shown()) {
         fields.vnum = "0";
         fields.alias.clear();

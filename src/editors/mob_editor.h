@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "editors/shown_record.h"
+
 namespace tarnwick {
 
 class World;
@@ -84,6 +86,7 @@ private:
     Messages& messages_;
     int current_ = -1;
     bool modified_ = false;
+    ShownRecord shown_record_;
 };
 
 // The E-spec dialog ("Enhanced Mob Specifications") of one mob.

@@ -41,7 +41,10 @@ ObjectEditor::ObjectEditor(World& world, const LookupLists& lists, const Prefere
 
 bool ObjectEditor::shown() const { return current_ >= 0 && current_ < world_.object_count(); }
 
-obj_record* ObjectEditor::record() { return shown() ? &world_.objects[current_] : nullptr; }
+obj_record* ObjectEditor::record() {
+    current_ = shown_record_.locate(world_.objects, current_);
+    return shown() ? &world_.objects[current_] : nullptr;
+}
 
 void ObjectEditor::lists_changed() {
     const obj_record* o = record();
@@ -86,7 +89,7 @@ void ObjectEditor::rebuild_affect_lines() {
 }
 
 void ObjectEditor::show_object(int index) {
-    if (shown() && auto_apply && modified_) apply_object();
+    if (auto_apply && modified_ && record()) apply_object();
     const bool fresh = index != current_;
     fields.affect_apply_enabled = false;
     fields.desc_memo.clear();
@@ -94,6 +97,7 @@ void ObjectEditor::show_object(int index) {
     fields.desc_selected = -1;
     current_ = index;
     if (!shown()) current_ = -1;
+    if (shown()) shown_record_.remember(world_.objects[index].vnum, world_.object_count());
     refresh_quick_info(fresh);
     fields.affect_location = -1;
     fields.affect_modifier.clear();

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "editors/shown_record.h"
+
 #include "formats/room_record.h"
 #include "world/object_types.h"
 
@@ -113,6 +115,7 @@ private:
     Messages& messages_;
     int current_ = -1;
     bool modified_ = false;
+    ShownRecord shown_record_;
 };
 
 // The summary lines of an object's values (empty for an unknown type).

@@ -38,7 +38,10 @@ ShopEditor::ShopEditor(World& world, Messages& messages, Chooser& chooser)
 
 bool ShopEditor::shown() const { return current_ >= 0 && current_ < world_.shop_count(); }
 
-shop_data* ShopEditor::record() { return shown() ? &world_.shops[current_] : nullptr; }
+shop_data* ShopEditor::record() {
+    current_ = shown_record_.locate(world_.shops, current_);
+    return shown() ? &world_.shops[current_] : nullptr;
+}
 
 void ShopEditor::fill_lists() {
     fields.sell_lines.clear();
@@ -74,7 +77,7 @@ void ShopEditor::show_shop(int index) {
                                  &s.msg_sold};
     for (size_t i = 0; i < fields.messages.size(); ++i) fields.messages[i] = *msgs[i];
     current_ = index;
-    shown_vnum_ = s.vnum;
+    shown_record_.remember(s.vnum, world_.shop_count());
     if (other) fill_lists();
     for (int i = 0; i < kShopBitCount; ++i) fields.shop_bits[i] = (s.bitvector >> i) & 1;
     for (int i = 0; i < kWithWhoBitCount; ++i) fields.with_who[i] = (s.with_who >> i) & 1;
@@ -85,12 +88,6 @@ void ShopEditor::show_shop(int index) {
 }
 
 bool ShopEditor::apply_shop() {
-    if (current_ == -1) return false;
-    if (!shown() || world_.shops[current_].vnum != shown_vnum_) {
-        current_ = -1;
-        for (int i = 0; i < world_.shop_count(); ++i)
-            if (world_.shops[i].vnum == shown_vnum_) current_ = i;
-    }
     shop_data* s = record();
     if (!s) return false;
     // Leaving a shop applies it every time; only a real change marks the world.

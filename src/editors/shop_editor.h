@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "editors/shown_record.h"
+
 namespace tarnwick {
 
 class World;
@@ -52,8 +54,7 @@ public:
 
     void show_shop(int index);
     // False when a profit field stopped the apply (or nothing is shown).
-    // The fields go to the shop they were shown from, found by its vnum when
-    // the table changed under the editor; they are dropped when it is gone.
+    // The fields go to the shop they were shown from (see ShownRecord).
     bool apply_shop();
     // Before the shop list removes shop `removed`: the shown shop's edits go
     // into that shop first, or are dropped when it is the one removed; then
@@ -83,7 +84,7 @@ private:
     Messages& messages_;
     Chooser& chooser_;
     int current_ = -1;
-    int32_t shown_vnum_ = 0;  // the shop the fields belong to
+    ShownRecord shown_record_;
 };
 
 // A buy type's line: its name, or its number when it has none, then

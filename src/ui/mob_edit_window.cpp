@@ -293,7 +293,7 @@ void TMobEdit::select_record(int index) {
 }
 
 void TMobEdit::apply_pending() {
-    if (!editor_.shown() || !editor_.modified()) return;
+    if (!editor_.modified()) return;
     read_fields();
     editor_.apply_mob();
     show_fields();

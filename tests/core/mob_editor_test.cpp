@@ -187,4 +187,32 @@ TEST_F(MobEditorTest, TypeSwitchAndEspecs) {
     EXPECT_FALSE(editor.fields.especs_enabled);
 }
 
+TEST_F(MobEditorTest, PendingEditsStayWithTheirMobWhenTheTableChanges) {
+    editor.show_mob(0);
+    editor.fields.alias = "lost";
+    editor.text_changed(false);
+    world.remove_mob(0);  // mob 3001 moves into slot 0
+    editor.show_mob(-1);
+    EXPECT_EQ(world.mobs[0].alias, "");
+
+    char_data third;
+    third.vnum = 3002;
+    world.mobs.push_back(third);
+    editor.show_mob(1);
+    editor.fields.alias = "kept";
+    editor.text_changed(false);
+    world.remove_mob(0);
+    editor.show_mob(-1);
+    EXPECT_EQ(world.mobs[0].vnum, 3002);
+    EXPECT_EQ(world.mobs[0].alias, "kept");
+
+    // Renumbering keeps the table's size: the slot still holds the same mob.
+    editor.show_mob(0);
+    editor.fields.alias = "renumbered";
+    editor.text_changed(false);
+    world.mobs[0].vnum = 4000;
+    EXPECT_TRUE(editor.apply_mob());
+    EXPECT_EQ(world.mobs[0].alias, "renumbered");
+}
+
 }  // namespace

@@ -156,4 +156,17 @@ TEST_F(ObjectEditorTest, AffectSlots) {
     EXPECT_EQ(world.objects[0].affects[1], (obj_affect{2, 3}));
 }
 
+TEST_F(ObjectEditorTest, PendingEditsNeverReachAnotherObject) {
+    obj_record other;
+    other.vnum = 3011;
+    other.type = 12;
+    world.objects.push_back(other);
+    editor.show_object(0);
+    editor.fields.short_description = "lost";
+    editor.set_modified(true);
+    world.remove_object(0);
+    editor.show_object(-1);
+    EXPECT_EQ(world.objects[0].short_description, "");
+}
+
 }  // namespace
