@@ -51,8 +51,11 @@ SpinField::SpinField(const QString& name, int max_length, int min, int max, QWid
     down->setObjectName(name + QStringLiteral("Down"));
     up->setArrowType(Qt::UpArrow);
     down->setArrowType(Qt::DownArrow);
-    up->setAutoRepeat(true);
-    down->setAutoRepeat(true);
+    for (QToolButton* b : {up, down}) {
+        b->setAutoRepeat(true);
+        b->setFixedSize(16, 11);
+        b->setFocusPolicy(Qt::NoFocus);
+    }
     auto* arrows = new QVBoxLayout;
     arrows->setSpacing(0);
     arrows->addWidget(up);
