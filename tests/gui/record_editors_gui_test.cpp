@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
@@ -220,6 +221,18 @@ TEST_F(EditorWindows, ShopEditStoresFieldsWhenLeavingTheShop) {
     auto* sell = find<QListWidget>(window.get(), "SellBox");
     ASSERT_EQ(sell->count(), 1);
     EXPECT_EQ(sell->item(0)->text(), "#3010 - a loaf of bread");
+
+    // Browse picks a keeper: the name shows at once and the shop list is told.
+    char_data baker;
+    baker.vnum = 3001;
+    baker.short_name = "the baker";
+    world.mobs.push_back(baker);
+    QSignalSpy lists_changed(&context, &ui::AppContext::tableChanged);
+    chooser.pick = 1;
+    find<QPushButton>(window.get(), "Button1")->click();
+    EXPECT_EQ(find<QLineEdit>(window.get(), "edkeepername")->text(), "the baker");
+    EXPECT_EQ(world.shops[0].keeper, 3001);
+    EXPECT_EQ(lists_changed.count(), 1);
 
     window->select_record(-1);
     const std::string path = folder + "/zone.shp";
