@@ -293,6 +293,11 @@ void TObjEdit::discard_pending() {
     show_fields();
 }
 
+void TObjEdit::focus_new_record() {
+    tabs_->setCurrentIndex(0);
+    edshortdescription_->setFocus();
+}
+
 void TObjEdit::ApplyBtnClick() {
     read_fields();
     editor_.apply_button();

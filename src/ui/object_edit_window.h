@@ -30,6 +30,10 @@ public:
     void lists_loaded() override;
     void preferences_applied() override;
 
+    // After the object list added an object: the "General" page, with the
+    // cursor in the short description.
+    void focus_new_record();
+
     ObjectEditor& editor() { return editor_; }
 
 private:
