@@ -1,0 +1,43 @@
+#include "editors/field_convert.h"
+
+#include <charconv>
+#include <cstdio>
+
+#include "world/messages.h"
+#include "world/scan.h"
+
+namespace tarnwick {
+
+std::optional<int32_t> strict_int(const std::string& text, Messages& messages) {
+    int32_t v = 0;
+    if (to_int32(text, v)) return v;
+    messages.show("'" + text + "' is not a valid integer value");
+    return std::nullopt;
+}
+
+int32_t int_or(const std::string& text, int32_t fallback) {
+    int32_t v = 0;
+    return to_int32(text, v) ? v : fallback;
+}
+
+std::optional<float> strict_float(const std::string& text, Messages& messages) {
+    size_t b = 0, e = text.size();
+    while (b < e && is_blank(text[b])) ++b;
+    while (e > b && is_blank(text[e - 1])) --e;
+    const char* first = text.data() + b;
+    const char* last = text.data() + e;
+    if (first != last && *first == '+') ++first;
+    float v = 0;
+    auto [ptr, ec] = std::from_chars(first, last, v, std::chars_format::general);
+    if (b < e && ec == std::errc() && ptr == last) return v;
+    messages.show("'" + text + "' is not a valid floating point value");
+    return std::nullopt;
+}
+
+std::string two_digit_text(float value) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.2G", double(value));
+    return buf;
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,183 @@
+// The shop editor: display and storing of the scalar fields, the three lists,
+// and leaving a shop that the list removes.
+#include <gtest/gtest.h>
+
+#include "editors/selection.h"
+#include "editors/shop_editor.h"
+#include "formats/shop_file.h"
+#include "world/messages.h"
+#include "world/world.h"
+
+using namespace tarnwick;
+
+namespace {
+
+struct ScriptedChooser : Chooser {
+    std::vector<int> picks;
+    std::vector<int32_t> vnums;
+    std::string last_title;
+    int pick_from_list(const std::string& title, const std::vector<std::string>&) override {
+        last_title = title;
+        int p = picks.front();
+        picks.erase(picks.begin());
+        return p;
+    }
+    int32_t ask_object_vnum() override { return next(); }
+    int32_t ask_room_vnum() override { return next(); }
+    int32_t next() {
+        int32_t v = vnums.front();
+        vnums.erase(vnums.begin());
+        return v;
+    }
+};
+
+struct ShopEditorTest : ::testing::Test {
+    World world;
+    MessageRecorder messages;
+    ScriptedChooser chooser;
+    ShopEditor editor{world, messages, chooser};
+
+    void SetUp() override {
+        shop_data s = new_shop(world);
+        s.vnum = 3000;
+        s.profit_sell = 1.234f;
+        s.temper = 5;
+        s.bitvector = 4;
+        s.with_who = 0x81;
+        s.start1 = 8;
+        s.end1 = 20;
+        world.shops.push_back(s);
+        shop_data t = new_shop(world);
+        t.vnum = 3001;
+        world.shops.push_back(t);
+        char_data keeper;
+        keeper.vnum = 3050;
+        keeper.short_name = "the baker";
+        world.mobs.push_back(keeper);
+        room_data room;
+        room.vnum = 3020;
+        room.name = "The Bakery";
+        world.rooms.push_back(room);
+    }
+};
+
+TEST_F(ShopEditorTest, NewShopProfitsAndTwoDigitDisplay) {
+    const shop_data s = new_shop(world);
+    EXPECT_FLOAT_EQ(s.profit_sell, 1.1f);
+    EXPECT_FLOAT_EQ(s.profit_buy, 0.9f);
+    editor.show_shop(0);
+    EXPECT_EQ(editor.fields.profit_sell, "1.2");
+    EXPECT_EQ(editor.fields.profit_buy, "0.9");
+    editor.show_shop(1);
+    EXPECT_FLOAT_EQ(world.shops[0].profit_sell, 1.2f);
+}
+
+TEST_F(ShopEditorTest, TemperAndBitsBeyondTheChoicesAreDroppedOnLeaving) {
+    editor.show_shop(0);
+    EXPECT_EQ(editor.fields.temper, -1);
+    EXPECT_FALSE(editor.fields.shop_bits[0] || editor.fields.shop_bits[1]);
+    EXPECT_TRUE(editor.fields.with_who[0]);
+    EXPECT_EQ(editor.fields.end1, "20");
+    editor.step_hour(editor.fields.end1, 10);
+    EXPECT_EQ(editor.fields.end1, "24");
+    editor.show_shop(-1);
+    EXPECT_EQ(world.shops[0].temper, -1);
+    EXPECT_EQ(world.shops[0].bitvector, 0);
+    EXPECT_EQ(world.shops[0].with_who, 1);
+    EXPECT_EQ(world.shops[0].end1, 24);
+    EXPECT_FALSE(editor.fields.pages_enabled);
+}
+
+TEST_F(ShopEditorTest, BadProfitStopsAfterTheKeeper) {
+    editor.show_shop(0);
+    editor.fields.keeper_vnum = "3050";
+    editor.fields.profit_buy = "abc";
+    editor.fields.messages[0] = "changed";
+    EXPECT_FALSE(editor.apply_shop());
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"'abc' is not a valid floating point value"});
+    EXPECT_EQ(world.shops[0].keeper, 3050);
+    EXPECT_NE(world.shops[0].msg_buy_missing, "changed");
+}
+
+TEST_F(ShopEditorTest, ListsShowNewestFirstAndRemoveByLine) {
+    editor.show_shop(0);
+    chooser.vnums = {3010, 3011, -1, 9999};
+    editor.add_product();
+    editor.add_product();
+    editor.add_product();  // cancelled
+    EXPECT_EQ(world.shops[0].products, (std::vector<int32_t>{3011, 3010}));
+    EXPECT_EQ(editor.fields.sell_lines[0], "#3011 - Not existing or outside of zone");
+    editor.fields.sell_selected = 0;
+    editor.remove_product();
+    EXPECT_EQ(world.shops[0].products, std::vector<int32_t>{3010});
+
+    editor.add_room();
+    chooser.vnums = {3020};
+    editor.add_room();
+    EXPECT_EQ(editor.fields.room_lines,
+              (std::vector<std::string>{"#3020 - The Bakery", "#9999 - (not existing or out of zone)"}));
+    editor.fields.room_selected = 0;
+    editor.remove_room();
+    EXPECT_EQ(editor.fields.room_lines, std::vector<std::string>{"#9999 - (not existing or out of zone)"});
+}
+
+TEST_F(ShopEditorTest, BuyTypesWithKeywordsAndUnnamedNumbers) {
+    editor.show_shop(0);
+    editor.add_buy_type();  // no type chosen
+    EXPECT_TRUE(world.shops[0].buy_types.empty());
+    editor.type_chosen(5);
+    EXPECT_TRUE(editor.fields.keywords_enabled);
+    editor.add_buy_type();
+    editor.type_chosen(9);
+    editor.fields.keywords = "shiny steel";
+    editor.add_buy_type();
+    EXPECT_EQ(editor.fields.type_entry, -1);
+    EXPECT_FALSE(editor.fields.keywords_enabled);
+    EXPECT_EQ(editor.fields.buy_lines, (std::vector<std::string>{"ARMOR - shiny steel", "WEAPON"}));
+    EXPECT_EQ(world.shops[0].buy_types[1].keywords, "");
+    EXPECT_EQ(buy_type_line(40, "gem"), "40 - gem");
+    EXPECT_EQ(buy_type_line(-3, ""), "-3");
+}
+
+TEST_F(ShopEditorTest, BrowsePicksTheKeeper) {
+    editor.show_shop(0);
+    chooser.picks = {0};
+    EXPECT_TRUE(editor.browse_keeper());
+    EXPECT_EQ(chooser.last_title, "Select ShopKeeper");
+    EXPECT_EQ(world.shops[0].keeper, 3050);
+    EXPECT_EQ(editor.fields.keeper_name, "the baker");
+}
+
+TEST_F(ShopEditorTest, RemovalKeepsEditsInTheirOwnShop) {
+    editor.show_shop(0);
+    editor.fields.messages[6] = "edited zero";
+    editor.leave_before_removal(1);
+    EXPECT_EQ(world.shops[0].msg_sold, "edited zero");
+    EXPECT_EQ(editor.current(), -1);
+
+    editor.show_shop(0);
+    editor.fields.messages[6] = "lost";
+    editor.leave_before_removal(0);
+    world.remove_shop(0);
+    editor.show_shop(-1);
+    EXPECT_EQ(world.shops[0].vnum, 3001);
+    EXPECT_NE(world.shops[0].msg_sold, "lost");
+}
+
+TEST_F(ShopEditorTest, TableChangesUnderTheEditorNeverMoveEditsIntoAnotherShop) {
+    editor.show_shop(0);
+    editor.fields.messages[6] = "lost";
+    world.remove_shop(0);  // shop 3001 takes slot 0
+    editor.show_shop(-1);
+    EXPECT_NE(world.shops[0].msg_sold, "lost");
+
+    world.shops.push_back(new_shop(world));  // 3002
+    editor.show_shop(1);
+    editor.fields.messages[6] = "kept";
+    world.remove_shop(0);  // 3002 moves to slot 0
+    editor.show_shop(-1);
+    EXPECT_EQ(world.shops[0].vnum, 3002);
+    EXPECT_EQ(world.shops[0].msg_sold, "kept");
+}
+
+}  // namespace
