@@ -9,6 +9,7 @@
 
 #include "app/about_box.h"
 #include "app/main_window.h"
+#include "ui/zone_edit_window.h"
 #include "editors/record_list_ops.h"
 #include "project/preferences_dialog_form.h"
 #include "project/preferences_io.h"
@@ -64,13 +65,19 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+// The zone editor's header fields, which every save commits to the zone.
+static std::optional<ZoneHeaderFields> zone_fields(ui::EditorWindow* editor) {
+    if (auto* zone = dynamic_cast<ui::TZoneEdit*>(editor)) return zone->header_fields();
+    return std::nullopt;
+}
+
 bool MainWindow::settle_changes() {
     if (!state_.world.changed) return true;
     switch (state_.messages.ask("Save changes to the zone?", true)) {
     case Answer::Yes: {
         for (ui::EditorWindow* e : {zone_editor_, room_editor_, mob_editor_, object_editor_, shop_editor_})
             e->apply_pending();
-        const bool saved = state_.session.save_project();
+        const bool saved = state_.session.save_project(zone_fields(zone_editor_));
         after_save(saved);
         return saved && !state_.world.changed;
     }
@@ -119,14 +126,14 @@ void MainWindow::RecentFiles1Click(const QString& path) {
 void MainWindow::Guardar1Click() {
     for (ui::EditorWindow* e : {zone_editor_, room_editor_, mob_editor_, object_editor_, shop_editor_})
         e->apply_pending();
-    after_save(state_.session.save_project());
+    after_save(state_.session.save_project(zone_fields(zone_editor_)));
 }
 void MainWindow::SaveBtnClick() { Guardar1Click(); }
 
 void MainWindow::GuardarComo1Click() {
     for (ui::EditorWindow* e : {zone_editor_, room_editor_, mob_editor_, object_editor_, shop_editor_})
         e->apply_pending();
-    after_save(state_.session.save_project_as());
+    after_save(state_.session.save_project_as(zone_fields(zone_editor_)));
 }
 
 void MainWindow::Cerrar1Click() {
