@@ -20,10 +20,7 @@ struct RoomReader {
     Messages& messages;
     int indicator = kNoReadError;
 
-    std::string tilde(std::string& out) {
-        out = in.read_tilde_string(indicator, messages);
-        return out;
-    }
+    void tilde(std::string& out) { out = in.read_tilde_string(indicator, messages); }
 
     void read_exit(room_data& room, int dir) {
         auto exit = std::make_shared<room_direction_data>();
