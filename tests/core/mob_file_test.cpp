@@ -137,7 +137,7 @@ TEST(MobFile, SaveAndLoadKeepEveryFieldAndSpecOrder) {
         ASSERT_EQ(second.world.mob_count(), 2);
         EXPECT_EQ(second.world.mobs[0], first.world.mobs[0]) << alpha;
         EXPECT_EQ(second.world.mobs[1], first.world.mobs[1]) << alpha;
-        // A second cycle writes the same bytes: nothing drifts, not even the spec order.
+        // A second cycle writes the same bytes: nothing drifts, not even the E-spec order.
         EXPECT_EQ(mob_file_text(second.world, settings), mob_file_text(first.world, settings));
     }
 }
