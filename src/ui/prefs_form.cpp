@@ -1,3 +1,4 @@
+#include "ui/dialog_buttons.h"
 #include "ui/prefs_form.h"
 
 #include <QCheckBox>
@@ -122,17 +123,7 @@ PrefsForm::PrefsForm(QWidget* parent) : QDialog(parent) {
     pages_->addTab(extension, "Extensions");
     pages_->setTabEnabled(3, false);
 
-    auto* ok = new QPushButton("&Ok", this);
-    ok->setObjectName("OkBtn");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton("&Cancel", this);
-    cancel->setObjectName("CancelBtn");
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    auto* buttons = ok_cancel_buttons(this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_);
     layout->addLayout(buttons);

@@ -1,3 +1,4 @@
+#include "ui/dialog_buttons.h"
 #include "ui/project_form.h"
 
 #include <QCheckBox>
@@ -55,17 +56,7 @@ ProjectForm::ProjectForm(Messages& messages, QWidget* parent) : QDialog(parent),
     same_ = new QCheckBox("Use the same name for all archives", this);
     same_->setObjectName("CheckBox1");
     connect(same_, &QCheckBox::clicked, this, &ProjectForm::CheckBox1Click);
-    auto* ok = new QPushButton("&Ok", this);
-    ok->setObjectName("OkBtn");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton("&Cancel", this);
-    cancel->setObjectName("CancelBtn");
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    auto* buttons = ok_cancel_buttons(this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addWidget(same_);

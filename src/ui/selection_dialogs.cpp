@@ -1,3 +1,4 @@
+#include "ui/dialog_buttons.h"
 #include "ui/selection_dialogs.h"
 
 #include <QDialogButtonBox>
@@ -44,17 +45,7 @@ SelectItemDialog::SelectItemDialog(QWidget* parent) : QDialog(parent) {
     header_->setMargin(6);
     list_ = new QListWidget(this);
     list_->setObjectName("ListBox1");
-    auto* ok = new QPushButton("&Ok", this);
-    ok->setObjectName("OkBtn");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton("&Cancel", this);
-    cancel->setObjectName("CancelBtn");
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    auto* buttons = ok_cancel_buttons(this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(header_);
     layout->addWidget(list_);

@@ -1,0 +1,22 @@
+#include "ui/dialog_buttons.h"
+
+#include <QPushButton>
+
+namespace tarnwick::ui {
+
+QHBoxLayout* ok_cancel_buttons(QDialog* dialog) {
+    auto* ok = new QPushButton("&Ok", dialog);
+    ok->setObjectName("OkBtn");
+    ok->setDefault(true);
+    auto* cancel = new QPushButton("&Cancel", dialog);
+    cancel->setObjectName("CancelBtn");
+    QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    return buttons;
+}
+
+}  // namespace tarnwick::ui
