@@ -89,8 +89,8 @@ bool RoomEditor::can_add_exit(int direction) {
 
 bool RoomEditor::add_exit(int direction, const ExitForm& dialog) {
     if (!can_add_exit(direction)) return false;
-    auto exit = std::make_shared<room_direction_data>();
-    if (!fill_exit(*exit, dialog)) {
+    room_direction_data exit;
+    if (!fill_exit(exit, dialog)) {
         messages_.show("Room VNUM must be greater than zero.");
         refresh_lists();
         return false;
@@ -98,11 +98,11 @@ bool RoomEditor::add_exit(int direction, const ExitForm& dialog) {
     room_data* r = room();
     r->exits[size_t(direction)] = exit;
     const int32_t here = r->vnum;
-    int target = world_.find_room(exit->target_vnum);
+    int target = world_.find_room(exit.target_vnum);
     if (target >= 0 && messages_.ask("Existing room. Do you want to make this exit simmetric?") ==
                            Answer::Yes) {
         auto& back = world_.rooms[size_t(target)].exits[size_t(reverse_direction(direction))];
-        if (!back) back = std::make_shared<room_direction_data>();
+        if (!back) back.emplace();
         back->target_vnum = here;
     }
     refresh_lists();
@@ -146,7 +146,7 @@ bool RoomEditor::remove_exit(int line) {
         messages_.show("Unexpected Error - Redit, line 331\nCould you reproduce this error and let me know?");
         return false;
     }
-    bool had = r->exits[size_t(d)] != nullptr;
+    bool had = r->exits[size_t(d)].has_value();
     r->exits[size_t(d)].reset();
     refresh_lists();
     return had;

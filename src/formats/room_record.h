@@ -4,7 +4,7 @@
 
 #include <array>
 #include <cstdint>
-#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,15 +35,10 @@ struct room_data {
     std::string description;
     // Held in file order; an entry added in the editor goes to the front.
     std::vector<extra_descr_data> extra_descs;
-    std::array<std::shared_ptr<room_direction_data>, kDirectionCount> exits{};
+    // Held in place: a copied room owns copies of its exits.
+    std::array<std::optional<room_direction_data>, kDirectionCount> exits{};
     int32_t flags = 0;
-
-    room_data() = default;
-    room_data(const room_data& other) { *this = other; }
-    room_data& operator=(const room_data& other);  // deep copy of the exits
-    room_data(room_data&&) = default;
-    room_data& operator=(room_data&&) = default;
-    bool operator==(const room_data& other) const;
+    bool operator==(const room_data&) const = default;
 };
 
 }  // namespace tarnwick

@@ -31,6 +31,17 @@ bool parse_int32(std::string_view text, size_t& pos, int32_t& out) {
     return true;
 }
 
+bool parse_word(std::string_view text, size_t& pos, std::string_view& out) {
+    size_t p = pos;
+    while (p < text.size() && is_blank(text[p])) ++p;
+    const size_t start = p;
+    while (p < text.size() && !is_blank(text[p])) ++p;
+    if (p == start) return false;
+    out = text.substr(start, p - start);
+    pos = p;
+    return true;
+}
+
 bool to_int32(std::string_view text, int32_t& out) {
     size_t pos = 0;
     int32_t v = 0;
@@ -115,11 +126,9 @@ int scan_items(std::string_view input, std::string_view format, std::span<const 
         }
         case 's': {
             auto p = std::get_if<std::string*>(&target);
-            while (in < input.size() && is_blank(input[in])) ++in;
-            size_t start = in;
-            while (in < input.size() && !is_blank(input[in])) ++in;
-            if (!p || in == start) return stored;
-            **p = std::string(input.substr(start, in - start));
+            std::string_view word;
+            if (!p || !parse_word(input, in, word)) return stored;
+            **p = std::string(word);
             break;
         }
         case 'c': {

@@ -34,6 +34,20 @@ inline bool is_digit(char c) { return c >= '0' && c <= '9'; }
 // blanks); false when there is none or it does not fit 32 bits.
 bool parse_int32(std::string_view text, size_t& pos, int32_t& out);
 
+// Reads the next word (a run of non-blank bytes) after blanks, as %s does;
+// false when the text ends first.
+bool parse_word(std::string_view text, size_t& pos, std::string_view& out);
+
+// The same as scan(input, " %d %d ...", numbers...) without reading a
+// format: the numbers read, in order, up to the first that fails.
+template <class... Ints>
+int scan_numbers(std::string_view input, Ints&... numbers) {
+    size_t pos = 0;
+    int stored = 0;
+    (void)((parse_int32(input, pos, numbers) && ++stored) && ...);
+    return stored;
+}
+
 // Whole-text conversion with a fallback, for editor fields and settings.
 bool to_int32(std::string_view text, int32_t& out);
 

@@ -34,6 +34,9 @@ public:
     // Next line that is neither empty nor a comment (first byte '*').
     // Answers the physical lines consumed, or 0 at end of file.
     int read_line(std::string& out);
+    // The same line as a view into the buffer, valid while the source
+    // lives; readers that only scan a line need no copy of it.
+    int read_line(std::string_view& out);
 
     // Number of lines whose first byte is '#', over the whole file.
     int count_record_lines() const;

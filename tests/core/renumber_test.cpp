@@ -21,7 +21,7 @@ room_data room(int32_t vnum) {
 }
 
 void add_exit(room_data& r, Direction d, int32_t target, int32_t key = -1) {
-    r.exits[d] = std::make_shared<room_direction_data>();
+    r.exits[d] = room_direction_data{};
     r.exits[d]->target_vnum = target;
     r.exits[d]->key_vnum = key;
 }

@@ -20,7 +20,7 @@ room_data make_room(int32_t vnum, const std::string& name) {
 }
 
 void link(room_data& from, int direction, int32_t to) {
-    from.exits[size_t(direction)] = std::make_shared<room_direction_data>();
+    from.exits[size_t(direction)] = room_direction_data{};
     from.exits[size_t(direction)]->target_vnum = to;
 }
 

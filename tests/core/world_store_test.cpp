@@ -66,7 +66,7 @@ TEST(WorldStore, ClearingTheZoneHeaderKeepsItsNumbers) {
 
 TEST(WorldStore, RoomCopiesOwnTheirExits) {
     room_data a = room(1);
-    a.exits[North] = std::make_shared<room_direction_data>();
+    a.exits[North] = room_direction_data{};
     room_data b = a;
     b.exits[North]->target_vnum = 5;
     EXPECT_EQ(a.exits[North]->target_vnum, -1);

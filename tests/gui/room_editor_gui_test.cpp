@@ -96,7 +96,7 @@ TEST_F(RoomEditorGui, AutoApplyFlagsAndExitSentence) {
     EXPECT_EQ(world.rooms[0].flags, 1);
     EXPECT_EQ(name->text(), "Temple");
 
-    world.rooms[1].exits[North] = std::make_shared<room_direction_data>();
+    world.rooms[1].exits[North] = room_direction_data{};
     world.rooms[1].exits[North]->target_vnum = 3000;
     window->select_record(1);
     click(window.get(), "InsertDescrBtn");
@@ -136,7 +136,7 @@ TEST_F(RoomEditorGui, EditExitThroughBothPages) {
     obj_record key;
     key.vnum = 3050;
     world.objects.push_back(key);
-    world.rooms[0].exits[East] = std::make_shared<room_direction_data>();
+    world.rooms[0].exits[East] = room_direction_data{};
     world.rooms[0].exits[East]->target_vnum = 3001;
     window->select_record(0);
     auto* exits = child<QTreeWidget>(window.get(), "ExitBox");
