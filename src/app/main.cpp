@@ -9,14 +9,10 @@
 #include <exception>
 #include <string>
 
-#include "app/about_box.h"
-#include "app/app_state.h"
 #include "app/main_window.h"
 #include "app/screenshot.h"
+#include "app/startup.h"
 #include "ui/record_list_window.h"
-#include "project/preferences_io.h"
-#include "ui/dialog_messages.h"
-#include "ui/qt_settings_store.h"
 
 namespace {
 
@@ -54,35 +50,13 @@ int main(int argc, char** argv) {
     }
     const QString project = args.isEmpty() ? QString() : args.first();
 
-    auto* splash = new tarnwick::app::SplashWindow;
-    if (screenshot.isEmpty()) {
-        splash->show();
-        splash->repaint();
-        app.processEvents();
-    }
     try {
-        app.setApplicationName("Tarnwick");
-        app.setApplicationDisplayName("Tarnwick");
-        app.setProperty("helpFile", "tarnwick.hlp");
-
-        const QString settings_dir = qEnvironmentVariable("TARNWICK_SETTINGS_DIR");
-        tarnwick::ui::QtSettingsStore prefs_store(tarnwick::kPreferencesRoot, settings_dir);
-        tarnwick::ui::QtSettingsStore recent_store(tarnwick::ui::kRecentFilesRoot, settings_dir);
-        tarnwick::ui::DialogMessages dialog_messages;
         PrintedMessages printed;
-        tarnwick::Messages& messages =
-            screenshot.isEmpty() ? static_cast<tarnwick::Messages&>(dialog_messages) : printed;
-        tarnwick::app::AppState state(messages, prefs_store, recent_store);
-        tarnwick::app::MainWindow main(state);
-        dialog_messages.set_parent(&main);
-
-        splash->hide();
-        splash->close();
-        delete splash;
-        splash = nullptr;
-
-        main.show();
-        if (!project.isEmpty()) main.open_project(project);
+        tarnwick::app::StartupOptions options;
+        options.splash = screenshot.isEmpty();
+        if (!screenshot.isEmpty()) options.messages = &printed;
+        tarnwick::app::Startup startup(options);
+        tarnwick::app::MainWindow& main = startup.run(project);
         if (!screenshot.isEmpty()) {
             // A project whose layout shows no list still shows its rooms.
             bool any_list = false;
@@ -98,7 +72,6 @@ int main(int argc, char** argv) {
         }
         return app.exec();
     } catch (const std::exception& e) {
-        delete splash;
         QMessageBox::critical(nullptr, "Tarnwick", QString::fromLocal8Bit(e.what()));
         return 1;
     }
