@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The reliability checks: the core tests under AddressSanitizer and
 # UndefinedBehaviorSanitizer, the conformance check over the corpus of real
-# world files (when present), and every fuzz target for FUZZ_SECONDS (20)
-# seconds. Exits non-zero when any of them fails. About 5 minutes on 2 cores.
+# world files (when present), the file-permission tests as an ordinary user
+# (when run as root), and every fuzz target for FUZZ_SECONDS (20) seconds. Exits non-zero when any of them fails. About 5 minutes on 2 cores.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 export TARNWICK_CORPUS=${TARNWICK_CORPUS:-$(pwd)/../shared/corpus}
@@ -24,6 +24,23 @@ if [ -x "$conformance" ]; then
   fi
 else
   failed+=(conformance)
+fi
+
+# As root, an unreadable file is still readable and a read-only folder still
+# takes files, so those tests skip; run them once more as an ordinary user.
+echo "== permission cases as an unprivileged user"
+core_tests=build/tests/core_tests
+if [ "$(id -u)" -ne 0 ]; then
+  echo "not root: already run by ctest"
+elif ! command -v setpriv >/dev/null || ! id nobody >/dev/null 2>&1 || [ ! -x "$core_tests" ]; then
+  echo "setpriv, the user nobody or $core_tests missing: skipped"
+else
+  copy=$(mktemp -d)
+  cp "$core_tests" "$copy/" && chmod 755 "$copy" "$copy/core_tests"
+  (cd "$copy" && setpriv --reuid=nobody --regid="$(id -g nobody)" --clear-groups \
+    env HOME="$copy" TMPDIR=/tmp ./core_tests --gtest_brief=1 \
+    --gtest_filter='*Unreadable*:*ReadOnlyFolder*') || failed+=(permissions)
+  rm -rf "$copy"
 fi
 
 echo "== fuzzing"

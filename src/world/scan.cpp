@@ -7,27 +7,23 @@
 namespace tarnwick {
 
 bool parse_int32(std::string_view text, size_t& pos, int32_t& out) {
-    size_t p = pos;
-    while (p < text.size() && is_blank(text[p])) ++p;
+    const char* p = text.data() + pos;
+    const char* const end = text.data() + text.size();
+    while (p < end && is_blank(*p)) ++p;
     bool negative = false;
-    if (p < text.size() && (text[p] == '-' || text[p] == '+')) {
-        negative = text[p] == '-';
-        ++p;
+    if (p < end && (*p == '-' || *p == '+')) negative = *p++ == '-';
+    if (p >= end || !is_digit(*p)) return false;
+    // Leading zeros never overflow; after them, more than ten digits always do.
+    while (p < end && *p == '0') ++p;
+    const char* const digits = p;
+    uint64_t value = 0;
+    while (p < end && is_digit(*p)) {
+        if (p - digits == 10) return false;
+        value = value * 10 + uint64_t(*p++ - '0');
     }
-    if (p >= text.size() || !is_digit(text[p])) return false;
-    int64_t value = 0;
-    bool overflow = false;
-    while (p < text.size() && is_digit(text[p])) {
-        if (!overflow) {
-            value = value * 10 + (text[p] - '0');
-            if (value > int64_t(INT32_MAX) + 1) overflow = true;
-        }
-        ++p;
-    }
-    if (negative) value = -value;
-    if (overflow || value > INT32_MAX || value < INT32_MIN) return false;
-    out = int32_t(value);
-    pos = p;
+    if (value > (negative ? uint64_t(INT32_MAX) + 1 : uint64_t(INT32_MAX))) return false;
+    out = negative ? int32_t(-int64_t(value)) : int32_t(value);
+    pos = size_t(p - text.data());
     return true;
 }
 

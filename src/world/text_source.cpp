@@ -33,6 +33,16 @@ std::string to_text_mode(std::string bytes) {
     return bytes;
 }
 
+// The next line break at or after `from`. Most lines of a world file are a
+// few bytes long ("S", "D0", "0 -1 3001"), where a plain loop beats the
+// call to memchr that longer lines are left to.
+size_t find_line_end(const std::string& data, size_t from) {
+    const size_t near = std::min(data.size(), from + 16);
+    for (size_t i = from; i < near; ++i)
+        if (data[i] == '\n') return i;
+    return near == data.size() ? std::string::npos : data.find('\n', near);
+}
+
 }  // namespace
 
 TextSource::TextSource(std::string bytes) : data_(to_text_mode(std::move(bytes))) {}
@@ -90,7 +100,7 @@ int TextSource::read_line(std::string& out) {
 int TextSource::read_line(std::string_view& out) {
     int count = 0;
     while (pos_ < data_.size()) {
-        size_t end = data_.find('\n', pos_);
+        size_t end = find_line_end(data_, pos_);
         const size_t next = end == std::string::npos ? data_.size() : end + 1;
         if (end == std::string::npos) end = data_.size();
         ++count;
@@ -124,6 +134,11 @@ std::string TextSource::read_tilde_string(int& indicator, Messages& messages) {
     // Lines are joined by LF in the buffer just as in the result, so the
     // text is one copy of the bytes before the tilde.
     if (pos_ < data_.size()) {
+        // An empty string (a lone "~" line) is the commonest of all.
+        if (data_[pos_] == '~' && pos_ + 1 < data_.size() && data_[pos_ + 1] == '\n') {
+            pos_ += 2;
+            return {};
+        }
         const size_t window = std::min(data_.size() - pos_, kMaxTildeString + 1);
         const void* found = std::memchr(data_.data() + pos_, '~', window);
         if (found) {

@@ -51,6 +51,35 @@ TEST(Scan, FollowsScanfPatternsWithRangeChecks) {
     EXPECT_EQ(a, -7);
 }
 
+TEST(Scan, NumbersAtThe32BitLimits) {
+    struct Case {
+        const char* text;
+        bool ok;
+        int32_t value;
+    };
+    const Case cases[] = {
+        {"2147483647", true, INT32_MAX},   {"-2147483648", true, INT32_MIN},
+        {"2147483648", false, 0},          {"-2147483649", false, 0},
+        {"00000000000000000042", true, 42}, {"-0000000000002147483648", true, INT32_MIN},
+        {"12345678901", false, 0},         {"+17", true, 17},
+        {"-", false, 0},                   {" \t-0", true, 0},
+    };
+    for (const Case& c : cases) {
+        int32_t v = 0;
+        size_t pos = 0;
+        EXPECT_EQ(parse_int32(c.text, pos, v), c.ok) << c.text;
+        if (c.ok) {
+            EXPECT_EQ(v, c.value) << c.text;
+        } else {
+            EXPECT_EQ(pos, 0u) << c.text;  // a failed number consumes nothing
+        }
+    }
+    int32_t a = 0, b = 0, c = 0;
+    EXPECT_EQ(scan_numbers(" 1 -1 3001 ", a, b, c), 3);
+    EXPECT_EQ(c, 3001);
+    EXPECT_EQ(scan_numbers("1 x 3", a, b, c), 1);
+}
+
 TEST(TextSource, ReadLineSkipsBlankAndCommentLinesAndCountsThem) {
     TextSource in("* banner\n\nfirst\r\n*x\nsecond");
     std::string line;
@@ -89,6 +118,20 @@ TEST(TildeString, CutsAtTildeAndKeepsLineFeeds) {
     EXPECT_EQ(in.read_tilde_string(indicator, m), "");  // end of file
     EXPECT_EQ(indicator, 0);
     EXPECT_TRUE(m.entries.empty());
+}
+
+TEST(TildeString, TheRestOfTheTildeLineIsSkippedUpToTheEndOfFile) {
+    MessageRecorder m;
+    int indicator = 0;
+    TextSource in("name~ ignored\n~\nlast~");
+    EXPECT_EQ(in.read_tilde_string(indicator, m), "name");
+    EXPECT_EQ(in.read_tilde_string(indicator, m), "");
+    EXPECT_EQ(in.read_tilde_string(indicator, m), "last");
+    EXPECT_TRUE(in.at_end());
+    TextSource lone("~");
+    EXPECT_EQ(lone.read_tilde_string(indicator, m), "");
+    EXPECT_TRUE(lone.at_end());
+    EXPECT_EQ(indicator, 0);
 }
 
 TEST(TildeString, TooLongSetsTheIndicatorWithItsMessage) {
