@@ -15,7 +15,7 @@ constexpr int kRounds = 60;
 
 struct Fastest {
     double plain = std::numeric_limits<double>::max();
-    double lines = plain, load = plain, reload = plain;
+    double lines = plain, load = plain;
 };
 
 template <class Pass>
@@ -28,16 +28,12 @@ double seconds_of(Pass&& pass) {
 Fastest measure(const testkit::WorldFormat& format, const FileSet& set) {
     SilentMessages m;
     Fastest best;
-    std::vector<World> held(set.paths.size());
-    load_pass(format, set, held, m);
     for (int round = 0; round < kRounds; ++round) {
         best.plain = std::min(best.plain, seconds_of([&] { plain_read_pass(set); }));
         best.lines = std::min(best.lines, seconds_of([&] { plain_lines_pass(set); }));
         // Into new, empty Worlds, made and released outside the timed part.
         std::vector<World> empty(set.paths.size());
         best.load = std::min(best.load, seconds_of([&] { load_pass(format, set, empty, m); }));
-        // Into Worlds that hold the files already: each load releases first.
-        best.reload = std::min(best.reload, seconds_of([&] { load_pass(format, set, held, m); }));
     }
     return best;
 }
@@ -55,8 +51,8 @@ bool print_read_ratios(const std::vector<std::string>& keys, double max_ratio) {
     std::printf("\nLoading against the plain read of the same bytes (fastest of %d interleaved "
                 "rounds)\n",
                 kRounds);
-    std::printf("%-16s %11s %11s %11s %7s %7s %11s %7s\n", "source/format", "plain read",
-                "plain lines", "load", "x read", "x lines", "reload", "x read");
+    std::printf("%-16s %11s %11s %11s %7s %7s\n", "source/format", "plain read", "plain lines",
+                "load", "x read", "x lines");
     for (const std::string& key : keys) {
         const size_t slash = key.find('/');
         const auto source = sources().find(key.substr(0, slash));
@@ -66,9 +62,8 @@ bool print_read_ratios(const std::vector<std::string>& keys, double max_ratio) {
         if (set == source->second.end()) continue;
         const Fastest t = measure(*format, set->second);
         const double ratio = t.load / t.plain;
-        std::printf("%-16s %9.1fus %9.1fus %9.1fus %7.2f %7.2f %9.1fus %7.2f\n", key.c_str(),
-                    t.plain * 1e6, t.lines * 1e6, t.load * 1e6, ratio, t.load / t.lines,
-                    t.reload * 1e6, t.reload / t.plain);
+        std::printf("%-16s %9.1fus %9.1fus %9.1fus %7.2f %7.2f\n", key.c_str(), t.plain * 1e6,
+                    t.lines * 1e6, t.load * 1e6, ratio, t.load / t.lines);
         if (max_ratio > 0 && ratio > max_ratio) {
             std::printf("  ^ loading costs more than %.1f times the plain read\n", max_ratio);
             within = false;
