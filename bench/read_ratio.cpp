@@ -38,12 +38,6 @@ Fastest measure(const testkit::WorldFormat& format, const FileSet& set) {
     return best;
 }
 
-const testkit::WorldFormat* format_named(const std::string& name) {
-    for (const auto& f : testkit::world_formats())
-        if (f.name == name) return &f;
-    return nullptr;
-}
-
 }  // namespace
 
 bool print_read_ratios(const std::vector<std::string>& keys, double max_ratio) {
@@ -56,7 +50,7 @@ bool print_read_ratios(const std::vector<std::string>& keys, double max_ratio) {
     for (const std::string& key : keys) {
         const size_t slash = key.find('/');
         const auto source = sources().find(key.substr(0, slash));
-        const testkit::WorldFormat* format = format_named(key.substr(slash + 1));
+        const testkit::WorldFormat* format = testkit::format_named(key.substr(slash + 1));
         if (source == sources().end() || !format) continue;
         const auto set = source->second.find(format->name);
         if (set == source->second.end()) continue;
