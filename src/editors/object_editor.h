@@ -11,7 +11,7 @@
 
 #include "editors/shown_record.h"
 
-#include "formats/room_record.h"
+#include "world/room_record.h"
 #include "world/object_types.h"
 
 namespace tarnwick {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "formats/zone_record.h"
+#include "world/zone_record.h"
 
 namespace tarnwick {
 

@@ -8,7 +8,7 @@
 #include <cctype>
 #include <string_view>
 
-#include "formats/shop_record.h"
+#include "world/shop_record.h"
 #include "world/messages.h"
 #include "world/scan.h"
 #include "world/text_source.h"

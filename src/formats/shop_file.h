@@ -7,17 +7,12 @@
 #include <string_view>
 
 #include "world/format_settings.h"
+#include "world/shop_record.h"
 
 namespace tarnwick {
 
 class World;
 class Messages;
-struct shop_data;
-
-extern const std::array<const char*, 24> shop_type_names;
-
-// A new shop's values (vnum from next_shop_vnum).
-shop_data new_shop(const World& world);
 
 // Replaces the shop table with the shops of the file, in file order, and
 // sets the list caption "%d Registros."; false (table empty, caption empty)

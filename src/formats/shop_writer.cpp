@@ -5,7 +5,7 @@
 
 #include "formats/save_file.h"
 #include "formats/shop_file.h"
-#include "formats/shop_record.h"
+#include "world/shop_record.h"
 #include "world/world.h"
 
 namespace tarnwick {

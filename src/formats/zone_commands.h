@@ -3,7 +3,7 @@
 // commands by address, so nodes are named by pointer here; std::list keeps
 // every address stable while others are linked or removed.
 
-#include "formats/zone_record.h"
+#include "world/zone_record.h"
 
 namespace tarnwick {
 

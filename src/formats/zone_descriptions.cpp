@@ -6,7 +6,7 @@
 #include <array>
 
 #include "formats/zone_file.h"
-#include "formats/zone_record.h"
+#include "world/zone_record.h"
 #include "world/world.h"
 
 namespace tarnwick {

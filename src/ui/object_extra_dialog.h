@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-#include "formats/room_record.h"
+#include "world/room_record.h"
 
 class QLineEdit;
 class QPlainTextEdit;

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "formats/mob_record.h"
-#include "formats/object_record.h"
-#include "formats/room_record.h"
-#include "formats/shop_record.h"
-#include "formats/zone_record.h"
+#include "world/mob_record.h"
+#include "world/object_record.h"
+#include "world/room_record.h"
+#include "world/shop_record.h"
+#include "world/zone_record.h"
 
 namespace tarnwick {
 

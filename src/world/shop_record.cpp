@@ -1,7 +1,6 @@
 // The shop type names and the values of a new shop.
 
-#include "formats/shop_file.h"
-#include "formats/shop_record.h"
+#include "world/shop_record.h"
 #include "world/world.h"
 
 namespace tarnwick {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "formats/room_record.h"
+#include "world/room_record.h"
 
 namespace tarnwick {
 

@@ -1,6 +1,7 @@
 #pragma once
 // Shops, in the fields of the v3.0 shop file.
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -35,5 +36,13 @@ struct shop_data {
     int32_t end1 = 0, end2 = 0;
     bool operator==(const shop_data&) const = default;
 };
+
+class World;
+
+// The shop type names, by buy-type number.
+extern const std::array<const char*, 24> shop_type_names;
+
+// A new shop's values (vnum from next_shop_vnum).
+shop_data new_shop(const World& world);
 
 }  // namespace tarnwick
