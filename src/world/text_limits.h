@@ -1,0 +1,30 @@
+#pragma once
+// How long a `~`-ended text may be. The server reads each text line with a
+// 512-byte buffer and builds the text in an 8,192-byte one, turning every
+// line end into CR LF; past either it cuts the line or stops the boot.
+
+#include <cstddef>
+#include <string_view>
+
+namespace tarnwick {
+
+// The most bytes our own readers take for one text.
+constexpr std::size_t kReaderMaxTextBytes = 8191;
+// The most bytes of one text line, the `~` on it included.
+constexpr std::size_t kServerMaxLineBytes = 510;
+// The most bytes of a text once every line end counts as two.
+constexpr std::size_t kServerMaxTextBytes = 8191;
+
+struct TextLimitProblem {
+    enum class Kind { none, line_too_long, text_too_long };
+    Kind kind = Kind::none;
+    std::size_t line = 0;    // 1-based line of the text (line_too_long)
+    std::size_t length = 0;  // that line's bytes, or the whole text's
+    explicit operator bool() const { return kind != Kind::none; }
+};
+
+// The first limit the text breaks when written as "TEXT~" (the `~` counted
+// on the last line), or none.
+TextLimitProblem check_text_limits(std::string_view text);
+
+}  // namespace tarnwick
