@@ -3,6 +3,7 @@
 // "--screenshot FILE.png [PROJECT.qzp]" it renders its windows and exits.
 
 #include <QApplication>
+#include <QLocale>
 #include <QMessageBox>
 #include <QTimer>
 #include <cstdio>
@@ -41,6 +42,9 @@ int main(int argc, char** argv) {
         qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // World files hold numbers with a decimal point and no digit grouping;
+    // the number fields' validators read them the same way in every locale.
+    QLocale::setDefault(QLocale::c());
     QStringList args = app.arguments();
     args.removeFirst();
     QString screenshot;

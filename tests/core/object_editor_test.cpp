@@ -129,7 +129,7 @@ TEST_F(ObjectEditorTest, ExtraDescriptionsChangeTheRecordAtOnce) {
     editor.select_extra(0);
     editor.remove_extra();
     ASSERT_EQ(world.objects[0].extra_descs.size(), 1u);
-    EXPECT_EQ(world.objects[0].extra_descs[0].description, "primero");
+    EXPECT_EQ(world.objects[0].extra_descs[0].description, "primero\r\n");  // a description ends its line
 }
 
 TEST_F(ObjectEditorTest, AffectSlots) {
