@@ -144,7 +144,7 @@ TEST(TypedText, TooLongIsRefusedWhereAppliedNamingTheField) {
             c.type_and_apply(e, *text);
             EXPECT_EQ(c.stored(e), before);
             ASSERT_EQ(e.messages.texts().size(), 1u);
-            const std::string& m = e.messages.texts()[0];
+            const std::string m = e.messages.texts()[0];
             EXPECT_EQ(m.rfind(std::string(c.field) + " is too long: ", 0), 0u) << m;
             EXPECT_NE(m.find(text == &long_line ? "at most 510" : "at most 8191"), std::string::npos) << m;
         }
