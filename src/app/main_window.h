@@ -67,8 +67,9 @@ public:
     QAction* command(const QString& object_name) const;
     // Opens a project as "&Open" does after its chooser.
     bool open_project(const QString& path);
-    // Opens the editor of the record with `vnum` (a choice when several
-    // kinds have it); false, after a message, when none has it.
+    // Opens the editor of the record with `vnum` (a room before a mob, an
+    // object or a shop; the find window lists them all when several kinds
+    // have it); false, after a message, when none has it.
     bool go_to_vnum(int32_t vnum);
     // Shows a found record in its editor with the field focused.
     bool open_found(const tarnwick::FindHit& hit);

@@ -50,13 +50,14 @@ bool MainWindow::go_to_vnum(int32_t vnum) {
         state_.messages.show("No room, mob, object or shop has vnum " + std::to_string(vnum) + ".");
         return false;
     }
-    if (hits.size() == 1) return open_found(hits.front());
-    // Several kinds share the number: let the builder choose.
-    ui::FindWindow* w = find_window();
-    w->show_hits(QString::number(vnum), hits);
-    w->show();
-    w->raise();
-    return true;
+    // Rooms first, then mobs, objects and shops; when several kinds share
+    // the number the find window lists them all for another choice.
+    if (hits.size() > 1) {
+        ui::FindWindow* w = find_window();
+        w->show_hits(QString::number(vnum), hits);
+        w->show();
+    }
+    return open_found(hits.front());
 }
 
 bool MainWindow::open_found(const FindHit& hit) {

@@ -41,7 +41,8 @@ TEST_F(FindGui, CtrlFInAnEditorFindsAnObjectsExtraDescriptionAndEnterOpensIt) {
     const int lantern = state->world.find_object(18600);
     EXPECT_EQ(main->object_editor()->current_index(), lantern);
     // The field that holds the text is brought forward.
-    EXPECT_EQ(QApplication::focusWidget(), main->object_editor()->findChild<QWidget*>("DescBox"));
+    EXPECT_EQ(main->object_editor()->focusWidget(),
+              main->object_editor()->findChild<QWidget*>("DescBox"));
 }
 
 TEST_F(FindGui, CtrlGOpensTheRecordWithThatVnum) {
@@ -54,8 +55,10 @@ TEST_F(FindGui, CtrlGOpensTheRecordWithThatVnum) {
     EXPECT_EQ(main->room_editor()->current_index(), state->world.find_room(18605));
     EXPECT_FALSE(main->go_to_vnum(99999));
     EXPECT_EQ(messages.texts().back(), "No room, mob, object or shop has vnum 99999.");
-    // Several kinds with one number: the builder chooses in the find window.
+    // Several kinds with one number: the room opens, the find window lists
+    // the others for another choice.
     ASSERT_TRUE(main->go_to_vnum(18600));
+    EXPECT_EQ(main->room_editor()->current_index(), state->world.find_room(18600));
     EXPECT_TRUE(main->find_window()->isVisible());
     EXPECT_GE(main->find_window()->hits().size(), 2u);
 }
