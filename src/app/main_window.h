@@ -22,6 +22,7 @@ class QToolBar;
 namespace tarnwick::ui {
 class CaptionBar;
 class EditorWindow;
+class HelpWindow;
 class PrefsForm;
 class ProblemsWindow;
 class ProjectForm;
@@ -117,6 +118,7 @@ public slots:
     void Editar4Click();
     void DeleteShopClick();
     void ListadeShops1Click();
+    void Contenido1Click();
     void Acercade1Click();
     void RenumerarMundo1Click();
     void AjustarColumnadenDesripciones1Click();
@@ -187,6 +189,7 @@ private:
     ui::TextViewer* viewer_ = nullptr;
     ui::ProblemsWindow* problems_ = nullptr;
     AboutBox* about_ = nullptr;
+    ui::HelpWindow* help_ = nullptr;
     std::unique_ptr<ui::QtChooser> qt_chooser_;
 };
 
