@@ -8,13 +8,15 @@
 namespace tarnwick {
 
 void RecordPlaces::index_text(const std::string& path, const std::string& text, RecordKind kind) {
+    const size_t file = files_.size();
+    files_.push_back(path);
     int line = 1;
     for (size_t pos = 0; pos < text.size(); ++line) {
         size_t end = text.find('\n', pos);
         if (end == std::string::npos) end = text.size();
         if (text[pos] == '#' && pos + 1 < end && std::isdigit(static_cast<unsigned char>(text[pos + 1]))) {
             const int32_t vnum = std::stoi(text.substr(pos + 1, std::min<size_t>(end - pos - 1, 9)));
-            places_.try_emplace({kind, vnum}, Place{path, line});
+            places_.try_emplace({kind, vnum}, Place{file, line});
         }
         pos = end + 1;
     }
@@ -34,7 +36,7 @@ void RecordPlaces::locate(std::vector<Finding>& findings) const {
         const RecordKind kind = f.kind == RecordKind::ZoneCommand ? RecordKind::Zone : f.kind;
         auto it = places_.find({kind, f.vnum});
         if (it == places_.end()) continue;
-        f.file = it->second.file;
+        f.file = files_[it->second.file];
         if (f.line == 0) f.line = it->second.line;
     }
 }

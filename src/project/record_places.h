@@ -26,9 +26,10 @@ public:
 
 private:
     struct Place {
-        std::string file;
+        size_t file = 0;  // index into files_
         int line = 0;
     };
+    std::vector<std::string> files_;
     std::map<std::pair<RecordKind, int32_t>, Place> places_;
 };
 

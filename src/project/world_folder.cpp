@@ -42,7 +42,20 @@ World& zone_for(std::vector<World>& zones, int32_t vnum) {
 template <class Record>
 void distribute(std::vector<Record>& records, std::vector<World>& zones,
                 std::vector<Record> World::*table) {
-    for (auto& r : records) (zone_for(zones, r.vnum).*table).push_back(std::move(r));
+    if (records.empty()) return;
+    // A file usually holds one zone's records: then the table moves whole.
+    World& first = zone_for(zones, records.front().vnum);
+    bool one_zone = (first.*table).empty();
+    for (const auto& r : records)
+        if (!one_zone || &zone_for(zones, r.vnum) != &first) {
+            one_zone = false;
+            break;
+        }
+    if (one_zone) {
+        (first.*table).swap(records);
+    } else {
+        for (auto& r : records) (zone_for(zones, r.vnum).*table).push_back(std::move(r));
+    }
     records.clear();
 }
 
