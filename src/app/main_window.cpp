@@ -229,6 +229,8 @@ void MainWindow::build_menus() {
             a->setShortcut(QKeySequence(QString::fromLatin1(c.shortcut)));
             // Every window of the editor takes the main window's shortcuts.
             a->setShortcutContext(Qt::ApplicationShortcut);
+            // The Tools menu hangs off a toolbar button: the window holds its entries.
+            if (key == "Tools") addAction(a);
         }
         const QByteArray handler(c.handler);
         connect(a, &QAction::triggered, this,
