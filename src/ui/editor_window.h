@@ -20,6 +20,10 @@ public:
     // Called after the preferences were applied, for fonts and field states.
     virtual void preferences_applied() {}
 
+signals:
+    // The window now shows record `index` (-1: none); its list selects it.
+    void recordShown(int index);
+
 protected:
     AppContext& context_;
 };
