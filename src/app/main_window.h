@@ -163,6 +163,8 @@ private:
     void toggle_list(ListKind kind);
     void toggle_editor(ui::EditorWindow* editor);
     void show_editor(ui::EditorWindow* editor);
+    // Stores every editor's pending edits into the world, as saving does.
+    void apply_all_pending();
     // "Save changes to the zone?" when the world changed: false stops the command.
     bool settle_changes();
     void show_options();
