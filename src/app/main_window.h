@@ -28,11 +28,14 @@ class SelectItemDialog;
 class SelForm;
 class TextViewer;
 class QtChooser;
+class HistoryWindow;
+class UndoActions;
 }  // namespace tarnwick::ui
 
 namespace tarnwick::app {
 
 class AboutBox;
+class RecoveryKeeper;
 
 // The main window is a thin bar: fixed height, width from 400 pixels to the
 // screen's width.
@@ -64,6 +67,19 @@ public:
     QAction* command(const QString& object_name) const;
     // Opens a project as "&Open" does after its chooser.
     bool open_project(const QString& path);
+
+    // Undo history: Edit > Undo / Redo / History... here and Undo / Redo in
+    // every editor window.
+    ui::HistoryWindow* history_window() const { return history_window_; }
+    // Settles the editors' pending edits, then undoes (-1) or redoes (+1).
+    void step_history(int delta);
+    // Settles, then moves the history to `position`; every window follows.
+    void go_to_history(int position);
+    // Keeps a recovery copy of unsaved work at `path`; at start-up, offers
+    // to restore a copy a crash left there. True when it was restored.
+    bool offer_recovery(const QString& path);
+    void keep_recovery(const QString& path);
+    RecoveryKeeper* recovery_keeper() const { return keeper_; }
 
 public slots:
     void NuevoProyecto1Click();
@@ -155,6 +171,10 @@ private:
     void refresh_all_lists();
     void after_save(bool saved);
     QWidget* layout_window(ProjectWindow w) const;
+    void build_history();
+    // The history starts again from what the world holds now.
+    void reset_history(bool saved = true);
+    void show_restored_state();
 
     AppState& state_;
     ui::CaptionBar* caption_ = nullptr;
@@ -180,6 +200,8 @@ private:
     ui::TextViewer* viewer_ = nullptr;
     AboutBox* about_ = nullptr;
     std::unique_ptr<ui::QtChooser> qt_chooser_;
+    ui::HistoryWindow* history_window_ = nullptr;
+    RecoveryKeeper* keeper_ = nullptr;
 };
 
 }  // namespace tarnwick::app

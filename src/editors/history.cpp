@@ -145,11 +145,12 @@ bool single_edit(const HistoryStep& s, int& table, int& start) {
 
 History::History(World& world, AreaProject* project) : world_(world), project_(project) { reset(); }
 
-void History::reset() {
+void History::reset(bool saved) {
     base_ = world_;
     base_project_ = project_values(project_);
     steps_.clear();
-    position_ = saved_ = 0;
+    position_ = 0;
+    saved_ = saved ? 0 : -1;
     bytes_ = 0;
     merge_open_ = false;
 }
@@ -280,7 +281,11 @@ void History::go_to(int target) {
 }
 
 void History::mark_saved() {
-    record();
+    // What the save itself set (the zone header it commits, its top vnum) is
+    // taken in without a step: it is no builder's change to take back, and a
+    // step would cut off the steps that can still be redone.
+    base_ = world_;
+    base_project_ = project_values(project_);
     saved_ = position_;
     merge_open_ = false;
 }

@@ -67,9 +67,10 @@ public:
     // `project` may be null: project values are then not followed.
     explicit History(World& world, AreaProject* project = nullptr);
 
-    // Forgets every step and takes the world as it is now as the saved state
-    // (after open, new, close).
-    void reset();
+    // Forgets every step and takes the world as it is now as the start
+    // (after open, new, close): the saved state, unless `saved` is false (a
+    // restored copy of unsaved work).
+    void reset(bool saved = true);
     // Records what changed since the last recorded state as one step named
     // `label` (a label is made from the change when empty). False when
     // nothing changed.
