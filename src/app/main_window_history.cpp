@@ -45,7 +45,9 @@ int index_after(const World& w, ListKind kind, int old_index, int32_t vnum) {
 void MainWindow::build_history() {
     auto* edit = new QMenu("&Edit", this);
     edit->setObjectName("EditMenu");
-    menuBar()->insertMenu(menus_["View"]->menuAction(), edit);
+    // The bar sits inside the caption's widget: menuBar() would replace both.
+    auto* bar = qobject_cast<QMenuBar*>(menus_["View"]->parentWidget());
+    if (bar) bar->insertMenu(menus_["View"]->menuAction(), edit);
     auto step = [this](int delta) { step_history(delta); };
     auto* own = new ui::UndoActions(state_.context, this, step);
     edit->addAction(own->undo_action());
