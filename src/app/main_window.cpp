@@ -99,6 +99,7 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QMainWindow(parent), 
     set_project_commands(false);
     creation_order_ << "TMainForm";
     create_windows();
+    build_history();
     connect(&state_.context, &ui::AppContext::changedMarkChanged, this, [this] { update_caption(); });
     update_caption();
 }
@@ -359,6 +360,7 @@ void MainWindow::recent_file_added(const std::string& path) {
 }
 
 void MainWindow::world_cleared() {
+    reset_history();
     for (ui::EditorWindow* e : {zone_editor_, room_editor_, mob_editor_, object_editor_, shop_editor_}) {
         e->discard_pending();
         e->hide();
@@ -371,6 +373,9 @@ void MainWindow::world_cleared() {
 }
 
 void MainWindow::tables_loaded() {
+    // A project just opened starts its history here; tables a properties
+    // change loads into an edited project are a step of that change.
+    if (state_.context.history.size() == 0) reset_history();
     const ListCaptions& c = state_.world.captions;
     room_list_->fill_after_load(c.rooms);
     mob_list_->fill_after_load(c.mobs);

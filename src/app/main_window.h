@@ -33,11 +33,14 @@ class SelectItemDialog;
 class SelForm;
 class TextViewer;
 class QtChooser;
+class HistoryWindow;
+class UndoActions;
 }  // namespace tarnwick::ui
 
 namespace tarnwick::app {
 
 class AboutBox;
+class RecoveryKeeper;
 
 // The main window is a thin bar: fixed height, width from 400 pixels to the
 // screen's width.
@@ -78,6 +81,19 @@ public:
     // Shows a found record in its editor with the field focused.
     bool open_found(const tarnwick::FindHit& hit);
     ui::FindWindow* find_window();
+
+    // Undo history: Edit > Undo / Redo / History... here and Undo / Redo in
+    // every editor window.
+    ui::HistoryWindow* history_window() const { return history_window_; }
+    // Settles the editors' pending edits, then undoes (-1) or redoes (+1).
+    void step_history(int delta);
+    // Settles, then moves the history to `position`; every window follows.
+    void go_to_history(int position);
+    // Keeps a recovery copy of unsaved work at `path`; at start-up, offers
+    // to restore a copy a crash left there. True when it was restored.
+    bool offer_recovery(const QString& path);
+    void keep_recovery(const QString& path);
+    RecoveryKeeper* recovery_keeper() const { return keeper_; }
 
 public slots:
     void NuevoProyecto1Click();
@@ -177,6 +193,10 @@ private:
     // Shows the finding's record in its editor, with the field in focus.
     void open_finding(const Finding& finding);
     QWidget* layout_window(ProjectWindow w) const;
+    void build_history();
+    // The history starts again from what the world holds now.
+    void reset_history(bool saved = true);
+    void show_restored_state();
 
     AppState& state_;
     ui::CaptionBar* caption_ = nullptr;
@@ -206,6 +226,8 @@ private:
     ui::FindWindow* find_ = nullptr;
     int32_t last_goto_vnum_ = 0;
     std::unique_ptr<ui::QtChooser> qt_chooser_;
+    ui::HistoryWindow* history_window_ = nullptr;
+    RecoveryKeeper* keeper_ = nullptr;
 };
 
 }  // namespace tarnwick::app

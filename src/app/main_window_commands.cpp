@@ -10,6 +10,7 @@
 
 #include "app/about_box.h"
 #include "app/main_window.h"
+#include "app/recovery_keeper.h"
 #include "ui/zone_edit_window.h"
 #include "editors/record_list_ops.h"
 #include "project/preferences_dialog_form.h"
@@ -59,6 +60,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     exiting_ = false;
+    if (keeper_) keeper_->discard();  // the builder chose not to keep the changes
     store_preferences(state_.preferences, state_.prefs_store);
     for (QWidget* w : std::initializer_list<QWidget*>{
              zone_editor_, room_editor_, mob_editor_, object_editor_, shop_editor_, room_list_,
@@ -97,7 +99,10 @@ bool MainWindow::settle_changes() {
 
 void MainWindow::after_save(bool) {
     for (auto* l : {room_list_, mob_list_, object_list_}) l->reset_source_warning();
-    if (!state_.world.changed) state_.context.clear_changed();
+    if (!state_.world.changed) {
+        state_.context.history.mark_saved();
+        state_.context.clear_changed();
+    }
     update_caption();
 }
 
@@ -108,12 +113,14 @@ void MainWindow::NuevoProyecto1Click() {
     state_.session.new_project([this](ProjectPropertiesForm& form) {
         return project_form_->edit(form, state_.project.zone_number);
     });
+    reset_history();
     update_caption();
 }
 void MainWindow::NewBtnClick() { NuevoProyecto1Click(); }
 
 bool MainWindow::open_project(const QString& path) {
     const bool ok = state_.session.open_project(ui::to_cp1252(path));
+    reset_history();
     if (!ok) set_project_commands(false);
     update_caption();
     return ok;
@@ -145,6 +152,8 @@ void MainWindow::GuardarComo1Click() {
 void MainWindow::Cerrar1Click() {
     if (!settle_changes()) return;
     state_.session.close_project();
+    reset_history();
+    state_.context.clear_changed();
     caption_->set_text("- No Project");
     set_project_commands(false);
     update_caption();
@@ -219,7 +228,7 @@ void MainWindow::show_options() {
     reshow_editors(shown);
     if (wrapped) {
         refresh_all_lists();
-        state_.context.mark_changed();
+        state_.context.mark_changed("Re-wrap descriptions");
     }
 }
 
@@ -299,14 +308,14 @@ void MainWindow::RenumerarMundo1Click() {
     for (RecordKind k : {RecordKind::Mob, RecordKind::Room, RecordKind::Object, RecordKind::Shop})
         emit state_.context.tableChanged(k);
     refresh_all_lists();
-    state_.context.mark_changed();
+    state_.context.mark_changed("Renumber zone to " + std::to_string(state_.project.zone_number) + "xx");
 }
 
 void MainWindow::AjustarColumnadenDesripciones1Click() {
     const std::vector<int> shown = settle_editors();
     wrap_all_descriptions(state_.world, state_.preferences.columns);
     reshow_editors(shown);
-    state_.context.mark_changed();
+    state_.context.mark_changed("Re-wrap descriptions");
 }
 
 }  // namespace tarnwick::app

@@ -300,6 +300,15 @@ bool ProjectSession::save_project(const std::optional<ZoneHeaderFields>& zone_fi
     return all;
 }
 
+void ProjectSession::adopt_restored() {
+    load_failures_.clear();
+    world_.project_zone_number = project_.zone_number;
+    set_caption(project_.project_path.empty() ? " - Untitled Zone" : project_.zone_name);
+    if (view_) view_->tables_loaded();
+    set_project_open(true);
+    world_.changed = true;
+}
+
 bool ProjectSession::may_overwrite(const std::string& path) {
     if (std::find(load_failures_.begin(), load_failures_.end(), path) == load_failures_.end() ||
         !file_exists(path))
