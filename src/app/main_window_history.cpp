@@ -43,15 +43,14 @@ int index_after(const World& w, ListKind kind, int old_index, int32_t vnum) {
 }  // namespace
 
 void MainWindow::build_history() {
-    auto* edit = new QMenu("&Edit", this);
-    edit->setObjectName("EditMenu");
-    // The bar sits inside the caption's widget: menuBar() would replace both.
-    auto* bar = qobject_cast<QMenuBar*>(menus_["View"]->parentWidget());
-    if (bar) bar->insertMenu(menus_["View"]->menuAction(), edit);
+    // Undo and Redo head the Edit menu that Find and Go to are in.
+    QMenu* edit = menus_["Edit"];
+    QAction* first = edit->actions().isEmpty() ? nullptr : edit->actions().first();
     auto step = [this](int delta) { step_history(delta); };
     auto* own = new ui::UndoActions(state_.context, this, step);
-    edit->addAction(own->undo_action());
-    edit->addAction(own->redo_action());
+    edit->insertAction(first, own->undo_action());
+    edit->insertAction(first, own->redo_action());
+    edit->insertSeparator(first);
     edit->addSeparator();
     history_window_ = new ui::HistoryWindow(state_.context, [this](int p) { go_to_history(p); }, this);
     QAction* history = edit->addAction("&History...", history_window_, [this] {
@@ -61,6 +60,8 @@ void MainWindow::build_history() {
     history->setObjectName("EditHistory");
     for (ui::EditorWindow* e : {zone_editor_, room_editor_, mob_editor_, object_editor_, shop_editor_})
         new ui::UndoActions(state_.context, e, step);
+    for (ListKind kind : {ListKind::Room, ListKind::Mob, ListKind::Object, ListKind::Shop})
+        new ui::UndoActions(state_.context, list(kind), step);
     // A fresh history after every open, new and close: those call here
     // through the caption, which each of them sets.
 }
