@@ -198,3 +198,33 @@ TEST(ByteOrderMark, IsSkippedByEveryReaderAndNeverWritten) {
 }
 
 }  // namespace
+
+namespace {
+
+// A zone name or author holding line breaks stays inside the banner's
+// comment lines: every file reads back equal.
+TEST(Banner, LineBreaksInNamesStayInComments) {
+    FormatSettings settings;
+    settings.zone_name = "Tarnwick\nMere";
+    settings.author = "Ana\r\n\rBeth\n";
+    for (const auto& f : testkit::world_formats()) {
+        SCOPED_TRACE(f.name);
+        World plain;
+        MessageRecorder m;
+        ASSERT_TRUE(f.load(plain, std::string(TARNWICK_EXAMPLES) + "/tarnwick" + f.extension,
+                           settings, m));
+        const std::string text = f.text(plain, settings, m);
+        World again;
+        ASSERT_TRUE(f.read(again, text, settings, m)) << text.substr(0, 400);
+        std::vector<testkit::Difference> diffs;
+        f.diff(plain, again, diffs);
+        EXPECT_TRUE(diffs.empty()) << (diffs.empty() ? "" : testkit::describe(diffs[0]));
+        if (std::string(f.name) != "shop") {
+            EXPECT_NE(text.find("*** Zone : Tarnwick Mere"), std::string::npos);
+        }
+        EXPECT_EQ(text.find("\nMere"), std::string::npos);
+        EXPECT_EQ(text.find("\nBeth"), std::string::npos);
+    }
+}
+
+}  // namespace
