@@ -137,6 +137,11 @@ int project_create(const std::vector<std::string>& args) {
         std::fputs(kProjectHelp, stderr);
         return 2;
     }
+    if (const std::string problem = project_names_problem(project.zone_name, project.author);
+        !problem.empty()) {
+        std::fprintf(stderr, "tarnwick-cli: %s\n", problem.c_str());
+        return 2;
+    }
     if (!number.empty() && !to_int32(number, project.zone_number)) {
         std::fprintf(stderr, "tarnwick-cli: --zone-number needs a number\n");
         return 2;

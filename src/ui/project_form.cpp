@@ -143,6 +143,16 @@ void ProjectForm::CheckBox1Click() {
     show_form();
 }
 
+void ProjectForm::accept() {
+    const std::string problem =
+        project_names_problem(to_cp1252(name_->text()), to_cp1252(author_->text()));
+    if (!problem.empty()) {
+        messages_.show(problem);
+        return;
+    }
+    QDialog::accept();
+}
+
 bool ProjectForm::edit(ProjectPropertiesForm& form, int32_t zone_number) {
     zone_number_ = zone_number;
     load(form);

@@ -39,6 +39,14 @@ grep -q '^186 cd 0$' "$tmp/a.wld"; expect "format writes letters with --alpha-bi
 grep -q '^7 12 0$' "$tmp/b.wld"; expect "--zone-number goes into every flags line" 0 $?
 "$cli" format "$examples/tarnwick.wld" -o "$tmp/nodir/a.wld" 2>/dev/null; expect "a failed save fails format" 1 $?
 "$cli" format "$examples/tarnwick.wld" 2>/dev/null; expect "format without -o is a usage error" 2 $?
+# A byte-order mark is read past and not written back.
+for ext in wld mob obj shp zon; do
+  printf '\357\273\277' | cat - "$examples/tarnwick.$ext" >"$tmp/bom.$ext"
+  "$cli" format "$examples/tarnwick.$ext" -o "$tmp/plain.$ext" >/dev/null 2>&1
+  "$cli" format "$tmp/bom.$ext" -o "$tmp/unmarked.$ext" >/dev/null 2>&1
+  expect "format of a .$ext with a byte-order mark" 0 $?
+  cmp -s "$tmp/plain.$ext" "$tmp/unmarked.$ext"; expect "the .$ext is written without the mark" 0 $?
+done
 
 out=$("$cli" show "$examples/tarnwick.wld" 18605)
 expect "show prints one record" "#18605

@@ -17,6 +17,10 @@ cp "$examples"/tarnwick.* "$tmp/"
   --zon tarnwick --wld tarnwick.txt --mob tarnwick --obj tarnwick --shp tarnwick
 expect "project create succeeds" 0 $?
 expect "a project file is one record" 3684 "$(stat -c %s "$tmp/t.qzp")"
+"$cli" project create "$tmp/broken.qzp" --name "$(printf 'Tarnwick\nMere')" 2>"$tmp/err"
+expect "a zone name holding a line break is refused" "2 tarnwick-cli: The zone name cannot hold a line break." "$? $(cat "$tmp/err")"
+"$cli" project create "$tmp/broken.qzp" --author "$(printf 'Ana\r\nB')" 2>/dev/null
+expect "an author holding a line break is refused" "2 no file" "$? $([ -e "$tmp/broken.qzp" ] && echo file || echo 'no file')"
 out=$("$cli" project info "$tmp/t.qzp")
 expect "project info prints every value" "zone_name: Tarnwick Mere
 author: Ana

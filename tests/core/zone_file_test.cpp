@@ -262,3 +262,20 @@ TEST(ZoneFile, CorpusFilesReadBackTheSameAfterSaving) {
     }
     EXPECT_GT(files, 0);
 }
+
+// Every door state of a D command survives reading and writing.
+TEST(ZoneFile, DoorStatesSurviveReadAndWrite) {
+    const std::vector<zCommand> doors = {cmd('D', 0, 18600, 0, 0), cmd('D', 0, 18601, 1, 1),
+                                         cmd('D', 1, 18602, 5, 2)};
+    Loaded l = load(zone_text("D 0 18600 0 0\nD 0 18601 1 1\nD 1 18602 5 2\nS\n$\n"));
+    ASSERT_TRUE(l.ok);
+    Loaded again = load(zone_file_text(l.world, FormatSettings{}));
+    ASSERT_TRUE(again.ok);
+    for (const Loaded* z : {&l, &again}) {
+        const auto got = commands_of(z->world);
+        ASSERT_EQ(got.size(), doors.size() + 1);
+        for (size_t i = 0; i < doors.size(); ++i)
+            EXPECT_TRUE(got[i].same_command(doors[i])) << i << ": state " << got[i].arg3;
+        EXPECT_EQ(got.back().command, 'S');
+    }
+}
