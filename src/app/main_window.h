@@ -21,6 +21,7 @@ class QToolBar;
 namespace tarnwick::ui {
 class CaptionBar;
 class EditorWindow;
+class MapWindow;
 class PrefsForm;
 class ProjectForm;
 class RecordListWindow;
@@ -57,6 +58,7 @@ public:
     ui::EditorWindow* shop_editor() const { return shop_editor_; }
     ui::EditorWindow* zone_editor() const { return zone_editor_; }
     ui::TextViewer* viewer() const { return viewer_; }
+    ui::MapWindow* map_window() const { return map_; }
     ui::ProjectForm* project_form() const { return project_form_; }
     ui::PrefsForm* prefs_form() const { return prefs_form_; }
     ui::SelectItemDialog* select_item() const { return select_item_; }
@@ -97,6 +99,7 @@ public slots:
     void Eliminar1Click();
     void DeleteRoomBtnClick();
     void ListadeRooms1Click();
+    void Mapa1Click();
     void Agregar2Click();
     void NewMonsterBtnClick();
     void Editar1Click();
@@ -178,6 +181,7 @@ private:
     ui::SelectItemDialog* select_item_ = nullptr;
     ui::SelForm* sel_form_ = nullptr;
     ui::TextViewer* viewer_ = nullptr;
+    ui::MapWindow* map_ = nullptr;
     AboutBox* about_ = nullptr;
     std::unique_ptr<ui::QtChooser> qt_chooser_;
 };

@@ -9,6 +9,7 @@ const std::vector<Command>& commands() {
         {"show", run_show},
         {"project", run_project},
         {"renumber", run_renumber},
+        {"map", run_map},
     };
     return table;
 }

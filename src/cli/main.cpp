@@ -22,6 +22,7 @@ const char* kUsage =
     "  show FILE VNUM [OPTIONS]      print one record as the source viewer shows it\n"
     "  project ...                   create or describe a project file\n"
     "  renumber PROJECT.qzp [--base N]\n"
+    "  map PROJECT.qzp -o OUT.svg|OUT.png [--level N]   draw the zone map\n"
     "\n"
     "Run 'tarnwick-cli COMMAND --help' for the options of a command.\n";
 

@@ -1,0 +1,308 @@
+#include "analysis/map_layout.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <deque>
+#include <set>
+#include <unordered_map>
+#include <utility>
+
+#include "world/world.h"
+
+namespace tarnwick {
+
+namespace {
+
+// How often the tidy-up pass walks an island; each move strictly lowers the
+// number of bent exits, so the pass also ends on its own.
+constexpr int kTidyPasses = 8;
+
+// A room's tie to a neighbour: "`other` lies one step in `direction`",
+// from an exit of either room.
+struct Tie {
+    int other;
+    int direction;
+};
+
+int64_t cell_key(const GridPos& p) {
+    constexpr int64_t kBias = int64_t(1) << 20;
+    return ((int64_t(p.level) + kBias) << 42) | ((int64_t(p.x) + kBias) << 21) |
+           (int64_t(p.y) + kBias);
+}
+
+class Occupancy {
+public:
+    bool taken(const GridPos& p) const { return cells_.count(cell_key(p)) != 0; }
+    void take(const GridPos& p, int room) { cells_[cell_key(p)] = room; }
+    void release(const GridPos& p) { cells_.erase(cell_key(p)); }
+
+    // The free cell nearest to `want` on its level (Manhattan rings), the one
+    // closest to `near` among equals, the first in ring order among those.
+    GridPos nearest_free(const GridPos& want, const GridPos& near) const {
+        for (int r = 1;; ++r) {
+            GridPos best;
+            int best_distance = -1;
+            for (int dx = -r; dx <= r; ++dx) {
+                const int rest = r - std::abs(dx);
+                for (int dy : {-rest, rest}) {
+                    const GridPos c{want.x + dx, want.y + dy, want.level};
+                    if (!taken(c)) {
+                        const int d = std::abs(c.x - near.x) + std::abs(c.y - near.y);
+                        if (best_distance < 0 || d < best_distance) {
+                            best = c;
+                            best_distance = d;
+                        }
+                    }
+                    if (rest == 0) break;
+                }
+            }
+            if (best_distance >= 0) return best;
+        }
+    }
+
+private:
+    std::unordered_map<int64_t, int> cells_;
+};
+
+std::vector<std::vector<Tie>> ties_of(const World& world, const std::vector<MapRoom>& rooms,
+                                      const MapLayout& layout) {
+    std::vector<std::vector<Tie>> out(rooms.size()), incoming(rooms.size());
+    for (size_t i = 0; i < rooms.size(); ++i) {
+        const room_data& r = world.rooms[size_t(rooms[i].room_index)];
+        for (int d = 0; d < kDirectionCount; ++d) {
+            if (!r.exits[size_t(d)]) continue;
+            const int j = layout.find(r.exits[size_t(d)]->target_vnum);
+            if (j < 0 || size_t(j) == i) continue;
+            out[i].push_back({j, d});
+            incoming[size_t(j)].push_back({int(i), opposite_direction(d)});
+        }
+    }
+    // A room's own exits lead; exits into it follow, so a room with no way
+    // out still joins the rooms that lead to it.
+    for (size_t i = 0; i < rooms.size(); ++i)
+        out[i].insert(out[i].end(), incoming[i].begin(), incoming[i].end());
+    return out;
+}
+
+int bent_ties(const std::vector<Tie>& ties, const GridPos& at, const std::vector<GridPos>& pos) {
+    int bent = 0;
+    for (const Tie& t : ties)
+        if (!(step(at, t.direction) == pos[size_t(t.other)])) ++bent;
+    return bent;
+}
+
+// Places the rooms reached from `start` around (0,0,0), breadth first.
+// Answers the rooms of the island in the order they were placed.
+std::vector<int> place_island(int start, const std::vector<std::vector<Tie>>& ties,
+                              std::vector<GridPos>& pos, std::vector<bool>& placed) {
+    Occupancy occupied;
+    std::vector<int> members{start};
+    std::deque<int> queue{start};
+    pos[size_t(start)] = GridPos{};
+    placed[size_t(start)] = true;
+    occupied.take(pos[size_t(start)], start);
+    while (!queue.empty()) {
+        const int i = queue.front();
+        queue.pop_front();
+        for (const Tie& t : ties[size_t(i)]) {
+            if (placed[size_t(t.other)]) continue;
+            GridPos want = step(pos[size_t(i)], t.direction);
+            if (occupied.taken(want)) want = occupied.nearest_free(want, pos[size_t(i)]);
+            pos[size_t(t.other)] = want;
+            placed[size_t(t.other)] = true;
+            occupied.take(want, t.other);
+            members.push_back(t.other);
+            queue.push_back(t.other);
+        }
+    }
+    // Tidy up: move a room with bent ties to a free cell beside a
+    // neighbour when that leaves it fewer bent ties.
+    std::vector<int> order = members;
+    std::sort(order.begin(), order.end());
+    for (int pass = 0; pass < kTidyPasses; ++pass) {
+        bool moved = false;
+        for (int i : order) {
+            const auto& mine = ties[size_t(i)];
+            int best = bent_ties(mine, pos[size_t(i)], pos);
+            if (best == 0) continue;
+            GridPos best_cell = pos[size_t(i)];
+            for (const Tie& t : mine) {
+                const GridPos c = step(pos[size_t(t.other)], opposite_direction(t.direction));
+                if (occupied.taken(c)) continue;
+                const int b = bent_ties(mine, c, pos);
+                if (b < best) {
+                    best = b;
+                    best_cell = c;
+                }
+            }
+            if (best_cell == pos[size_t(i)]) continue;
+            occupied.release(pos[size_t(i)]);
+            pos[size_t(i)] = best_cell;
+            occupied.take(best_cell, i);
+            moved = true;
+        }
+        if (!moved) break;
+    }
+    return members;
+}
+
+// Sets the islands side by side in rows, one empty cell between them.
+void pack_islands(const std::vector<std::vector<int>>& islands, std::vector<GridPos>& pos) {
+    struct Box {
+        int x0, y0, x1, y1;
+    };
+    std::vector<Box> boxes;
+    long area = 0;
+    int widest = 0;
+    for (const auto& members : islands) {
+        Box b{pos[size_t(members[0])].x, pos[size_t(members[0])].y, pos[size_t(members[0])].x,
+              pos[size_t(members[0])].y};
+        for (int i : members) {
+            b.x0 = std::min(b.x0, pos[size_t(i)].x);
+            b.y0 = std::min(b.y0, pos[size_t(i)].y);
+            b.x1 = std::max(b.x1, pos[size_t(i)].x);
+            b.y1 = std::max(b.y1, pos[size_t(i)].y);
+        }
+        boxes.push_back(b);
+        area += long(b.x1 - b.x0 + 2) * (b.y1 - b.y0 + 2);
+        widest = std::max(widest, b.x1 - b.x0 + 1);
+    }
+    const int row_width = std::max(widest, int(std::ceil(std::sqrt(double(area)) * 1.4)));
+    int x = 0, y = 0, row_height = 0;
+    for (size_t k = 0; k < islands.size(); ++k) {
+        const Box& b = boxes[k];
+        const int w = b.x1 - b.x0 + 1, h = b.y1 - b.y0 + 1;
+        if (x > 0 && x + w > row_width) {
+            x = 0;
+            y += row_height + 1;
+            row_height = 0;
+        }
+        for (int i : islands[k]) {
+            pos[size_t(i)].x += x - b.x0;
+            pos[size_t(i)].y += y - b.y0;
+        }
+        x += w + 1;
+        row_height = std::max(row_height, h);
+    }
+}
+
+std::set<std::pair<int32_t, int>> locked_doors(const World& world) {
+    std::set<std::pair<int32_t, int>> out;
+    for (const zCommand& c : world.zone.commands)
+        if (c.command == 'D' && c.arg3 == 2) out.insert({c.arg1, c.arg2});
+    return out;
+}
+
+void list_exits(const World& world, MapLayout& layout) {
+    const auto locked = locked_doors(world);
+    for (size_t i = 0; i < layout.rooms.size(); ++i) {
+        const MapRoom& from = layout.rooms[i];
+        const room_data& r = world.rooms[size_t(from.room_index)];
+        for (int d = 0; d < kDirectionCount; ++d) {
+            if (!r.exits[size_t(d)]) continue;
+            const room_direction_data& e = *r.exits[size_t(d)];
+            MapExit x;
+            x.from = int(i);
+            x.direction = d;
+            x.target_vnum = e.target_vnum;
+            x.door = e.door;
+            x.locked = locked.count({from.vnum, d}) != 0;
+            x.to = layout.find(e.target_vnum);
+            if (x.to >= 0) {
+                x.target = ExitTarget::InZone;
+                const room_data& back = world.rooms[size_t(layout.rooms[size_t(x.to)].room_index)];
+                const auto& b = back.exits[size_t(opposite_direction(d))];
+                x.two_way = b && b->target_vnum == from.vnum;
+                x.straight = step(from.pos, d) == layout.rooms[size_t(x.to)].pos;
+            } else if (e.target_vnum < 0) {
+                x.target = ExitTarget::Nowhere;
+            } else if (e.target_vnum >= layout.zone_bottom && e.target_vnum <= layout.zone_top) {
+                x.target = ExitTarget::Missing;
+            } else {
+                x.target = ExitTarget::OtherZone;
+            }
+            layout.exits.push_back(x);
+        }
+    }
+}
+
+}  // namespace
+
+int MapLayout::find(int32_t vnum) const {
+    auto it = std::lower_bound(rooms.begin(), rooms.end(), vnum,
+                               [](const MapRoom& r, int32_t v) { return r.vnum < v; });
+    return it != rooms.end() && it->vnum == vnum ? int(it - rooms.begin()) : -1;
+}
+
+int opposite_direction(int direction) {
+    static constexpr int kOpposite[kDirectionCount] = {South, West, North, East, Down, Up};
+    return kOpposite[direction];
+}
+
+GridPos step(const GridPos& from, int direction) {
+    GridPos p = from;
+    switch (direction) {
+    case North: --p.y; break;
+    case East: ++p.x; break;
+    case South: ++p.y; break;
+    case West: --p.x; break;
+    case Up: ++p.level; break;
+    case Down: --p.level; break;
+    }
+    return p;
+}
+
+MapLayout lay_out_zone(const World& world) {
+    MapLayout layout;
+    if (world.zone.top > 0) {
+        layout.zone_bottom = world.zone.zone_number * 100;
+        layout.zone_top = world.zone.top;
+    } else {
+        layout.zone_bottom = world.project_zone_number * 100;
+        layout.zone_top = layout.zone_bottom + 99;
+    }
+    for (int i = 0; i < world.room_count(); ++i)
+        layout.rooms.push_back({world.rooms[size_t(i)].vnum, i, {}, 0});
+    std::stable_sort(layout.rooms.begin(), layout.rooms.end(),
+                     [](const MapRoom& a, const MapRoom& b) { return a.vnum < b.vnum; });
+    // A vnum held twice maps its first room only; the second becomes an
+    // island of its own.
+    const auto ties = ties_of(world, layout.rooms, layout);
+
+    std::vector<GridPos> pos(layout.rooms.size());
+    std::vector<bool> placed(layout.rooms.size(), false);
+    std::vector<std::vector<int>> islands;
+    for (size_t i = 0; i < layout.rooms.size(); ++i)
+        if (!placed[i]) islands.push_back(place_island(int(i), ties, pos, placed));
+    pack_islands(islands, pos);
+
+    std::set<int> levels;
+    for (size_t k = 0; k < islands.size(); ++k)
+        for (int i : islands[k]) {
+            layout.rooms[size_t(i)].pos = pos[size_t(i)];
+            layout.rooms[size_t(i)].island = int(k);
+            levels.insert(pos[size_t(i)].level);
+        }
+    layout.levels.assign(levels.begin(), levels.end());
+    layout.island_count = int(islands.size());
+    list_exits(world, layout);
+    return layout;
+}
+
+LayoutQuality measure_layout(const MapLayout& layout) {
+    LayoutQuality q;
+    q.rooms = int(layout.rooms.size());
+    std::unordered_map<int64_t, int> cells;
+    for (const MapRoom& r : layout.rooms) ++cells[cell_key(r.pos)];
+    for (const auto& [cell, count] : cells)
+        if (count > 1) q.overlapping += count;
+    for (const MapExit& e : layout.exits) {
+        if (e.direction >= Up || !e.two_way) continue;
+        ++q.compass_two_way;
+        if (e.straight) ++q.straight;
+    }
+    return q;
+}
+
+}  // namespace tarnwick
