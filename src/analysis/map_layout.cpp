@@ -14,15 +14,17 @@ namespace tarnwick {
 
 namespace {
 
-// How often the tidy-up pass walks an island; each move strictly lowers the
-// number of bent exits, so the pass also ends on its own.
+// How often the tidy-up pass walks an island: each move lowers the cost of
+// the rooms it touches, and the bound makes sure it ends.
 constexpr int kTidyPasses = 8;
 
 // A room's tie to a neighbour: "`other` lies one step in `direction`",
-// from an exit of either room.
+// from an exit of either room. A firm tie comes from a two-way pair of
+// exits, the surest sign of where a room lies.
 struct Tie {
     int other;
     int direction;
+    bool firm;
 };
 
 int64_t cell_key(const GridPos& p) {
@@ -34,6 +36,10 @@ int64_t cell_key(const GridPos& p) {
 class Occupancy {
 public:
     bool taken(const GridPos& p) const { return cells_.count(cell_key(p)) != 0; }
+    int occupant(const GridPos& p) const {
+        auto it = cells_.find(cell_key(p));
+        return it == cells_.end() ? -1 : it->second;
+    }
     void take(const GridPos& p, int room) { cells_[cell_key(p)] = room; }
     void release(const GridPos& p) { cells_.erase(cell_key(p)); }
 
@@ -74,8 +80,11 @@ std::vector<std::vector<Tie>> ties_of(const World& world, const std::vector<MapR
             if (!r.exits[size_t(d)]) continue;
             const int j = layout.find(r.exits[size_t(d)]->target_vnum);
             if (j < 0 || size_t(j) == i) continue;
-            out[i].push_back({j, d});
-            incoming[size_t(j)].push_back({int(i), opposite_direction(d)});
+            const auto& back =
+                world.rooms[size_t(rooms[size_t(j)].room_index)].exits[size_t(opposite_direction(d))];
+            const bool firm = back && back->target_vnum == rooms[i].vnum;
+            out[i].push_back({j, d, firm});
+            incoming[size_t(j)].push_back({int(i), opposite_direction(d), firm});
         }
     }
     // A room's own exits lead; exits into it follow, so a room with no way
@@ -85,65 +94,92 @@ std::vector<std::vector<Tie>> ties_of(const World& world, const std::vector<MapR
     return out;
 }
 
+// What a room's bent ties cost at `at`: a bent two-way pair weighs more,
+// as it is the plainest promise of where a room lies.
 int bent_ties(const std::vector<Tie>& ties, const GridPos& at, const std::vector<GridPos>& pos) {
     int bent = 0;
     for (const Tie& t : ties)
-        if (!(step(at, t.direction) == pos[size_t(t.other)])) ++bent;
+        if (!(step(at, t.direction) == pos[size_t(t.other)])) bent += t.firm ? 3 : 1;
     return bent;
 }
 
-// Places the rooms reached from `start` around (0,0,0), breadth first.
-// Answers the rooms of the island in the order they were placed.
-std::vector<int> place_island(int start, const std::vector<std::vector<Tie>>& ties,
-                              std::vector<GridPos>& pos, std::vector<bool>& placed) {
-    Occupancy occupied;
-    std::vector<int> members{start};
-    std::deque<int> queue{start};
-    pos[size_t(start)] = GridPos{};
-    placed[size_t(start)] = true;
-    occupied.take(pos[size_t(start)], start);
-    while (!queue.empty()) {
-        const int i = queue.front();
-        queue.pop_front();
-        for (const Tie& t : ties[size_t(i)]) {
-            if (placed[size_t(t.other)]) continue;
-            GridPos want = step(pos[size_t(i)], t.direction);
-            if (occupied.taken(want)) want = occupied.nearest_free(want, pos[size_t(i)]);
-            pos[size_t(t.other)] = want;
-            placed[size_t(t.other)] = true;
-            occupied.take(want, t.other);
-            members.push_back(t.other);
-            queue.push_back(t.other);
-        }
-    }
-    // Tidy up: move a room with bent ties to a free cell beside a
-    // neighbour when that leaves it fewer bent ties.
+// Tidy up: a room with bent ties moves to the cell beside a neighbour that
+// would straighten a tie, when that costs less: into a free cell, or by
+// trading places with the room there when the two together gain.
+void tidy_island(const std::vector<int>& members, const std::vector<std::vector<Tie>>& ties,
+                 std::vector<GridPos>& pos, Occupancy& occupied) {
     std::vector<int> order = members;
     std::sort(order.begin(), order.end());
+    auto cost = [&](int room) { return bent_ties(ties[size_t(room)], pos[size_t(room)], pos); };
     for (int pass = 0; pass < kTidyPasses; ++pass) {
         bool moved = false;
         for (int i : order) {
-            const auto& mine = ties[size_t(i)];
-            int best = bent_ties(mine, pos[size_t(i)], pos);
-            if (best == 0) continue;
-            GridPos best_cell = pos[size_t(i)];
-            for (const Tie& t : mine) {
+            if (cost(i) == 0) continue;
+            for (const Tie& t : ties[size_t(i)]) {
+                const GridPos here = pos[size_t(i)];
                 const GridPos c = step(pos[size_t(t.other)], opposite_direction(t.direction));
-                if (occupied.taken(c)) continue;
-                const int b = bent_ties(mine, c, pos);
-                if (b < best) {
-                    best = b;
-                    best_cell = c;
+                if (c == here) continue;
+                const int other = occupied.occupant(c);
+                const int before = cost(i) + (other >= 0 ? cost(other) : 0);
+                pos[size_t(i)] = c;
+                if (other >= 0) pos[size_t(other)] = here;
+                const int after = cost(i) + (other >= 0 ? cost(other) : 0);
+                if (after < before) {
+                    occupied.take(c, i);
+                    if (other >= 0) occupied.take(here, other);
+                    else occupied.release(here);
+                    moved = true;
+                    if (cost(i) == 0) break;
+                } else {
+                    pos[size_t(i)] = here;
+                    if (other >= 0) pos[size_t(other)] = c;
                 }
             }
-            if (best_cell == pos[size_t(i)]) continue;
-            occupied.release(pos[size_t(i)]);
-            pos[size_t(i)] = best_cell;
-            occupied.take(best_cell, i);
-            moved = true;
         }
         if (!moved) break;
     }
+}
+
+// Places the rooms reached from `start` around (0,0,0), breadth first over
+// firm ties; a loose tie (a one-way exit) places a room only when no firm
+// tie is left to follow. Answers the rooms of the island.
+std::vector<int> place_island(int start, const std::vector<std::vector<Tie>>& ties,
+                              std::vector<GridPos>& pos, std::vector<bool>& placed) {
+    Occupancy occupied;
+    std::vector<int> members;
+    std::deque<int> queue;
+    std::vector<std::pair<int, Tie>> loose;
+    size_t next_loose = 0;
+    auto place = [&](int room, GridPos want, const GridPos& near) {
+        if (occupied.taken(want)) want = occupied.nearest_free(want, near);
+        pos[size_t(room)] = want;
+        placed[size_t(room)] = true;
+        occupied.take(want, room);
+        members.push_back(room);
+        queue.push_back(room);
+    };
+    place(start, GridPos{}, GridPos{});
+    while (!queue.empty()) {
+        while (!queue.empty()) {
+            const int i = queue.front();
+            queue.pop_front();
+            for (const Tie& t : ties[size_t(i)]) {
+                if (placed[size_t(t.other)]) continue;
+                if (!t.firm) {
+                    loose.push_back({i, t});
+                    continue;
+                }
+                place(t.other, step(pos[size_t(i)], t.direction), pos[size_t(i)]);
+            }
+        }
+        while (next_loose < loose.size()) {
+            const auto [i, t] = loose[next_loose++];
+            if (placed[size_t(t.other)]) continue;
+            place(t.other, step(pos[size_t(i)], t.direction), pos[size_t(i)]);
+            break;
+        }
+    }
+    tidy_island(members, ties, pos, occupied);
     return members;
 }
 
@@ -298,7 +334,7 @@ LayoutQuality measure_layout(const MapLayout& layout) {
     for (const auto& [cell, count] : cells)
         if (count > 1) q.overlapping += count;
     for (const MapExit& e : layout.exits) {
-        if (e.direction >= Up || !e.two_way) continue;
+        if (e.direction >= Up || !e.two_way || e.to == e.from) continue;
         ++q.compass_two_way;
         if (e.straight) ++q.straight;
     }

@@ -64,7 +64,7 @@ MapLayout lay_out_zone(const World& world);
 
 struct LayoutQuality {
     int rooms = 0;
-    int compass_two_way = 0;  // compass exits whose target leads back
+    int compass_two_way = 0;  // compass exits to another room that leads back
     int straight = 0;         // of those, drawn at unit length in their direction
     int overlapping = 0;      // rooms sharing a cell with another room
     double straight_share() const {

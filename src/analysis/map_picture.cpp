@@ -150,13 +150,15 @@ void draw_stub(Painter& p, const MapExit& e, int32_t vnum, const std::string& la
     p.text(ShapeRole::StubLabel, plus(b, d, along), label, 9, colour, vnum);
 }
 
+// Up at the box's top right corner, down at its top left, clear of the
+// texts.
 void draw_up_down(Painter& p, const MapExit& e, int32_t vnum) {
     const MapPoint c = p.centre(e.from);
-    const double right = c.x + kBoxWidth / 2 - 5, top = c.y - kBoxHeight / 2 + 4,
-                 bottom = c.y + kBoxHeight / 2 - 4;
+    const double top = c.y - kBoxHeight / 2 + 4;
+    const double x = e.direction == Up ? c.x + kBoxWidth / 2 - 10 : c.x - kBoxWidth / 2 + 10;
     std::vector<MapPoint> tri =
-        e.direction == Up ? std::vector<MapPoint>{{right - 5, top}, {right, top + 8}, {right - 10, top + 8}}
-                          : std::vector<MapPoint>{{right - 5, bottom}, {right, bottom - 8}, {right - 10, bottom - 8}};
+        e.direction == Up ? std::vector<MapPoint>{{x, top}, {x + 5, top + 8}, {x - 5, top + 8}}
+                          : std::vector<MapPoint>{{x - 5, top}, {x + 5, top}, {x, top + 8}};
     MapShape& s = p.add(ShapeKind::Polygon, ShapeRole::UpDown, std::move(tri), vnum);
     s.fill = target_colour(e.target);
     s.stroke = s.fill;

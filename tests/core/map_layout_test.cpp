@@ -113,7 +113,7 @@ TEST_P(MapLayoutCases, PlacesRoomsFromTheirExits) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Zones, MapLayoutCases, testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& param_info) { return std::string(param_info.param.name); });
 
 TEST(MapLayout, ClassifiesExitTargetsAndLockedDoors) {
     World w = world_of({"1 n:2 e:5000 s:50 w:-1", "2 s:1 u:77"});
