@@ -1,6 +1,7 @@
 // tarnwick-cli map: the zone map of a project as SVG or PNG, and how well
 // the layout fits the exits.
 
+#include <algorithm>
 #include <cctype>
 #include <chrono>
 #include <cstdio>
@@ -28,7 +29,8 @@ const char* kMapHelp =
     "Lays the zone's rooms out on a grid from their exits and draws one level\n"
     "(default: the level of the zone's lowest room) as SVG or PNG, by the\n"
     "extension of OUT. --stats prints how many two-way compass exits are drawn\n"
-    "straight, how many rooms overlap, and the time the layout took.\n";
+    "straight, how many rooms overlap, and the time the layout took (the\n"
+    "fastest of five runs).\n";
 
 bool ends_with(const std::string& s, const char* tail) {
     const std::string t(tail);
@@ -82,10 +84,16 @@ int run_map(const std::vector<std::string>& args) {
     ProjectSession session(world, project, preferences, messages);
     if (!session.open_project(project_path)) return 1;
 
-    const auto start = std::chrono::steady_clock::now();
-    const MapLayout layout = lay_out_zone(world);
-    const double ms =
-        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    // The fastest of a few runs: one run on a busy machine says little.
+    MapLayout layout;
+    double ms = 0;
+    for (int run = 0; run < (stats ? 5 : 1); ++run) {
+        const auto start = std::chrono::steady_clock::now();
+        layout = lay_out_zone(world);
+        const double took =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        ms = run == 0 ? took : std::min(ms, took);
+    }
     if (stats) {
         const LayoutQuality q = measure_layout(layout);
         std::printf("%s: %d rooms, %d islands, levels %s; two-way compass exits %d, straight %d "
