@@ -17,14 +17,14 @@ void MapLayoutFullZone(benchmark::State& state) {
     state.counters["straight%"] = 100.0 * q.straight_share();
     state.counters["overlapping"] = q.overlapping;
 }
-BENCHMARK(MapLayoutFullZone)->Unit(benchmark::kMillisecond);
+BENCHMARK(MapLayoutFullZone)->Name("MapLayout/1000_rooms")->Unit(benchmark::kMillisecond);
 
 void MapPictureFullZone(benchmark::State& state) {
     const World world = full_capacity_zone();
     const MapLayout layout = lay_out_zone(world);
     for (auto _ : state) benchmark::DoNotOptimize(draw_map_level(layout, world, first_level(layout)));
 }
-BENCHMARK(MapPictureFullZone)->Unit(benchmark::kMillisecond);
+BENCHMARK(MapPictureFullZone)->Name("MapPicture/1000_rooms")->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tarnwick::bench

@@ -46,7 +46,7 @@ void MapWindowFullZone(benchmark::State& state) {
     }
     state.counters["items"] = double(window.scene()->items().size());
 }
-BENCHMARK(MapWindowFullZone)->Unit(benchmark::kMillisecond);
+BENCHMARK(MapWindowFullZone)->Name("MapWindow/1000_rooms")->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tarnwick::bench
