@@ -21,6 +21,7 @@ class QToolBar;
 namespace tarnwick::ui {
 class CaptionBar;
 class EditorWindow;
+class HelpWindow;
 class MapWindow;
 class PrefsForm;
 class ProjectForm;
@@ -116,6 +117,7 @@ public slots:
     void Editar4Click();
     void DeleteShopClick();
     void ListadeShops1Click();
+    void Contenido1Click();
     void Acercade1Click();
     void RenumerarMundo1Click();
     void AjustarColumnadenDesripciones1Click();
@@ -183,6 +185,7 @@ private:
     ui::TextViewer* viewer_ = nullptr;
     ui::MapWindow* map_ = nullptr;
     AboutBox* about_ = nullptr;
+    ui::HelpWindow* help_ = nullptr;
     std::unique_ptr<ui::QtChooser> qt_chooser_;
 };
 
