@@ -191,9 +191,10 @@ void MapWindow::fill_levels() {
         if (l == level_) levels_->setCurrentIndex(levels_->count() - 1);
     }
     const LayoutQuality q = measure_layout(layout_);
-    summary_->setText(QString("%1 rooms, %2 islands, %3 of %4 two-way exits straight")
+    summary_->setText(QString("%1 rooms, %2 %3, %4 of %5 two-way exits straight")
                           .arg(q.rooms)
                           .arg(layout_.island_count)
+                          .arg(layout_.island_count == 1 ? "island" : "islands")
                           .arg(q.straight)
                           .arg(q.compass_two_way));
 }
