@@ -1,6 +1,6 @@
 #include "analysis/map_svg.h"
 
-#include <cstdio>
+#include <charconv>
 
 namespace tarnwick {
 
@@ -44,10 +44,12 @@ std::string xml_text(const std::string& bytes) {
     return out;
 }
 
+// One decimal, always with a point: the locale's decimal comma (which a Qt
+// program takes from its environment) would break the SVG numbers.
 std::string num(double v) {
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%.1f", v);
-    return buf;
+    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 1);
+    return std::string(buf, r.ptr);
 }
 
 std::string paint(const MapShape& s) {

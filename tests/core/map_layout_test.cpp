@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <filesystem>
 #include <map>
 #include <sstream>
@@ -162,7 +163,11 @@ TEST(MapLayout, ClassifiesExitTargetsAndLockedDoors) {
 TEST(MapSvg, EscapesMarkupAndConvertsTheCodePage) {
     World w = world_of({"1"});
     w.rooms[0].name = "<A & \"B\"> \x80\x01";
+    // Numbers keep their decimal point under a decimal-comma locale.
+    const bool comma = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
     const std::string svg = map_svg(draw_map_level(lay_out_zone(w), w, 0));
+    std::setlocale(LC_NUMERIC, "C");
+    EXPECT_NE(svg.find("width=\"204.0\""), std::string::npos) << (comma ? "de_DE" : "C") << svg;
     EXPECT_NE(svg.find("&lt;A &amp; &quot;B&quot;&gt; \xE2\x82\xAC?</text>"), std::string::npos)
         << svg;
     EXPECT_EQ(svg.rfind("</svg>\n"), svg.size() - 7);
