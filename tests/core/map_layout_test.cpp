@@ -167,7 +167,7 @@ TEST(MapSvg, EscapesMarkupAndConvertsTheCodePage) {
     const bool comma = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
     const std::string svg = map_svg(draw_map_level(lay_out_zone(w), w, 0));
     std::setlocale(LC_NUMERIC, "C");
-    EXPECT_NE(svg.find("width=\"204.0\""), std::string::npos) << (comma ? "de_DE" : "C") << svg;
+    EXPECT_NE(svg.find("width=\"240.0\""), std::string::npos) << (comma ? "de_DE" : "C") << svg;
     EXPECT_NE(svg.find("&lt;A &amp; &quot;B&quot;&gt; \xE2\x82\xAC?</text>"), std::string::npos)
         << svg;
     EXPECT_EQ(svg.rfind("</svg>\n"), svg.size() - 7);
