@@ -231,7 +231,11 @@ void MainWindow::build_menus() {
         QAction* a = menu->addAction(QString::fromUtf8(c.caption));
         a->setObjectName(c.object_name);
         a->setCheckable(c.checkable);
-        if (*c.shortcut) a->setShortcut(QKeySequence(QString::fromLatin1(c.shortcut)));
+        if (*c.shortcut) {
+            a->setShortcut(QKeySequence(QString::fromLatin1(c.shortcut)));
+            // Every window of the editor takes the main window's shortcuts.
+            a->setShortcutContext(Qt::ApplicationShortcut);
+        }
         const QByteArray handler(c.handler);
         connect(a, &QAction::triggered, this,
                 [this, handler] { QMetaObject::invokeMethod(this, handler.constData()); });

@@ -10,6 +10,7 @@
 #include <map>
 #include <vector>
 
+#include "analysis/find.h"
 #include "app/app_state.h"
 #include "editors/recent_files.h"
 #include "editors/record_list_ops.h"
@@ -22,6 +23,7 @@ namespace tarnwick::ui {
 class CaptionBar;
 class EditorWindow;
 class HelpWindow;
+class FindWindow;
 class MapWindow;
 class PrefsForm;
 class ProjectForm;
@@ -67,6 +69,13 @@ public:
     QAction* command(const QString& object_name) const;
     // Opens a project as "&Open" does after its chooser.
     bool open_project(const QString& path);
+    // Opens the editor of the record with `vnum` (a room before a mob, an
+    // object or a shop; the find window lists them all when several kinds
+    // have it); false, after a message, when none has it.
+    bool go_to_vnum(int32_t vnum);
+    // Shows a found record in its editor with the field focused.
+    bool open_found(const tarnwick::FindHit& hit);
+    ui::FindWindow* find_window();
 
 public slots:
     void NuevoProyecto1Click();
@@ -117,6 +126,8 @@ public slots:
     void Editar4Click();
     void DeleteShopClick();
     void ListadeShops1Click();
+    void Find1Click();
+    void GoToVnum1Click();
     void Contenido1Click();
     void Acercade1Click();
     void RenumerarMundo1Click();
@@ -186,6 +197,8 @@ private:
     ui::MapWindow* map_ = nullptr;
     AboutBox* about_ = nullptr;
     ui::HelpWindow* help_ = nullptr;
+    ui::FindWindow* find_ = nullptr;
+    int32_t last_goto_vnum_ = 0;
     std::unique_ptr<ui::QtChooser> qt_chooser_;
 };
 
