@@ -2,7 +2,7 @@
 # Installs what building, running and testing Tarnwick needs on Debian 12.
 set -euo pipefail
 packages=(g++ cmake ninja-build qt6-base-dev libgtest-dev xvfb xauth
-          libbenchmark-dev clang libclang-rt-14-dev
+          libbenchmark-dev clang libclang-rt-14-dev libxml2-utils
           dpkg-dev file desktop-file-utils appstream man-db locales)
 missing=()
 for p in "${packages[@]}"; do

@@ -18,6 +18,7 @@
 #include "project/renumber.h"
 #include "ui/caption_bar.h"
 #include "ui/fonts.h"
+#include "ui/map_window.h"
 #include "ui/cp1252.h"
 #include "ui/editor_factory.h"
 #include "ui/editor_window.h"
@@ -164,6 +165,11 @@ void MainWindow::create_windows() {
     note(about_);
     viewer_ = new ui::TextViewer(this);
     note(viewer_);
+
+    // The map is not one of the project's remembered windows.
+    map_ = new ui::MapWindow(ctx, this);
+    map_->hide();
+    map_->set_targets(room_list_, room_editor_);
 
     room_list_->set_viewer(viewer_);
     mob_list_->set_viewer(viewer_);
@@ -369,6 +375,7 @@ void MainWindow::world_cleared() {
         l->clear_list();
         l->hide();
     }
+    map_->hide();
     update_caption();
 }
 

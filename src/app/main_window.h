@@ -25,6 +25,7 @@ class CaptionBar;
 class EditorWindow;
 class HelpWindow;
 class FindWindow;
+class MapWindow;
 class PrefsForm;
 class ProblemsWindow;
 class ProjectForm;
@@ -67,6 +68,7 @@ public:
     ui::TextViewer* viewer() const { return viewer_; }
     // Created by the first Check zone; nullptr before.
     ui::ProblemsWindow* problems() const { return problems_; }
+    ui::MapWindow* map_window() const { return map_; }
     ui::ProjectForm* project_form() const { return project_form_; }
     ui::PrefsForm* prefs_form() const { return prefs_form_; }
     ui::SelectItemDialog* select_item() const { return select_item_; }
@@ -127,6 +129,7 @@ public slots:
     void Eliminar1Click();
     void DeleteRoomBtnClick();
     void ListadeRooms1Click();
+    void Mapa1Click();
     void Agregar2Click();
     void NewMonsterBtnClick();
     void Editar1Click();
@@ -221,6 +224,7 @@ private:
     ui::SelForm* sel_form_ = nullptr;
     ui::TextViewer* viewer_ = nullptr;
     ui::ProblemsWindow* problems_ = nullptr;
+    ui::MapWindow* map_ = nullptr;
     AboutBox* about_ = nullptr;
     ui::HelpWindow* help_ = nullptr;
     ui::FindWindow* find_ = nullptr;

@@ -11,6 +11,7 @@
 #include "app/about_box.h"
 #include "app/main_window.h"
 #include "app/recovery_keeper.h"
+#include "ui/map_window.h"
 #include "ui/zone_edit_window.h"
 #include "editors/record_list_ops.h"
 #include "project/preferences_dialog_form.h"
@@ -212,6 +213,10 @@ void MainWindow::ListadeMobs2Click() { toggle_list(ListKind::Mob); }
 void MainWindow::ListadeObjetos2Click() { toggle_list(ListKind::Object); }
 void MainWindow::ListadeShops2Click() { toggle_list(ListKind::Shop); }
 void MainWindow::ListadeRooms1Click() { toggle_list(ListKind::Room); }
+void MainWindow::Mapa1Click() {
+    map_->show();
+    map_->raise();
+}
 void MainWindow::ListadeMobs1Click() { toggle_list(ListKind::Mob); }
 void MainWindow::ListadeObjetos1Click() { toggle_list(ListKind::Object); }
 void MainWindow::ListadeShops1Click() { toggle_list(ListKind::Shop); }
