@@ -1,5 +1,6 @@
-// Writing the zone file. Its lines end in CR LF, as the server's own zone
-// files do, and the commands end with a "$~" line and no S line.
+// Writing the zone file. Its lines end in LF like every other world file: the
+// server (on Unix) reads a blank line holding a lone CR as a command and
+// stops. The commands end with a "$~" line and no S line.
 
 #include <cstdio>
 
@@ -24,16 +25,6 @@ std::string one_line(std::string text) {
     for (char& c : text)
         if (c == '\n' || c == '\r') c = ' ';
     return text;
-}
-
-std::string with_crlf(const std::string& text) {
-    std::string out;
-    out.reserve(text.size() + text.size() / 16);
-    for (char c : text) {
-        if (c == '\n') out += '\r';
-        out += c;
-    }
-    return out;
 }
 
 void write_command(const World& world, const zCommand& c, std::string& out) {
@@ -66,7 +57,7 @@ std::string zone_file_text(const World& world, const FormatSettings& settings) {
            std::to_string(zone.reset_mode) + " \n\n";
     for (const zCommand& c : zone.commands) write_command(world, c, out);
     out += "$~\n";
-    return with_crlf(out);
+    return out;
 }
 
 bool save_zone_file(World& world, const std::string& path, const ZoneHeaderFields& fields,
