@@ -13,6 +13,9 @@ namespace tarnwick {
 
 namespace {
 
+// The longest zone line the server reads whole, without its line break.
+constexpr size_t kMaxZoneLineBytes = 254;
+
 std::string field5(int32_t v) {
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "%5d", int(v));
@@ -28,6 +31,7 @@ std::string one_line(std::string text) {
 }
 
 void write_command(const World& world, const zCommand& c, std::string& out) {
+    const size_t line_start = out.size();
     switch (c.command) {
     case 'S':
     case '\0':  // not a command at all; the file has no place for it
@@ -42,7 +46,13 @@ void write_command(const World& world, const zCommand& c, std::string& out) {
         out += " " + field5(c.if_flag) + " " + field5(c.arg1) + " " + field5(c.arg2) + "\t\t";
         break;
     }
-    out += "* " + one_line(short_description(world, c)) + "\n";
+    // The server reads a zone line into 255 bytes and takes the rest of a
+    // longer one for the next command; the comment is cut to fit.
+    std::string comment = "* " + one_line(short_description(world, c));
+    const size_t used = out.size() - line_start;
+    if (used + comment.size() > kMaxZoneLineBytes)
+        comment.resize(used < kMaxZoneLineBytes ? kMaxZoneLineBytes - used : 0);
+    out += comment + "\n";
 }
 
 }  // namespace

@@ -10,15 +10,15 @@ TextLimitProblem check_text_limits(std::string_view text) {
     std::size_t line = 1;
     std::size_t start = 0;
     while (true) {
-        std::size_t end = text.find('\n', start);
-        bool last = end == std::string_view::npos;
-        std::size_t length = (last ? text.size() : end) - start;
-        if (length > 0 && text[start + length - 1] == '\r') --length;
-        if (last) ++length;  // the closing `~`
+        const std::size_t end = text.find('\n', start);
+        const bool last = end == std::string_view::npos;
+        // The server reads 511 bytes at a time: a line break or the `~`
+        // within them ends the line whole.
+        const std::size_t length = (last ? text.size() : end) - start;
         if (length > kServerMaxLineBytes) {
             problem.kind = TextLimitProblem::Kind::line_too_long;
             problem.line = line;
-            problem.length = last ? length - 1 : length;
+            problem.length = length;
             return problem;
         }
         if (last) break;
@@ -26,7 +26,7 @@ TextLimitProblem check_text_limits(std::string_view text) {
         ++line;
         start = end + 1;
     }
-    std::size_t bytes = text.size() + line_ends;
+    const std::size_t bytes = text.size() + line_ends;
     if (bytes > kServerMaxTextBytes) {
         problem.kind = TextLimitProblem::Kind::text_too_long;
         problem.length = bytes;

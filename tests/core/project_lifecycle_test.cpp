@@ -287,6 +287,37 @@ TEST(ProjectLifecycle, SaveWritesStandardNamesBesideTheProject) {
     EXPECT_EQ(s.view.events.back(), "recent " + dir.file("castle.qzp"));
 }
 
+TEST(ProjectLifecycle, SaveAsksFirstWhenTheServerWouldRefuseOrDamageTheFiles) {
+    TempDir dir;
+    Session s;
+    for (auto [field, name] : {std::pair{&AreaProject::room_file, "castle.wld"},
+                               {&AreaProject::mob_file, "castle.mob"},
+                               {&AreaProject::object_file, "castle.obj"},
+                               {&AreaProject::shop_file, "castle.shp"},
+                               {&AreaProject::zone_file, "castle.zon"}})
+        s.project.*field = name;
+    s.project.project_path = dir.file("castle.qzp");
+    MessageRecorder m;
+    read_rooms(s.world, kRooms, FormatSettings{}, m);
+    ASSERT_TRUE(s.session.save_project());  // nothing to ask about
+    EXPECT_TRUE(s.messages.entries.empty()) << s.messages.texts().front();
+
+    const std::string long_line(600, 'x');
+    s.world.rooms[0].description = long_line + "\n";
+    s.messages.answers = {Answer::No};
+    EXPECT_FALSE(s.session.save_project());
+    ASSERT_EQ(s.messages.entries.size(), 1u);
+    EXPECT_EQ(s.messages.entries[0].kind, "ask");
+    EXPECT_NE(s.messages.entries[0].text.find(
+                  "castle.wld line 8, room #18601, description: text line of 600 bytes"),
+              std::string::npos)
+        << s.messages.entries[0].text;
+    EXPECT_EQ(read_bytes(dir.file("castle.wld")).find(long_line), std::string::npos);
+    s.messages.answers = {Answer::Yes};
+    EXPECT_TRUE(s.session.save_project());  // saved anyway
+    EXPECT_NE(read_bytes(dir.file("castle.wld")).find(long_line), std::string::npos);
+}
+
 TEST(ProjectLifecycle, FailedWorldFilesAreNamedAndKeepTheChangeMark) {
     TempDir dir;
     Session s;
