@@ -94,10 +94,12 @@ TEST(Preflight, SoundFilesAndTheZoneTopAgainstItsRooms) {
     const std::string rooms = kRoom + "#150\nB~\nC~\n1 0 0\nS\n$\n";
     const std::string espec_mob = "#101\ndog~\na dog~\nA dog.\n~\nWoof.\n~\n0 0 0 E\n"
                                   "1 20 10 1d1+1 1d2+0\n5 10\n8 8 0\nStr: 12\nE\n";
+    const std::string mobs = kMob + espec_mob + "$\n";
+    const std::string objects = kObject + "E\nstone~\nGrey.\n~\nA\n1 2\n$\n";
     const PreflightInput sound[] = {
         {WorldFileKind::rooms, "z.wld", rooms},
-        {WorldFileKind::mobiles, "z.mob", kMob + espec_mob + "$\n"},
-        {WorldFileKind::objects, "z.obj", kObject + "E\nstone~\nGrey.\n~\nA\n1 2\n$\n"},
+        {WorldFileKind::mobiles, "z.mob", mobs},
+        {WorldFileKind::objects, "z.obj", objects},
         {WorldFileKind::zone, "z.zon", kZone},
         {WorldFileKind::shops, "z.shp", "CircleMUD v3.0 Shop File~\n#100~\n1\n-1\n$~\n"},
     };

@@ -22,7 +22,7 @@ std::filesystem::path server_source() {
 // NAME -> bit (for "(1 << N)") or value, for every #define of the file.
 std::map<std::string, int> server_constants(const std::string& header) {
     std::map<std::string, int> out;
-    static const std::regex define(R"(#define\s+(\w+)\s+(?:\(1\s*<<\s*(\d+)\)|(-?\d+))\b)");
+    static const std::regex define(R"(#define\s+(\w+)\s+(?:\(1\s*<<\s*(\d+)\)|(-?\d+)\b))");
     for (std::sregex_iterator it(header.begin(), header.end(), define), end; it != end; ++it)
         out[(*it)[1]] = std::stoi((*it)[2].matched ? (*it)[2].str() : (*it)[3].str());
     return out;

@@ -195,6 +195,13 @@ TEST(ZoneFile, CommentsStayOnTheirLineWhateverTheNames) {
     Loaded back = load(text);
     ASSERT_TRUE(back.ok);
     EXPECT_EQ(back.world.zone.commands.size(), 2u);
+
+    // The server reads 254 bytes of a zone line: a long name's comment is cut.
+    w.rooms[0].name = std::string(300, 'n');
+    const std::string long_text = zone_file_text(w, {});
+    const size_t start = long_text.find("D     1");
+    ASSERT_NE(start, std::string::npos);
+    EXPECT_EQ(long_text.find('\n', start) - start, 254u);
 }
 
 TEST(ZoneFile, SavingCommitsTheHeaderFieldsAndTheTop) {
