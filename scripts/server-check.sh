@@ -34,13 +34,14 @@ boot() {
   local name=$1 dir=$2 max=$3 pattern=${4:-SYSERR} log=$work/boot.log rc count
   bash "$server/check-world.sh" "$dir" >"$log" 2>&1
   rc=$?
-  count=$(grep SYSERR "$log" | grep -c -- "$pattern")
+  count=$(grep SYSERR "$log" | grep -v '^server exit' | grep -c -- "$pattern")
   if [ "$rc" -eq 0 ] && [ "$count" -le "$max" ]; then
     echo "ok   $name: server exit 0, $count SYSERR line(s)"
     return 0
   fi
   echo "FAIL $name: server exit $rc, $count SYSERR line(s) (at most $max allowed)"
-  { grep SYSERR "$log" || tail -n 3 "$log"; } | head -n 20 | sed 's/^/     server: /'
+  { grep SYSERR "$log" | grep -v '^server exit' || tail -n 3 "$log"; } | head -n 20 |
+    sed 's/^/     server: /'
   failed=1
   return 1
 }
@@ -49,7 +50,7 @@ boot() {
 if [ -d "$corpus/zon" ]; then
   bash "$server/check-world.sh" -q "$corpus" >"$work/corpus.log" 2>&1
   corpus_rc=$?
-  corpus_syserr=$(grep -c SYSERR "$work/corpus.log")
+  corpus_syserr=$(sed -n 's/^server exit [0-9]*, SYSERR lines: \([0-9]*\)$/\1/p' "$work/corpus.log")
   echo "corpus as it is: server exit $corpus_rc, $corpus_syserr SYSERR line(s)"
   [ "$corpus_rc" -eq 0 ] || { echo "FAIL the corpus itself does not boot"; failed=1; }
 
@@ -87,15 +88,13 @@ mkdir -p "$work/sample-world"/{wld,mob,obj,zon,shp}
 for t in wld mob obj zon shp; do cp "$work/sample/tarnwick.$t" "$work/sample-world/$t/" 2>/dev/null; done
 boot "sample zone saved" "$work/sample-world" 0
 
-# A zone made through the editors' operations, renumbered, saved: no SYSERR
-# line may name it (the stub start zones of check-world.sh stand beside it).
+# A zone made through the editors' operations, renumbered, saved: not one
+# SYSERR line (the stub start zones of check-world.sh beside it give none).
 if "$edited" examples/tarnwick.qzp "$work/edited" >"$work/edited.log" 2>&1; then
   mkdir -p "$work/edited-world"/{wld,mob,obj,zon,shp}
   for t in wld mob obj zon shp; do cp "$work/edited/tarnwick.$t" "$work/edited-world/$t/" 2>/dev/null; done
-  zone=$(grep -m1 -oE '^#[0-9]+' "$work/edited/tarnwick.zon" | tr -d '#')
-  first=$(grep -m1 -oE '^#[0-9]+' "$work/edited/tarnwick.wld" | tr -d '#')
-  echo "edited zone: zone #$zone, rooms from #$first"
-  boot "edited zone saved" "$work/edited-world" 0 "tarnwick\|#$zone\b\|#${first:0:${#first}-2}[0-9][0-9]\b"
+  cat "$work/edited.log"
+  boot "edited zone saved" "$work/edited-world" 0
 else
   echo "FAIL the edited zone was not made:"; sed 's/^/     /' "$work/edited.log"
   failed=1

@@ -107,6 +107,8 @@ int main(int argc, char** argv) {
         objects.fields.short_description = "a thing of type " + std::to_string(type);
         objects.fields.long_description = "A thing of type " + std::to_string(type) + " lies here.";
         objects.fields.type_entry = type - 1;
+        objects.set_modified(true);  // as an edit in the window marks it
+        if (auto values = objects.edit_values()) expect(objects.confirm_values(*values), "values");
         objects.apply_object();
         object_vnums.push_back(world.objects[size_t(index)].vnum);
     }
