@@ -58,6 +58,7 @@ if [ -d "$corpus/zon" ]; then
   for options in "" "--old-shops" "--obj-levels" "--obj-levels --mat-specs" "--alpha-bitvectors"; do
     out=$work/saved${options// /}
     mkdir -p "$out"/{wld,mob,obj,zon,shp} "$work/projects"
+    unsaved=0
     for zon in "$corpus"/zon/*.zon; do
       n=$(basename "$zon" .zon)
       qzp=$work/projects/$n.qzp
@@ -67,7 +68,7 @@ if [ -d "$corpus/zon" ]; then
       # shellcheck disable=SC2086
       if ! "$cli" format "$qzp" --out-dir "$work/out-$n" $options >"$work/format.log" 2>&1; then
         echo "FAIL format of zone $n ${options:-(default options)}:"; sed 's/^/     /' "$work/format.log"
-        failed=1
+        failed=1 unsaved=$((unsaved + 1))
       fi
       for t in wld mob obj zon shp; do
         # A file the zone does not have stays absent.
@@ -75,18 +76,25 @@ if [ -d "$corpus/zon" ]; then
       done
       rm -rf "$work/out-$n"
     done
-    boot "corpus saved by format ${options:-(default options)}" "$out" "$corpus_syserr"
+    if [ "$unsaved" -eq 0 ]; then
+      boot "corpus saved by format ${options:-(default options)}" "$out" "$corpus_syserr"
+    else
+      echo "FAIL corpus saved by format ${options:-(default options)}: $unsaved zone(s) not saved, not booted"
+    fi
   done
 else
   echo "no corpus at $corpus: corpus boots skipped"
 fi
 
 # The sample zone, saved.
-"$cli" format examples/tarnwick.qzp --out-dir "$work/sample" >/dev/null 2>&1 ||
-  { echo "FAIL format of the sample zone"; failed=1; }
-mkdir -p "$work/sample-world"/{wld,mob,obj,zon,shp}
-for t in wld mob obj zon shp; do cp "$work/sample/tarnwick.$t" "$work/sample-world/$t/" 2>/dev/null; done
-boot "sample zone saved" "$work/sample-world" 0
+if "$cli" format examples/tarnwick.qzp --out-dir "$work/sample" >"$work/format.log" 2>&1; then
+  mkdir -p "$work/sample-world"/{wld,mob,obj,zon,shp}
+  for t in wld mob obj zon shp; do cp "$work/sample/tarnwick.$t" "$work/sample-world/$t/"; done
+  boot "sample zone saved" "$work/sample-world" 0
+else
+  echo "FAIL format of the sample zone:"; sed 's/^/     /' "$work/format.log"
+  failed=1
+fi
 
 # A zone made through the editors' operations, renumbered, saved: not one
 # SYSERR line (the stub start zones of check-world.sh beside it give none).
