@@ -49,6 +49,8 @@ TEST(Preflight, FindsEachServerFaultWithItsLineRecordAndField) {
              "~\n1 0 0\nS\n$\n",
          3, "room #100", "description", "8192 bytes"},
         {"'$' with no line break", K::rooms, kRoom + "$", 7, "room #100", "", "no line break"},
+        {"a final 'S' with no line break", K::rooms, kRoom.substr(0, kRoom.size() - 1), 6, "room #100", "",
+         "no line break"},
         {"a negative room vnum", K::rooms, "#-5" + kRoom.substr(4) + "$\n", 1, "room #-5", "vnum", "negative"},
         {"a sixth direction", K::rooms, "#100\nA~\nB~\n1 0 0\nD6\n~\n~\n0 -1 101\nS\n$\n", 5, "room #100",
          "exit", "directions 0 to 5"},
@@ -104,6 +106,15 @@ TEST(Preflight, SoundFilesAndTheZoneTopAgainstItsRooms) {
         {WorldFileKind::shops, "z.shp", "CircleMUD v3.0 Shop File~\n#100~\n1\n-1\n$~\n"},
     };
     for (const auto& found : preflight_files(sound)) ADD_FAILURE() << describe(found);
+
+    // Cut anywhere, a file still reads to at most one fatal finding.
+    for (const PreflightInput& input : sound)
+        for (size_t size = 0; size < input.bytes.size(); ++size) {
+            int fatal = 0;
+            for (const auto& f : preflight_file({input.kind, input.file, input.bytes.substr(0, size)}))
+                fatal += f.message.ends_with("the server stops here");
+            EXPECT_LE(fatal, 1) << input.file << " cut at " << size;
+        }
 
     const std::string low_zone = "#1\nPlace~\n120 15 2\nS\n$~\n";
     const PreflightInput low[] = {{WorldFileKind::zone, "z.zon", low_zone},
