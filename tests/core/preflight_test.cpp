@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "analysis/preflight.h"
+#include "formats/room_file.h"
 #include "world/format_settings.h"
 #include "world/messages.h"
 #include "world/world.h"
@@ -124,6 +125,12 @@ TEST(Preflight, SoundFilesAndTheZoneTopAgainstItsRooms) {
     EXPECT_EQ(describe(found[0]),
               "z.zon line 3, zone #1, top: top 120 is below room #150 of z.wld: the server puts "
               "the rooms above the top in no zone, or in the next");
+    // A long zone name or author in the banner stays within the line buffer.
+    FormatSettings long_names;
+    long_names.zone_name = std::string(300, 'z');
+    long_names.author = std::string(300, 'a');
+    const std::string banner_rooms = room_file_text(World{}, long_names);
+    EXPECT_TRUE(preflight_file({WorldFileKind::rooms, "b.wld", banner_rooms}).empty()) << banner_rooms;
     EXPECT_EQ(world_file_kind("a/B.WLD"), WorldFileKind::rooms);
     EXPECT_EQ(world_file_kind("x.qzp"), std::nullopt);
 }
