@@ -59,7 +59,7 @@ bool PreflightWalk::text(const char* field, std::string_view* out) {
         add(start + int(problem.line) - 1, field,
             "text line of " + std::to_string(problem.length) + " bytes: the server keeps at most " +
                 std::to_string(kServerMaxLineBytes) +
-                " and cuts the rest into pieces, each losing a byte");
+                " (the '~' that ends the text included) and reads the rest as more lines");
     else if (problem.kind == TextLimitProblem::Kind::text_too_long)
         return fatal(start, field,
                      "text of " + std::to_string(problem.length) +

@@ -256,7 +256,7 @@ void TRoomEdit::show_lists() {
 
 void TRoomEdit::apply() {
     if (!editor_.apply()) return;
-    set_modified(false);
+    set_modified(editor_.modified);  // a refused text stays pending
     emit context_.recordChanged(RecordKind::Room, editor_.current());
     context_.mark_changed();
 }

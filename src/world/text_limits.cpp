@@ -12,13 +12,15 @@ TextLimitProblem check_text_limits(std::string_view text) {
     while (true) {
         const std::size_t end = text.find('\n', start);
         const bool last = end == std::string_view::npos;
-        // The server reads 511 bytes at a time: a line break or the `~`
-        // within them ends the line whole.
-        const std::size_t length = (last ? text.size() : end) - start;
+        // The server reads 511 bytes at a time: the line break must be
+        // among them, or what is left of the line (after the `~` too) is read
+        // as another line. A CR before the line break is a byte of the line.
+        std::size_t length = (last ? text.size() : end) - start;
+        if (last) ++length;  // the closing `~`
         if (length > kServerMaxLineBytes) {
             problem.kind = TextLimitProblem::Kind::line_too_long;
             problem.line = line;
-            problem.length = length;
+            problem.length = last ? length - 1 : length;
             return problem;
         }
         if (last) break;
@@ -32,6 +34,17 @@ TextLimitProblem check_text_limits(std::string_view text) {
         problem.length = bytes;
     }
     return problem;
+}
+
+std::string text_limit_message(std::string_view field, const TextLimitProblem& problem) {
+    std::string text(field);
+    if (problem.kind == TextLimitProblem::Kind::line_too_long)
+        return text + " is too long: its line " + std::to_string(problem.line) + " has " +
+               std::to_string(problem.length) + " characters; a line may have at most " +
+               std::to_string(kServerMaxLineBytes) + ", the ~ that ends the text included.";
+    return text + " is too long: " + std::to_string(problem.length) +
+           " characters, each line break counted as two; a text may have at most " +
+           std::to_string(kServerMaxTextBytes) + ".";
 }
 
 }  // namespace tarnwick

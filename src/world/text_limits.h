@@ -5,14 +5,15 @@
 // line end into CR LF; a text that reaches that size stops the boot.
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace tarnwick {
 
 // The most bytes our own readers take for one text.
 constexpr std::size_t kReaderMaxTextBytes = 8191;
-// The most bytes of one text line before its line break or its `~` (a CR
-// before the line break counts: the server reads it as a byte of the line).
+// The most bytes of one text line before its line break, the `~` on it
+// included (a CR before the line break counts: the server reads it too).
 constexpr std::size_t kServerMaxLineBytes = 510;
 // The most bytes of a text once every line end counts as two.
 constexpr std::size_t kServerMaxTextBytes = 8191;
@@ -27,5 +28,8 @@ struct TextLimitProblem {
 
 // The first limit the text breaks when written as "TEXT~", or none.
 TextLimitProblem check_text_limits(std::string_view text);
+
+// What a builder is told when `field` (as "Room name") breaks a limit.
+std::string text_limit_message(std::string_view field, const TextLimitProblem& problem);
 
 }  // namespace tarnwick

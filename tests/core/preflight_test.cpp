@@ -142,8 +142,8 @@ TEST(TextLimits, MeasuredAsTheServerReadsTheText) {
         Kind kind;
         size_t line;
     } rows[] = {
-        {repeat('a', 510), Kind::none, 0},                      // the '~' still fits the buffer
-        {repeat('a', 511), Kind::line_too_long, 1},
+        {repeat('a', 509), Kind::none, 0},
+        {repeat('a', 510), Kind::line_too_long, 1},  // with its '~' the line break is left over
         {"x\n" + repeat('a', 510) + "\nend", Kind::none, 0},
         {"x\n" + repeat('a', 509) + "\r\nend", Kind::none, 0},
         {"x\n" + repeat('a', 510) + "\r\nend", Kind::line_too_long, 2},  // the CR is read too
