@@ -8,6 +8,7 @@
 #include "project/project_session.h"
 #include "test_support.h"
 #include "world/messages.h"
+#include "world/object_record.h"
 #include "world/world.h"
 
 using namespace tarnwick;
@@ -322,20 +323,22 @@ TEST(ProjectLifecycle, SaveAsksFirstWhenTheServerWouldRefuseOrDamageTheFiles) {
     ASSERT_TRUE(s.session.save_project());  // nothing to ask about
     EXPECT_TRUE(s.messages.entries.empty()) << s.messages.texts().front();
 
-    const std::string long_line(600, 'x');
-    s.world.rooms[0].description = long_line + "\n";
+    // An object without an alias: our reader takes it, the server stops at it.
+    obj_record object;
+    object.vnum = 18601;
+    s.world.objects.push_back(object);
     s.messages.answers = {Answer::No};
     EXPECT_FALSE(s.session.save_project());
     ASSERT_EQ(s.messages.entries.size(), 1u);
     EXPECT_EQ(s.messages.entries[0].kind, "ask");
     EXPECT_NE(s.messages.entries[0].text.find(
-                  "castle.wld line 8, room #18601, description: text line of 600 bytes"),
+                  "castle.obj line 7, object #18601, alias: an empty alias, which the server refuses"),
               std::string::npos)
         << s.messages.entries[0].text;
-    EXPECT_EQ(read_bytes(dir.file("castle.wld")).find(long_line), std::string::npos);
+    EXPECT_EQ(read_bytes(dir.file("castle.obj")).find("#18601"), std::string::npos);
     s.messages.answers = {Answer::Yes};
     EXPECT_TRUE(s.session.save_project());  // saved anyway
-    EXPECT_NE(read_bytes(dir.file("castle.wld")).find(long_line), std::string::npos);
+    EXPECT_NE(read_bytes(dir.file("castle.obj")).find("#18601"), std::string::npos);
 }
 
 TEST(ProjectLifecycle, FailedWorldFilesAreNamedAndKeepTheChangeMark) {
