@@ -26,6 +26,7 @@
 #include "ui/record_list_window.h"
 #include "ui/selection_dialogs.h"
 #include "ui/text_viewer.h"
+#include "ui/zone_edit_window.h"
 #include "world/lookup_lists.h"
 #include "world/wrap.h"
 
@@ -171,6 +172,8 @@ void MainWindow::create_windows() {
     mob_list_->set_editor(mob_editor_);
     object_list_->set_editor(object_editor_);
     shop_list_->set_editor(shop_editor_);
+    if (auto* zone = dynamic_cast<ui::TZoneEdit*>(zone_editor_))
+        connect(zone, &ui::TZoneEdit::projectPropertiesRequested, this, &MainWindow::EditarProyecto1Click);
     for (auto* l : {room_list_, mob_list_, object_list_, shop_list_}) {
         connect(l, &ui::RecordListWindow::visibilityChanged, this, [this] { sync_checks(); });
     }
@@ -225,7 +228,13 @@ void MainWindow::build_menus() {
         QAction* a = menu->addAction(QString::fromUtf8(c.caption));
         a->setObjectName(c.object_name);
         a->setCheckable(c.checkable);
-        if (*c.shortcut) a->setShortcut(QKeySequence(QString::fromLatin1(c.shortcut)));
+        if (*c.shortcut) {
+            a->setShortcut(QKeySequence(QString::fromLatin1(c.shortcut)));
+            // Every window of the editor takes the main window's shortcuts.
+            a->setShortcutContext(Qt::ApplicationShortcut);
+            // The Tools menu hangs off a toolbar button: the window holds its entries.
+            if (key == "Tools") addAction(a);
+        }
         const QByteArray handler(c.handler);
         connect(a, &QAction::triggered, this,
                 [this, handler] { QMetaObject::invokeMethod(this, handler.constData()); });

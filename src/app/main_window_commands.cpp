@@ -73,12 +73,18 @@ static std::optional<ZoneHeaderFields> zone_fields(ui::EditorWindow* editor) {
     return std::nullopt;
 }
 
+void MainWindow::apply_all_pending() {
+    for (ui::EditorWindow* e : {zone_editor_, room_editor_, mob_editor_, object_editor_, shop_editor_})
+        e->apply_pending();
+}
+
 bool MainWindow::settle_changes() {
+    // Edits typed but not applied count as changes: they go into the world
+    // first, as Save would take them, so the question covers them.
+    if (project_on_) apply_all_pending();
     if (!state_.world.changed) return true;
     switch (state_.messages.ask("Save changes to the zone?", true)) {
     case Answer::Yes: {
-        for (ui::EditorWindow* e : {zone_editor_, room_editor_, mob_editor_, object_editor_, shop_editor_})
-            e->apply_pending();
         const bool saved = state_.session.save_project(zone_fields(zone_editor_));
         after_save(saved);
         return saved && !state_.world.changed;
@@ -126,15 +132,13 @@ void MainWindow::RecentFiles1Click(const QString& path) {
 }
 
 void MainWindow::Guardar1Click() {
-    for (ui::EditorWindow* e : {zone_editor_, room_editor_, mob_editor_, object_editor_, shop_editor_})
-        e->apply_pending();
+    apply_all_pending();
     after_save(state_.session.save_project(zone_fields(zone_editor_)));
 }
 void MainWindow::SaveBtnClick() { Guardar1Click(); }
 
 void MainWindow::GuardarComo1Click() {
-    for (ui::EditorWindow* e : {zone_editor_, room_editor_, mob_editor_, object_editor_, shop_editor_})
-        e->apply_pending();
+    apply_all_pending();
     after_save(state_.session.save_project_as(zone_fields(zone_editor_)));
 }
 
