@@ -2,8 +2,9 @@
 # The reliability checks: the core tests under AddressSanitizer and
 # UndefinedBehaviorSanitizer, the conformance check over the corpus of real
 # world files (when present), the file-permission tests as an ordinary user
-# (when run as root), the widget tests under a comma-decimal locale, and every
-# fuzz target for FUZZ_SECONDS (20) seconds. Exits non-zero when any of them fails. About 5 minutes on 2 cores.
+# (when run as root), the widget tests under a comma-decimal locale, the real
+# CircleMUD 3.0 server booting what we save, and every fuzz target for
+# FUZZ_SECONDS (20) seconds. Exits non-zero when any of them fails. About 5 minutes on 2 cores.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 export TARNWICK_CORPUS=${TARNWICK_CORPUS:-$(pwd)/../shared/corpus}
@@ -12,6 +13,9 @@ failed=()
 
 echo "== sanitizers"
 bash scripts/sanitize.sh || failed+=(sanitizers)
+
+echo "== the real server boots what we save"
+bash scripts/server-check.sh build || failed+=(server)
 
 echo "== conformance ($TARNWICK_CORPUS)"
 conformance=$SANITIZE_BUILD_DIR/tests/conformance/tarnwick-conformance

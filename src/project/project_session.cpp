@@ -11,6 +11,7 @@
 #include "formats/zone_file.h"
 #include "project/file_names.h"
 #include "project/preferences.h"
+#include "project/save_preflight.h"
 #include "world/messages.h"
 #include "world/world.h"
 
@@ -241,6 +242,12 @@ bool ProjectSession::save_project(const std::optional<ZoneHeaderFields>& zone_fi
         if (!chosen) return false;
         project_.project_path = *chosen;
     }
+    // What the server would refuse or damage is shown before anything is
+    // written; the user may save all the same.
+    const auto findings = preflight_save(world_, project_, format_settings(),
+                                         zone_fields ? *zone_fields : zone_header_fields(world_));
+    if (!findings.empty() && messages_.ask(preflight_question(findings)) != Answer::Yes)
+        return false;
     if (view_) {
         WindowLayouts live = project_.windows;
         view_->capture_windows(live);

@@ -81,19 +81,34 @@ expect "check counts zone commands and shops" "$examples/tarnwick.zon: 18 comman
 $examples/tarnwick.shp: 2 shops" "$out"
 "$cli" format "$examples/tarnwick.zon" -o "$tmp/a.zon" --world "$examples/tarnwick.wld" \
   "$examples/tarnwick.mob" "$examples/tarnwick.obj"; expect "format of a zone with its world" 0 $?
-expect "zone comments name the records, lines end in CR LF" \
-  "$(printf 'R     0 18604 18600\t\t* Remove an eel-oil lantern from The Drowned Lantern\r')" \
+expect "zone comments name the records, lines end in LF" \
+  "$(printf 'R     0 18604 18600\t\t* Remove an eel-oil lantern from The Drowned Lantern')" \
   "$(grep -a '^R' "$tmp/a.zon")"
-expect "the top follows the rooms" "$(printf ' 18611 20 2 \r')" "$(sed -n 8p "$tmp/a.zon")"
+expect "the top follows the rooms" " 18611 20 2 " "$(sed -n 8p "$tmp/a.zon")"
 "$cli" format "$examples/tarnwick.zon" -o "$tmp/b.zon"; expect "format of a zone alone" 0 $?
-expect "without the world the top stays" "$(printf ' 18699 20 2 \r')" "$(sed -n 8p "$tmp/b.zon")"
-expect "the zone ends with \$~ and has no S line" "$(printf '$~\r')|0" \
+expect "without the world the top stays" " 18699 20 2 " "$(sed -n 8p "$tmp/b.zon")"
+expect "the zone ends with \$~ and has no S line" "\$~|0" \
   "$(tail -n 1 "$tmp/b.zon")|$(grep -c '^S' "$tmp/b.zon")"
 "$cli" format "$examples/tarnwick.shp" -o "$tmp/a.shp" --old-shops; expect "format of old shops" 0 $?
 expect "old shops have no header and five products" "#18600~|18603|-1|-1" \
   "$(sed -n '1p;2p;4p;6p' "$tmp/a.shp" | paste -sd'|')"
 "$cli" format "$tmp/a.shp" -o "$tmp/b.shp"; expect "format of old shops into v3.0" 0 $?
 expect "v3.0 shops start with their header" "CircleMUD v3.0 Shop File~" "$(head -n 1 "$tmp/b.shp")"
+
+# check --server: what the real server refuses or damages, by file, line and record.
+"$cli" check --server "$examples/tarnwick.qzp" >/dev/null 2>&1; expect "the sample zone passes the server check" 0 $?
+"$cli" format "$examples/tarnwick.qzp" --out-dir "$tmp/saved" >/dev/null 2>&1
+"$cli" check --server "$tmp/saved/tarnwick.qzp" >/dev/null 2>&1; expect "what we save passes the server check" 0 $?
+printf '#30\nThe Mere~\n100 3000 15 2\nS\n$~\n' > "$tmp/four.zon"
+printf '#3000\nA~\n%s\n~\n30 0 0\nS\n#3001\nB~\nC~\n30 0 0\nS\n$' "$(head -c 520 /dev/zero | tr '\0' x)" > "$tmp/four.wld"
+out=$("$cli" check --server "$tmp/four.zon" "$tmp/four.wld" 2>&1); rc=$?
+expect "server findings fail the check" 1 $rc
+expect "each finding names file, line, record and field" \
+"$tmp/four.zon line 3, zone #30, top: four numbers (bottom, top, lifespan, reset mode: a later server's layout); this server reads them as top, lifespan and reset mode
+$tmp/four.wld line 3, room #3000, description: text line of 520 bytes: the server keeps at most 510 (the '~' that ends the text included) and reads the rest as more lines
+$tmp/four.wld line 12, room #3001: the last line has no line break after it, and the server does not read a line without one (expecting '#' and a vnum, or '\$'); the server stops here
+$tmp/four.zon line 3, zone #30, top: top 100 is below room #3001 of $tmp/four.wld: the server puts the rooms above the top in no zone, or in the next
+2 file(s) checked for the server, 4 finding(s)" "$out"
 
 echo "$failures failed"
 [ "$failures" -eq 0 ]

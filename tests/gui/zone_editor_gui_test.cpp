@@ -96,7 +96,7 @@ TEST_F(ZoneEditorGui, AddMobWithEquipmentAndSave) {
     ASSERT_TRUE(save_zone_file(world, dir.file("zone.zon"), window->header_fields(), FormatSettings{},
                                messages));
     const std::string text = read_bytes(dir.file("zone.zon"));
-    EXPECT_NE(text.find("#30\r\nThe Mere~\r\n 3001 20 0 \r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("#30\nThe Mere~\n 3001 20 0 \n"), std::string::npos) << text;
     const size_t m = text.find("M     1  3005     1  3001\t* Load the ferryman in Jetty");
     const size_t e = text.find("E     1  3010     1    16\t* Equip with a long pole");
     ASSERT_NE(m, std::string::npos) << text;
