@@ -11,11 +11,11 @@ namespace {
 std::string comment_line(std::string line) {
     for (char& c : line)
         if (c == '
-' || c == '') c = ' ';
+' || c == '
+') c = ' ';
     constexpr size_t kMaxCommentBytes = 254;
     if (line.size() > kMaxCommentBytes) line.resize(kMaxCommentBytes);
-    return line + "
-";
+    return line + "\n";
 }
 
 }  // namespace
