@@ -10,9 +10,7 @@ namespace {
 // the rest of a longer one for a record line: a long name is cut to fit.
 std::string comment_line(std::string line) {
     for (char& c : line)
-        if (c == '
-' || c == '
-') c = ' ';
+        if (c == '\n' || c == '\r') c = ' ';
     constexpr size_t kMaxCommentBytes = 254;
     if (line.size() > kMaxCommentBytes) line.resize(kMaxCommentBytes);
     return line + "\n";
