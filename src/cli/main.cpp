@@ -19,6 +19,7 @@ const char* kUsage =
     "\n"
     "commands:\n"
     "  check FILE...                 load each file and report what the editor would show\n"
+    "  check --server FILE...|PROJECT.qzp   what the real server would refuse or damage\n"
     "  format FILE -o OUT [OPTIONS]  load FILE and write it as the editor saves it\n"
     "  show FILE VNUM [OPTIONS]      print one record as the source viewer shows it\n"
     "  project ...                   create or describe a project file\n"
