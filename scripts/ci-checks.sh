@@ -2,7 +2,9 @@
 # The reliability checks: the core tests under AddressSanitizer and
 # UndefinedBehaviorSanitizer, the conformance check over the corpus of real
 # world files (when present), the file-permission tests as an ordinary user
-# (when run as root), and every fuzz target for FUZZ_SECONDS (20) seconds. Exits non-zero when any of them fails. About 5 minutes on 2 cores.
+# (when run as root), the Windows build under Wine, and every fuzz target for
+# FUZZ_SECONDS (20) seconds. Exits non-zero when any of them fails. About 8
+# minutes on 2 cores.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 export TARNWICK_CORPUS=${TARNWICK_CORPUS:-$(pwd)/../shared/corpus}
@@ -42,6 +44,9 @@ else
     --gtest_filter='*Unreadable*:*ReadOnlyFolder*') || failed+=(permissions)
   rm -rf "$copy"
 fi
+
+echo "== Windows build under Wine"
+bash scripts/windows-check.sh || failed+=(windows)
 
 echo "== fuzzing"
 bash scripts/fuzz.sh || failed+=(fuzzing)

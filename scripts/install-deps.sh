@@ -2,7 +2,8 @@
 # Installs what building, running and testing Tarnwick needs on Debian 12.
 set -euo pipefail
 packages=(g++ cmake ninja-build qt6-base-dev libgtest-dev xvfb xauth
-          libbenchmark-dev clang libclang-rt-14-dev)
+          libbenchmark-dev clang libclang-rt-14-dev
+          g++-mingw-w64-x86-64-posix googletest wine64)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

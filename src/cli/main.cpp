@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "world/platform_files.h"
 
 using namespace tarnwick::cli;
 
@@ -28,7 +29,8 @@ const char* kUsage =
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
+    tarnwick::platform::use_binary_standard_streams();
+    std::vector<std::string> args = tarnwick::platform::utf8_arguments(argc, argv);
     if (args.empty()) {
         std::fputs(kUsage, stderr);
         return 2;

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "world/file_path.h"
 #include "world/messages.h"
 
 #ifndef TARNWICK_DATA_DIR
@@ -39,8 +40,8 @@ bool read_list_file(const std::string& name, const std::vector<std::string>& fol
     for (const auto& folder : folders) {
         const std::string path = folder.empty() ? name : folder + "/" + name;
         std::error_code ec;
-        if (std::filesystem::is_directory(path, ec)) continue;
-        std::ifstream in(path, std::ios::binary);
+        if (std::filesystem::is_directory(native_path(path), ec)) continue;
+        std::ifstream in(native_path(path), std::ios::binary);
         if (!in) continue;
         std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         if (in.bad()) continue;
