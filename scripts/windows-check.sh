@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The Windows build: cross-compiles the core, tarnwick-cli and the tests with
 # mingw-w64 into build-windows/, runs the core tests and the CLI tests under
-# Wine, then checks that tarnwick-cli.exe under Wine formats every corpus file
-# to the same bytes as the Linux build in build/ does. Skips, saying so, when
+# Wine, then checks that tarnwick-cli.exe under Wine formats the sample and
+# every corpus file to the same bytes as the Linux build in build/ does. Skips, saying so, when
 # the cross compiler or Wine is not installed. About 3 minutes on 2 cores.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -33,42 +33,55 @@ windows_cli=build-windows/src/tarnwick-cli.exe
 echo "== tests under Wine"
 ctest --test-dir build-windows --output-on-failure || failed+=(tests)
 
-echo "== format of every corpus file, Windows against Linux ($corpus)"
-if [ ! -d "$corpus" ]; then
-  echo "no corpus: skipped"
-elif [ ! -x "$linux_cli" ]; then
-  echo "$linux_cli missing (build the Linux tool first)"; failed+=(corpus-format)
+echo "== format under Wine against Linux: the sample and every corpus file ($corpus)"
+if [ ! -x "$linux_cli" ]; then
+  echo "$linux_cli missing (build the Linux tool first)"; failed+=(format)
 else
   out=$(mktemp -d)
-  files=0 different=0
-  while IFS= read -r file; do
-    ext=${file##*.}
-    case "$ext" in wld|mob|obj|zon|shp) ;; *) continue ;; esac
-    # A zone file is formatted with its zone's rooms, mobiles and objects,
-    # so the comments that name them are compared too.
-    extra=()
-    if [ "$ext" = zon ]; then
-      zone=$(basename "$file" .zon) top=$(dirname "$(dirname "$file")")
-      for kind in wld mob obj; do
-        [ -f "$top/$kind/$zone.$kind" ] && extra+=("$top/$kind/$zone.$kind")
-      done
-      [ ${#extra[@]} -gt 0 ] && extra=(--world "${extra[@]}")
-    fi
-    name=$(echo "${file#"$corpus"/}" | tr / _)
-    "$linux_cli" format "$file" -o "$out/$name.linux" "${extra[@]}" >/dev/null 2>"$out/$name.linux.err"
-    linux_rc=$?
-    "$wine" "$windows_cli" format "$file" -o "$out/$name.windows" "${extra[@]}" >/dev/null 2>"$out/$name.windows.err"
-    windows_rc=$?
-    files=$((files + 1))
-    if [ $linux_rc -ne $windows_rc ] || ! cmp -s "$out/$name.linux" "$out/$name.windows" ||
-       ! cmp -s "$out/$name.linux.err" "$out/$name.windows.err"; then
-      echo "DIFFERENT: $file (exit $linux_rc on Linux, $windows_rc on Windows)"
+  compared=0 different=0
+  # same_format NAME ARGS...: "format ARGS" with OUT standing for the output
+  # path gives the same exit code, messages and bytes on both systems.
+  same_format() {
+    local name=$1; shift
+    local linux_args=("${@//OUT/$out/linux/$name}") windows_args=("${@//OUT/$out/windows/$name}")
+    mkdir -p "$out/linux" "$out/windows"
+    "$linux_cli" format "${linux_args[@]}" >/dev/null 2>"$out/linux/$name.err"
+    local linux_rc=$?
+    "$wine" "$windows_cli" format "${windows_args[@]}" >/dev/null 2>"$out/windows/$name.err"
+    local windows_rc=$?
+    compared=$((compared + 1))
+    if [ $linux_rc -ne $windows_rc ] || ! diff -r "$out/linux" "$out/windows" >/dev/null; then
+      echo "DIFFERENT: format $* (exit $linux_rc on Linux, $windows_rc on Windows)"
       different=$((different + 1))
     fi
-  done < <(find "$corpus" -type f | LC_ALL=C sort)
+    rm -rf "$out/linux" "$out/windows"
+  }
+  for file in examples/tarnwick.{wld,mob,obj,shp,zon}; do
+    same_format "$(basename "$file")" "$file" -o OUT
+  done
+  same_format sample-project examples/tarnwick.qzp --out-dir OUT
+  if [ -d "$corpus" ]; then
+    while IFS= read -r file; do
+      ext=${file##*.}
+      case "$ext" in wld|mob|obj|zon|shp) ;; *) continue ;; esac
+      # A zone file is formatted with its zone's rooms, mobiles and objects,
+      # so the comments that name them are compared too.
+      extra=()
+      if [ "$ext" = zon ]; then
+        zone=$(basename "$file" .zon) top=$(dirname "$(dirname "$file")")
+        for kind in wld mob obj; do
+          [ -f "$top/$kind/$zone.$kind" ] && extra+=("$top/$kind/$zone.$kind")
+        done
+        [ ${#extra[@]} -gt 0 ] && extra=(--world "${extra[@]}")
+      fi
+      same_format "$(basename "$file")" "$file" -o OUT "${extra[@]}"
+    done < <(find "$corpus" -type f | LC_ALL=C sort)
+  else
+    echo "no corpus: only the sample compared"
+  fi
   rm -rf "$out"
-  echo "$files files formatted, $different different"
-  [ "$files" -gt 0 ] && [ "$different" -eq 0 ] || failed+=(corpus-format)
+  echo "$compared formats compared, $different different"
+  [ "$different" -eq 0 ] || failed+=(format)
 fi
 
 if [ ${#failed[@]} -gt 0 ]; then

@@ -51,7 +51,8 @@ std::string resolve_world_file(const std::string& name, const std::string& proje
     if (name.empty()) return {};
     fs::path folder = native_path(project_path).parent_path();
     fs::path as_named = native_path(name);
-    fs::path primary = as_named.is_absolute() || folder.empty() ? as_named : folder / as_named;
+    // A name from the root ("/x", or "\\x" and "C:x" on Windows) is taken as it is.
+    fs::path primary = as_named.has_root_path() || folder.empty() ? as_named : folder / as_named;
     if (file_exists(primary)) return utf8_name(primary);
     std::string bare = bare_file_name(name);
     if (!bare.empty() && bare != name) {

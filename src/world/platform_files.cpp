@@ -120,8 +120,14 @@ bool flush_to_disk(std::FILE* file, std::string& reason) {
 }
 
 bool replace_file(const std::string& from, const std::string& to, std::string& reason) {
-    // A read-only target or one another program holds open without letting
-    // it be deleted refuses, leaving it as it was.
+    // A file marked read-only is not replaced (Windows refuses it; Wine does
+    // not, so ask first). Nor is one another program holds open without
+    // letting it be deleted. Either way it stays as it was.
+    const DWORD attributes = GetFileAttributesW(wide(to).c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+        reason = reason_of(ERROR_ACCESS_DENIED);
+        return false;
+    }
     if (MoveFileExW(wide(from).c_str(), wide(to).c_str(),
                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;

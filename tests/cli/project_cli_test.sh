@@ -80,8 +80,8 @@ if cli check "$examples/tarnwick.mob" "$examples/tarnwick.obj" "$examples/tarnwi
   # Folder and file names with non-ASCII letters open and save.
   dir="$tmp/Ærø Ŝtåd"
   mkdir "$dir" && cp "$examples"/tarnwick.* "$dir/"
-  cli project create "$dir/Kärr.qzp" --zone-number 186 --zon tarnwick --wld tarnwick \
-    --mob tarnwick --obj tarnwick --shp tarnwick >/dev/null
+  cli project create "$dir/Kärr.qzp" --zone-number 186 --name "Tarnwick Mere" --author Ana \
+    --zon tarnwick --wld tarnwick --mob tarnwick --obj tarnwick --shp tarnwick >/dev/null
   expect "a project is made in a folder with non-ASCII letters" 0 $?
   expect "it opens with all its files" "$dir/Kärr.qzp: 12 rooms, 5 mobiles, 9 objects, 2 shops, 18 commands" \
     "$(cli check "$dir/Kärr.qzp" 2>/dev/null)"
