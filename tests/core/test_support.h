@@ -7,7 +7,7 @@
 #include <sstream>
 #include <string>
 
-#include "scratch_folder.h"
+#include "../support/scratch_folder.h"
 
 namespace tarnwick::test {
 
