@@ -3,6 +3,7 @@
 set -euo pipefail
 packages=(g++ cmake ninja-build qt6-base-dev libgtest-dev xvfb xauth
           libbenchmark-dev clang libclang-rt-14-dev
+          dpkg-dev file desktop-file-utils appstream man-db
           g++-mingw-w64-x86-64-posix googletest wine64)
 missing=()
 for p in "${packages[@]}"; do

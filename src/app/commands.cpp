@@ -60,6 +60,7 @@ constexpr MenuCommand kMenuCommands[] = {
     {"Shops", "Eliminar3", "&Remove", "DeleteShopClick", "", false},
     {"Shops", "-", "", "", "", false},
     {"Shops", "ListadeShops1", "&Shop List", "ListadeShops1Click", "", true},
+    {"Help", "Contenido1", "&Contents", "Contenido1Click", "F1", false},
     {"Help", "Acercade1", "&About...", "Acercade1Click", "", false},
     // The menu of the "Tools" toolbar button.
     {"Tools", "EditarProyecto2", "&Options\tF8", "EditarProyecto2Click", "", false},

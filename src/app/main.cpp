@@ -1,18 +1,21 @@
 // The editor's start-up: splash window, application title and help file,
 // every window created once and hidden, then the message loop. With
-// "--screenshot FILE.png [PROJECT.qzp]" it renders its windows and exits.
+// "--screenshot FILE.png [--window NAME] [PROJECT.qzp]" it renders its
+// windows (or the one named) and exits; --version and --help need no window.
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
 #include <cstdio>
 #include <exception>
+#include <filesystem>
 #include <string>
 
 #include "app/main_window.h"
 #include "app/screenshot.h"
 #include "app/startup.h"
 #include "ui/record_list_window.h"
+#include "world/lookup_lists.h"
 
 namespace {
 
@@ -32,9 +35,33 @@ public:
     }
 };
 
+const char* kUsage =
+    "usage: tarnwick [PROJECT.qzp]\n"
+    "       tarnwick --screenshot OUT.png [--window NAME] [PROJECT.qzp]\n"
+    "       tarnwick --version | --help\n";
+
+// Answers the options that need no window; -1 when the program goes on.
+int answer_without_window(int argc, char** argv) {
+    if (argc < 2) return -1;
+    const std::string first = argv[1];
+    if (first == "--help" || first == "-h") {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (first != "--version") return -1;
+    std::printf("tarnwick %s\n", TARNWICK_VERSION);
+    std::error_code ec;
+    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec || self.empty()) self = std::filesystem::absolute(argv[0], ec);
+    const std::string lists = tarnwick::find_list_folder(self.parent_path().string());
+    std::printf("lookup lists: %s\n", lists.empty() ? "not found" : lists.c_str());
+    return lists.empty() ? 1 : 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const int answered = answer_without_window(argc, argv); answered >= 0) return answered;
     // A screenshot needs no screen: without a display, draw offscreen.
     const bool shot = argc >= 2 && std::string(argv[1]) == "--screenshot";
     if (shot && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
@@ -43,10 +70,14 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QStringList args = app.arguments();
     args.removeFirst();
-    QString screenshot;
+    QString screenshot, window_name;
     if (args.size() >= 2 && args[0] == "--screenshot") {
         screenshot = args[1];
         args = args.mid(2);
+        if (args.size() >= 2 && args[0] == "--window") {
+            window_name = args[1];
+            args = args.mid(2);
+        }
     }
     const QString project = args.isEmpty() ? QString() : args.first();
 
@@ -65,7 +96,18 @@ int main(int argc, char** argv) {
                 any_list = any_list || main.list(kind)->isVisible();
             if (!any_list && main.project_commands_on()) main.ListadeRooms1Click();
             app.processEvents();
-            const bool ok = tarnwick::app::save_screenshot(main, screenshot);
+            QWidget* window = nullptr;
+            if (!window_name.isEmpty()) {
+                window = tarnwick::app::screenshot_window(main, window_name);
+                if (!window) {
+                    std::fprintf(stderr, "Unknown window '%s'; one of: %s\n",
+                                 qPrintable(window_name),
+                                 qPrintable(tarnwick::app::screenshot_window_names()));
+                    return 2;
+                }
+            }
+            const bool ok = window ? tarnwick::app::save_window_screenshot(*window, screenshot)
+                                   : tarnwick::app::save_screenshot(main, screenshot);
             if (!ok) std::fprintf(stderr, "Cannot write %s\n", qPrintable(screenshot));
             main.close();
             return ok ? 0 : 1;

@@ -149,7 +149,9 @@ void MainWindow::create_windows() {
     // reads the recent-files list.
     prefs_form_ = new ui::PrefsForm(this);
     note(prefs_form_);
-    load_lookup_lists(state_.lists, default_list_folders(), state_.messages);
+    load_lookup_lists(state_.lists,
+                      default_list_folders(QCoreApplication::applicationDirPath().toStdString()),
+                      state_.messages);
     for (ui::EditorWindow* e : {zone_editor_, room_editor_, mob_editor_, object_editor_, shop_editor_})
         e->lists_loaded();
     emit ctx.listsLoaded();

@@ -21,6 +21,7 @@ class QToolBar;
 namespace tarnwick::ui {
 class CaptionBar;
 class EditorWindow;
+class HelpWindow;
 class PrefsForm;
 class ProjectForm;
 class RecordListWindow;
@@ -113,6 +114,7 @@ public slots:
     void Editar4Click();
     void DeleteShopClick();
     void ListadeShops1Click();
+    void Contenido1Click();
     void Acercade1Click();
     void RenumerarMundo1Click();
     void AjustarColumnadenDesripciones1Click();
@@ -179,6 +181,7 @@ private:
     ui::SelForm* sel_form_ = nullptr;
     ui::TextViewer* viewer_ = nullptr;
     AboutBox* about_ = nullptr;
+    ui::HelpWindow* help_ = nullptr;
     std::unique_ptr<ui::QtChooser> qt_chooser_;
 };
 

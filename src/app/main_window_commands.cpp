@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QToolBar>
@@ -19,6 +20,7 @@
 #include "ui/cp1252.h"
 #include "ui/editor_window.h"
 #include "ui/fonts.h"
+#include "ui/help_window.h"
 #include "ui/prefs_form.h"
 #include "ui/project_form.h"
 #include "ui/record_list_window.h"
@@ -256,6 +258,18 @@ void MainWindow::DeleteObjBtnClick() { Eliminar2Click(); }
 void MainWindow::NewShopClick() { shop_list_->Agregar1Click(); }
 void MainWindow::Editar4Click() { show_editor(shop_editor_); }
 void MainWindow::DeleteShopClick() { shop_list_->Eliminar1Click(); }
+
+void MainWindow::Contenido1Click() {
+    const QString path = ui::user_guide_path(QCoreApplication::applicationDirPath());
+    if (!help_) help_ = new ui::HelpWindow(this);
+    if (!help_->open_guide(path)) {
+        state_.messages.show("The user guide was not found: " +
+                             QDir::toNativeSeparators(path).toStdString());
+        return;
+    }
+    help_->show();
+    help_->raise();
+}
 
 void MainWindow::Acercade1Click() {
     if (QScreen* screen = QGuiApplication::primaryScreen()) {

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "app/main_window.h"
+#include "ui/editor_window.h"
+#include "ui/record_list_window.h"
 
 namespace tarnwick::app {
 
@@ -51,6 +53,34 @@ bool save_screenshot(MainWindow& main, const QString& path) {
     }
     painter.end();
     return sheet.save(path, "PNG");
+}
+
+QWidget* screenshot_window(MainWindow& main, const QString& name) {
+    const std::pair<const char*, ListKind> lists[] = {{"rooms", ListKind::Room},
+                                                      {"mobs", ListKind::Mob},
+                                                      {"objects", ListKind::Object},
+                                                      {"shops", ListKind::Shop}};
+    for (const auto& [list_name, kind] : lists)
+        if (name == list_name) return main.list(kind);
+    const std::pair<const char*, ui::EditorWindow*> editors[] = {
+        {"room", main.room_editor()},     {"mob", main.mob_editor()},
+        {"object", main.object_editor()}, {"shop", main.shop_editor()},
+        {"zone", main.zone_editor()}};
+    for (const auto& [editor_name, editor] : editors) {
+        if (name != editor_name) continue;
+        if (editor->current_index() < 0) editor->select_record(0);
+        return editor;
+    }
+    return nullptr;
+}
+
+QString screenshot_window_names() { return "rooms mobs objects shops room mob object shop zone"; }
+
+bool save_window_screenshot(QWidget& window, const QString& path) {
+    window.show();
+    window.raise();
+    QApplication::processEvents();
+    return with_title(window).save(path, "PNG");
 }
 
 }  // namespace tarnwick::app

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "world/lookup_lists.h"
 #include "world/platform_files.h"
 
 using namespace tarnwick::cli;
@@ -24,7 +25,19 @@ const char* kUsage =
     "  project ...                   create or describe a project file\n"
     "  renumber PROJECT.qzp [--base N]\n"
     "\n"
-    "Run 'tarnwick-cli COMMAND --help' for the options of a command.\n";
+    "Run 'tarnwick-cli COMMAND --help' for the options of a command;\n"
+    "'tarnwick-cli --version' for the version and where the lookup lists are.\n";
+
+int print_version(const char* argv0) {
+    std::printf("tarnwick-cli %s\n", TARNWICK_VERSION);
+    const std::string lists = tarnwick::find_list_folder(tarnwick::platform::program_folder(argv0));
+    if (lists.empty()) {
+        std::printf("lookup lists: not found\n");
+        return 1;
+    }
+    std::printf("lookup lists: %s\n", lists.c_str());
+    return 0;
+}
 
 }  // namespace
 
@@ -37,6 +50,7 @@ int main(int argc, char** argv) {
     }
     const std::string command = args.front();
     args.erase(args.begin());
+    if (command == "--version") return print_version(argv[0]);
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(kUsage, stdout);
         return 0;

@@ -13,9 +13,40 @@
 
 namespace tarnwick {
 
+namespace {
+
+// The nine list files the program ships with.
+constexpr const char* kListFileNames[] = {
+    "sectortype.txt", "roomflags.txt", "mobaffects.txt", "mobactions.txt", "mobpos.txt",
+    "especs.txt",     "itemeffects.txt", "itemwear.txt", "itemaff.txt"};
+
+}  // namespace
+
 std::string lookup_data_dir() { return TARNWICK_DATA_DIR; }
 
-std::vector<std::string> default_list_folders() { return {"", lookup_data_dir()}; }
+std::string installed_data_dir(const std::string& program_dir) {
+    return utf8_name(native_path(program_dir).parent_path() / "share" / "tarnwick");
+}
+
+std::vector<std::string> default_list_folders(const std::string& program_dir) {
+    std::vector<std::string> folders{""};
+    if (!program_dir.empty()) folders.push_back(installed_data_dir(program_dir));
+    folders.push_back(lookup_data_dir());
+    return folders;
+}
+
+std::string find_list_folder(const std::string& program_dir) {
+    for (const auto& folder : default_list_folders(program_dir)) {
+        const std::filesystem::path dir = native_path(folder.empty() ? "." : folder);
+        bool all = true;
+        for (const char* name : kListFileNames) {
+            std::error_code ec;
+            all = all && std::filesystem::is_regular_file(dir / name, ec);
+        }
+        if (all) return folder.empty() ? utf8_name(std::filesystem::current_path()) : folder;
+    }
+    return {};
+}
 
 std::vector<std::string> split_list_lines(std::string_view text) {
     std::vector<std::string> lines;

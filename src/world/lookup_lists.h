@@ -24,13 +24,23 @@ struct LookupLists {
 
 class Messages;
 
-// The folder the list files are installed in (the source tree's data/
-// folder in a build from source).
+// The source tree's data/ folder, where a build from source finds the list
+// files when nothing else holds them.
 std::string lookup_data_dir();
 
+// The data folder of an installed program whose executable lies in
+// `program_dir`: PREFIX/bin/tarnwick reads PREFIX/share/tarnwick. A build
+// folder is laid out the same way, so a program run from it finds its lists.
+std::string installed_data_dir(const std::string& program_dir);
+
 // Where the list files are looked for, in order: the current working
-// directory (given as ""), then lookup_data_dir().
-std::vector<std::string> default_list_folders();
+// directory (given as ""), the data folder beside the program (when
+// `program_dir` is given), then lookup_data_dir().
+std::vector<std::string> default_list_folders(const std::string& program_dir = {});
+
+// The first of default_list_folders(program_dir) that holds every list
+// file, or "" when none does.
+std::string find_list_folder(const std::string& program_dir);
 
 // Splits a list file's content into entries: lines end at CR, LF or CR LF;
 // a last line without a break is an entry, a break at the very end adds no

@@ -145,6 +145,14 @@ std::vector<std::string> utf8_arguments(int argc, char** argv) {
     return out;
 }
 
+std::string program_folder(const char* argv0) {
+    std::wstring name(32768, L'\0');
+    const DWORD n = GetModuleFileNameW(nullptr, name.data(), DWORD(name.size()));
+    if (n == 0 || n >= name.size()) return utf8_name(fs::path(argv0 ? argv0 : "").parent_path());
+    name.resize(n);
+    return utf8_name(fs::path(name).parent_path());
+}
+
 void use_binary_standard_streams() {
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
@@ -191,6 +199,13 @@ bool replace_file(const std::string& from, const std::string& to, std::string& r
 
 std::vector<std::string> utf8_arguments(int argc, char** argv) {
     return std::vector<std::string>(argv + (argc > 0), argv + argc);
+}
+
+std::string program_folder(const char* argv0) {
+    std::error_code ec;
+    fs::path self = fs::read_symlink("/proc/self/exe", ec);
+    if (ec || self.empty()) self = fs::absolute(argv0 ? argv0 : "", ec);
+    return self.parent_path().string();
 }
 
 void use_binary_standard_streams() {}

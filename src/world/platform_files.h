@@ -28,6 +28,10 @@ bool replace_file(const std::string& from, const std::string& to, std::string& r
 // read from the wide command line, since argv holds the local code page.
 std::vector<std::string> utf8_arguments(int argc, char** argv);
 
+// The folder holding the running program, in UTF-8; `argv0` when the system
+// cannot tell.
+std::string program_folder(const char* argv0);
+
 // Standard output and error pass bytes unchanged (no LF to CR LF on Windows),
 // so a command prints the same bytes everywhere.
 void use_binary_standard_streams();

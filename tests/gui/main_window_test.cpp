@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QToolBar>
 
 #include "app/commands.h"
@@ -14,6 +15,7 @@
 #include "ui/caption_bar.h"
 #include <QImage>
 #include "gui_support.h"
+#include "ui/editor_window.h"
 #include "ui/record_list_window.h"
 
 namespace tarnwick::test {
@@ -267,6 +269,32 @@ TEST_F(MainWindowTest, ScreenshotShowsTheMainWindowAndVisibleLists) {
     ASSERT_FALSE(image.isNull());
     EXPECT_GT(image.width(), main->width() + main->list(ListKind::Room)->width());
     EXPECT_GE(image.height(), main->list(ListKind::Room)->height());
+}
+
+TEST_F(MainWindowTest, ScreenshotOfOneWindowShowsThatWindowOnItsFirstRecord) {
+    SampleZone zone;
+    ASSERT_TRUE(main->open_project(zone.project()));
+    EXPECT_EQ(app::screenshot_window(*main, "nowhere"), nullptr);
+    QWidget* room = app::screenshot_window(*main, "room");
+    ASSERT_EQ(room, static_cast<QWidget*>(main->room_editor()));
+    EXPECT_EQ(main->room_editor()->current_index(), 0);
+    const std::string png = zone.file("room.png");
+    ASSERT_TRUE(app::save_window_screenshot(*room, QString::fromStdString(png)));
+    QImage image(QString::fromStdString(png));
+    EXPECT_EQ(image.width(), room->width());
+    EXPECT_GT(image.height(), room->height());
+}
+
+TEST_F(MainWindowTest, HelpContentsShowsTheUserGuide) {
+    // The build folder holds the guide where an install does.
+    trigger("Contenido1");
+    EXPECT_TRUE(messages.texts().empty());
+    auto* help = main->findChild<QWidget*>("THelpWindow");
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    auto* browser = help->findChild<QTextBrowser*>("GuideBrowser");
+    ASSERT_NE(browser, nullptr);
+    EXPECT_TRUE(browser->toPlainText().startsWith("Tarnwick user guide"));
 }
 
 TEST_F(MainWindowTest, GradientCaptionFollowsThePreference) {
