@@ -50,8 +50,9 @@ else
     "$wine" "$windows_cli" format "${windows_args[@]}" >/dev/null 2>"$out/windows/$name.err"
     local windows_rc=$?
     compared=$((compared + 1))
-    if [ $linux_rc -ne $windows_rc ] || ! diff -r "$out/linux" "$out/windows" >/dev/null; then
+    if [ $linux_rc -ne $windows_rc ] || ! diff -r "$out/linux" "$out/windows" >"$out/diff"; then
       echo "DIFFERENT: format $* (exit $linux_rc on Linux, $windows_rc on Windows)"
+      head -n 20 "$out/diff"
       different=$((different + 1))
     fi
     rm -rf "$out/linux" "$out/windows"
