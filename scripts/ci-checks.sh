@@ -2,9 +2,9 @@
 # The reliability checks: the core tests under AddressSanitizer and
 # UndefinedBehaviorSanitizer, the conformance check over the corpus of real
 # world files (when present), the file-permission tests as an ordinary user
-# (when run as root), the Windows build under Wine, and every fuzz target for
-# FUZZ_SECONDS (20) seconds. Exits non-zero when any of them fails. About 8
-# minutes on 2 cores.
+# (when run as root), the widget tests under a comma-decimal locale, the
+# Windows build under Wine, and every fuzz target for FUZZ_SECONDS (20)
+# seconds. Exits non-zero when any of them fails. About 8 minutes on 2 cores.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 export TARNWICK_CORPUS=${TARNWICK_CORPUS:-$(pwd)/../shared/corpus}
@@ -43,6 +43,18 @@ else
     env HOME="$copy" TMPDIR=/tmp ./core_tests --gtest_brief=1 \
     --gtest_filter='*Unreadable*:*ReadOnlyFolder*') || failed+=(permissions)
   rm -rf "$copy"
+fi
+
+# Qt takes the process locale from the environment: numbers must still be
+# shown and read with a decimal point under a locale that writes a comma.
+echo "== widget tests under a comma-decimal locale"
+gui_tests=build/tests/gui_tests
+if [ ! -x "$gui_tests" ]; then
+  failed+=(comma-locale)
+elif ! locale -a | grep -qi '^de_DE\.utf-\?8$'; then
+  echo "de_DE.UTF-8 not installed: skipped"
+else
+  LC_ALL=de_DE.UTF-8 QT_QPA_PLATFORM=offscreen "$gui_tests" --gtest_brief=1 || failed+=(comma-locale)
 fi
 
 echo "== Windows build under Wine"

@@ -4,6 +4,7 @@
 // windows (or the one named) and exits; --version and --help need no window.
 
 #include <QApplication>
+#include <QLocale>
 #include <QMessageBox>
 #include <QTimer>
 #include <cstdio>
@@ -68,6 +69,9 @@ int main(int argc, char** argv) {
         qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // World files hold numbers with a decimal point and no digit grouping;
+    // the number fields' validators read them the same way in every locale.
+    QLocale::setDefault(QLocale::c());
     QStringList args = app.arguments();
     args.removeFirst();
     QString screenshot, window_name;

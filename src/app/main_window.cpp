@@ -27,6 +27,7 @@
 #include "ui/record_list_window.h"
 #include "ui/selection_dialogs.h"
 #include "ui/text_viewer.h"
+#include "ui/zone_edit_window.h"
 #include "world/lookup_lists.h"
 #include "world/wrap.h"
 
@@ -99,6 +100,7 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QMainWindow(parent), 
     set_project_commands(false);
     creation_order_ << "TMainForm";
     create_windows();
+    build_history();
     connect(&state_.context, &ui::AppContext::changedMarkChanged, this, [this] { update_caption(); });
     update_caption();
 }
@@ -172,6 +174,8 @@ void MainWindow::create_windows() {
     mob_list_->set_editor(mob_editor_);
     object_list_->set_editor(object_editor_);
     shop_list_->set_editor(shop_editor_);
+    if (auto* zone = dynamic_cast<ui::TZoneEdit*>(zone_editor_))
+        connect(zone, &ui::TZoneEdit::projectPropertiesRequested, this, &MainWindow::EditarProyecto1Click);
     for (auto* l : {room_list_, mob_list_, object_list_, shop_list_}) {
         connect(l, &ui::RecordListWindow::visibilityChanged, this, [this] { sync_checks(); });
     }
@@ -226,7 +230,13 @@ void MainWindow::build_menus() {
         QAction* a = menu->addAction(QString::fromUtf8(c.caption));
         a->setObjectName(c.object_name);
         a->setCheckable(c.checkable);
-        if (*c.shortcut) a->setShortcut(QKeySequence(QString::fromLatin1(c.shortcut)));
+        if (*c.shortcut) {
+            a->setShortcut(QKeySequence(QString::fromLatin1(c.shortcut)));
+            // Every window of the editor takes the main window's shortcuts.
+            a->setShortcutContext(Qt::ApplicationShortcut);
+            // The Tools menu hangs off a toolbar button: the window holds its entries.
+            if (key == "Tools") addAction(a);
+        }
         const QByteArray handler(c.handler);
         connect(a, &QAction::triggered, this,
                 [this, handler] { QMetaObject::invokeMethod(this, handler.constData()); });
@@ -351,6 +361,7 @@ void MainWindow::recent_file_added(const std::string& path) {
 }
 
 void MainWindow::world_cleared() {
+    reset_history();
     for (ui::EditorWindow* e : {zone_editor_, room_editor_, mob_editor_, object_editor_, shop_editor_}) {
         e->discard_pending();
         e->hide();
@@ -363,6 +374,9 @@ void MainWindow::world_cleared() {
 }
 
 void MainWindow::tables_loaded() {
+    // A project just opened starts its history here; tables a properties
+    // change loads into an edited project are a step of that change.
+    if (state_.context.history.size() == 0) reset_history();
     const ListCaptions& c = state_.world.captions;
     room_list_->fill_after_load(c.rooms);
     mob_list_->fill_after_load(c.mobs);

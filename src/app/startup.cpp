@@ -4,6 +4,7 @@
 
 #include "app/about_box.h"
 #include "app/main_window.h"
+#include "app/recovery_keeper.h"
 #include "project/preferences_io.h"
 
 namespace tarnwick::app {
@@ -36,7 +37,11 @@ MainWindow& Startup::run(const QString& project) {
     remove_splash();
 
     main_->show();
-    if (!project.isEmpty()) main_->open_project(project);
+    // Unsaved work a crash left behind comes before the project asked for.
+    const QString recovery = RecoveryKeeper::default_path(settings_dir);
+    const bool restored = main_->offer_recovery(recovery);
+    if (!restored && !project.isEmpty()) main_->open_project(project);
+    main_->keep_recovery(recovery);
     return *main_;
 }
 

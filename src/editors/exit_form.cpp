@@ -2,6 +2,7 @@
 
 #include "editors/record_lines.h"
 #include "editors/selection.h"
+#include "editors/typed_text.h"
 #include "world/scan.h"
 #include "world/world.h"
 
@@ -56,12 +57,20 @@ bool fill_exit(room_direction_data& exit, const ExitForm& form) {
     if (!to_int32(form.target, target)) target = -1;
     if (target < 0) return false;
     exit.target_vnum = target;
-    exit.exit_description = form.description;
     int32_t key = -1;
     if (!to_int32(form.key, key)) key = -1;
     exit.key_vnum = key;
     exit.door = form.door >= 0 ? form.door : 0;
-    exit.keywords = form.keywords;
+    return true;
+}
+
+bool take_exit_texts(room_direction_data& exit, const ExitForm& form, Messages& messages) {
+    room_direction_data taken = exit;
+    if (!store_text(taken.exit_description, form.description, "Exit description",
+                    TextKind::description, messages) ||
+        !store_text(taken.keywords, form.keywords, "Exit keywords", TextKind::one_line, messages))
+        return false;
+    exit = std::move(taken);
     return true;
 }
 

@@ -11,6 +11,7 @@
 namespace tarnwick {
 
 class Chooser;
+class Messages;
 class World;
 
 // Exit list captions, padded to nine characters.
@@ -44,8 +45,11 @@ struct ExitForm {
 
 // The form for an exit being edited.
 ExitForm exit_form_of(const World& world, const room_direction_data& exit);
-// Stores the form into `exit`; false, with the exit untouched, when the
-// target is no number or below 0.
+// Stores the form's numbers into `exit`; false, with the exit untouched, when
+// the target is no number or below 0.
 bool fill_exit(room_direction_data& exit, const ExitForm& form);
+// Stores the form's description and keywords into `exit`, both or neither:
+// false, after a message naming the field, when one is too long to be saved.
+bool take_exit_texts(room_direction_data& exit, const ExitForm& form, Messages& messages);
 
 }  // namespace tarnwick

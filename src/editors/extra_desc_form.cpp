@@ -1,5 +1,7 @@
 #include "editors/extra_desc_form.h"
 
+#include "editors/typed_text.h"
+
 namespace tarnwick {
 
 namespace {
@@ -23,14 +25,28 @@ ExtraDescForm extra_desc_form_of(const extra_descr_data& entry) {
     return {entry.keywords, entry.description};
 }
 
-void add_extra_desc(std::vector<extra_descr_data>& list, const ExtraDescForm& form) {
-    list.insert(list.begin(), extra_descr_data{form.keywords, form.description});
+bool take_extra_desc(extra_descr_data& entry, const ExtraDescForm& form, Messages& messages) {
+    extra_descr_data taken = entry;
+    if (!store_text(taken.keywords, form.keywords, "Extra description keywords",
+                    TextKind::one_line, messages) ||
+        !store_text(taken.description, form.description, "Extra description",
+                    TextKind::description, messages))
+        return false;
+    entry = std::move(taken);
+    return true;
 }
 
-bool modify_extra_desc(std::vector<extra_descr_data>& list, int index, const ExtraDescForm& form) {
-    if (!in_range(list, index)) return false;
-    list[size_t(index)] = extra_descr_data{form.keywords, form.description};
+bool add_extra_desc(std::vector<extra_descr_data>& list, const ExtraDescForm& form,
+                    Messages& messages) {
+    extra_descr_data entry;
+    if (!take_extra_desc(entry, form, messages)) return false;
+    list.insert(list.begin(), std::move(entry));
     return true;
+}
+
+bool modify_extra_desc(std::vector<extra_descr_data>& list, int index, const ExtraDescForm& form,
+                       Messages& messages) {
+    return in_range(list, index) && take_extra_desc(list[size_t(index)], form, messages);
 }
 
 bool remove_extra_desc(std::vector<extra_descr_data>& list, int index) {

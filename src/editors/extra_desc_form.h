@@ -10,6 +10,8 @@
 
 namespace tarnwick {
 
+class Messages;
+
 // The dialog's two fields: "Keywords (separated by spaces):" and "De:scription".
 struct ExtraDescForm {
     std::string keywords;
@@ -22,9 +24,15 @@ std::vector<std::string> extra_desc_lines(const std::vector<extra_descr_data>& l
 std::string extra_desc_text(const std::vector<extra_descr_data>& list, int index);
 
 ExtraDescForm extra_desc_form_of(const extra_descr_data& entry);
-void add_extra_desc(std::vector<extra_descr_data>& list, const ExtraDescForm& form);
-// False when `index` names no entry.
-bool modify_extra_desc(std::vector<extra_descr_data>& list, int index, const ExtraDescForm& form);
+// Takes the dialog's fields into `entry`, both or neither: false, after a
+// message naming the field, when one is too long to be saved.
+bool take_extra_desc(extra_descr_data& entry, const ExtraDescForm& form, Messages& messages);
+// False (the list unchanged) when a field does not fit.
+bool add_extra_desc(std::vector<extra_descr_data>& list, const ExtraDescForm& form,
+                    Messages& messages);
+// False when `index` names no entry or a field does not fit.
+bool modify_extra_desc(std::vector<extra_descr_data>& list, int index, const ExtraDescForm& form,
+                       Messages& messages);
 bool remove_extra_desc(std::vector<extra_descr_data>& list, int index);
 
 }  // namespace tarnwick

@@ -1,7 +1,6 @@
 #include "editors/field_convert.h"
 
 #include <charconv>
-#include <cstdio>
 
 #include "world/messages.h"
 #include "world/scan.h"
@@ -34,10 +33,10 @@ std::optional<float> strict_float(const std::string& text, Messages& messages) {
     return std::nullopt;
 }
 
-std::string two_digit_text(float value) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.2G", double(value));
-    return buf;
+std::string float_text(float value) {
+    char buf[64];
+    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value);
+    return ec == std::errc() ? std::string(buf, end) : std::string();
 }
 
 }  // namespace tarnwick

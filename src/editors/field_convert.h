@@ -17,7 +17,8 @@ std::optional<int32_t> strict_int(const std::string& text, Messages& messages);
 int32_t int_or(const std::string& text, int32_t fallback);
 // A decimal number ("1.1"); nullopt after showing the conversion error.
 std::optional<float> strict_float(const std::string& text, Messages& messages);
-// A factor in general format with two significant digits ("1.2", "0.9", "1").
-std::string two_digit_text(float value);
+// The shortest text that reads back as exactly `value` ("1.15", "0.9", "1"),
+// with a decimal point whatever the process locale.
+std::string float_text(float value);
 
 }  // namespace tarnwick

@@ -1,6 +1,7 @@
 #include "editors/mob_editor.h"
 
 #include "editors/field_convert.h"
+#include "editors/typed_text.h"
 #include "world/lookup_lists.h"
 #include "world/messages.h"
 #include "world/scan.h"
@@ -123,10 +124,18 @@ bool MobEditor::apply_mob() {
         }
         *target = *v;
     }
-    m->alias = fields.alias;
-    m->long_name = fields.long_name;
-    m->short_name = fields.short_name;
-    m->descr = fields.descr;
+    // A text too long to be saved stays in its field, still pending; the
+    // other fields are stored.
+    bool fits = store_text(m->alias, fields.alias, "Mob alias", TextKind::one_line, messages_);
+    fits = store_text(m->short_name, fields.short_name, "Mob short description",
+                      TextKind::one_line, messages_) &&
+           fits;
+    fits = store_text(m->long_name, fields.long_name, "Mob long description", TextKind::one_line,
+                      messages_) &&
+           fits;
+    fits = store_text(m->descr, fields.descr, "Mob detailed description", TextKind::description,
+                      messages_) &&
+           fits;
     m->affect_flags = flags_from_checks(fields.affects);
     m->action_flags = flags_from_checks(fields.actions);
     m->load_pos = fields.load_pos;
@@ -134,8 +143,8 @@ bool MobEditor::apply_mob() {
     m->sex = int32_t(fields.sex);
     touch_world();
     if (on_record_applied) on_record_applied(current_);
-    set_modified(false);
-    return true;
+    set_modified(!fits);
+    return fits;
 }
 
 void MobEditor::update_estimates() {

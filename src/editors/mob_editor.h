@@ -59,7 +59,9 @@ public:
     std::function<void(int)> on_record_applied;
 
     void show_mob(int index);
-    // False when a number field stopped the apply (or nothing is shown).
+    // False when a number field stopped the apply (or nothing is shown), or
+    // a text too long to be saved was refused (with a message; it stays
+    // pending while the other fields are stored).
     bool apply_mob();
     void update_estimates();
     void set_modified(bool flag) { modified_ = flag; }

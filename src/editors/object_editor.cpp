@@ -1,6 +1,8 @@
 #include "editors/object_editor.h"
 
+#include "editors/extra_desc_form.h"
 #include "editors/field_convert.h"
+#include "editors/typed_text.h"
 #include "project/preferences.h"
 #include "world/lookup_lists.h"
 #include "world/messages.h"
@@ -148,16 +150,22 @@ void ObjectEditor::show_object(int index) {
     set_modified(false);
 }
 
-void ObjectEditor::apply_object() {
+bool ObjectEditor::apply_object() {
     obj_record* o = record();
-    if (!modified_ || !o) return;
-    if (!fields.alias.empty())
-        o->alias = fields.alias;
-    else
-        fields.alias = o->alias;
-    o->short_description = fields.short_description;
-    o->long_description = fields.long_description;
-    o->action_description = fields.action_description;
+    if (!modified_ || !o) return true;
+    if (fields.alias.empty()) fields.alias = o->alias;
+    // A text too long to be saved stays in its field, still pending; the
+    // other fields are stored.
+    bool fits = store_text(o->alias, fields.alias, "Object alias", TextKind::one_line, messages_);
+    fits = store_text(o->short_description, fields.short_description, "Object short description",
+                      TextKind::one_line, messages_) &&
+           fits;
+    fits = store_text(o->long_description, fields.long_description, "Object long description",
+                      TextKind::one_line, messages_) &&
+           fits;
+    fits = store_text(o->action_description, fields.action_description,
+                      "Object action description", TextKind::one_line, messages_) &&
+           fits;
     o->type = fields.type_entry >= 0 ? fields.type_entry + 1 : 0;
     o->extra_flags = flags_from_checks(fields.extra_checks);
     o->wear_flags = flags_from_checks(fields.wear_checks);
@@ -170,12 +178,12 @@ void ObjectEditor::apply_object() {
     o->initial_durability = int_or(fields.initial_durability, 0);
     touch_world();
     if (on_record_applied) on_record_applied(current_);
-    modified_ = false;
+    modified_ = !fits;
+    return fits;
 }
 
 void ObjectEditor::apply_button() {
-    apply_object();
-    show_object(current_);
+    if (apply_object()) show_object(current_);
 }
 
 std::optional<ValuesDialogForm> ObjectEditor::edit_values() {
@@ -239,10 +247,8 @@ void ObjectEditor::select_extra(int line) {
 }
 
 void ObjectEditor::add_extra(const extra_descr_data& entry) {
-    if (obj_record* o = record()) {
-        o->extra_descs.insert(o->extra_descs.begin(), entry);
-        touch_world();
-    }
+    obj_record* o = record();
+    if (o && add_extra_desc(o->extra_descs, extra_desc_form_of(entry), messages_)) touch_world();
     show_object(current_);
 }
 
@@ -258,10 +264,8 @@ std::optional<extra_descr_data> ObjectEditor::extra_to_modify() const {
 void ObjectEditor::modify_extra(const extra_descr_data& entry) {
     obj_record* o = record();
     const int i = fields.desc_selected;
-    if (o && i >= 0 && i < int(o->extra_descs.size())) {
-        o->extra_descs[i] = entry;
+    if (o && modify_extra_desc(o->extra_descs, i, extra_desc_form_of(entry), messages_))
         touch_world();
-    }
     show_object(current_);
 }
 

@@ -75,7 +75,9 @@ public:
     std::function<void(int)> on_record_applied;
 
     void show_object(int index);
-    void apply_object();
+    // False when a text too long to be saved was refused (with a message;
+    // it stays pending while the other fields are stored).
+    bool apply_object();
     // "&Apply": apply, then show the record again.
     void apply_button();
     void set_modified(bool flag) { modified_ = flag; }

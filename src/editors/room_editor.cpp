@@ -1,5 +1,6 @@
 #include "editors/room_editor.h"
 
+#include "editors/typed_text.h"
 #include "world/lookup_lists.h"
 #include "world/messages.h"
 #include "world/scan.h"
@@ -35,11 +36,15 @@ void RoomEditor::show_room(int index) {
 bool RoomEditor::apply() {
     room_data* r = room();
     if (!r) return false;
-    r->name = form.name;
-    r->description = form.description;
+    // A text too long to be saved stays in the form, still pending; the
+    // other fields are stored.
+    bool fits = store_text(r->name, form.name, "Room name", TextKind::one_line, messages_);
+    fits = store_text(r->description, form.description, "Room description",
+                      TextKind::description, messages_) &&
+           fits;
     r->sector = form.sector;
     r->flags = flags_from_checks(form.flags);
-    modified = false;
+    modified = !fits;
     return true;
 }
 
@@ -90,6 +95,10 @@ bool RoomEditor::can_add_exit(int direction) {
 bool RoomEditor::add_exit(int direction, const ExitForm& dialog) {
     if (!can_add_exit(direction)) return false;
     room_direction_data exit;
+    if (!take_exit_texts(exit, dialog, messages_)) {
+        refresh_lists();
+        return false;
+    }
     if (!fill_exit(exit, dialog)) {
         messages_.show("Room VNUM must be greater than zero.");
         refresh_lists();
@@ -130,6 +139,10 @@ bool RoomEditor::finish_edit_exit(int line, const ExitForm& dialog) {
     int d = line_direction(line);
     room_data* r = room();
     if (d < 0 || !r || !r->exits[size_t(d)]) return false;
+    if (!take_exit_texts(*r->exits[size_t(d)], dialog, messages_)) {
+        refresh_lists();
+        return false;
+    }
     if (!fill_exit(*r->exits[size_t(d)], dialog)) {
         messages_.show("Room VNUM must be greater than zero.");
         r->exits[size_t(d)].reset();
@@ -219,8 +232,7 @@ void RoomEditor::choose_extra(int index) {
 
 bool RoomEditor::add_extra(const ExtraDescForm& dialog) {
     room_data* r = room();
-    if (!r) return false;
-    add_extra_desc(r->extra_descs, dialog);
+    if (!r || !add_extra_desc(r->extra_descs, dialog, messages_)) return false;
     refresh_lists();
     return true;
 }
@@ -234,7 +246,7 @@ std::optional<ExtraDescForm> RoomEditor::extra_form() const {
 
 bool RoomEditor::modify_extra(const ExtraDescForm& dialog) {
     room_data* r = room();
-    if (!r || !modify_extra_desc(r->extra_descs, form.chosen_extra, dialog)) return false;
+    if (!r || !modify_extra_desc(r->extra_descs, form.chosen_extra, dialog, messages_)) return false;
     refresh_lists();
     return true;
 }

@@ -54,7 +54,10 @@ public:
     // to the room shown before.
     void show_room(int index);
     // Stores the form into the room; false when no room is shown. Flag bits
-    // that the room flag list has no entry for become 0.
+    // that the room flag list has no entry for become 0. A name or
+    // description too long to be saved is refused with a message and stays
+    // pending (`modified` stays set); a changed description gets its final
+    // line break.
     bool apply();
     // Forgets pending edits and shows no room.
     void discard();

@@ -3,6 +3,7 @@
 #include "editors/field_convert.h"
 #include "editors/record_lines.h"
 #include "editors/selection.h"
+#include "editors/typed_text.h"
 #include "formats/shop_file.h"
 #include "world/messages.h"
 #include "world/world.h"
@@ -70,8 +71,8 @@ void ShopEditor::show_shop(int index) {
     fields.keeper_vnum = num(s.keeper);
     fields.keeper_name = world_.mob_name_of(s.keeper);
     fields.temper = s.temper >= 0 && s.temper < int(kTemperNames.size()) ? s.temper : -1;
-    fields.profit_buy = two_digit_text(s.profit_buy);
-    fields.profit_sell = two_digit_text(s.profit_sell);
+    fields.profit_buy = float_text(s.profit_buy);
+    fields.profit_sell = float_text(s.profit_sell);
     const std::string* msgs[] = {&s.msg_buy_missing, &s.msg_sell_missing, &s.msg_not_buying,
                                  &s.msg_shop_broke,  &s.msg_player_broke, &s.msg_bought,
                                  &s.msg_sold};
@@ -100,12 +101,14 @@ bool ShopEditor::apply_shop() {
         }
     } mark{[this] { touch_world(); }, *s, *s};
     s->keeper = int_or(fields.keeper_vnum, s->keeper);
-    auto buy = strict_float(fields.profit_buy, messages_);
-    if (!buy) return false;
-    s->profit_buy = *buy;
-    auto sell = strict_float(fields.profit_sell, messages_);
-    if (!sell) return false;
-    s->profit_sell = *sell;
+    // A factor whose field still shows the stored value keeps that value.
+    for (auto [text, value] : {std::pair{&fields.profit_buy, &s->profit_buy},
+                               std::pair{&fields.profit_sell, &s->profit_sell}}) {
+        if (*text == float_text(*value)) continue;
+        auto typed = strict_float(*text, messages_);
+        if (!typed) return false;
+        *value = *typed;
+    }
     s->temper = fields.temper;
     s->start1 = int_or(fields.start1, s->start1);
     s->start2 = int_or(fields.start2, s->start2);
@@ -114,14 +117,18 @@ bool ShopEditor::apply_shop() {
     std::string* msgs[] = {&s->msg_buy_missing, &s->msg_sell_missing, &s->msg_not_buying,
                            &s->msg_shop_broke,  &s->msg_player_broke, &s->msg_bought,
                            &s->msg_sold};
-    for (size_t i = 0; i < fields.messages.size(); ++i) *msgs[i] = fields.messages[i];
+    bool fits = true;
+    for (size_t i = 0; i < fields.messages.size(); ++i)
+        fits = store_text(*msgs[i], fields.messages[i], "Shop message " + std::to_string(i + 1),
+                          TextKind::one_line, messages_) &&
+               fits;
     s->bitvector = 0;
     for (int i = 0; i < kShopBitCount; ++i)
         if (fields.shop_bits[i]) s->bitvector |= 1 << i;
     s->with_who = 0;
     for (int i = 0; i < kWithWhoBitCount; ++i)
         if (fields.with_who[i]) s->with_who |= 1 << i;
-    return true;
+    return fits;
 }
 
 void ShopEditor::leave_before_removal(int removed) {

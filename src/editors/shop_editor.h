@@ -53,7 +53,8 @@ public:
     bool shown() const;
 
     void show_shop(int index);
-    // False when a profit field stopped the apply (or nothing is shown).
+    // False when a profit field stopped the apply (or nothing is shown), or a
+    // message too long to be saved was refused (it keeps its stored text).
     // The fields go to the shop they were shown from (see ShownRecord).
     bool apply_shop();
     // Before the shop list removes shop `removed`: the shown shop's edits go

@@ -1,6 +1,7 @@
 #include "formats/mob_file.h"
 
 #include "formats/save_file.h"
+#include "formats/saved_texts.h"
 #include "world/banner.h"
 #include "world/bitvector.h"
 #include "world/messages.h"
@@ -203,6 +204,7 @@ std::string mob_file_text(const World& world, const FormatSettings& settings) {
 
 bool save_mob_file(const World& world, const std::string& path, const FormatSettings& settings,
                    Messages& messages) {
+    if (!mob_texts_fit(world, messages)) return false;
     return save_file(path, mob_file_text(world, settings), "Error al abrir archivo " + path,
                      messages);
 }

@@ -1,6 +1,7 @@
 #include "formats/object_file.h"
 
 #include "formats/save_file.h"
+#include "formats/saved_texts.h"
 #include "world/banner.h"
 #include "world/bitvector.h"
 #include "world/messages.h"
@@ -243,6 +244,7 @@ bool save_object_file(const World& world, const std::string& path, const FormatS
                       Messages& messages) {
     // The material warning is held back until the file is in place: a save
     // that fails shows only its failure.
+    if (!object_texts_fit(world, messages)) return false;
     MessageRecorder warnings;
     const std::string text = object_file_text(world, settings, warnings);
     if (!save_file(path, text, "Error while opening file - " + path, messages)) return false;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "formats/save_file.h"
+#include "formats/saved_texts.h"
 #include "world/banner.h"
 #include "world/bitvector.h"
 #include "world/messages.h"
@@ -229,6 +230,7 @@ std::string room_file_text(const World& world, const FormatSettings& settings) {
 
 bool save_room_file(const World& world, const std::string& path, const FormatSettings& settings,
                     Messages& messages) {
+    if (!room_texts_fit(world, messages)) return false;
     return save_file(path, room_file_text(world, settings), "Error al abrir archivo " + path,
                      messages);
 }

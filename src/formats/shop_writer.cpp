@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "formats/save_file.h"
+#include "formats/saved_texts.h"
 #include "formats/shop_file.h"
 #include "world/shop_record.h"
 #include "world/world.h"
@@ -16,11 +17,16 @@ constexpr int kOldListLength = 5;
 
 void line(std::string& out, int32_t v) { out += std::to_string(v) + "\n"; }
 
-// Two decimals whatever the process locale ("1.10", never "1,10").
+// Two decimals whatever the process locale ("1.10", never "1,10"), or as many
+// as it takes to read back the same value ("1.125").
 void factor(std::string& out, float v) {
     char buffer[64];
-    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed, 2);
-    out.append(buffer, ec == std::errc() ? end : buffer);
+    auto written = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed, 2);
+    float back = 0;
+    if (written.ec == std::errc() &&
+        (std::from_chars(buffer, written.ptr, back).ec != std::errc() || back != v))
+        written = std::to_chars(buffer, buffer + sizeof buffer, v);
+    out.append(buffer, written.ec == std::errc() ? written.ptr : buffer);
     out += "\n";
 }
 
@@ -96,6 +102,7 @@ std::string write_shops_old(const World& world) {
 
 bool save_shop_file(const World& world, const std::string& path, const FormatSettings& settings,
                     Messages& messages) {
+    if (!shop_texts_fit(world, messages)) return false;
     const std::string text = settings.new_format ? write_shops_v3(world) : write_shops_old(world);
     return save_file(path, text, "Error al grabar Archivo de Shops", messages);
 }

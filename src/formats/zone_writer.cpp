@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "formats/save_file.h"
+#include "formats/saved_texts.h"
 #include "formats/zone_file.h"
 #include "world/banner.h"
 #include "world/world.h"
@@ -72,6 +73,7 @@ std::string zone_file_text(const World& world, const FormatSettings& settings) {
 bool save_zone_file(World& world, const std::string& path, const ZoneHeaderFields& fields,
                     const FormatSettings& settings, Messages& messages) {
     commit_zone_header(world, fields);
+    if (!zone_texts_fit(world, messages)) return false;
     return save_file(path, zone_file_text(world, settings), "Imposible abrir zona.", messages);
 }
 

@@ -8,6 +8,7 @@
 #include "formats/object_file.h"
 #include "formats/room_file.h"
 #include "formats/shop_file.h"
+#include "formats/zone_file.h"
 #include "project/file_names.h"
 #include "project/preferences.h"
 #include "world/file_path.h"
@@ -27,6 +28,10 @@ bool file_exists(const std::string& path) {
 
 // The four tables a project loads before its zone file, in loading order.
 enum class Table { Rooms, Mobs, Objects, Shops };
+// A new zone resets every 30 minutes, and only when no player is in it.
+constexpr int32_t kNewZoneLifespan = 30;
+constexpr int32_t kNewZoneResetMode = 2;
+
 const Table kTables[] = {Table::Rooms, Table::Mobs, Table::Objects, Table::Shops};
 
 std::string AreaProject::*file_of(Table t) {
@@ -154,7 +159,15 @@ bool ProjectSession::new_project(const std::function<bool(ProjectPropertiesForm&
         if (file_exists(path) && !load_table(t, world_, path, settings, messages_))
             load_failures_.push_back(path);
     }
+    // The new zone's header is what the dialog asked for, with the usual
+    // lifespan and reset mode; an existing zone file replaces it.
     world_.clear_zone_header();
+    world_.zone.zone_number = project_.zone_number;
+    world_.zone.name = project_.zone_name;
+    world_.zone.top = int32_t(std::clamp<int64_t>(int64_t(project_.zone_number) * 100 + 99,
+                                                  INT32_MIN, INT32_MAX));
+    world_.zone.lifespan = kNewZoneLifespan;
+    world_.zone.reset_mode = kNewZoneResetMode;
     std::string zone_path = resolve(project_.zone_file);
     if (file_exists(zone_path) && !load_zone_file(world_, zone_path, messages_))
         load_failures_.push_back(zone_path);
@@ -250,6 +263,12 @@ bool ProjectSession::save_project(const std::optional<ZoneHeaderFields>& zone_fi
         std::erase(load_failures_, path);
         return true;
     };
+    // The top says which rooms belong to the zone; without the rooms file
+    // the room table cannot tell, so the top read from the zone file stays.
+    ZoneHeaderFields header = zone_fields ? *zone_fields : zone_header_fields(world_);
+    if (std::find(load_failures_.begin(), load_failures_.end(), resolve(project_.room_file)) !=
+        load_failures_.end())
+        header.recompute_top = false;
     bool rooms = save(project_.room_file, [&](const std::string& path) {
         return save_room_file(world_, path, settings, messages_);
     });
@@ -263,9 +282,7 @@ bool ProjectSession::save_project(const std::optional<ZoneHeaderFields>& zone_fi
         return save_shop_file(world_, path, settings, messages_);
     });
     bool zone = save(project_.zone_file, [&](const std::string& path) {
-        return save_zone_file(world_, path,
-                              zone_fields ? *zone_fields : zone_header_fields(world_), settings,
-                              messages_);
+        return save_zone_file(world_, path, header, settings, messages_);
     });
     bool all = rooms && mobs && objects && shops && zone;
     if (!all) {
@@ -282,6 +299,15 @@ bool ProjectSession::save_project(const std::optional<ZoneHeaderFields>& zone_fi
     // Unsaved changes stay marked until every file is on disk.
     if (all && !skipped) world_.changed = false;
     return all;
+}
+
+void ProjectSession::adopt_restored() {
+    load_failures_.clear();
+    world_.project_zone_number = project_.zone_number;
+    set_caption(project_.project_path.empty() ? " - Untitled Zone" : project_.zone_name);
+    if (view_) view_->tables_loaded();
+    set_project_open(true);
+    world_.changed = true;
 }
 
 bool ProjectSession::may_overwrite(const std::string& path) {

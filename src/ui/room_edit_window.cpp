@@ -33,7 +33,8 @@ QPushButton* button(const QString& text, const char* name, QWidget* parent) {
 TRoomEdit::TRoomEdit(AppContext& context, QWidget* parent)
     : EditorWindow(context, parent), editor_(context.world, context.lists, context.messages) {
     setObjectName("TRoomEdit");
-    setWindowTitle(QString::fromUtf8("Edición de Room"));
+    // "[*]" marks where Qt shows the modified state ("*" while edits are pending).
+    setWindowTitle(QString::fromUtf8("Edición de Room[*]"));
     auto* layout = new QVBoxLayout(this);
     auto* pages = new QTabWidget(this);
     pages->setObjectName("PageControl1");
@@ -165,6 +166,7 @@ TRoomEdit::TRoomEdit(AppContext& context, QWidget* parent)
         if (kind != RecordKind::Room) return;
         editor_.table_changed();
         show_form();
+        emit recordShown(editor_.current());
     });
     connect(&context_, &AppContext::listsLoaded, this, &TRoomEdit::lists_loaded);
     connect(&context_, &AppContext::preferencesApplied, this, &TRoomEdit::preferences_applied);
@@ -215,7 +217,7 @@ void TRoomEdit::select_record(int index) {
         context_.mark_changed();
     }
     show_form();
-    emit roomShown(editor_.current());
+    emit recordShown(editor_.current());
 }
 
 void TRoomEdit::show_form() {
@@ -256,7 +258,7 @@ void TRoomEdit::show_lists() {
 
 void TRoomEdit::apply() {
     if (!editor_.apply()) return;
-    set_modified(false);
+    set_modified(editor_.modified);  // a refused text stays pending
     emit context_.recordChanged(RecordKind::Room, editor_.current());
     context_.mark_changed();
 }
@@ -268,6 +270,21 @@ void TRoomEdit::apply_pending() {
 void TRoomEdit::discard_pending() {
     editor_.discard();
     show_form();
+}
+
+void TRoomEdit::focus_field(const std::string& field) {
+    static const char* const dirs[] = {"north", "east", "south", "west", "up", "down"};
+    if (field.rfind("exit.", 0) != 0) {
+        name_->setFocus();
+        return;
+    }
+    const std::string dir = field.substr(5, field.find('.', 5) - 5);
+    const auto& lines = editor_.form.exits;
+    for (size_t i = 0; i < lines.size(); ++i)
+        if (lines[i].direction >= 0 && lines[i].direction < kDirectionCount &&
+            dir == dirs[lines[i].direction])
+            exits_->setCurrentItem(exits_->topLevelItem(int(i)));
+    exits_->setFocus();
 }
 
 int TRoomEdit::exit_line() const {

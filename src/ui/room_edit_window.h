@@ -32,6 +32,8 @@ public:
     void discard_pending() override;
     void lists_loaded() override;
     void preferences_applied() override;
+    // "exit.DIR..." selects that exit's line; "name" the name field.
+    void focus_field(const std::string& field) override;
 
     RoomEditor& editor() { return editor_; }
     TDirectionData* exit_dialog() const { return exit_dialog_; }
@@ -47,10 +49,6 @@ public:
     void add_extra();
     void modify_extra();
     void remove_extra();
-
-signals:
-    // A room was shown (index, -1 for none): the room list selects its line.
-    void roomShown(int index);
 
 private:
     void show_form();

@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+#include <cstdlib>
 #include <QVBoxLayout>
 
 #include "ui/app_context.h"
@@ -124,16 +126,21 @@ TZoneEdit::TZoneEdit(AppContext& context, QWidget* parent)
     connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this] { edit_selected(); });
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
     connect(properties, &QPushButton::clicked, this, &TZoneEdit::projectPropertiesRequested);
+    // A header edit is a change of the zone: the unsaved mark follows it.
     auto text_field = [this](QLineEdit* edit, std::string ZoneHeaderForm::*field) {
         connect(edit, &QLineEdit::textChanged, this, [this, field](const QString& text) {
-            if (!loading_) editor_.header.*field = from_qt(text);
+            if (loading_) return;
+            editor_.header.*field = from_qt(text);
+            header_edited();
         });
     };
     text_field(vnum_, &ZoneHeaderForm::vnum);
     text_field(name_, &ZoneHeaderForm::name);
     text_field(lifespan_, &ZoneHeaderForm::lifespan);
     connect(reset_mode_, &QComboBox::currentIndexChanged, this, [this](int index) {
-        if (!loading_) editor_.header.reset_mode = index;
+        if (loading_) return;
+        editor_.header.reset_mode = index;
+        header_edited();
     });
     // Names shown in the tree follow the other editors.
     connect(&context_, &AppContext::recordChanged, this, &TZoneEdit::names_changed);
@@ -154,6 +161,11 @@ void TZoneEdit::names_changed() {
 }
 
 void TZoneEdit::select_record(int) { show_zone_header(); }
+
+void TZoneEdit::header_edited() {
+    editor_.header_edited = true;
+    context_.mark_changed();
+}
 
 void TZoneEdit::show_zone_header() {
     editor_.show_zone_header();
@@ -176,6 +188,26 @@ void TZoneEdit::add_items(QTreeWidgetItem* parent, const ZoneTreeNode& node,
         if (child.get() == select) tree_->setCurrentItem(item);
         add_items(item, *child, select);
     }
+}
+
+void TZoneEdit::focus_field(const std::string& field) {
+    if (field.rfind("command:", 0) != 0) {
+        top_->setFocus();
+        return;
+    }
+    auto& commands = context_.world.zone.commands;
+    const int n = std::atoi(field.c_str() + 8);
+    if (n < 0 || n >= int(commands.size())) return;
+    const zCommand* wanted = &*std::next(commands.begin(), n);
+    tree_current();  // the tree is rebuilt when the commands were replaced
+    for (QTreeWidgetItemIterator it(tree_); *it; ++it) {
+        auto* node = reinterpret_cast<const ZoneTreeNode*>((*it)->data(0, kNodeRole).value<quintptr>());
+        if (node && node->command == wanted) {
+            tree_->setCurrentItem(*it);
+            break;
+        }
+    }
+    tree_->setFocus();
 }
 
 void TZoneEdit::rebuild_tree(const ZoneTreeNode* select) {

@@ -34,4 +34,15 @@ TextLimitProblem check_text_limits(std::string_view text) {
     return problem;
 }
 
+std::string text_limit_message(std::string_view field, const TextLimitProblem& problem) {
+    std::string text(field);
+    if (problem.kind == TextLimitProblem::Kind::line_too_long)
+        return text + " is too long: its line " + std::to_string(problem.line) + " has " +
+               std::to_string(problem.length) + " characters; a line may have at most " +
+               std::to_string(kServerMaxLineBytes) + ", the ~ that ends the text included.";
+    return text + " is too long: " + std::to_string(problem.length) +
+           " characters, each line break counted as two; a text may have at most " +
+           std::to_string(kServerMaxTextBytes) + ".";
+}
+
 }  // namespace tarnwick

@@ -4,6 +4,7 @@
 // line end into CR LF; past either it cuts the line or stops the boot.
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace tarnwick {
@@ -26,5 +27,8 @@ struct TextLimitProblem {
 // The first limit the text breaks when written as "TEXT~" (the `~` counted
 // on the last line), or none.
 TextLimitProblem check_text_limits(std::string_view text);
+
+// What a builder is told when `field` (as "Room name") breaks a limit.
+std::string text_limit_message(std::string_view field, const TextLimitProblem& problem);
 
 }  // namespace tarnwick

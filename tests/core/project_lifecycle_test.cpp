@@ -222,6 +222,26 @@ TEST(ProjectLifecycle, ConfirmedNewLoadsTheNamedFilesThatExist) {
     EXPECT_EQ(s.view.events.back(), "enabled");
 }
 
+TEST(ProjectLifecycle, NewZoneHeaderIsTheOneNewAskedFor) {
+    TempDir dir;
+    Session s;
+    ASSERT_TRUE(s.session.open_project(make_project(dir)));  // zone 186 before
+    EXPECT_TRUE(s.session.new_project([&](ProjectPropertiesForm& f) {
+        f.zone_number = "187";
+        f.zone_name = "Heron Marsh";
+        f.zone_file = dir.file("marsh.zon");  // no such file yet
+        return true;
+    }));
+    const zone_header& z = s.world.zone;
+    EXPECT_EQ(z.zone_number, 187);
+    EXPECT_EQ(z.name, "Heron Marsh");
+    EXPECT_EQ(z.top, 18799);
+    EXPECT_EQ(z.lifespan, 30);
+    EXPECT_EQ(z.reset_mode, 2);
+    EXPECT_TRUE(z.commands.empty());
+    EXPECT_FALSE(s.world.changed);
+}
+
 TEST(ProjectLifecycle, SaveAsksForEveryEmptyNameThenTheProjectFile) {
     Session s;
     s.project.zone_number = 30;
@@ -446,6 +466,8 @@ TEST(ProjectLifecycle, AFileThatFailedToLoadIsReplacedOnlyWhenTheUserSaysSo) {
         EXPECT_EQ(s.messages.entries[0].kind, "ask");
         EXPECT_EQ(s.messages.entries[0].text.rfind(dir.file("mere.wld") + " could not be read", 0),
                   0u);
+        // The rooms were not read, so the top read from the zone file stays.
+        EXPECT_NE(read_bytes(dir.file("mere.zon")).find("18699 30 2"), std::string::npos);
         if (answer == Answer::No) {
             EXPECT_EQ(read_bytes(dir.file("mere.wld")), broken);
             EXPECT_TRUE(s.world.changed);  // what the editor holds is not all on disk

@@ -266,7 +266,7 @@ TEST_F(RoomEditorTest, ExtraDescriptionsAddAtTheFrontModifyAndRemove) {
     EXPECT_EQ(editor.form.extra_text, "It reads: keep out.");
     ASSERT_TRUE(editor.extra_form());
     EXPECT_TRUE(editor.modify_extra({"sign board", "It reads: welcome."}));
-    EXPECT_EQ(here().extra_descs[1], (extra_descr_data{"sign board", "It reads: welcome."}));
+    EXPECT_EQ(here().extra_descs[1], (extra_descr_data{"sign board", "It reads: welcome.\r\n"}));
     EXPECT_EQ(editor.form.chosen_extra, -1);
     EXPECT_FALSE(editor.remove_extra());  // nothing chosen
     editor.choose_extra(0);

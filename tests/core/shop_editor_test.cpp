@@ -2,6 +2,8 @@
 // and leaving a shop that the list removes.
 #include <gtest/gtest.h>
 
+#include <clocale>
+
 #include "editors/selection.h"
 #include "editors/shop_editor.h"
 #include "formats/shop_file.h"
@@ -61,15 +63,40 @@ struct ShopEditorTest : ::testing::Test {
     }
 };
 
-TEST_F(ShopEditorTest, NewShopProfitsAndTwoDigitDisplay) {
+TEST_F(ShopEditorTest, ProfitsShowEveryStoredDigitAndChangeOnlyWhenEdited) {
     const shop_data s = new_shop(world);
     EXPECT_FLOAT_EQ(s.profit_sell, 1.1f);
     EXPECT_FLOAT_EQ(s.profit_buy, 0.9f);
+    // Under a locale with a decimal comma, when one is installed, too.
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    std::setlocale(LC_ALL, "de_DE.UTF-8");
+    world.shops[0].temper = 0;  // values the fields can show
+    world.shops[0].bitvector = 0;
+    world.shops[0].with_who = 1;
+    const struct {
+        float stored;
+        const char* shown;
+    } cases[] = {{1.234f, "1.234"}, {1.15f, "1.15"}, {2.25f, "2.25"}, {0.9f, "0.9"},
+                 {1.0f, "1"},       {1.125f, "1.125"}, {0.1f, "0.1"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.shown);
+        world.shops[0].profit_sell = world.shops[0].profit_buy = c.stored;
+        world.changed = false;
+        editor.show_shop(0);
+        EXPECT_EQ(editor.fields.profit_sell, c.shown);
+        EXPECT_EQ(editor.fields.profit_buy, c.shown);
+        editor.show_shop(1);  // leaving applies: nothing changes
+        EXPECT_EQ(world.shops[0].profit_sell, c.stored);
+        EXPECT_EQ(world.shops[0].profit_buy, c.stored);
+        EXPECT_FALSE(world.changed);
+        EXPECT_TRUE(messages.texts().empty());
+    }
     editor.show_shop(0);
-    EXPECT_EQ(editor.fields.profit_sell, "1.2");
-    EXPECT_EQ(editor.fields.profit_buy, "0.9");
+    editor.fields.profit_sell = "1.25";
     editor.show_shop(1);
-    EXPECT_FLOAT_EQ(world.shops[0].profit_sell, 1.2f);
+    EXPECT_EQ(world.shops[0].profit_sell, 1.25f);
+    EXPECT_TRUE(world.changed);
+    std::setlocale(LC_ALL, before.c_str());
 }
 
 TEST_F(ShopEditorTest, TemperAndBitsBeyondTheChoicesAreDroppedOnLeaving) {

@@ -276,6 +276,10 @@ TEST(ShopFile, WritesTheOldDialectWithFixedLists) {
 TEST(ShopFile, SavedShopsReadBackUnchangedInBothDialects) {
     World w;
     w.shops = {sample_shop()};
+    // A factor two decimals cannot hold is written with every digit it needs.
+    w.shops[0].profit_sell = 1.125f;
+    w.shops[0].profit_buy = 0.3333f;
+    EXPECT_NE(write_shops_v3(w).find("\n1.125\n0.3333\n"), std::string::npos);
     // An empty message is written as a lone "~" and reads back as empty.
     Loaded v3 = load(write_shops_v3(w));
     ASSERT_TRUE(v3.ok);

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <clocale>
 #include <functional>
 #include <filesystem>
 #include <fstream>
@@ -242,6 +243,34 @@ TEST_F(EditorWindows, ShopEditStoresFieldsWhenLeavingTheShop) {
     EXPECT_NE(text.find("%s Here, %d coins.~\n"), std::string::npos);
     EXPECT_EQ(world.shops[0].end2, 24);
     EXPECT_FALSE(find<QWidget>(window.get(), "PageControl1")->findChild<QLineEdit*>("edprofitsell")->isEnabled());
+}
+
+// Qt takes the process locale from the environment; CI runs these tests once
+// more under a comma-decimal one, and this test switches to it when it can.
+TEST_F(EditorWindows, ShopProfitsKeepTheirDecimalPointAndEveryDigit) {
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    std::setlocale(LC_ALL, "de_DE.UTF-8");
+    shop_data second = world.shops[0];
+    second.vnum = 3001;
+    second.profit_sell = 2.25f;
+    second.profit_buy = 1.15f;
+    world.shops.push_back(second);
+    std::unique_ptr<ui::EditorWindow> window(ui::create_shop_editor(context, nullptr));
+    window->select_record(1);
+    EXPECT_EQ(find<QLineEdit>(window.get(), "edprofitsell")->text(), "2.25");
+    EXPECT_EQ(find<QLineEdit>(window.get(), "edprofitbuy")->text(), "1.15");
+    window->select_record(0);  // looking changes nothing
+    EXPECT_EQ(world.shops[1].profit_sell, 2.25f);
+    EXPECT_EQ(world.shops[1].profit_buy, 1.15f);
+    EXPECT_EQ(find<QLineEdit>(window.get(), "edprofitbuy")->text(), "0.9");
+    type_into(find<QLineEdit>(window.get(), "edprofitsell"), "1.35");
+    type_into(find<QLineEdit>(window.get(), "Edit1"), "No such thing here.");
+    window->select_record(-1);
+    std::setlocale(LC_ALL, before.c_str());
+    EXPECT_TRUE(messages.entries.empty()) << messages.entries[0].text;
+    EXPECT_EQ(world.shops[0].profit_sell, 1.35f);
+    EXPECT_EQ(world.shops[0].profit_buy, 0.9f);
+    EXPECT_EQ(world.shops[0].msg_buy_missing, "No such thing here.");
 }
 
 TEST_F(EditorWindows, EspecAndValuesDialogsChangeTheRecord) {
