@@ -12,6 +12,7 @@
 #include "app/main_window.h"
 #include "app/recovery_keeper.h"
 #include "ui/map_window.h"
+#include "ui/file_name_text.h"
 #include "ui/zone_edit_window.h"
 #include "editors/record_list_ops.h"
 #include "project/preferences_dialog_form.h"
@@ -120,7 +121,7 @@ void MainWindow::NuevoProyecto1Click() {
 void MainWindow::NewBtnClick() { NuevoProyecto1Click(); }
 
 bool MainWindow::open_project(const QString& path) {
-    const bool ok = state_.session.open_project(ui::to_cp1252(path));
+    const bool ok = state_.session.open_project(ui::file_name_bytes(path));
     reset_history();
     if (!ok) set_project_commands(false);
     update_caption();
@@ -130,7 +131,7 @@ bool MainWindow::open_project(const QString& path) {
 void MainWindow::Abrir1Click() {
     if (!settle_changes()) return;
     auto chosen = state_.messages.choose_file(project_open_choice());
-    if (chosen) open_project(ui::from_cp1252(*chosen));
+    if (chosen) open_project(ui::file_name_text(*chosen));
 }
 void MainWindow::OpenBtnClick() { Abrir1Click(); }
 

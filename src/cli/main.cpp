@@ -9,6 +9,7 @@
 
 #include "cli/commands.h"
 #include "world/lookup_lists.h"
+#include "world/platform_files.h"
 
 using namespace tarnwick::cli;
 
@@ -30,18 +31,9 @@ const char* kUsage =
     "Run 'tarnwick-cli COMMAND --help' for the options of a command;\n"
     "'tarnwick-cli --version' for the version and where the lookup lists are.\n";
 
-// The folder holding this program: /proc/self/exe where the system has it,
-// else the path it was started by.
-std::string program_dir(const char* argv0) {
-    std::error_code ec;
-    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec || self.empty()) self = std::filesystem::absolute(argv0, ec);
-    return self.parent_path().string();
-}
-
 int print_version(const char* argv0) {
     std::printf("tarnwick-cli %s\n", TARNWICK_VERSION);
-    const std::string lists = tarnwick::find_list_folder(program_dir(argv0));
+    const std::string lists = tarnwick::find_list_folder(tarnwick::platform::program_folder(argv0));
     if (lists.empty()) {
         std::printf("lookup lists: not found\n");
         return 1;
@@ -53,7 +45,8 @@ int print_version(const char* argv0) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
+    tarnwick::platform::use_binary_standard_streams();
+    std::vector<std::string> args = tarnwick::platform::utf8_arguments(argc, argv);
     if (args.empty()) {
         std::fputs(kUsage, stderr);
         return 2;

@@ -12,6 +12,7 @@
 #include "project/file_names.h"
 #include "project/preferences.h"
 #include "project/save_preflight.h"
+#include "world/file_path.h"
 #include "world/messages.h"
 #include "world/world.h"
 
@@ -23,7 +24,7 @@ const char* kProjectFilter = "Tarnwick Area Projects (*.qzp)|*.qzp";
 
 bool file_exists(const std::string& path) {
     std::error_code ec;
-    return !path.empty() && std::filesystem::exists(path, ec);
+    return !path.empty() && std::filesystem::exists(native_path(path), ec);
 }
 
 // The four tables a project loads before its zone file, in loading order.
