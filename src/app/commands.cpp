@@ -67,6 +67,7 @@ constexpr MenuCommand kMenuCommands[] = {
     {"Tools", "RenumerarMundo1", "&Renumber World", "RenumerarMundo1Click", "", false},
     {"Tools", "AjustarColumnadenDesripciones1", "&Align columns in descriptions",
      "AjustarColumnadenDesripciones1Click", "", false},
+    {"Tools", "CheckZone1", "&Check zone", "CheckZone1Click", "F7", false},
 };
 
 constexpr ToolCommand kToolCommands[] = {

@@ -226,6 +226,8 @@ void MainWindow::build_menus() {
         a->setObjectName(c.object_name);
         a->setCheckable(c.checkable);
         if (*c.shortcut) a->setShortcut(QKeySequence(QString::fromLatin1(c.shortcut)));
+        // The Tools menu hangs off a toolbar button; its shortcuts work from the window.
+        if (*c.shortcut && key == "Tools") addAction(a);
         const QByteArray handler(c.handler);
         connect(a, &QAction::triggered, this,
                 [this, handler] { QMetaObject::invokeMethod(this, handler.constData()); });

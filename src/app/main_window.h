@@ -10,6 +10,7 @@
 #include <map>
 #include <vector>
 
+#include "analysis/finding.h"
 #include "app/app_state.h"
 #include "editors/recent_files.h"
 #include "editors/record_list_ops.h"
@@ -23,6 +24,7 @@ class CaptionBar;
 class EditorWindow;
 class HelpWindow;
 class PrefsForm;
+class ProblemsWindow;
 class ProjectForm;
 class RecordListWindow;
 class SelectItemDialog;
@@ -58,6 +60,8 @@ public:
     ui::EditorWindow* shop_editor() const { return shop_editor_; }
     ui::EditorWindow* zone_editor() const { return zone_editor_; }
     ui::TextViewer* viewer() const { return viewer_; }
+    // Created by the first Check zone; nullptr before.
+    ui::ProblemsWindow* problems() const { return problems_; }
     ui::ProjectForm* project_form() const { return project_form_; }
     ui::PrefsForm* prefs_form() const { return prefs_form_; }
     ui::SelectItemDialog* select_item() const { return select_item_; }
@@ -118,6 +122,7 @@ public slots:
     void Acercade1Click();
     void RenumerarMundo1Click();
     void AjustarColumnadenDesripciones1Click();
+    void CheckZone1Click();
     void GeneralTBClose();
     void EditTBClose();
 
@@ -156,6 +161,8 @@ private:
     void reshow_editors(const std::vector<int>& shown);
     void refresh_all_lists();
     void after_save(bool saved);
+    // Shows the finding's record in its editor, with the field in focus.
+    void open_finding(const Finding& finding);
     QWidget* layout_window(ProjectWindow w) const;
 
     AppState& state_;
@@ -180,6 +187,7 @@ private:
     ui::SelectItemDialog* select_item_ = nullptr;
     ui::SelForm* sel_form_ = nullptr;
     ui::TextViewer* viewer_ = nullptr;
+    ui::ProblemsWindow* problems_ = nullptr;
     AboutBox* about_ = nullptr;
     ui::HelpWindow* help_ = nullptr;
     std::unique_ptr<ui::QtChooser> qt_chooser_;

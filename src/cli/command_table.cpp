@@ -9,6 +9,7 @@ const std::vector<Command>& commands() {
         {"show", run_show},
         {"project", run_project},
         {"renumber", run_renumber},
+        {"lint", run_lint},
     };
     return table;
 }

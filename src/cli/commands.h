@@ -28,10 +28,14 @@ int run_format(const std::vector<std::string>& args);
 int run_show(const std::vector<std::string>& args);
 int run_project(const std::vector<std::string>& args);
 int run_renumber(const std::vector<std::string>& args);
+int run_lint(const std::vector<std::string>& args);
 
 // Project files (.qzp) for check and format.
 bool is_project_file(const std::string& path);
 int check_project(const std::string& path);
 int format_project(const std::vector<std::string>& args);
+// The project's world files that exist (resolved paths); false, after a
+// message, when the project file cannot be read.
+bool project_world_files(const std::string& path, std::vector<std::string>& files);
 
 }  // namespace tarnwick::cli

@@ -23,6 +23,7 @@ const char* kUsage =
     "  show FILE VNUM [OPTIONS]      print one record as the source viewer shows it\n"
     "  project ...                   create or describe a project file\n"
     "  renumber PROJECT.qzp [--base N]\n"
+    "  lint PROJECT.qzp | FILE... | WORLD_DIR   find broken references and doubtful doors\n"
     "\n"
     "Run 'tarnwick-cli COMMAND --help' for the options of a command;\n"
     "'tarnwick-cli --version' for the version and where the lookup lists are.\n";

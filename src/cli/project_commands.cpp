@@ -9,6 +9,7 @@
 #include "cli/commands.h"
 #include "cli/stderr_messages.h"
 #include "project/file_names.h"
+#include "project/project_file.h"
 #include "project/preferences.h"
 #include "project/project_session.h"
 #include "project/renumber.h"
@@ -310,6 +311,28 @@ int run_renumber(const std::vector<std::string>& all_args) {
         return 1;
     }
     return open.session.save_project() ? 0 : 1;
+}
+
+}  // namespace tarnwick::cli
+
+namespace tarnwick::cli {
+
+bool project_world_files(const std::string& path, std::vector<std::string>& files) {
+    AreaProject project;
+    std::string error;
+    if (!read_project_file(path, project, error)) {
+        std::fprintf(stderr, "tarnwick-cli: %s: %s\n", path.c_str(), error.c_str());
+        return false;
+    }
+    files.clear();
+    for (const std::string* name : {&project.zone_file, &project.room_file, &project.mob_file,
+                                    &project.object_file, &project.shop_file}) {
+        if (name->empty()) continue;
+        const std::string resolved = resolve_world_file(*name, path);
+        std::error_code ec;
+        if (fs::exists(resolved, ec)) files.push_back(resolved);
+    }
+    return true;
 }
 
 }  // namespace tarnwick::cli

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "analysis/references.h"
 #include "editors/record_editor.h"
 #include "editors/record_lines.h"
 #include "formats/mob_file.h"
@@ -170,6 +171,16 @@ int clone_record(World& w, ListKind kind, int selected, Messages& messages, Reco
     int index = record_count(w, kind) - 1;
     if (editor) editor->select_record(index);
     return index;
+}
+
+bool confirm_removal(const World& w, ListKind kind, int selected, Messages& messages) {
+    if (kind == ListKind::Shop || selected < 0 || selected >= record_count(w, kind)) return true;
+    const RecordKind record = kind == ListKind::Room  ? RecordKind::Room
+                              : kind == ListKind::Mob ? RecordKind::Mob
+                                                      : RecordKind::Object;
+    const int32_t vnum = vnum_at(w, kind, selected);
+    const std::string question = removal_question(record, vnum, references_to(w, record, vnum));
+    return question.empty() || messages.ask(question) == Answer::Yes;
 }
 
 bool remove_record(World& w, ListKind kind, int selected, RecordEditor* editor) {

@@ -36,6 +36,9 @@ int add_record(World& world, ListKind kind, Messages& messages, RecordEditor* ed
 // selected (silently) or the table is full (after its message).
 int clone_record(World& world, ListKind kind, int selected, Messages& messages,
                  RecordEditor* editor);
+// Asks before removing a record that others refer to, naming the
+// references; true when nothing refers to it or the builder says Yes.
+bool confirm_removal(const World& world, ListKind kind, int selected, Messages& messages);
 // Removes record `selected`; false (silently) when it is no valid index.
 bool remove_record(World& world, ListKind kind, int selected, RecordEditor* editor);
 // Record `index` (rooms, mobs, objects) as its world file holds it; empty

@@ -3,6 +3,7 @@
 // and settles its pending edits when the record lists ask.
 
 #include <QDialog>
+#include <string>
 
 #include "editors/record_editor.h"
 
@@ -19,6 +20,10 @@ public:
     virtual void lists_loaded() {}
     // Called after the preferences were applied, for fonts and field states.
     virtual void preferences_applied() {}
+    // Puts the focus on a field of the record shown, named as the zone
+    // checker names fields ("exit.north", "keeper"...); unknown names focus
+    // the window alone.
+    virtual void focus_field(const std::string& field) { (void)field; }
 
 protected:
     AppContext& context_;

@@ -202,6 +202,7 @@ void RecordListWindow::Clonar1Click() {
 }
 
 void RecordListWindow::Eliminar1Click() {
+    if (!confirm_removal(context_.world, kind_, selected(), context_.messages)) return;
     if (!remove_record(context_.world, kind_, selected(), editor_)) return;
     refresh_list();
     context_.mark_changed();

@@ -270,6 +270,21 @@ void TRoomEdit::discard_pending() {
     show_form();
 }
 
+void TRoomEdit::focus_field(const std::string& field) {
+    static const char* const dirs[] = {"north", "east", "south", "west", "up", "down"};
+    if (field.rfind("exit.", 0) != 0) {
+        name_->setFocus();
+        return;
+    }
+    const std::string dir = field.substr(5, field.find('.', 5) - 5);
+    const auto& lines = editor_.form.exits;
+    for (size_t i = 0; i < lines.size(); ++i)
+        if (lines[i].direction >= 0 && lines[i].direction < kDirectionCount &&
+            dir == dirs[lines[i].direction])
+            exits_->setCurrentItem(exits_->topLevelItem(int(i)));
+    exits_->setFocus();
+}
+
 int TRoomEdit::exit_line() const {
     QTreeWidgetItem* item = exits_->currentItem();
     return item ? exits_->indexOfTopLevelItem(item) : -1;

@@ -32,6 +32,8 @@ public:
     void discard_pending() override;
     void lists_loaded() override;
     void preferences_applied() override;
+    // "exit.DIR..." selects that exit's line; "name" the name field.
+    void focus_field(const std::string& field) override;
 
     RoomEditor& editor() { return editor_; }
     TDirectionData* exit_dialog() const { return exit_dialog_; }

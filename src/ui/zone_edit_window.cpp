@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+#include <cstdlib>
 #include <QVBoxLayout>
 
 #include "ui/app_context.h"
@@ -176,6 +178,26 @@ void TZoneEdit::add_items(QTreeWidgetItem* parent, const ZoneTreeNode& node,
         if (child.get() == select) tree_->setCurrentItem(item);
         add_items(item, *child, select);
     }
+}
+
+void TZoneEdit::focus_field(const std::string& field) {
+    if (field.rfind("command:", 0) != 0) {
+        top_->setFocus();
+        return;
+    }
+    auto& commands = context_.world.zone.commands;
+    const int n = std::atoi(field.c_str() + 8);
+    if (n < 0 || n >= int(commands.size())) return;
+    const zCommand* wanted = &*std::next(commands.begin(), n);
+    tree_current();  // the tree is rebuilt when the commands were replaced
+    for (QTreeWidgetItemIterator it(tree_); *it; ++it) {
+        auto* node = reinterpret_cast<const ZoneTreeNode*>((*it)->data(0, kNodeRole).value<quintptr>());
+        if (node && node->command == wanted) {
+            tree_->setCurrentItem(*it);
+            break;
+        }
+    }
+    tree_->setFocus();
 }
 
 void TZoneEdit::rebuild_tree(const ZoneTreeNode* select) {

@@ -31,6 +31,8 @@ public:
     int current_index() const override { return -1; }
     void apply_pending() override {}
     void discard_pending() override { show_zone_header(); }
+    // "command:N" selects the tree line of command N; "top" the top field.
+    void focus_field(const std::string& field) override;
 
     void show_zone_header();
     // The header fields as the save commits them.

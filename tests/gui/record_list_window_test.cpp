@@ -56,7 +56,9 @@ TEST_F(RecordListWindowTest, TitlesAndLinesFollowAddAndRemove) {
     EXPECT_EQ(rooms->windowTitle(), "12 Records.");
     EXPECT_EQ(rooms->lines()[1], "#18602   ---   The Village Square");
     EXPECT_EQ(main->room_editor()->current_index(), -1);
-    EXPECT_TRUE(messages.entries.empty());
+    // Exits led there: the removal was asked first (and answered Yes).
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{
+                                    "Room #18601 is the target of 2 exits. Remove it anyway?"});
 }
 
 TEST_F(RecordListWindowTest, NewShopLineNamesNoKeeperUntilRefreshed) {

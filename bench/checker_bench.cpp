@@ -1,0 +1,104 @@
+// The zone checker: a zone at full capacity as the editor checks it, and the
+// whole corpus read as a world folder and checked, as `lint WORLD_DIR` does.
+
+#include <benchmark/benchmark.h>
+
+#include "analysis/checker.h"
+#include "bench_data.h"
+#include "project/world_folder.h"
+#include "world/messages.h"
+#include "world/world.h"
+
+using namespace tarnwick;
+
+namespace {
+
+// 1,000 rooms in a ring of doors, 1,500 mobs, 500 objects, 500 shops and
+// 3,000 zone commands that load and equip them: every check has work.
+World full_zone() {
+    World w;
+    w.zone.zone_number = 100;
+    w.zone.top = 10000 + kRoomCapacity - 1;
+    w.zone.name = "Full";
+    for (int i = 0; i < kRoomCapacity; ++i) {
+        room_data r;
+        r.vnum = 10000 + i;
+        room_direction_data e;
+        e.door = 1;
+        e.key_vnum = 10000 + i % kObjectCapacity;
+        e.target_vnum = 10000 + (i + 1) % kRoomCapacity;
+        r.exits[East] = e;
+        e.target_vnum = 10000 + (i + kRoomCapacity - 1) % kRoomCapacity;
+        r.exits[West] = e;
+        w.rooms.push_back(r);
+    }
+    for (int i = 0; i < kMobCapacity; ++i) {
+        char_data m;
+        m.vnum = 10000 + i;
+        w.mobs.push_back(m);
+    }
+    for (int i = 0; i < kObjectCapacity; ++i) {
+        obj_record o;
+        o.vnum = 10000 + i;
+        o.type = i % 2 ? 15 : 5;
+        o.wear_flags = 1 | 1 << 13;
+        w.objects.push_back(o);
+    }
+    for (int i = 0; i < kShopCapacity; ++i) {
+        shop_data s;
+        s.vnum = 10000 + i;
+        s.keeper = 10000 + i;
+        s.products = {10000 + i % kObjectCapacity};
+        s.rooms = {10000 + i};
+        s.end1 = 28;
+        w.shops.push_back(s);
+    }
+    auto add = [&w](char c, int32_t a1, int32_t a2, int32_t a3) {
+        zCommand z;
+        z.command = c;
+        z.arg1 = a1;
+        z.arg2 = a2;
+        z.arg3 = a3;
+        w.zone.commands.push_back(z);
+    };
+    for (int i = 0; i < 1000; ++i) {
+        add('M', 10000 + i, 1, 10000 + i);
+        add('E', 10000 + (i % 250) * 2, 1, 16);
+        add('D', 10000 + i, East, i % 3);
+    }
+    return w;
+}
+
+void CheckFullZone(benchmark::State& state) {
+    const World w = full_zone();
+    size_t found = 0;
+    for (auto _ : state) {
+        auto findings = check_zone(w);
+        found = findings.size();
+        benchmark::DoNotOptimize(findings.data());
+    }
+    state.counters["findings"] = double(found);
+}
+BENCHMARK(CheckFullZone)->Unit(benchmark::kMillisecond);
+
+// Reading the corpus as a world folder and checking every zone together.
+void LintCorpus(benchmark::State& state) {
+    const std::string dir = (bench::corpus_dir() / "circle30").string();
+    if (!is_world_folder(dir)) {
+        state.SkipWithError("no corpus");
+        return;
+    }
+    SilentMessages messages;
+    size_t found = 0;
+    for (auto _ : state) {
+        WorldFolder folder;
+        read_world_folder(dir, folder, messages);
+        auto findings = check_zones(folder.zone_list());
+        folder.places.locate(findings);
+        found = findings.size();
+    }
+    state.counters["findings"] = double(found);
+}
+BENCHMARK(LintCorpus)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Times `tarnwick-cli lint WORLD_DIR` against the real server's syntax-check
+# boot (circle -c) of the same world, side by side, ROUNDS times each, and
+# prints the fastest round of each.
+# usage: bench/lint_vs_server.sh CLI [WORLD_DIR] [ROUNDS]
+set -euo pipefail
+cli=$(realpath "$1")
+here=$(cd "$(dirname "$0")/.." && pwd)
+server=${TARNWICK_SERVER:-$here/../shared/server}
+world=$(realpath "${2:-${TARNWICK_CORPUS:-$here/../shared/corpus}/circle30}")
+rounds=${3:-10}
+build=$(mktemp -d)
+trap 'rm -rf "$build"' EXIT
+bash "$server/build.sh" "$build"
+# The server's lib folder with the world and its index files, as check-world.sh lays it out.
+lib=$build/lib
+cp -r "$server/circle-3.0/lib" "$lib" && chmod -R u+w "$lib"
+for t in wld mob obj zon shp; do
+  mkdir -p "$lib/world/$t"
+  cp "$world/$t"/*."$t" "$lib/world/$t/"
+  (cd "$lib/world/$t" && for f in *."$t"; do
+     echo "$(tr -d '\r' < "$f" | grep -m1 -oE '^#[0-9]+' | tr -d '#') $f"
+   done | sort -n | cut -d' ' -f2- > index; echo '$' >> index)
+done
+# CPU time (user + system) in microseconds of one run of a command: on a shared
+# machine the wall clock mostly measures the other processes.
+cpu_us() {
+  local TIMEFORMAT='%3U %3S' out
+  out=$( { time "$@" >/dev/null 2>&1; } 2>&1 | tail -1)
+  awk '{ printf "%d", ($1 + $2) * 1000000 }' <<< "$out"
+}
+best_server=0 best_lint=0
+for _ in $(seq "$rounds"); do
+  s=$(cd "$lib" && cpu_us "$build/circle" -c -d "$lib")
+  l=$(cpu_us "$cli" lint "$world")
+  if [ "$best_server" -eq 0 ] || [ "$s" -lt "$best_server" ]; then best_server=$s; fi
+  if [ "$best_lint" -eq 0 ] || [ "$l" -lt "$best_lint" ]; then best_lint=$l; fi
+done
+echo "server syntax-check boot: $((best_server / 1000)) ms CPU (fastest of $rounds)"
+echo "tarnwick-cli lint:        $((best_lint / 1000)) ms CPU (fastest of $rounds)"

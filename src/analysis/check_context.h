@@ -1,0 +1,42 @@
+#pragma once
+// What each group of checks is handed: the zone being checked, the index of
+// every zone in the check, and the list the findings go to.
+
+#include <string>
+#include <vector>
+
+#include "analysis/finding.h"
+#include "analysis/reference_index.h"
+
+namespace tarnwick {
+
+struct CheckContext {
+    const World& zone;
+    const ReferenceIndex& index;
+    ZoneRange range;
+    std::vector<Finding>& out;
+
+    void add(Severity severity, RecordKind kind, int32_t vnum, std::string field,
+             std::string message, const char* check, int command_index = -1) const {
+        Finding f;
+        f.severity = severity;
+        f.kind = kind;
+        f.vnum = vnum;
+        f.command_index = command_index;
+        f.field = std::move(field);
+        f.message = std::move(message);
+        f.check = check;
+        out.push_back(std::move(f));
+    }
+    // "zone 72" for a vnum, as the notes about other zones name it.
+    static std::string zone_of(int32_t vnum) { return "zone " + std::to_string(vnum / 100); }
+};
+
+void check_exits(const CheckContext& c);
+void check_zone_commands(const CheckContext& c);
+void check_shops(const CheckContext& c);
+void check_objects_and_mobs(const CheckContext& c);
+// What the server's loader would refuse or damage in the zone's texts.
+void check_texts(const CheckContext& c);
+
+}  // namespace tarnwick

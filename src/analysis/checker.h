@@ -1,0 +1,22 @@
+#pragma once
+// The zone checker: every broken reference, doubtful door and value out of
+// range in one zone, or in every zone of a world at once, as findings.
+// Reads the World only.
+
+#include <vector>
+
+#include "analysis/finding.h"
+
+namespace tarnwick {
+
+class World;
+
+// Checks one zone by itself: references outside its vnums are noted, not
+// resolved.
+std::vector<Finding> check_zone(const World& zone);
+// Checks every zone of a world: references resolve across all of them, and
+// a vnum no zone holds is missing.
+std::vector<Finding> check_zones(const std::vector<const World*>& zones);
+
+
+}  // namespace tarnwick

@@ -1,0 +1,69 @@
+#include "analysis/reference_index.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace tarnwick {
+
+bool has_zone_header(const World& zone) {
+    const auto& z = zone.zone;
+    return z.zone_number != 0 || z.top != 0 || !z.name.empty() || !z.commands.empty();
+}
+
+ZoneRange zone_range(const World& zone) {
+    const int32_t n = zone.zone.zone_number;
+    if (has_zone_header(zone)) return {n, n * 100, zone.zone.top};
+    // Files without their zone file: the hundreds their records span.
+    int32_t low = INT32_MAX, high = INT32_MIN;
+    auto span = [&](int32_t v) {
+        low = std::min(low, v);
+        high = std::max(high, v);
+    };
+    for (const auto& r : zone.rooms) span(r.vnum);
+    for (const auto& m : zone.mobs) span(m.vnum);
+    for (const auto& o : zone.objects) span(o.vnum);
+    if (low > high) return {0, 0, -1};
+    return {low / 100, low / 100 * 100, high / 100 * 100 + 99};
+}
+
+ReferenceIndex::ReferenceIndex(const std::vector<const World*>& zones, bool whole_world)
+    : whole_world_(whole_world) {
+    for (const World* w : zones) {
+        for (const auto& r : w->rooms) rooms_.emplace(r.vnum, &r);
+        for (const auto& o : w->objects) objects_.emplace(o.vnum, &o);
+        for (const auto& m : w->mobs) mobs_.insert(m.vnum);
+        for (const auto& c : w->zone.commands) {
+            if (c.command == 'M') loaded_mobs_.insert(c.arg1);
+            if (c.command == 'O' || c.command == 'G' || c.command == 'E' || c.command == 'P')
+                loaded_objects_.insert(c.arg1);
+        }
+    }
+}
+
+const room_data* ReferenceIndex::room(int32_t vnum) const {
+    auto it = rooms_.find(vnum);
+    return it == rooms_.end() ? nullptr : it->second;
+}
+
+const obj_record* ReferenceIndex::object(int32_t vnum) const {
+    auto it = objects_.find(vnum);
+    return it == objects_.end() ? nullptr : it->second;
+}
+
+Resolved ReferenceIndex::resolve(bool found, int32_t vnum, const ZoneRange& from) const {
+    if (found) return Resolved::Found;
+    if (!whole_world_ && !from.holds(vnum)) return Resolved::Elsewhere;
+    return Resolved::Missing;
+}
+
+Resolved ReferenceIndex::resolve_room(int32_t vnum, const ZoneRange& from) const {
+    return resolve(room(vnum) != nullptr, vnum, from);
+}
+Resolved ReferenceIndex::resolve_mob(int32_t vnum, const ZoneRange& from) const {
+    return resolve(has_mob(vnum), vnum, from);
+}
+Resolved ReferenceIndex::resolve_object(int32_t vnum, const ZoneRange& from) const {
+    return resolve(object(vnum) != nullptr, vnum, from);
+}
+
+}  // namespace tarnwick

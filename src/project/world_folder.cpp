@@ -1,0 +1,152 @@
+#include "project/world_folder.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "formats/mob_file.h"
+#include "formats/object_file.h"
+#include "formats/room_file.h"
+#include "formats/shop_file.h"
+#include "formats/zone_file.h"
+#include "world/messages.h"
+
+namespace fs = std::filesystem;
+
+namespace tarnwick {
+
+namespace {
+
+bool read_text(const std::string& path, std::string& text) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream s;
+    s << in.rdbuf();
+    text = s.str();
+    return true;
+}
+
+std::string trimmed(std::string s) {
+    while (!s.empty() && (s.back() == '\r' || s.back() == ' ' || s.back() == '\t')) s.pop_back();
+    return s;
+}
+
+// The zone whose vnums hold `vnum`: the first whose top is at or above it.
+World& zone_for(std::vector<World>& zones, int32_t vnum) {
+    for (auto& z : zones)
+        if (vnum <= z.zone.top) return z;
+    return zones.back();
+}
+
+template <class Record>
+void distribute(std::vector<Record>& records, std::vector<World>& zones,
+                std::vector<Record> World::*table) {
+    if (records.empty()) return;
+    // A file usually holds one zone's records: then the table moves whole.
+    World& first = zone_for(zones, records.front().vnum);
+    bool one_zone = (first.*table).empty();
+    for (const auto& r : records)
+        if (!one_zone || &zone_for(zones, r.vnum) != &first) {
+            one_zone = false;
+            break;
+        }
+    if (one_zone) {
+        (first.*table).swap(records);
+    } else {
+        for (auto& r : records) (zone_for(zones, r.vnum).*table).push_back(std::move(r));
+    }
+    records.clear();
+}
+
+}  // namespace
+
+std::vector<std::string> world_folder_files(const std::string& dir, const std::string& type) {
+    const fs::path folder = fs::path(dir) / type;
+    std::vector<std::string> files;
+    std::string index;
+    if (read_text((folder / "index").string(), index)) {
+        std::istringstream lines(index);
+        for (std::string line; std::getline(lines, line);) {
+            line = trimmed(line);
+            if (line == "$") break;
+            if (!line.empty()) files.push_back((folder / line).string());
+        }
+        return files;
+    }
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(folder, ec))
+        if (entry.path().extension() == "." + type) files.push_back(entry.path().string());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+bool is_world_folder(const std::string& dir) {
+    std::error_code ec;
+    return fs::is_directory(fs::path(dir) / "wld", ec) || fs::is_directory(fs::path(dir) / "zon", ec);
+}
+
+std::vector<const World*> WorldFolder::zone_list() const {
+    std::vector<const World*> list;
+    for (const auto& z : zones) list.push_back(&z);
+    return list;
+}
+
+bool read_world_folder(const std::string& dir, WorldFolder& out, Messages& messages) {
+    out = WorldFolder{};
+    const FormatSettings settings;
+    for (const auto& path : world_folder_files(dir, "zon")) {
+        World zone;
+        std::string text;
+        if (!read_text(path, text) || !read_zone(zone, text, messages)) {
+            out.failures.push_back(path);
+            continue;
+        }
+        zone.project_zone_number = zone.zone.zone_number;
+        out.places.index_text(path, text, RecordKind::Zone);
+        out.zones.push_back(std::move(zone));
+    }
+    if (out.zones.empty()) return false;
+    std::stable_sort(out.zones.begin(), out.zones.end(), [](const World& a, const World& b) {
+        return a.zone.zone_number < b.zone.zone_number;
+    });
+
+    struct Type {
+        const char* name;
+        RecordKind kind;
+        bool (*read)(World&, const std::string&, const FormatSettings&, Messages&);
+    };
+    const Type types[] = {
+        {"wld", RecordKind::Room, read_rooms},
+        {"mob", RecordKind::Mob, read_mobs},
+        {"obj", RecordKind::Object, read_objects},
+        {"shp", RecordKind::Shop,
+         [](World& w, const std::string& t, const FormatSettings&, Messages& m) {
+             return read_shops(w, t, m);
+         }},
+    };
+    for (const auto& type : types)
+        for (const auto& path : world_folder_files(dir, type.name)) {
+            World file;
+            std::string text;
+            if (!read_text(path, text) || !type.read(file, text, settings, messages)) {
+                out.failures.push_back(path);
+                continue;
+            }
+            out.places.index_text(path, text, type.kind);
+            distribute(file.rooms, out.zones, &World::rooms);
+            distribute(file.mobs, out.zones, &World::mobs);
+            distribute(file.objects, out.zones, &World::objects);
+            distribute(file.shops, out.zones, &World::shops);
+        }
+    for (auto& z : out.zones) {
+        z.sort_rooms();
+        z.sort_mobs();
+        z.sort_objects();
+        z.sort_shops();
+        z.changed = false;
+    }
+    return true;
+}
+
+}  // namespace tarnwick

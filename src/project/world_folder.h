@@ -1,0 +1,43 @@
+#pragma once
+// A server's world folder (lib/world: wld/ mob/ obj/ zon/ shp/, each with an
+// optional index file): which files it holds, and every zone loaded into a
+// World of its own with the project's readers.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "project/record_places.h"
+#include "world/world.h"
+
+namespace tarnwick {
+
+class Messages;
+
+// The five file types of a world folder, by sub-folder name.
+inline constexpr const char* kWorldFolderTypes[] = {"zon", "wld", "mob", "obj", "shp"};
+
+// The files of one type: those the folder's index names, in its order, or,
+// without an index, every file of that extension by name.
+std::vector<std::string> world_folder_files(const std::string& dir, const std::string& type);
+
+// True when `dir` looks like a world folder (holds a wld/ or zon/ folder).
+bool is_world_folder(const std::string& dir);
+
+struct WorldFolder {
+    // One World per zone file, in zone-number order; every room, mob, object
+    // and shop sits in the zone whose vnums hold it (the first zone whose
+    // top is at or above it, as the server places rooms).
+    std::vector<World> zones;
+    RecordPlaces places;
+    // Files that did not load (their messages went to the Messages given).
+    std::vector<std::string> failures;
+
+    std::vector<const World*> zone_list() const;
+};
+
+// Loads the whole folder. Records above every zone's top land in the last
+// zone. False when the folder holds no zone file.
+bool read_world_folder(const std::string& dir, WorldFolder& out, Messages& messages);
+
+}  // namespace tarnwick

@@ -1,0 +1,120 @@
+#include "ui/problems_window.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "analysis/checker.h"
+#include "ui/app_context.h"
+#include "ui/cp1252.h"
+
+namespace tarnwick::ui {
+
+namespace {
+
+constexpr int kFindingRole = Qt::UserRole;
+
+QString counts_text(const SeverityCounts& c) {
+    auto n = [](int count, const char* one, const char* many) {
+        return QString("%1 %2").arg(count).arg(count == 1 ? one : many);
+    };
+    return n(c.errors, "error", "errors") + ", " + n(c.warnings, "warning", "warnings") + ", " +
+           n(c.notes, "note", "notes");
+}
+
+}  // namespace
+
+ProblemsWindow::ProblemsWindow(AppContext& context, QWidget* parent)
+    : QDialog(parent), context_(context) {
+    setObjectName("ProblemsWindow");
+    setWindowTitle("Problems");
+    setModal(false);
+    counts_ = new QLabel(this);
+    counts_->setObjectName("ProblemCounts");
+    severity_ = new QComboBox(this);
+    severity_->setObjectName("SeverityFilter");
+    severity_->addItems({"All", "Errors and warnings", "Errors"});
+    filter_ = new QLineEdit(this);
+    filter_->setObjectName("ProblemFilter");
+    filter_->setPlaceholderText("Filter");
+    list_ = new QTreeWidget(this);
+    list_->setObjectName("ProblemList");
+    list_->setRootIsDecorated(false);
+    list_->setHeaderLabels({"Severity", "Record", "Field", "Message", "Check"});
+    list_->header()->setStretchLastSection(false);
+    list_->header()->setSectionResizeMode(3, QHeaderView::Stretch);
+    auto* refresh_btn = new QPushButton("&Check again", this);
+    refresh_btn->setObjectName("RefreshBtn");
+    auto* close = new QPushButton("Close", this);
+    close->setObjectName("CloseBtn");
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(counts_);
+    top->addStretch();
+    top->addWidget(severity_);
+    top->addWidget(filter_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(refresh_btn);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(list_);
+    layout->addLayout(buttons);
+    resize(760, 360);
+
+    connect(refresh_btn, &QPushButton::clicked, this, &ProblemsWindow::refresh);
+    connect(close, &QPushButton::clicked, this, &QDialog::hide);
+    connect(severity_, &QComboBox::currentIndexChanged, this, &ProblemsWindow::show_list);
+    connect(filter_, &QLineEdit::textChanged, this, &ProblemsWindow::show_list);
+    connect(list_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+        const int i = item->data(0, kFindingRole).toInt();
+        if (i >= 0 && i < int(findings_.size())) emit openFinding(findings_[size_t(i)]);
+    });
+    // Apply, add, remove and save all end in one of these signals.
+    connect(&context_, &AppContext::recordChanged, this, &ProblemsWindow::refresh_if_open);
+    connect(&context_, &AppContext::tableChanged, this, &ProblemsWindow::refresh_if_open);
+    connect(&context_, &AppContext::changedMarkChanged, this, &ProblemsWindow::refresh_if_open);
+}
+
+void ProblemsWindow::refresh() {
+    findings_ = check_zone(context_.world);
+    counts_->setText(counts_text(count_by_severity(findings_)));
+    show_list();
+}
+
+void ProblemsWindow::refresh_if_open() {
+    if (isVisible()) refresh();
+}
+
+std::vector<Finding> ProblemsWindow::shown() const {
+    std::vector<Finding> out;
+    for (int r = 0; r < list_->topLevelItemCount(); ++r)
+        out.push_back(findings_[size_t(list_->topLevelItem(r)->data(0, kFindingRole).toInt())]);
+    return out;
+}
+
+void ProblemsWindow::show_list() {
+    // Index 0 shows notes too, 1 stops at warnings, 2 shows errors alone.
+    const int worst_shown = 2 - severity_->currentIndex();
+    const QString text = filter_->text();
+    list_->clear();
+    for (size_t i = 0; i < findings_.size(); ++i) {
+        const Finding& f = findings_[i];
+        if (int(f.severity) > worst_shown) continue;
+        const QStringList columns = {severity_name(f.severity), from_cp1252(record_label(f)),
+                                     from_cp1252(f.field), from_cp1252(f.message),
+                                     from_cp1252(f.check)};
+        if (!text.isEmpty() && !columns.join(' ').contains(text, Qt::CaseInsensitive)) continue;
+        auto* item = new QTreeWidgetItem(list_, columns);
+        item->setData(0, kFindingRole, int(i));
+    }
+    for (int c = 0; c < 3; ++c) list_->resizeColumnToContents(c);
+}
+
+}  // namespace tarnwick::ui

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# tarnwick-cli lint as a CI job would call it: compiler-form lines, JSON,
+# the severity floor and the exit status, over the sample and a broken copy.
+set -u
+cli="$1"
+examples="$2"
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+failures=0
+expect() {  # expect NAME EXPECTED ACTUAL
+  if [ "$2" != "$3" ]; then
+    echo "FAIL: $1"; echo "  expected: $2"; echo "  actual:   $3"; failures=$((failures + 1))
+  fi
+}
+
+"$cli" lint "$examples/tarnwick.qzp" --min-severity error > "$tmp/out"; expect "the sample has no error" 0 $?
+expect "nothing shown at error level" "" "$(cat "$tmp/out")"
+
+cp "$examples"/tarnwick.* "$tmp/"
+# Room 18604 gone: two exits and three zone commands point at nothing.
+awk '/^#18604/{skip=1; next} /^#/{skip=0} !skip' "$examples/tarnwick.wld" > "$tmp/tarnwick.wld"
+"$cli" lint "$tmp/tarnwick.qzp" > "$tmp/out"; expect "a broken zone fails" 1 $?
+expect "compiler form with file, line and check" \
+  "$tmp/tarnwick.wld:$(grep -n '^#18602' "$tmp/tarnwick.wld" | cut -d: -f1): error: Room #18602: Exit east leads to room #18604, which does not exist [exit-target]" \
+  "$(grep -m1 'exit-target' "$tmp/out")"
+expect "the zone command's own line" \
+  "$tmp/tarnwick.zon:6: error: Zone #186 command 3: M command: room #18604 does not exist [cmd-room]" \
+  "$(grep -m1 'cmd-room' "$tmp/out")"
+expect "files given one by one find the same" "$(cat "$tmp/out")" \
+  "$("$cli" lint "$tmp"/tarnwick.{zon,wld,mob,obj,shp})"
+json=$("$cli" lint --json --min-severity error "$tmp/tarnwick.qzp")
+expect "json holds the errors alone" "$(grep -c ': error:' "$tmp/out")" "$(grep -c '"severity": "error"' <<< "$json")"
+grep -q '"kind": "room", "vnum": 18605, "command": -1, "field": "exit.down"' <<< "$json"
+expect "json names record and field" 0 $?
+
+"$cli" lint --min-severity bad "$tmp/tarnwick.qzp" 2>/dev/null; expect "a bad severity is a usage error" 2 $?
+"$cli" lint 2>/dev/null; expect "lint without input is a usage error" 2 $?
+"$cli" lint --help | grep -q 'WORLD_DIR'; expect "lint --help" 0 $?
+
+[ "$failures" -eq 0 ] && echo "all lint checks passed"
+exit $((failures > 0))

@@ -1,0 +1,264 @@
+// The zone checker over small hand-made zones: a sound zone gives no
+// finding, and each fault gives its finding on the right record and field.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "analysis/checker.h"
+#include "analysis/references.h"
+#include "world/world.h"
+
+namespace tarnwick {
+namespace {
+
+void link(World& w, int32_t from, int dir, int32_t to, int32_t door = 0, int32_t key = -1) {
+    room_direction_data e;
+    e.target_vnum = to;
+    e.door = door;
+    e.key_vnum = key;
+    w.rooms[size_t(w.find_room(from))].exits[size_t(dir)] = e;
+}
+
+void command(World& w, char c, int32_t a1, int32_t a2, int32_t a3) {
+    zCommand z;
+    z.command = c;
+    z.arg1 = a1;
+    z.arg2 = a2;
+    z.arg3 = a3;
+    z.line = int(w.zone.commands.size()) + 4;
+    w.zone.commands.push_back(z);
+}
+
+obj_record object(int32_t vnum, int32_t type, int32_t wear) {
+    obj_record o;
+    o.vnum = vnum;
+    o.type = type;
+    o.wear_flags = wear;
+    return o;
+}
+
+// Zone 10: rooms 1000-1002 joined both ways, a locked door 1001 east <->
+// 1002 west with key 1000, a mob that holds the key and wields a sword, a
+// chest with a bottle in it, a shop. Nothing in it is wrong.
+World sound_zone() {
+    World w;
+    w.zone.zone_number = 10;
+    w.zone.top = 1099;
+    w.zone.name = "Test zone";
+    for (int32_t v : {1000, 1001, 1002}) {
+        room_data r;
+        r.vnum = v;
+        w.rooms.push_back(r);
+    }
+    link(w, 1000, North, 1001);
+    link(w, 1001, South, 1000);
+    link(w, 1001, East, 1002, 1, 1000);
+    link(w, 1002, West, 1001, 1, 1000);
+    char_data m;
+    m.vnum = 1000;
+    w.mobs.push_back(m);
+    w.objects.push_back(object(1000, 18, 1 | 1 << 14));  // key: take, hold
+    w.objects.push_back(object(1001, 5, 1 | 1 << 13));   // sword: take, wield
+    w.objects.push_back(object(1002, 15, 1));            // chest
+    w.objects.push_back(object(1003, 17, 1 | 1 << 14));  // bottle
+    w.objects[3].values[2] = 3;                          // of ale
+    command(w, 'M', 1000, 1, 1000);
+    command(w, 'G', 1000, 1, 0);
+    command(w, 'E', 1001, 1, 16);
+    command(w, 'O', 1002, 1, 1002);
+    command(w, 'P', 1003, 1, 1002);
+    command(w, 'D', 1001, East, 2);
+    command(w, 'D', 1002, West, 2);
+    command(w, 'R', 1000, 1003, 0);
+    shop_data s;
+    s.vnum = 1000;
+    s.keeper = 1000;
+    s.products = {1003};
+    s.rooms = {1000};
+    s.start1 = 0;
+    s.end1 = 28;
+    w.shops.push_back(s);
+    return w;
+}
+
+zCommand& nth_command(World& w, int n) { return *std::next(w.zone.commands.begin(), n); }
+room_direction_data& exit_of(World& w, int32_t room, int dir) {
+    return *w.rooms[size_t(w.find_room(room))].exits[size_t(dir)];
+}
+
+TEST(Checker, SoundZoneHasNoFinding) {
+    const World w = sound_zone();
+    for (const auto& f : check_zone(w)) ADD_FAILURE() << record_label(f) << ": " << f.message;
+}
+
+struct Case {
+    const char* name;
+    std::function<void(World&)> damage;
+    const char* check;
+    Severity severity;
+    RecordKind kind;
+    int32_t vnum;
+    int command;  // -1 for records
+    const char* field;
+};
+
+const Case kCases[] = {
+    // Exits and doors.
+    {"exit to a room that is gone", [](World& w) { exit_of(w, 1000, North).target_vnum = 1050; },
+     "exit-target", Severity::Error, RecordKind::Room, 1000, -1, "exit.north"},
+    {"exit into another zone", [](World& w) { exit_of(w, 1000, North).target_vnum = 3001; },
+     "exit-elsewhere", Severity::Note, RecordKind::Room, 1000, -1, "exit.north"},
+    {"one-way exit", [](World& w) { w.rooms[1].exits[South].reset(); }, "exit-one-way",
+     Severity::Warning, RecordKind::Room, 1000, -1, "exit.north"},
+    {"exit to its own room", [](World& w) { link(w, 1002, Up, 1002); }, "exit-self",
+     Severity::Note, RecordKind::Room, 1002, -1, "exit.up"},
+    {"door on one side only", [](World& w) { exit_of(w, 1002, West).door = 0; }, "door-sides",
+     Severity::Warning, RecordKind::Room, 1001, -1, "exit.east.door"},
+    {"door sides with other keys", [](World& w) { exit_of(w, 1002, West).key_vnum = 1001; },
+     "door-sides", Severity::Warning, RecordKind::Room, 1001, -1, "exit.east.key"},
+    {"door reset differently on each side", [](World& w) { nth_command(w, 6).arg3 = 1; },
+     "door-sides", Severity::Warning, RecordKind::Room, 1001, -1, "exit.east.door"},
+    {"door key that does not exist",
+     [](World& w) { exit_of(w, 1001, East).key_vnum = exit_of(w, 1002, West).key_vnum = 1090; },
+     "door-key", Severity::Error, RecordKind::Room, 1001, -1, "exit.east.key"},
+    {"door key nothing loads", [](World& w) { nth_command(w, 1).arg1 = 1003; },
+     "door-key-unloaded", Severity::Warning, RecordKind::Room, 1001, -1, "exit.east.key"},
+    // Zone commands.
+    {"M of a missing mob", [](World& w) { w.mobs.clear(); }, "cmd-mob", Severity::Error,
+     RecordKind::ZoneCommand, 10, 0, "arg1"},
+    {"M into a missing room", [](World& w) { nth_command(w, 0).arg3 = 1099; }, "cmd-room",
+     Severity::Error, RecordKind::ZoneCommand, 10, 0, "arg3"},
+    {"O of a missing object", [](World& w) { nth_command(w, 3).arg1 = 1098; }, "cmd-object",
+     Severity::Error, RecordKind::ZoneCommand, 10, 3, "arg1"},
+    {"object of another zone", [](World& w) { nth_command(w, 2).arg1 = 7211; }, "cmd-elsewhere",
+     Severity::Note, RecordKind::ZoneCommand, 10, 2, "arg1"},
+    {"G with no M before", [](World& w) { w.zone.commands.pop_front(); }, "cmd-no-mob",
+     Severity::Error, RecordKind::ZoneCommand, 10, 0, "command"},
+    {"P into what is no container", [](World& w) { nth_command(w, 4).arg3 = 1001; },
+     "cmd-container", Severity::Warning, RecordKind::ZoneCommand, 10, 4, "arg3"},
+    {"P into a missing object", [](World& w) { nth_command(w, 4).arg3 = 1097; }, "cmd-object",
+     Severity::Error, RecordKind::ZoneCommand, 10, 4, "arg3"},
+    {"E where the object cannot be worn", [](World& w) { nth_command(w, 2).arg3 = 6; },
+     "cmd-wear", Severity::Warning, RecordKind::ZoneCommand, 10, 2, "arg3"},
+    {"E at no wear position", [](World& w) { nth_command(w, 2).arg3 = 18; }, "cmd-wear",
+     Severity::Error, RecordKind::ZoneCommand, 10, 2, "arg3"},
+    {"D on a direction with no exit", [](World& w) { nth_command(w, 5).arg2 = Down; },
+     "cmd-door", Severity::Error, RecordKind::ZoneCommand, 10, 5, "arg2"},
+    {"D closing an exit with no door", [](World& w) { link(w, 1000, Up, 1001);
+         command(w, 'D', 1000, Up, 1); }, "cmd-door", Severity::Warning,
+     RecordKind::ZoneCommand, 10, 8, "arg3"},
+    {"D with a state doors cannot take", [](World& w) { nth_command(w, 5).arg3 = 3; },
+     "cmd-door", Severity::Error, RecordKind::ZoneCommand, 10, 5, "arg3"},
+    {"D in a missing room", [](World& w) { nth_command(w, 5).arg1 = 1090; }, "cmd-room",
+     Severity::Error, RecordKind::ZoneCommand, 10, 5, "arg1"},
+    {"R of a missing object", [](World& w) { nth_command(w, 7).arg2 = 1090; }, "cmd-object",
+     Severity::Error, RecordKind::ZoneCommand, 10, 7, "arg2"},
+    {"max-existing of 0", [](World& w) { nth_command(w, 3).arg2 = 0; }, "cmd-max",
+     Severity::Warning, RecordKind::ZoneCommand, 10, 3, "arg2"},
+    {"top below the highest room", [](World& w) { w.zone.top = 1001; }, "zone-top",
+     Severity::Error, RecordKind::Zone, 10, -1, "top"},
+    // Shops.
+    {"keeper that does not exist", [](World& w) { w.shops[0].keeper = 1077; }, "shop-keeper",
+     Severity::Error, RecordKind::Shop, 1000, -1, "keeper"},
+    {"keeper nothing loads", [](World& w) { nth_command(w, 0).arg1 = 1077; w.mobs.push_back({});
+         w.mobs.back().vnum = 1077; }, "shop-keeper-unloaded", Severity::Warning,
+     RecordKind::Shop, 1000, -1, "keeper"},
+    {"product that does not exist", [](World& w) { w.shops[0].products.push_back(1066); },
+     "shop-product", Severity::Error, RecordKind::Shop, 1000, -1, "products"},
+    {"shop room that does not exist", [](World& w) { w.shops[0].rooms = {1055}; }, "shop-room",
+     Severity::Warning, RecordKind::Shop, 1000, -1, "rooms"},
+    {"hour past 28", [](World& w) { w.shops[0].end2 = 30; }, "shop-hours", Severity::Warning,
+     RecordKind::Shop, 1000, -1, "hours"},
+    {"opens after it closes", [](World& w) { w.shops[0].start1 = 20; w.shops[0].end1 = 6; },
+     "shop-hours", Severity::Warning, RecordKind::Shop, 1000, -1, "hours"},
+    // Objects and mobs.
+    {"liquid that does not exist", [](World& w) { w.objects[3].values[2] = 16; }, "object-value",
+     Severity::Warning, RecordKind::Object, 1003, -1, "values[2]"},
+    {"spell that does not exist", [](World& w) { w.objects[3].type = 10;
+         w.objects[3].values[1] = 500;
+         w.objects[3].values[2] = 0; }, "object-value", Severity::Warning, RecordKind::Object,
+     1003, -1, "values[1]"},
+    {"weapon type that does not exist", [](World& w) { w.objects[1].values[3] = 15; },
+     "object-value", Severity::Warning, RecordKind::Object, 1001, -1, "values[3]"},
+    {"container key that does not exist", [](World& w) { w.objects[2].values[2] = 1044; },
+     "object-key", Severity::Error, RecordKind::Object, 1002, -1, "values[2]"},
+    {"mob nothing loads", [](World& w) { w.mobs.push_back({}); w.mobs.back().vnum = 1005; },
+     "mob-unloaded", Severity::Note, RecordKind::Mob, 1005, -1, "vnum"},
+};
+
+TEST(Checker, EachFaultIsFoundOnItsRecordAndField) {
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.name);
+        World w = sound_zone();
+        c.damage(w);
+        std::vector<Finding> hits;
+        for (const auto& f : check_zone(w))
+            if (f.check == c.check) hits.push_back(f);
+        // Both sides of a door may report it; the lower room comes first.
+        ASSERT_FALSE(hits.empty());
+        const Finding& f = hits[0];
+        EXPECT_EQ(f.severity, c.severity);
+        EXPECT_EQ(f.kind, c.kind);
+        EXPECT_EQ(f.vnum, c.vnum);
+        EXPECT_EQ(f.command_index, c.command);
+        EXPECT_EQ(f.field, c.field);
+        EXPECT_FALSE(f.message.empty());
+        if (c.kind == RecordKind::ZoneCommand) {
+            EXPECT_EQ(f.line, nth_command(w, c.command).line);
+        }
+    }
+}
+
+// A reference into another zone is only noted when the zone is checked by
+// itself; with the whole world it resolves, or is an error when no zone
+// holds it.
+TEST(Checker, WholeWorldResolvesReferencesAcrossZones) {
+    World a = sound_zone();
+    exit_of(a, 1000, North).target_vnum = 2000;
+    nth_command(a, 2).arg1 = 2001;
+    World b;
+    b.zone.zone_number = 20;
+    b.zone.top = 2099;
+    b.rooms.push_back({});
+    b.rooms[0].vnum = 2000;
+    b.objects.push_back(object(2001, 5, 1 | 1 << 13));
+    auto checks = [](const std::vector<Finding>& fs) {
+        std::vector<std::string> out;
+        for (const auto& f : fs)
+            if (f.kind != RecordKind::Room || f.vnum != 1001) out.push_back(f.check);
+        return out;
+    };
+    EXPECT_EQ(checks(check_zone(a)),
+              (std::vector<std::string>{"exit-elsewhere", "cmd-elsewhere"}));
+    EXPECT_EQ(checks(check_zones({&a, &b})), std::vector<std::string>{});
+    b.objects.clear();
+    b.rooms.clear();
+    EXPECT_EQ(checks(check_zones({&a, &b})),
+              (std::vector<std::string>{"exit-target", "cmd-object"}));
+}
+
+TEST(Checker, RemovalQuestionNamesEveryReference) {
+    World w = sound_zone();
+    const struct {
+        RecordKind kind;
+        int32_t vnum;
+        const char* question;
+    } cases[] = {
+        {RecordKind::Room, 1001,
+         "Room #1001 is the target of 2 exits and 1 zone command. Remove it anyway?"},
+        {RecordKind::Room, 1000,
+         "Room #1000 is the target of 1 exit, 2 zone commands and 1 shop. Remove it anyway?"},
+        {RecordKind::Mob, 1000, "Mob #1000 is named by 1 zone command and 1 shop. Remove it anyway?"},
+        {RecordKind::Object, 1000,
+         "Object #1000 is named by 1 zone command and 2 doors as their key. Remove it anyway?"},
+        {RecordKind::Object, 1003,
+         "Object #1003 is named by 2 zone commands and 1 shop. Remove it anyway?"},
+        {RecordKind::Room, 1050, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(removal_question(c.kind, c.vnum, references_to(w, c.kind, c.vnum)), c.question);
+}
+
+}  // namespace
+}  // namespace tarnwick

@@ -1,0 +1,79 @@
+// A server's world folder read whole: files from the index (or by name),
+// every record in the zone whose vnums hold it, and the places findings
+// point to.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "analysis/checker.h"
+#include "project/world_folder.h"
+#include "test_support.h"
+#include "world/messages.h"
+
+namespace tarnwick {
+namespace {
+
+using test::TempDir;
+using test::write_bytes;
+
+// Two zones: 10 (rooms 1000, 1001) and 20 (room 2000, mob 2000). Room 1001
+// leads to 2000 and 2000 to 1099, which no zone holds.
+void write_world(const TempDir& dir, bool with_index) {
+    for (const char* t : {"wld", "zon", "mob"}) std::filesystem::create_directories(dir.path() / t);
+    write_bytes(dir.file("zon/10.zon"), "#10\nTen~\n1099 10 2\nS\n$~\n");
+    write_bytes(dir.file("zon/20.zon"), "#20\nTwenty~\n2099 10 2\nM 0 2000 1 2000\nS\n$~\n");
+    write_bytes(dir.file("wld/a.wld"),
+                "#1000\nA~\nA room.\n~\n10 0 0\nS\n#1001\nB~\nB room.\n~\n10 0 0\n"
+                "D1\n~\n~\n0 -1 2000\nS\n#2000\nC~\nC room.\n~\n20 0 0\nD3\n~\n~\n0 -1 1099\nS\n$\n");
+    write_bytes(dir.file("mob/20.mob"),
+                "#2000\nmob~\nthe mob~\nA mob stands here.\n~\nIt is a mob.\n~\n0 0 0 S\n"
+                "1 20 10 1d1+1 1d2+0\n0 0\n8 8 0\n$\n");
+    if (with_index) {
+        write_bytes(dir.file("wld/index"), "a.wld\n$\n");
+        write_bytes(dir.file("zon/index"), "20.zon\n10.zon\n$\n");
+        write_bytes(dir.file("mob/index"), "20.mob\n$\n");
+    }
+}
+
+TEST(WorldFolder, RecordsLandInTheirZonesAndFindingsInTheirFiles) {
+    for (bool with_index : {true, false}) {
+        SCOPED_TRACE(with_index ? "index files" : "no index files");
+        TempDir dir;
+        write_world(dir, with_index);
+        ASSERT_TRUE(is_world_folder(dir.path().string()));
+        WorldFolder folder;
+        MessageRecorder messages;
+        ASSERT_TRUE(read_world_folder(dir.path().string(), folder, messages));
+        EXPECT_TRUE(folder.failures.empty());
+        ASSERT_EQ(folder.zones.size(), 2u);
+        EXPECT_EQ(folder.zones[0].zone.zone_number, 10);
+        EXPECT_EQ(folder.zones[0].room_count(), 2);
+        EXPECT_EQ(folder.zones[1].room_count(), 1);
+        EXPECT_EQ(folder.zones[1].mob_count(), 1);
+
+        auto findings = check_zones(folder.zone_list());
+        folder.places.locate(findings);
+        // 1001 -> 2000 joins two zones, one way, as zones often are; 2000 -> 1099 leads nowhere.
+        ASSERT_EQ(findings.size(), 1u);
+        EXPECT_EQ(findings[0].check, "exit-target");
+        EXPECT_EQ(findings[0].vnum, 2000);
+        EXPECT_EQ(findings[0].file, dir.file("wld/a.wld"));
+        EXPECT_EQ(findings[0].line, 16);
+    }
+}
+
+TEST(WorldFolder, AFileThatDoesNotLoadIsNamed) {
+    TempDir dir;
+    write_world(dir, false);
+    write_bytes(dir.file("wld/b.wld"), "#1050\nbroken\n");
+    WorldFolder folder;
+    MessageRecorder messages;
+    ASSERT_TRUE(read_world_folder(dir.path().string(), folder, messages));
+    EXPECT_EQ(folder.failures, std::vector<std::string>{dir.file("wld/b.wld")});
+    EXPECT_FALSE(messages.entries.empty());
+    EXPECT_FALSE(read_world_folder(dir.file("nowhere"), folder, messages));
+}
+
+}  // namespace
+}  // namespace tarnwick
