@@ -29,6 +29,7 @@ int run_show(const std::vector<std::string>& args);
 int run_project(const std::vector<std::string>& args);
 int run_renumber(const std::vector<std::string>& args);
 int run_lint(const std::vector<std::string>& args);
+int run_zones(const std::vector<std::string>& args);
 
 // Project files (.qzp) for check and format.
 bool is_project_file(const std::string& path);
