@@ -5,6 +5,8 @@
 #include "app/about_box.h"
 #include "app/main_window.h"
 #include "project/preferences_io.h"
+#include "project/world_folder.h"
+#include "ui/cp1252.h"
 
 namespace tarnwick::app {
 
@@ -36,7 +38,11 @@ MainWindow& Startup::run(const QString& project) {
     remove_splash();
 
     main_->show();
-    if (!project.isEmpty()) main_->open_project(project);
+    // A server's world folder on the command line lists its zones.
+    if (!project.isEmpty() && is_world_folder(ui::to_cp1252(project)))
+        main_->open_world_folder(project);
+    else if (!project.isEmpty())
+        main_->open_project(project);
     return *main_;
 }
 

@@ -1,6 +1,7 @@
 #include "project/world_zones.h"
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -118,6 +119,68 @@ std::optional<WorldZone> find_world_zone(const std::vector<WorldZone>& zones, in
     for (const auto& z : zones)
         if (z.number == number) return z;
     return std::nullopt;
+}
+
+bool is_zone_file_path(const std::string& path) {
+    std::string ext = fs::path(path).extension().string();
+    for (auto& c : ext) c = char(std::tolower(static_cast<unsigned char>(c)));
+    return ext == ".zon";
+}
+
+bool project_for_zone_file(const std::string& zon_path, AreaProject& out) {
+    const fs::path zon(zon_path);
+    const fs::path dir = zon.parent_path().parent_path();
+    const std::string stem = zon.stem().string();
+    std::string text;
+    World w;
+    SilentMessages silent;
+    if (!read_text(zon_path, text) || !read_zone(w, text, silent)) return false;
+    WorldZone z;
+    z.number = w.zone.zone_number;
+    z.name = w.zone.name;
+    z.zone_file = zon_path;
+    z.room_file = (dir / "wld" / (stem + ".wld")).string();
+    z.mob_file = (dir / "mob" / (stem + ".mob")).string();
+    z.object_file = (dir / "obj" / (stem + ".obj")).string();
+    z.shop_file = (dir / "shp" / (stem + ".shp")).string();
+    out = project_for_zone(z);
+    return true;
+}
+
+void offer_index_entry(const std::string& path, Messages& messages) {
+    const fs::path file(path);
+    const fs::path index = file.parent_path() / "index";
+    std::string text;
+    if (!read_text(index.string(), text)) return;
+    const std::string name = file.filename().string();
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
+        if (line == name) return;
+    }
+    const std::string folder = file.parent_path().filename().string();
+    if (messages.ask("Add " + name + " to " + folder + "/index?") != Answer::Yes) return;
+    // The entry goes before the closing "$" line, keeping the index's own
+    // line endings.
+    const bool crlf = text.find("\r\n") != std::string::npos;
+    const std::string eol = crlf ? "\r\n" : "\n";
+    size_t at = text.size();
+    for (size_t pos = 0; pos < text.size();) {
+        size_t end = text.find('\n', pos);
+        std::string line = text.substr(pos, end == std::string::npos ? std::string::npos : end - pos);
+        while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
+        if (line == "$") {
+            at = pos;
+            break;
+        }
+        if (end == std::string::npos) break;
+        pos = end + 1;
+    }
+    std::string entry = name + eol;
+    if (at == text.size() && !text.empty() && text.back() != '\n') entry = eol + entry;
+    text.insert(at, entry);
+    std::ofstream out(index, std::ios::binary | std::ios::trunc);
+    out << text;
 }
 
 AreaProject project_for_zone(const WorldZone& zone) {

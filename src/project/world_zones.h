@@ -35,4 +35,19 @@ std::optional<WorldZone> find_world_zone(const std::vector<WorldZone>& zones, in
 // zone file, the author empty, no project file yet.
 AreaProject project_for_zone(const WorldZone& zone);
 
+// True for a path ending in .zon: the editor opens such a path (a recent
+// world-folder zone) as that zone of its folder.
+bool is_zone_file_path(const std::string& path);
+
+// The project of the zone whose zone file is `zon_path` (DIR/zon/N.zon):
+// the sibling files DIR/wld/N.wld and so on. False when the zone file does
+// not load.
+bool project_for_zone_file(const std::string& zon_path, AreaProject& out);
+
+class Messages;
+// A file created in a world folder joins the folder's index (before its "$"
+// line) only when the folder has one, does not list it yet, and the user
+// answers Yes to "Add N.shp to shp/index?". Any other index stays untouched.
+void offer_index_entry(const std::string& path, Messages& messages);
+
 }  // namespace tarnwick
