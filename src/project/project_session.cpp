@@ -184,6 +184,14 @@ bool ProjectSession::open_world_zone(const AreaProject& record) {
     in_world_folder_ = true;
     project_ = record;
     project_.project_path.clear();
+    // Absolute names keep naming the folder's files after Save Project As
+    // puts a project file somewhere else.
+    for (auto field : {&AreaProject::zone_file, &AreaProject::room_file, &AreaProject::mob_file,
+                       &AreaProject::object_file, &AreaProject::shop_file}) {
+        std::error_code ec;
+        const auto absolute = std::filesystem::absolute(project_.*field, ec);
+        if (!ec) project_.*field = absolute.lexically_normal().string();
+    }
     set_caption(project_.zone_name);
     world_.project_zone_number = project_.zone_number;
     const FormatSettings settings = format_settings();
