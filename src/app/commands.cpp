@@ -6,6 +6,7 @@ namespace {
 
 constexpr MenuInfo kMenus[] = {
     {"Project", "Proyecto1", "&Project", false},
+    {"Edit", "Edicion1", "&Edit", true},
     {"View", "Ver1", "&View", true},
     {"Rooms", "Rooms1", "&Rooms", true},
     {"Mobs", "Mobs1", "&Mobs", true},
@@ -26,6 +27,8 @@ constexpr MenuCommand kMenuCommands[] = {
     {"Project", "EditarProyecto1", "&Edit Project properties", "EditarProyecto1Click", "", false},
     {"Project", "-", "", "", "", false},
     {"Project", "Salir1", "&Exit", "Salir1Click", "", false},
+    {"Edit", "Find1", "&Find...", "Find1Click", "Ctrl+F", false},
+    {"Edit", "GoToVnum1", "&Go to Vnum...", "GoToVnum1Click", "Ctrl+G", false},
     {"View", "EditordeZonas1", "&Zone Editor", "EditordeZonas1Click", "", true},
     {"View", "EditordeMobs1", "&Mob Editor", "EditordeMobs1Click", "", true},
     {"View", "EditordeRooms1", "&Room Editor", "EditordeRooms1Click", "", true},

@@ -225,7 +225,11 @@ void MainWindow::build_menus() {
         QAction* a = menu->addAction(QString::fromUtf8(c.caption));
         a->setObjectName(c.object_name);
         a->setCheckable(c.checkable);
-        if (*c.shortcut) a->setShortcut(QKeySequence(QString::fromLatin1(c.shortcut)));
+        if (*c.shortcut) {
+            a->setShortcut(QKeySequence(QString::fromLatin1(c.shortcut)));
+            // Every window of the editor takes the main window's shortcuts.
+            a->setShortcutContext(Qt::ApplicationShortcut);
+        }
         // The Tools menu hangs off a toolbar button; its shortcuts work from the window.
         if (*c.shortcut && key == "Tools") addAction(a);
         const QByteArray handler(c.handler);

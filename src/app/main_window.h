@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "analysis/finding.h"
+#include "analysis/find.h"
 #include "app/app_state.h"
 #include "editors/recent_files.h"
 #include "editors/record_list_ops.h"
@@ -23,6 +24,7 @@ namespace tarnwick::ui {
 class CaptionBar;
 class EditorWindow;
 class HelpWindow;
+class FindWindow;
 class PrefsForm;
 class ProblemsWindow;
 class ProjectForm;
@@ -72,6 +74,13 @@ public:
     // Lists the zones of a server's world folder and opens the one chosen
     // (`zone` picks it without asking; -1 asks). False when none opened.
     bool open_world_folder(const QString& dir, int zone = -1);
+    // Opens the editor of the record with `vnum` (a room before a mob, an
+    // object or a shop; the find window lists them all when several kinds
+    // have it); false, after a message, when none has it.
+    bool go_to_vnum(int32_t vnum);
+    // Shows a found record in its editor with the field focused.
+    bool open_found(const tarnwick::FindHit& hit);
+    ui::FindWindow* find_window();
 
 public slots:
     void NuevoProyecto1Click();
@@ -122,6 +131,8 @@ public slots:
     void Editar4Click();
     void DeleteShopClick();
     void ListadeShops1Click();
+    void Find1Click();
+    void GoToVnum1Click();
     void Contenido1Click();
     void Acercade1Click();
     void RenumerarMundo1Click();
@@ -194,6 +205,8 @@ private:
     ui::ProblemsWindow* problems_ = nullptr;
     AboutBox* about_ = nullptr;
     ui::HelpWindow* help_ = nullptr;
+    ui::FindWindow* find_ = nullptr;
+    int32_t last_goto_vnum_ = 0;
     std::unique_ptr<ui::QtChooser> qt_chooser_;
 };
 
