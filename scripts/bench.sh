@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the benchmarks (Release, with the editor) in build-bench/ and runs
 # them: tarnwick-bench (reading, writing, projects, renumbering) and
-# tarnwick-startup-bench (the editor's start-up, offscreen).
+# tarnwick-startup-bench (the editor's start-up, offscreen) and
+# tarnwick-map-window-bench (the zone map window, offscreen).
 # Extra arguments go to the benchmark programs, e.g. --benchmark_filter=Load
 # or --max-read-ratio=3 (fail when loading a format costs more than three
 # times the plain read of its bytes; tarnwick-bench only). A program none of
@@ -32,4 +33,8 @@ fi
 if picks build-bench/bench/tarnwick-startup-bench "${startup_args[@]}"; then
   echo
   build-bench/bench/tarnwick-startup-bench "${common[@]}" "${startup_args[@]}"
+fi
+if picks build-bench/bench/tarnwick-map-window-bench "${startup_args[@]}"; then
+  echo
+  build-bench/bench/tarnwick-map-window-bench "${common[@]}" "${startup_args[@]}"
 fi

@@ -2,8 +2,10 @@
 # Installs what building, running and testing Tarnwick needs on Debian 12.
 set -euo pipefail
 packages=(g++ cmake ninja-build qt6-base-dev libgtest-dev xvfb xauth
-          libbenchmark-dev clang libclang-rt-14-dev
-          dpkg-dev file desktop-file-utils appstream man-db locales)
+          libbenchmark-dev clang libclang-rt-14-dev libxml2-utils
+          dpkg-dev file desktop-file-utils appstream man-db locales
+          g++-mingw-w64-x86-64-posix googletest wine64
+          gcc libc6-dev libcrypt-dev)  # the last three build the real server for its check
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

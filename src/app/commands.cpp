@@ -48,6 +48,7 @@ constexpr MenuCommand kMenuCommands[] = {
     {"Rooms", "Eliminar1", "&Remove", "Eliminar1Click", "", false},
     {"Rooms", "-", "", "", "", false},
     {"Rooms", "ListadeRooms1", "Room &List", "ListadeRooms1Click", "", true},
+    {"Rooms", "Mapa1", "&Map", "Mapa1Click", "Ctrl+M", false},
     {"Mobs", "Agregar2", "&Add", "Agregar2Click", "", false},
     {"Mobs", "Editar1", "E&dit", "Editar1Click", "", false},
     {"Mobs", "N5", "&Remove", "N5Click", "", false},

@@ -17,7 +17,9 @@
 #include "project/preferences_io.h"
 #include "project/renumber.h"
 #include "ui/caption_bar.h"
+#include "ui/file_name_text.h"
 #include "ui/fonts.h"
+#include "ui/map_window.h"
 #include "ui/cp1252.h"
 #include "ui/editor_factory.h"
 #include "ui/editor_window.h"
@@ -26,6 +28,7 @@
 #include "ui/record_list_window.h"
 #include "ui/selection_dialogs.h"
 #include "ui/text_viewer.h"
+#include "ui/zone_edit_window.h"
 #include "world/lookup_lists.h"
 #include "world/wrap.h"
 
@@ -98,6 +101,7 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QMainWindow(parent), 
     set_project_commands(false);
     creation_order_ << "TMainForm";
     create_windows();
+    build_history();
     connect(&state_.context, &ui::AppContext::changedMarkChanged, this, [this] { update_caption(); });
     update_caption();
 }
@@ -163,6 +167,11 @@ void MainWindow::create_windows() {
     viewer_ = new ui::TextViewer(this);
     note(viewer_);
 
+    // The map is not one of the project's remembered windows.
+    map_ = new ui::MapWindow(ctx, this);
+    map_->hide();
+    map_->set_targets(room_list_, room_editor_);
+
     room_list_->set_viewer(viewer_);
     mob_list_->set_viewer(viewer_);
     object_list_->set_viewer(viewer_);
@@ -171,6 +180,8 @@ void MainWindow::create_windows() {
     mob_list_->set_editor(mob_editor_);
     object_list_->set_editor(object_editor_);
     shop_list_->set_editor(shop_editor_);
+    if (auto* zone = dynamic_cast<ui::TZoneEdit*>(zone_editor_))
+        connect(zone, &ui::TZoneEdit::projectPropertiesRequested, this, &MainWindow::EditarProyecto1Click);
     for (auto* l : {room_list_, mob_list_, object_list_, shop_list_}) {
         connect(l, &ui::RecordListWindow::visibilityChanged, this, [this] { sync_checks(); });
     }
@@ -229,9 +240,9 @@ void MainWindow::build_menus() {
             a->setShortcut(QKeySequence(QString::fromLatin1(c.shortcut)));
             // Every window of the editor takes the main window's shortcuts.
             a->setShortcutContext(Qt::ApplicationShortcut);
+            // The Tools menu hangs off a toolbar button: the window holds its entries.
+            if (key == "Tools") addAction(a);
         }
-        // The Tools menu hangs off a toolbar button; its shortcuts work from the window.
-        if (*c.shortcut && key == "Tools") addAction(a);
         const QByteArray handler(c.handler);
         connect(a, &QAction::triggered, this,
                 [this, handler] { QMetaObject::invokeMethod(this, handler.constData()); });
@@ -282,7 +293,7 @@ void MainWindow::rebuild_recent_menu() {
     recent_menu_->clear();
     int n = 0;
     for (const std::string& path : recent_.entries()) {
-        const QString p = ui::from_cp1252(path);
+        const QString p = ui::file_name_text(path);
         QAction* a = recent_menu_->addAction(QString("&%1 %2").arg(++n).arg(p));
         a->setObjectName(QString("RecentFile%1").arg(n));
         connect(a, &QAction::triggered, this, [this, p] { RecentFiles1Click(p); });
@@ -356,6 +367,7 @@ void MainWindow::recent_file_added(const std::string& path) {
 }
 
 void MainWindow::world_cleared() {
+    reset_history();
     for (ui::EditorWindow* e : {zone_editor_, room_editor_, mob_editor_, object_editor_, shop_editor_}) {
         e->discard_pending();
         e->hide();
@@ -364,10 +376,14 @@ void MainWindow::world_cleared() {
         l->clear_list();
         l->hide();
     }
+    map_->hide();
     update_caption();
 }
 
 void MainWindow::tables_loaded() {
+    // A project just opened starts its history here; tables a properties
+    // change loads into an edited project are a step of that change.
+    if (state_.context.history.size() == 0) reset_history();
     const ListCaptions& c = state_.world.captions;
     room_list_->fill_after_load(c.rooms);
     mob_list_->fill_after_load(c.mobs);

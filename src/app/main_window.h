@@ -10,8 +10,8 @@
 #include <map>
 #include <vector>
 
-#include "analysis/finding.h"
 #include "analysis/find.h"
+#include "analysis/finding.h"
 #include "app/app_state.h"
 #include "editors/recent_files.h"
 #include "editors/record_list_ops.h"
@@ -25,6 +25,7 @@ class CaptionBar;
 class EditorWindow;
 class HelpWindow;
 class FindWindow;
+class MapWindow;
 class PrefsForm;
 class ProblemsWindow;
 class ProjectForm;
@@ -33,11 +34,14 @@ class SelectItemDialog;
 class SelForm;
 class TextViewer;
 class QtChooser;
+class HistoryWindow;
+class UndoActions;
 }  // namespace tarnwick::ui
 
 namespace tarnwick::app {
 
 class AboutBox;
+class RecoveryKeeper;
 
 // The main window is a thin bar: fixed height, width from 400 pixels to the
 // screen's width.
@@ -64,6 +68,7 @@ public:
     ui::TextViewer* viewer() const { return viewer_; }
     // Created by the first Check zone; nullptr before.
     ui::ProblemsWindow* problems() const { return problems_; }
+    ui::MapWindow* map_window() const { return map_; }
     ui::ProjectForm* project_form() const { return project_form_; }
     ui::PrefsForm* prefs_form() const { return prefs_form_; }
     ui::SelectItemDialog* select_item() const { return select_item_; }
@@ -81,6 +86,19 @@ public:
     // Shows a found record in its editor with the field focused.
     bool open_found(const tarnwick::FindHit& hit);
     ui::FindWindow* find_window();
+
+    // Undo history: Edit > Undo / Redo / History... here and Undo / Redo in
+    // every editor window.
+    ui::HistoryWindow* history_window() const { return history_window_; }
+    // Settles the editors' pending edits, then undoes (-1) or redoes (+1).
+    void step_history(int delta);
+    // Settles, then moves the history to `position`; every window follows.
+    void go_to_history(int position);
+    // Keeps a recovery copy of unsaved work at `path`; at start-up, offers
+    // to restore a copy a crash left there. True when it was restored.
+    bool offer_recovery(const QString& path);
+    void keep_recovery(const QString& path);
+    RecoveryKeeper* recovery_keeper() const { return keeper_; }
 
 public slots:
     void NuevoProyecto1Click();
@@ -115,6 +133,7 @@ public slots:
     void Eliminar1Click();
     void DeleteRoomBtnClick();
     void ListadeRooms1Click();
+    void Mapa1Click();
     void Agregar2Click();
     void NewMonsterBtnClick();
     void Editar1Click();
@@ -167,6 +186,8 @@ private:
     void toggle_list(ListKind kind);
     void toggle_editor(ui::EditorWindow* editor);
     void show_editor(ui::EditorWindow* editor);
+    // Stores every editor's pending edits into the world, as saving does.
+    void apply_all_pending();
     // "Save changes to the zone?" when the world changed: false stops the command.
     bool settle_changes();
     void show_options();
@@ -179,6 +200,10 @@ private:
     // Shows the finding's record in its editor, with the field in focus.
     void open_finding(const Finding& finding);
     QWidget* layout_window(ProjectWindow w) const;
+    void build_history();
+    // The history starts again from what the world holds now.
+    void reset_history(bool saved = true);
+    void show_restored_state();
 
     AppState& state_;
     ui::CaptionBar* caption_ = nullptr;
@@ -203,11 +228,14 @@ private:
     ui::SelForm* sel_form_ = nullptr;
     ui::TextViewer* viewer_ = nullptr;
     ui::ProblemsWindow* problems_ = nullptr;
+    ui::MapWindow* map_ = nullptr;
     AboutBox* about_ = nullptr;
     ui::HelpWindow* help_ = nullptr;
     ui::FindWindow* find_ = nullptr;
     int32_t last_goto_vnum_ = 0;
     std::unique_ptr<ui::QtChooser> qt_chooser_;
+    ui::HistoryWindow* history_window_ = nullptr;
+    RecoveryKeeper* keeper_ = nullptr;
 };
 
 }  // namespace tarnwick::app

@@ -11,6 +11,9 @@
 
 #include "app/about_box.h"
 #include "app/main_window.h"
+#include "app/recovery_keeper.h"
+#include "ui/map_window.h"
+#include "ui/file_name_text.h"
 #include "ui/zone_edit_window.h"
 #include "editors/record_list_ops.h"
 #include "project/preferences_dialog_form.h"
@@ -63,6 +66,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     exiting_ = false;
+    if (keeper_) keeper_->discard();  // the builder chose not to keep the changes
     store_preferences(state_.preferences, state_.prefs_store);
     for (QWidget* w : std::initializer_list<QWidget*>{
              zone_editor_, room_editor_, mob_editor_, object_editor_, shop_editor_, room_list_,
@@ -77,12 +81,18 @@ static std::optional<ZoneHeaderFields> zone_fields(ui::EditorWindow* editor) {
     return std::nullopt;
 }
 
+void MainWindow::apply_all_pending() {
+    for (ui::EditorWindow* e : {zone_editor_, room_editor_, mob_editor_, object_editor_, shop_editor_})
+        e->apply_pending();
+}
+
 bool MainWindow::settle_changes() {
+    // Edits typed but not applied count as changes: they go into the world
+    // first, as Save would take them, so the question covers them.
+    if (project_on_) apply_all_pending();
     if (!state_.world.changed) return true;
     switch (state_.messages.ask("Save changes to the zone?", true)) {
     case Answer::Yes: {
-        for (ui::EditorWindow* e : {zone_editor_, room_editor_, mob_editor_, object_editor_, shop_editor_})
-            e->apply_pending();
         const bool saved = state_.session.save_project(zone_fields(zone_editor_));
         after_save(saved);
         return saved && !state_.world.changed;
@@ -95,7 +105,10 @@ bool MainWindow::settle_changes() {
 
 void MainWindow::after_save(bool) {
     for (auto* l : {room_list_, mob_list_, object_list_}) l->reset_source_warning();
-    if (!state_.world.changed) state_.context.clear_changed();
+    if (!state_.world.changed) {
+        state_.context.history.mark_saved();
+        state_.context.clear_changed();
+    }
     update_caption();
 }
 
@@ -106,12 +119,14 @@ void MainWindow::NuevoProyecto1Click() {
     state_.session.new_project([this](ProjectPropertiesForm& form) {
         return project_form_->edit(form, state_.project.zone_number);
     });
+    reset_history();
     update_caption();
 }
 void MainWindow::NewBtnClick() { NuevoProyecto1Click(); }
 
 bool MainWindow::open_project(const QString& path) {
-    const bool ok = state_.session.open_project(ui::to_cp1252(path));
+    const bool ok = state_.session.open_project(ui::file_name_bytes(path));
+    reset_history();
     if (!ok) set_project_commands(false);
     update_caption();
     return ok;
@@ -120,7 +135,7 @@ bool MainWindow::open_project(const QString& path) {
 void MainWindow::Abrir1Click() {
     if (!settle_changes()) return;
     auto chosen = state_.messages.choose_file(project_open_choice());
-    if (chosen) open_project(ui::from_cp1252(*chosen));
+    if (chosen) open_project(ui::file_name_text(*chosen));
 }
 void MainWindow::OpenBtnClick() { Abrir1Click(); }
 
@@ -161,21 +176,21 @@ void MainWindow::RecentFiles1Click(const QString& path) {
 }
 
 void MainWindow::Guardar1Click() {
-    for (ui::EditorWindow* e : {zone_editor_, room_editor_, mob_editor_, object_editor_, shop_editor_})
-        e->apply_pending();
+    apply_all_pending();
     after_save(state_.session.save_project(zone_fields(zone_editor_)));
 }
 void MainWindow::SaveBtnClick() { Guardar1Click(); }
 
 void MainWindow::GuardarComo1Click() {
-    for (ui::EditorWindow* e : {zone_editor_, room_editor_, mob_editor_, object_editor_, shop_editor_})
-        e->apply_pending();
+    apply_all_pending();
     after_save(state_.session.save_project_as(zone_fields(zone_editor_)));
 }
 
 void MainWindow::Cerrar1Click() {
     if (!settle_changes()) return;
     state_.session.close_project();
+    reset_history();
+    state_.context.clear_changed();
     caption_->set_text("- No Project");
     set_project_commands(false);
     update_caption();
@@ -234,6 +249,10 @@ void MainWindow::ListadeMobs2Click() { toggle_list(ListKind::Mob); }
 void MainWindow::ListadeObjetos2Click() { toggle_list(ListKind::Object); }
 void MainWindow::ListadeShops2Click() { toggle_list(ListKind::Shop); }
 void MainWindow::ListadeRooms1Click() { toggle_list(ListKind::Room); }
+void MainWindow::Mapa1Click() {
+    map_->show();
+    map_->raise();
+}
 void MainWindow::ListadeMobs1Click() { toggle_list(ListKind::Mob); }
 void MainWindow::ListadeObjetos1Click() { toggle_list(ListKind::Object); }
 void MainWindow::ListadeShops1Click() { toggle_list(ListKind::Shop); }
@@ -250,7 +269,7 @@ void MainWindow::show_options() {
     reshow_editors(shown);
     if (wrapped) {
         refresh_all_lists();
-        state_.context.mark_changed();
+        state_.context.mark_changed("Re-wrap descriptions");
     }
 }
 
@@ -330,14 +349,14 @@ void MainWindow::RenumerarMundo1Click() {
     for (RecordKind k : {RecordKind::Mob, RecordKind::Room, RecordKind::Object, RecordKind::Shop})
         emit state_.context.tableChanged(k);
     refresh_all_lists();
-    state_.context.mark_changed();
+    state_.context.mark_changed("Renumber zone to " + std::to_string(state_.project.zone_number) + "xx");
 }
 
 void MainWindow::AjustarColumnadenDesripciones1Click() {
     const std::vector<int> shown = settle_editors();
     wrap_all_descriptions(state_.world, state_.preferences.columns);
     reshow_editors(shown);
-    state_.context.mark_changed();
+    state_.context.mark_changed("Re-wrap descriptions");
 }
 
 }  // namespace tarnwick::app

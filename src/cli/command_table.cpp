@@ -11,6 +11,7 @@ const std::vector<Command>& commands() {
         {"renumber", run_renumber},
         {"lint", run_lint},
         {"zones", run_zones},
+        {"map", run_map},
     };
     return table;
 }

@@ -24,12 +24,15 @@ bool parse_options(const std::vector<std::string>& args, Options& options,
 bool wants_help(const std::vector<std::string>& args, const char* help);
 
 int run_check(const std::vector<std::string>& args);
+// check --server: the preflight findings of world files or projects.
+int check_server(const std::vector<std::string>& args);
 int run_format(const std::vector<std::string>& args);
 int run_show(const std::vector<std::string>& args);
 int run_project(const std::vector<std::string>& args);
 int run_renumber(const std::vector<std::string>& args);
 int run_lint(const std::vector<std::string>& args);
 int run_zones(const std::vector<std::string>& args);
+int run_map(const std::vector<std::string>& args);
 
 // Project files (.qzp) for check and format.
 bool is_project_file(const std::string& path);

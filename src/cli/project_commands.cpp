@@ -15,6 +15,7 @@
 #include "project/renumber.h"
 #include "project/world_folder.h"
 #include "project/world_zones.h"
+#include "world/file_path.h"
 #include "world/scan.h"
 #include "world/world.h"
 
@@ -79,7 +80,7 @@ bool refuse_unreadable(const ProjectSession& session) {
     bool refused = false;
     for (const auto& file : session.load_failures()) {
         std::error_code ec;
-        if (!fs::exists(file, ec)) continue;
+        if (!fs::exists(native_path(file), ec)) continue;
         std::fprintf(stderr, "tarnwick-cli: %s did not load; nothing was saved\n", file.c_str());
         refused = true;
     }
@@ -167,6 +168,11 @@ int project_create(const std::vector<std::string>& args) {
         std::fputs(kProjectHelp, stderr);
         return 2;
     }
+    if (const std::string problem = project_names_problem(project.zone_name, project.author);
+        !problem.empty()) {
+        std::fprintf(stderr, "tarnwick-cli: %s\n", problem.c_str());
+        return 2;
+    }
     if (!number.empty() && !to_int32(number, project.zone_number)) {
         std::fprintf(stderr, "tarnwick-cli: --zone-number needs a number\n");
         return 2;
@@ -176,7 +182,7 @@ int project_create(const std::vector<std::string>& args) {
         return 2;
     }
     std::error_code ec;
-    if (!force && fs::exists(out, ec)) {
+    if (!force && fs::exists(native_path(out), ec)) {
         std::fprintf(stderr, "tarnwick-cli: %s exists (use --force to replace it)\n", out.c_str());
         return 1;
     }
@@ -261,8 +267,7 @@ bool parse_project_options(const std::vector<std::string>& args, Options& option
 }  // namespace
 
 bool is_project_file(const std::string& path) {
-    fs::path p(path);
-    std::string ext = p.extension().string();
+    std::string ext = utf8_name(native_path(path).extension());
     for (auto& c : ext) c = char(std::tolower(static_cast<unsigned char>(c)));
     return ext == ".qzp";
 }
@@ -298,14 +303,14 @@ int format_project(const std::vector<std::string>& all_args) {
     if (!open.session.open_project(rest[0])) return 1;
     if (refuse_unreadable(open.session)) return 1;
     std::error_code ec;
-    fs::create_directories(*out_dir, ec);
+    fs::create_directories(native_path(*out_dir), ec);
     // The copies go into DIR under the project's file names, and the new
     // project file names them so that they are found beside it.
     AreaProject& p = open.project;
     for (auto field : {&AreaProject::zone_file, &AreaProject::room_file, &AreaProject::mob_file,
                        &AreaProject::object_file, &AreaProject::shop_file})
         p.*field = bare_file_name(p.*field);
-    p.project_path = (fs::path(*out_dir) / bare_file_name(rest[0])).string();
+    p.project_path = utf8_name(native_path(*out_dir) / native_path(bare_file_name(rest[0])));
     return open.session.save_project() ? 0 : 1;
 }
 

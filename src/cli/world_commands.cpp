@@ -6,6 +6,7 @@
 
 #include "cli/commands.h"
 #include "cli/stderr_messages.h"
+#include "world/file_path.h"
 #include "world/scan.h"
 #include "world/world.h"
 
@@ -15,10 +16,15 @@ namespace {
 
 const char* kCheckHelp =
     "usage: tarnwick-cli check FILE...\n"
+    "       tarnwick-cli check --server FILE...|PROJECT.qzp\n"
     "Loads each file (.wld .mob .obj .zon .shp, or a .qzp project with its five files)\n"
     "as the editor does. Every message the\n"
     "editor would show goes to stderr; one line per file goes to stdout.\n"
-    "Exit status: 0 when every file loaded, 1 when any failed, 2 for a usage error.\n";
+    "Exit status: 0 when every file loaded, 1 when any failed, 2 for a usage error.\n"
+    "With --server, reads the files as the CircleMUD 3.0 server does instead and prints\n"
+    "what it would refuse or damage, each with file, line and record; a zone file given\n"
+    "with its rooms file (or a project) also has its top checked against the rooms.\n"
+    "Exit status: 0 when nothing was found, 1 when anything was, 2 when a file cannot be read.\n";
 
 const char* kFormatHelp =
     "usage: tarnwick-cli format FILE -o OUT [OPTIONS]\n"
@@ -41,7 +47,7 @@ const char* kShowHelp =
 // Checks existence and extension; prints the reason when unusable.
 const FileKind* usable_file(const std::string& path) {
     std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) {
+    if (!std::filesystem::exists(native_path(path), ec)) {
         std::fprintf(stderr, "tarnwick-cli: %s: no such file\n", path.c_str());
         return nullptr;
     }
@@ -127,6 +133,16 @@ int run_check(const std::vector<std::string>& args) {
     if (args.empty()) {
         std::fputs(kCheckHelp, stderr);
         return 2;
+    }
+    if (std::find(args.begin(), args.end(), "--server") != args.end()) {
+        std::vector<std::string> files;
+        for (const auto& a : args)
+            if (a != "--server") files.push_back(a);
+        if (files.empty()) {
+            std::fputs(kCheckHelp, stderr);
+            return 2;
+        }
+        return check_server(files);
     }
     StderrMessages messages;
     int status = 0;

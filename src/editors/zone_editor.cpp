@@ -37,6 +37,7 @@ ZoneEditor::ZoneEditor(World& world, Messages& messages) : world_(world), messag
 
 void ZoneEditor::show_zone_header() {
     tree_.build(world_);
+    header_edited = false;
     const zone_header& z = world_.zone;
     header.vnum = std::to_string(z.zone_number);
     header.top = std::to_string(shown_top_room(world_, z.zone_number));
@@ -55,6 +56,14 @@ ZoneHeaderFields ZoneEditor::header_fields() const {
 }
 
 void ZoneEditor::commit_header() { commit_zone_header(world_, header_fields()); }
+
+void ZoneEditor::apply_header_edits() {
+    if (!header_edited) return;
+    ZoneHeaderFields fields = header_fields();
+    fields.recompute_top = false;
+    commit_zone_header(world_, fields);
+    header_edited = false;
+}
 
 ZoneMenuState ZoneEditor::menu_state(const ZoneTreeNode* selected) const {
     ZoneMenuState s;

@@ -49,8 +49,14 @@ public:
     ZoneHeaderFields header_fields() const;
     // Copies the fields into the zone header (the top follows the rooms).
     void commit_header();
+    // Stores header fields the user edited into the zone header, leaving the
+    // stored top alone, so rebuilding the page (after renumbering) keeps them.
+    void apply_header_edits();
 
     ZoneHeaderForm header;
+    // Set by the window when the user edits a header field; cleared when the
+    // fields are shown again or stored.
+    bool header_edited = false;
     ZoneTree& tree() { return tree_; }
     const ZoneTree& tree() const { return tree_; }
 

@@ -50,7 +50,11 @@ void ZoneTree::build(World& world) {
             break;
         }
         default:
+            // A command between a mob and its E or G ends the mob's group:
+            // the E and G after it stand under the root, so the tree keeps
+            // the order of the list (the server still gives them to the mob).
             insert(world, *root_, root_->children.size(), c);
+            last_mob = nullptr;
         }
     }
 }

@@ -35,8 +35,9 @@ public:
     const ZoneTreeNode& root() const { return *root_; }
 
     // Rebuilds the nodes from the command list: M under the root, E and G
-    // under the last M before them (the root when none), S nowhere, every
-    // other letter under the root.
+    // under the M they directly follow (only E, G and S between), else under
+    // the root; S nowhere, every other letter under the root. The nodes in
+    // tree order are always the list's commands in list order.
     void build(World& world);
 
     // A node for `command` under `parent` at child position `position`

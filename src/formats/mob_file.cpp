@@ -1,5 +1,6 @@
 #include "formats/mob_file.h"
 
+#include "formats/record_heads.h"
 #include "formats/save_file.h"
 #include "formats/saved_texts.h"
 #include "world/banner.h"
@@ -20,8 +21,17 @@ std::string number_of(int32_t vnum) { return std::to_string(vnum); }
 struct MobReader {
     TextSource& in;
     Messages& messages;
-    // The mob file does not act on the indicator; the tilde reader needs one.
     int indicator = kNoReadError;
+    std::vector<RecordHead> heads{};
+
+    // A text too long for the server fails the load naming mob and field,
+    // rather than keeping it cut short.
+    bool text(std::string& out, const char* field, int32_t vnum) {
+        out = in.read_tilde_string(indicator, messages);
+        if (indicator == kNoReadError) return true;
+        messages.show(std::string("Error reading ") + field + " of mob #" + number_of(vnum));
+        return false;
+    }
 
     bool unexpected_end(int32_t vnum) {
         messages.show("Unexpected end of file reached after mob #" + number_of(vnum) + "\n");
@@ -75,12 +85,12 @@ struct MobReader {
     }
 
     bool read_mob(char_data& mob, int32_t vnum) {
-        mob.alias = in.read_tilde_string(indicator, messages);
-        mob.short_name = in.read_tilde_string(indicator, messages);
-        mob.long_name = in.read_tilde_string(indicator, messages);
+        if (!text(mob.alias, "alias", vnum) || !text(mob.short_name, "short description", vnum) ||
+            !text(mob.long_name, "long description", vnum))
+            return false;
         const size_t line_end = mob.long_name.find_first_of("\r\n");
         if (line_end != std::string::npos) mob.long_name.resize(line_end);
-        mob.descr = in.read_tilde_string(indicator, messages);
+        if (!text(mob.descr, "description", vnum)) return false;
 
         std::string line, actions, affects;
         char type = 0;
@@ -109,15 +119,20 @@ struct MobReader {
                 return false;
             }
             if (line[0] == '$') return true;
-            if (line[0] == '#') {
-                int32_t vnum = 0;
-                if (scan(line, "#%d", vnum) != 1) {
-                    messages.show("Format error after mob #" + number_of(last) + "\n");
-                    return false;
-                }
-                if (vnum >= 99999) return true;
-                last = vnum;
+            // Anything else between records is refused, as the server does:
+            // read on, it would start a mob under the previous vnum.
+            if (line[0] != '#') {
+                messages.show(in.unexpected_line(line, "#vnum or $"));
+                return false;
             }
+            int32_t vnum = 0;
+            if (scan(line, "#%d", vnum) != 1) {
+                messages.show("Format error after mob #" + number_of(last) + "\n");
+                return false;
+            }
+            if (vnum >= 99999) return true;
+            last = vnum;
+            heads.push_back({vnum, in.line_start()});
             if (world.mob_count() >= kMobCapacity) {
                 messages.show("This file holds more than " + std::to_string(kMobCapacity) +
                               " mobiles, the most a zone can hold. Nothing was loaded.");
@@ -130,11 +145,8 @@ struct MobReader {
     }
 };
 
-}  // namespace
-
-bool read_mobs(World& world, const std::string& text, const FormatSettings&, Messages& messages) {
+bool read_mobs_from(World& world, TextSource& in, Messages& messages) {
     world.clear_mobs();
-    TextSource in(text);
     const int records = in.count_record_lines();
     world.captions.mobs = std::to_string(records) + " Registros.";
     if (records == 0) {
@@ -142,17 +154,26 @@ bool read_mobs(World& world, const std::string& text, const FormatSettings&, Mes
         return true;
     }
     MobReader reader{in, messages};
+    reader.heads.reserve(size_t(records));
     if (!reader.read_all(world)) {
         messages.show("Se ha producido un error al leer Archivo de Mobs!");
         world.clear_mobs();
         world.captions.mobs.clear();
         return false;
     }
+    report_duplicate_vnums(std::move(reader.heads), in, "mobiles", messages);
     // The mob table keeps file order; it is not sorted.
     return true;
 }
 
-bool load_mob_file(World& world, const std::string& path, const FormatSettings& settings,
+}  // namespace
+
+bool read_mobs(World& world, const std::string& text, const FormatSettings&, Messages& messages) {
+    TextSource in(text);
+    return read_mobs_from(world, in, messages);
+}
+
+bool load_mob_file(World& world, const std::string& path, const FormatSettings&,
                    Messages& messages) {
     TextSource file;
     if (!file.open(path)) {
@@ -161,7 +182,7 @@ bool load_mob_file(World& world, const std::string& path, const FormatSettings& 
         messages.show("Se ha producido un error al abrir el archivo.");
         return false;
     }
-    return read_mobs(world, file.data(), settings, messages);
+    return read_mobs_from(world, file, messages);
 }
 
 void write_mob_record(const World& world, int index, const FormatSettings& settings,

@@ -1,5 +1,6 @@
 #include "formats/object_file.h"
 
+#include "formats/record_heads.h"
 #include "formats/save_file.h"
 #include "formats/saved_texts.h"
 #include "world/banner.h"
@@ -19,10 +20,17 @@ std::string number_of(int32_t n) { return std::to_string(n); }
 struct ObjectReader {
     TextSource& in;
     Messages& messages;
-    // The object file does not act on the indicator; the tilde reader needs one.
     int indicator = kNoReadError;
+    std::vector<RecordHead> heads{};
 
-    std::string tilde() { return in.read_tilde_string(indicator, messages); }
+    // A text too long for the server fails the load naming object and
+    // field, rather than keeping it cut short.
+    bool text(std::string& out, const char* field, int32_t vnum) {
+        out = in.read_tilde_string(indicator, messages);
+        if (indicator == kNoReadError) return true;
+        messages.show(std::string("Error reading ") + field + " of object #" + number_of(vnum));
+        return false;
+    }
 
     // The three numeric lines; the second may carry a level and material specs.
     bool read_numbers(obj_record& obj, const std::string& context) {
@@ -70,15 +78,16 @@ struct ObjectReader {
     bool read_object(obj_record& obj, int32_t vnum, std::string& line) {
         std::string context = "objeto #" + number_of(vnum);
         obj.vnum = vnum;
-        obj.alias = tilde();
+        if (!text(obj.alias, "alias", vnum)) return false;
         if (obj.alias.empty()) {
             messages.show("Sin nombre de objeto o error de formato (cerca de " + context + ")");
             return false;
         }
-        obj.short_description = tilde();
-        obj.long_description = tilde();
-        obj.action_description = tilde();
-        if (!read_numbers(obj, context)) return false;
+        if (!text(obj.short_description, "short description", vnum) ||
+            !text(obj.long_description, "long description", vnum) ||
+            !text(obj.action_description, "action description", vnum) ||
+            !read_numbers(obj, context))
+            return false;
 
         context += ", after numeric constants (expecting E/A/#xxx)";
         int affects = 0;
@@ -105,13 +114,16 @@ struct ObjectReader {
             }
             case 'E': {
                 extra_descr_data extra;
-                extra.keywords = tilde();
-                extra.description = tilde();
+                if (!text(extra.keywords, "extra description keywords", vnum) ||
+                    !text(extra.description, "extra description", vnum))
+                    return false;
                 obj.extra_descs.push_back(std::move(extra));
                 break;
             }
             default:
-                messages.show("Format error in " + context + "\n");
+                // A stray line after a record would otherwise end the file
+                // here or be taken for part of the record.
+                messages.show(in.unexpected_line(line, "E, A, #vnum or $"));
                 return false;
             }
         }
@@ -121,13 +133,15 @@ struct ObjectReader {
     bool read_all(World& world) {
         int32_t last = -1;
         std::string line;
-        // Anything before the first record head is skipped.
-        do {
-            if (!in.read_line(line)) {
-                messages.show("Format error after obj #" + number_of(last));
-                return false;
-            }
-        } while (line[0] != '#' && line[0] != '$');
+        if (!in.read_line(line)) {
+            messages.show("Format error after obj #" + number_of(last));
+            return false;
+        }
+        // A stray line before the first record is refused, as the server does.
+        if (line[0] != '#' && line[0] != '$') {
+            messages.show(in.unexpected_line(line, "#vnum or $"));
+            return false;
+        }
         for (;;) {
             if (line[0] == '$') return true;
             int32_t vnum = 0;
@@ -137,6 +151,7 @@ struct ObjectReader {
             }
             if (vnum >= 99999) return true;
             last = vnum;
+            heads.push_back({vnum, in.line_start()});
             if (world.object_count() >= kObjectCapacity) {
                 messages.show("This file holds more than " + std::to_string(kObjectCapacity) +
                               " objects, the most a zone can hold. Nothing was loaded.");
@@ -149,12 +164,9 @@ struct ObjectReader {
     }
 };
 
-}  // namespace
-
-bool read_objects(World& world, const std::string& text, const FormatSettings& settings,
-                  Messages& messages) {
+bool read_objects_from(World& world, TextSource& in, const FormatSettings& settings,
+                       Messages& messages) {
     world.clear_objects();
-    TextSource in(text);
     const int records = in.count_record_lines();
     world.captions.objects = std::to_string(records) + " Registros.";
     if (records == 0) {
@@ -162,15 +174,25 @@ bool read_objects(World& world, const std::string& text, const FormatSettings& s
         return true;
     }
     ObjectReader reader{in, messages};
+    reader.heads.reserve(size_t(records));
     if (!reader.read_all(world)) {
         messages.show("An error has ocurred while reading objects file!");
         world.clear_objects();
         world.captions.objects.clear();
         return false;
     }
+    report_duplicate_vnums(std::move(reader.heads), in, "objects", messages);
     world.sort_objects();
     if (settings.column_check) wrap_object_descriptions(world, settings.columns);
     return true;
+}
+
+}  // namespace
+
+bool read_objects(World& world, const std::string& text, const FormatSettings& settings,
+                  Messages& messages) {
+    TextSource in(text);
+    return read_objects_from(world, in, settings, messages);
 }
 
 bool load_object_file(World& world, const std::string& path, const FormatSettings& settings,
@@ -181,7 +203,7 @@ bool load_object_file(World& world, const std::string& path, const FormatSetting
         world.captions.objects.clear();
         return false;
     }
-    return read_objects(world, file.data(), settings, messages);
+    return read_objects_from(world, file, settings, messages);
 }
 
 void write_object_record(const World& world, int index, const FormatSettings& settings,

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "formats/record_heads.h"
 #include "formats/save_file.h"
 #include "formats/saved_texts.h"
 #include "world/banner.h"
@@ -20,24 +21,41 @@ struct RoomReader {
     TextSource& in;
     Messages& messages;
     int indicator = kNoReadError;
+    std::vector<RecordHead> heads{};
 
     void tilde(std::string& out) { out = in.read_tilde_string(indicator, messages); }
 
-    void read_exit(room_data& room, int dir) {
+    // False when an exit text is too long: it fails the load here, naming
+    // this room, rather than at the next check with the next room's number
+    // (or never, in the last room).
+    bool read_exit(room_data& room, int dir) {
         room_direction_data& exit = room.exits[size_t(dir)].emplace();
-        tilde(exit.exit_description);
-        tilde(exit.keywords);
+        const auto text = [&](std::string& out, const char* field) {
+            const int before = indicator;
+            indicator = kNoReadError;
+            tilde(out);
+            if (indicator != kStringTooLong) {
+                if (indicator == kNoReadError) indicator = before;
+                return true;
+            }
+            messages.show(std::string("Error reading ") + field + " of exit D" +
+                          std::to_string(dir) + " of room #" + std::to_string(room.vnum));
+            return false;
+        };
+        if (!text(exit.exit_description, "description") || !text(exit.keywords, "keywords"))
+            return false;
         std::string_view line;
         int32_t door = 0, key = 0, target = 0;
         if (!in.read_line(line) || scan_numbers(line, door, key, target) != 3) {
             messages.show("Format Error, room #" + std::to_string(room.vnum) + ", direction D" +
                           std::to_string(dir));
             indicator = kExitLineError;
-            return;
+            return true;
         }
         exit.door = (door == 1 || door == 2) ? door : 0;
         exit.key_vnum = key;
         exit.target_vnum = target;
+        return true;
     }
 
     bool read_room(room_data& room, int32_t vnum) {
@@ -81,7 +99,7 @@ struct RoomReader {
                     messages.show(section_error());
                     return false;
                 }
-                read_exit(room, dir);
+                if (!read_exit(room, dir)) return false;
                 break;
             }
             case 'E': {
@@ -119,13 +137,17 @@ struct RoomReader {
                 return false;
             }
             if (line[0] == '$') return true;
-            if (line[0] == '#') {
-                int32_t vnum = 0;
-                size_t pos = 1;
-                if (!parse_int32(line, pos, vnum)) return false;
-                if (vnum >= 99999) return true;
-                last = vnum;
+            // Anything else between records is refused, as the server does:
+            // read on, it would start a room under the previous vnum.
+            int32_t vnum = 0;
+            size_t pos = 1;
+            if (line[0] != '#' || !parse_int32(line, pos, vnum)) {
+                messages.show(in.unexpected_line(line, "#vnum or $"));
+                return false;
             }
+            if (vnum >= 99999) return true;
+            last = vnum;
+            heads.push_back({vnum, in.line_start()});
             if (world.room_count() >= kRoomCapacity) {
                 messages.show("This file holds more than " + std::to_string(kRoomCapacity) +
                               " rooms, the most a zone can hold. Nothing was loaded.");
@@ -147,12 +169,14 @@ bool read_rooms_from(World& world, TextSource& in, const FormatSettings& setting
     } else {
         world.rooms.reserve(size_t(std::min(records, kRoomCapacity)));
         RoomReader reader{in, messages};
+        reader.heads.reserve(size_t(records));
         if (!reader.read_all(world)) {
             messages.show("An error has ocurred while opening file!");
             world.clear_rooms();
             world.captions.rooms.clear();
             return false;
         }
+        report_duplicate_vnums(std::move(reader.heads), in, "rooms", messages);
         world.sort_rooms();
     }
     if (settings.column_check) wrap_room_descriptions(world, settings.columns);

@@ -7,7 +7,9 @@
 
 #include <cctype>
 #include <string_view>
+#include <utility>
 
+#include "formats/record_heads.h"
 #include "world/shop_record.h"
 #include "world/messages.h"
 #include "world/scan.h"
@@ -85,8 +87,9 @@ struct ShopReader {
     TextSource& in;
     Messages& messages;
     bool v3 = false;
-    int indicator = kNoReadError;  // tilde strings too long are cut and read on
-    int32_t vnum = -1;             // the shop being read, or the last one read
+    int indicator = kNoReadError;
+    int32_t vnum = -1;  // the shop being read, or the last one read
+    std::vector<RecordHead> heads{};
 
     bool fail_number() {
         messages.show("Error in shop #" + std::to_string(vnum) + "\n");
@@ -135,10 +138,16 @@ struct ShopReader {
     }
 
     // A message; an empty one (a lone "~") is an empty message, the end of
-    // the file is a failure.
-    bool message(std::string& out) {
+    // the file is a failure, and so is a message too long for the server
+    // (named, rather than kept cut short).
+    bool message(std::string& out, const char* field) {
         if (in.at_end()) return false;
         out = in.read_tilde_string(indicator, messages);
+        if (indicator != kNoReadError) {
+            messages.show(std::string("Error reading ") + field + " of shop #" +
+                          std::to_string(vnum));
+            return false;
+        }
         return !(out.empty() && in.at_end() && !last_line_has_tilde(in.data()));
     }
 
@@ -147,9 +156,16 @@ struct ShopReader {
         int_list(s.products, kOldListLength);
         if (!number("%f", s.profit_sell) || !number("%f", s.profit_buy)) return false;
         buy_types(s.buy_types);
-        for (std::string* m : {&s.msg_buy_missing, &s.msg_sell_missing, &s.msg_not_buying,
-                               &s.msg_shop_broke, &s.msg_player_broke, &s.msg_bought, &s.msg_sold})
-            if (!message(*m)) return false;
+        const std::pair<std::string*, const char*> texts[] = {
+            {&s.msg_buy_missing, "the message for an item the keeper lacks"},
+            {&s.msg_sell_missing, "the message for an item the player lacks"},
+            {&s.msg_not_buying, "the message for an item the shop does not buy"},
+            {&s.msg_shop_broke, "the message for a keeper without money"},
+            {&s.msg_player_broke, "the message for a player without money"},
+            {&s.msg_bought, "the message for a sale"},
+            {&s.msg_sold, "the message for a purchase"}};
+        for (const auto& [text, field] : texts)
+            if (!message(*text, field)) return false;
         if (!number("%d", s.temper) || !number("%d", s.bitvector) || !number("%d", s.keeper) ||
             !number("%d", s.with_who))
             return false;
@@ -161,6 +177,7 @@ struct ShopReader {
     // The record loop; false on any failure (its message already shown).
     bool read_all(World& world) {
         for (;;) {
+            const size_t start = in.position();
             const std::string head = in.read_tilde_string(indicator, messages);
             if (head.empty()) {
                 messages.show("Error leyendo linea!");
@@ -168,10 +185,18 @@ struct ShopReader {
             }
             if (head[0] == '$') return true;
             if (head[0] != '#') {
-                if (head.find("v3.0") != std::string::npos) v3 = true;
-                continue;
+                if (head.find("v3.0") != std::string::npos) {
+                    v3 = true;
+                    continue;
+                }
+                // Any other text here is a stray line that swallows the
+                // next shop's head up to its '~': the shop would be lost.
+                messages.show(in.unexpected_line_at(
+                    start, std::string_view(head).substr(0, head.find('\n')), "#vnum~ or $~"));
+                return false;
             }
             if (scan(head, "#%d", vnum) != 1) return fail_number();
+            heads.push_back({vnum, start});
             if (world.shop_count() >= kShopCapacity) {
                 messages.show("This file holds more than " + std::to_string(kShopCapacity) +
                               " shops, the most a zone can hold. Nothing was loaded.");
@@ -184,12 +209,9 @@ struct ShopReader {
     }
 };
 
-}  // namespace
-
-bool read_shops(World& world, const std::string& text, Messages& messages) {
+bool read_shops_from(World& world, TextSource& in, Messages& messages) {
     world.clear_shops();
     world.captions.shops.clear();
-    TextSource in(text);
     const int records = in.count_record_lines();
     world.captions.shops = std::to_string(records) + " Registros.";
     if (records == 0) return true;
@@ -200,7 +222,15 @@ bool read_shops(World& world, const std::string& text, Messages& messages) {
         world.captions.shops.clear();
         return false;
     }
+    report_duplicate_vnums(std::move(reader.heads), in, "shops", messages);
     return true;
+}
+
+}  // namespace
+
+bool read_shops(World& world, const std::string& text, Messages& messages) {
+    TextSource in(text);
+    return read_shops_from(world, in, messages);
 }
 
 bool load_shop_file(World& world, const std::string& path, Messages& messages) {
@@ -210,7 +240,7 @@ bool load_shop_file(World& world, const std::string& path, Messages& messages) {
         world.captions.shops.clear();
         return false;
     }
-    return read_shops(world, file.data(), messages);
+    return read_shops_from(world, file, messages);
 }
 
 }  // namespace tarnwick

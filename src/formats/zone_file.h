@@ -37,7 +37,7 @@ bool read_zone(World& world, const std::string& text, Messages& messages);
 // header and commands; false, after a message, when nothing was saved.
 bool save_zone_file(World& world, const std::string& path, const ZoneHeaderFields& fields,
                     const FormatSettings& settings, Messages& messages);
-// The whole file as save_zone_file writes it, lines ending in CR LF.
+// The whole file as save_zone_file writes it, lines ending in LF.
 std::string zone_file_text(const World& world, const FormatSettings& settings);
 
 std::string long_description(const World& world, const zCommand& command);

@@ -1,5 +1,6 @@
-// Writing the zone file. Its lines end in CR LF, as the server's own zone
-// files do, and the commands end with a "$~" line and no S line.
+// Writing the zone file. Its lines end in LF like every other world file: the
+// server (on Unix) reads a blank line holding a lone CR as a command and
+// stops. The commands end with a "$~" line and no S line.
 
 #include <cstdio>
 
@@ -12,6 +13,9 @@
 namespace tarnwick {
 
 namespace {
+
+// The longest zone line the server reads whole, without its line break.
+constexpr size_t kMaxZoneLineBytes = 254;
 
 std::string field5(int32_t v) {
     char buffer[16];
@@ -27,17 +31,8 @@ std::string one_line(std::string text) {
     return text;
 }
 
-std::string with_crlf(const std::string& text) {
-    std::string out;
-    out.reserve(text.size() + text.size() / 16);
-    for (char c : text) {
-        if (c == '\n') out += '\r';
-        out += c;
-    }
-    return out;
-}
-
 void write_command(const World& world, const zCommand& c, std::string& out) {
+    const size_t line_start = out.size();
     switch (c.command) {
     case 'S':
     case '\0':  // not a command at all; the file has no place for it
@@ -52,7 +47,13 @@ void write_command(const World& world, const zCommand& c, std::string& out) {
         out += " " + field5(c.if_flag) + " " + field5(c.arg1) + " " + field5(c.arg2) + "\t\t";
         break;
     }
-    out += "* " + one_line(short_description(world, c)) + "\n";
+    // The server reads a zone line into 255 bytes and takes the rest of a
+    // longer one for the next command; the comment is cut to fit.
+    std::string comment = "* " + one_line(short_description(world, c));
+    const size_t used = out.size() - line_start;
+    if (used + comment.size() > kMaxZoneLineBytes)
+        comment.resize(used < kMaxZoneLineBytes ? kMaxZoneLineBytes - used : 0);
+    out += comment + "\n";
 }
 
 }  // namespace
@@ -67,7 +68,7 @@ std::string zone_file_text(const World& world, const FormatSettings& settings) {
            std::to_string(zone.reset_mode) + " \n\n";
     for (const zCommand& c : zone.commands) write_command(world, c, out);
     out += "$~\n";
-    return with_crlf(out);
+    return out;
 }
 
 bool save_zone_file(World& world, const std::string& path, const ZoneHeaderFields& fields,

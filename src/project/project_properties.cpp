@@ -98,6 +98,15 @@ void set_same_name(ProjectPropertiesForm& form, bool on, int32_t zone_number) {
     if (on) derive_from_zone_file(form, zone_number);
 }
 
+std::string project_names_problem(const std::string& zone_name, const std::string& author) {
+    const auto broken = [](const std::string& text) {
+        return text.find_first_of("\r\n") != std::string::npos;
+    };
+    if (broken(zone_name)) return "The zone name cannot hold a line break.";
+    if (broken(author)) return "The author cannot hold a line break.";
+    return {};
+}
+
 int32_t form_zone_number(const ProjectPropertiesForm& form) {
     int32_t n = 0;
     return to_int32(form.zone_number, n) ? n : 300;

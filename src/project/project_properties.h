@@ -51,6 +51,11 @@ void set_file_field(ProjectPropertiesForm& form, FileField field, const std::str
 // four fields from the zone file, off leaves their texts.
 void set_same_name(ProjectPropertiesForm& form, bool on, int32_t zone_number);
 
+// Why the zone name or author cannot be taken ("The zone name cannot hold
+// a line break."), or empty: both are written into a one-line comment at the
+// top of every world file.
+std::string project_names_problem(const std::string& zone_name, const std::string& author);
+
 // The zone number the field holds, 300 when it is not a number.
 int32_t form_zone_number(const ProjectPropertiesForm& form);
 

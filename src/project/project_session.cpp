@@ -12,6 +12,8 @@
 #include "project/file_names.h"
 #include "project/preferences.h"
 #include "project/world_zones.h"
+#include "project/save_preflight.h"
+#include "world/file_path.h"
 #include "world/messages.h"
 #include "world/world.h"
 
@@ -23,7 +25,7 @@ const char* kProjectFilter = "Tarnwick Area Projects (*.qzp)|*.qzp";
 
 bool file_exists(const std::string& path) {
     std::error_code ec;
-    return !path.empty() && std::filesystem::exists(path, ec);
+    return !path.empty() && std::filesystem::exists(native_path(path), ec);
 }
 
 // The four tables a project loads before its zone file, in loading order.
@@ -292,6 +294,12 @@ bool ProjectSession::save_project(const std::optional<ZoneHeaderFields>& zone_fi
         if (!chosen) return false;
         project_.project_path = *chosen;
     }
+    // What the server would refuse or damage is shown before anything is
+    // written; the user may save all the same.
+    const auto findings = preflight_save(world_, project_, format_settings(),
+                                         zone_fields ? *zone_fields : zone_header_fields(world_));
+    if (!findings.empty() && messages_.ask(preflight_question(findings)) != Answer::Yes)
+        return false;
     if (view_) {
         WindowLayouts live = project_.windows;
         view_->capture_windows(live);
@@ -356,6 +364,15 @@ bool ProjectSession::save_project(const std::optional<ZoneHeaderFields>& zone_fi
     // Unsaved changes stay marked until every file is on disk.
     if (all && !skipped) world_.changed = false;
     return all;
+}
+
+void ProjectSession::adopt_restored() {
+    load_failures_.clear();
+    world_.project_zone_number = project_.zone_number;
+    set_caption(project_.project_path.empty() ? " - Untitled Zone" : project_.zone_name);
+    if (view_) view_->tables_loaded();
+    set_project_open(true);
+    world_.changed = true;
 }
 
 bool ProjectSession::may_overwrite(const std::string& path) {

@@ -79,6 +79,9 @@ public:
     bool save_project_as(const std::optional<ZoneHeaderFields>& zone_fields = std::nullopt);
     // Empties the world; the project values stay.
     void close_project();
+    // The world and the project values were put in place from a copy of
+    // unsaved work: the project counts as open and changed, the lists fill.
+    void adopt_restored();
 
     // Asks for each empty world file name (rooms, mobs, objects, shops,
     // zone), then gives all five their standard extensions. False when the

@@ -5,6 +5,7 @@
 
 #include <QObject>
 
+#include "editors/history.h"
 #include "editors/selection.h"
 #include "project/area_project.h"
 #include "project/preferences.h"
@@ -31,16 +32,24 @@ public:
     Messages& messages;
     Chooser& chooser;
 
-    // Marks the world changed since it was opened or saved.
+    // The undo history: every change reported through mark_changed becomes a
+    // step (or grows the last one).
+    History history{world, &project};
+
+    // Marks the world changed since it was opened or saved, and records the
+    // change in the history under `label` (named from the change when empty).
     // Core operations may have set the flag already; the signal is sent
     // either way so the caption follows.
-    void mark_changed() {
+    void mark_changed(const std::string& label = {}) {
+        history.record(label);
         world.changed = true;
         emit changedMarkChanged(true);
+        emit historyChanged();
     }
     void clear_changed() {
         world.changed = false;
         emit changedMarkChanged(false);
+        emit historyChanged();
     }
 
 signals:
@@ -53,6 +62,8 @@ signals:
     // The lookup lists were (re)loaded.
     void listsLoaded();
     void changedMarkChanged(bool changed);
+    // A step was recorded, undone or redone, or the history was reset.
+    void historyChanged();
 };
 
 }  // namespace tarnwick::ui

@@ -25,6 +25,10 @@ public:
     // the window alone.
     virtual void focus_field(const std::string& field) { (void)field; }
 
+signals:
+    // The window now shows record `index` (-1: none); its list selects it.
+    void recordShown(int index);
+
 protected:
     AppContext& context_;
 };

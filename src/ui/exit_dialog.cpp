@@ -21,6 +21,9 @@ TDirectionData::TDirectionData(AppContext& context, QWidget* parent)
     setObjectName("TDirectionData");
     setWindowTitle(QStringLiteral("Room Direction Data"));
     setModal(true);
+    // A dialog is a window of its own: without this it would not take the
+    // editor's general font and colour.
+    setAttribute(Qt::WA_WindowPropagation);
     auto* layout = new QVBoxLayout(this);
     pages_ = new QTabWidget(this);
     pages_->setObjectName("PageControl1");

@@ -15,6 +15,8 @@ TExtraDescForm::TExtraDescForm(QWidget* parent) : QDialog(parent) {
     setObjectName("TExtraDescForm");
     setWindowTitle(QStringLiteral("Extra Descriptions"));
     setModal(true);
+    // Takes the general font and colour of the editor that owns it.
+    setAttribute(Qt::WA_WindowPropagation);
     auto* layout = new QVBoxLayout(this);
     keywords_ = new QLineEdit(this);
     keywords_->setObjectName("EdKeywords");

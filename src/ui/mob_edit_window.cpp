@@ -290,6 +290,7 @@ void TMobEdit::select_record(int index) {
     read_fields();
     editor_.show_mob(index);
     show_fields();
+    emit recordShown(editor_.current());
 }
 
 void TMobEdit::apply_pending() {

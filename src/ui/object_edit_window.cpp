@@ -15,7 +15,8 @@
 
 #include "ui/app_context.h"
 #include "ui/editor_factory.h"
-#include "ui/object_extra_dialog.h"
+#include "ui/editor_text.h"
+#include "ui/extra_desc_dialog.h"
 #include "ui/record_text.h"
 #include "ui/record_widgets.h"
 #include "ui/values_dialog.h"
@@ -120,7 +121,7 @@ TObjEdit::TObjEdit(AppContext& context, QWidget* parent)
     connect(apply_btn_, &QPushButton::clicked, this, &TObjEdit::ApplyBtnClick);
     connect(close_btn, &QPushButton::clicked, this, &QDialog::hide);
     values_ = new TFormValues(this);
-    extra_dialog_ = new ObjectExtraDialog(this);
+    extra_dialog_ = new TExtraDescForm(this);
 
     // Pages.
     auto* general = new QWidget(this);
@@ -202,6 +203,9 @@ void TObjEdit::lists_loaded() {
 }
 
 void TObjEdit::preferences_applied() {
+    const Preferences& p = context_.preferences;
+    extra_dialog_->set_memo_style(font_from_setting(p.memo_font), color_from_setting(p.memo_font.color),
+                                  color_from_setting(p.memo_back));
     editor_.preferences_changed();
     show_fields();
 }
@@ -279,6 +283,7 @@ void TObjEdit::select_record(int index) {
     read_fields();
     editor_.show_object(index);
     show_fields();
+    emit recordShown(editor_.current());
 }
 
 void TObjEdit::apply_pending() {
@@ -313,9 +318,9 @@ void TObjEdit::ValueBtnClick() {
 
 void TObjEdit::AgregarExtraClick() {
     read_fields();
-    extra_descr_data entry;
-    if (extra_dialog_->edit(entry)) {
-        editor_.add_extra(entry);
+    ExtraDescForm form;
+    if (extra_dialog_->edit(form)) {
+        editor_.add_extra(extra_descr_data{form.keywords, form.description});
     } else {
         editor_.show_object(editor_.current());
     }
@@ -326,8 +331,9 @@ void TObjEdit::ModificarExtraClick() {
     read_fields();
     auto entry = editor_.extra_to_modify();
     if (!entry) return;
-    if (extra_dialog_->edit(*entry))
-        editor_.modify_extra(*entry);
+    ExtraDescForm form = extra_desc_form_of(*entry);
+    if (extra_dialog_->edit(form))
+        editor_.modify_extra(extra_descr_data{form.keywords, form.description});
     else
         editor_.show_object(editor_.current());
     show_fields();

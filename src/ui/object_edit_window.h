@@ -15,7 +15,7 @@ class QTabWidget;
 
 namespace tarnwick::ui {
 
-class ObjectExtraDialog;
+class TExtraDescForm;
 class TFormValues;
 
 class TObjEdit : public EditorWindow {
@@ -66,7 +66,7 @@ private:
     QPushButton *aff_apply_, *apply_btn_, *value_btn_;
     QCheckBox* auto_apply_;
     TFormValues* values_;
-    ObjectExtraDialog* extra_dialog_;
+    TExtraDescForm* extra_dialog_;
 };
 
 }  // namespace tarnwick::ui

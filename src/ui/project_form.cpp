@@ -1,4 +1,5 @@
 #include "ui/dialog_buttons.h"
+#include "ui/file_name_text.h"
 #include "ui/project_form.h"
 
 #include <QCheckBox>
@@ -131,7 +132,7 @@ void ProjectForm::field_edited(FileField field) {
 void ProjectForm::browse(FileField field) {
     auto chosen = messages_.choose_file(field_file_choice(field));
     if (!chosen) return;
-    field_edit(field)->setText(from_cp1252(*chosen));
+    field_edit(field)->setText(file_name_text(*chosen));
     field_edited(field);
 }
 
@@ -141,6 +142,16 @@ void ProjectForm::CheckBox1Click() {
     form_.zone_number = to_cp1252(number_->text());
     set_same_name(form_, same_->isChecked(), zone_number_);
     show_form();
+}
+
+void ProjectForm::accept() {
+    const std::string problem =
+        project_names_problem(to_cp1252(name_->text()), to_cp1252(author_->text()));
+    if (!problem.empty()) {
+        messages_.show(problem);
+        return;
+    }
+    QDialog::accept();
 }
 
 bool ProjectForm::edit(ProjectPropertiesForm& form, int32_t zone_number) {

@@ -21,6 +21,10 @@ public:
     void load(const ProjectPropertiesForm& form);
     ProjectPropertiesForm take() const;
 
+    // "&Ok": a zone name or author holding a line break is refused with a
+    // message and the dialog stays open.
+    void accept() override;
+
 public slots:
     void CheckBox1Click();
     void browse(tarnwick::FileField field);

@@ -66,7 +66,8 @@ RecordKind record_kind_of(ListKind kind) {
 
 RecordListWindow::RecordListWindow(AppContext& context, ListKind kind, EditorWindow* editor,
                                    TextViewer* viewer, QWidget* parent)
-    : QDialog(parent), context_(context), kind_(kind), editor_(editor), viewer_(viewer) {
+    : QDialog(parent), context_(context), kind_(kind), viewer_(viewer) {
+    set_editor(editor);
     const ListLook look = look_of(kind);
     setObjectName(look.object_name);
     setWindowTitle(look.first_title);
@@ -127,11 +128,29 @@ int RecordListWindow::selected() const {
     return item && item->isSelected() ? list_->row(item) : -1;
 }
 
+void RecordListWindow::set_editor(EditorWindow* editor) {
+    if (editor_) disconnect(editor_, &EditorWindow::recordShown, this, nullptr);
+    editor_ = editor;
+    if (editor_) connect(editor_, &EditorWindow::recordShown, this, &RecordListWindow::select_row);
+}
+
+// Remove and Clone act on the selected line, so it must be the record on
+// screen; no record shown leaves no line selected.
+void RecordListWindow::select_row(int index) {
+    if (index >= 0 && index < list_->count()) {
+        list_->setCurrentRow(index);
+    } else {
+        list_->setCurrentItem(nullptr);
+        list_->clearSelection();
+    }
+}
+
 void RecordListWindow::refresh_list() {
     list_->clear();
     const int count = record_count(context_.world, kind_);
     for (int i = 0; i < count; ++i) list_->addItem(from_cp1252(list_line(context_.world, kind_, i)));
     setWindowTitle(from_cp1252(records_title(count)));
+    if (editor_) select_row(editor_->current_index());
 }
 
 void RecordListWindow::fill_after_load(const std::string& caption) {
@@ -180,6 +199,7 @@ void RecordListWindow::appended(int index) {
     if (kind_ == ListKind::Shop)  // the keeper is looked up at the next refresh
         line = QString("#%1   ---   Sin Keeper").arg(context_.world.shops[index].vnum);
     list_->addItem(line);
+    if (editor_) select_row(editor_->current_index());
     setWindowTitle(from_cp1252(records_title(record_count(context_.world, kind_))));
     context_.mark_changed();
     show_editor();

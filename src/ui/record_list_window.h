@@ -34,7 +34,10 @@ public:
     // Empties the list and the title (the world was cleared).
     void clear_list();
     // The editor and the viewer may be created after the list at start-up.
-    void set_editor(EditorWindow* editor) { editor_ = editor; }
+    // The list's selection follows the record this editor shows.
+    void set_editor(EditorWindow* editor);
+    // The selected line's index, or -1.
+    int selected() const;
     void set_viewer(TextViewer* viewer) { viewer_ = viewer; }
     // A new save starts: the object writer's material warning may show again.
     void reset_source_warning() { source_warned_ = false; }
@@ -59,14 +62,14 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    int selected() const;
     void record_changed(RecordKind kind, int index);
     void show_editor();
+    void select_row(int index);
     void appended(int index);
 
     AppContext& context_;
     ListKind kind_;
-    EditorWindow* editor_;
+    EditorWindow* editor_ = nullptr;
     TextViewer* viewer_;
     QLabel* label_;
     QListWidget* list_;

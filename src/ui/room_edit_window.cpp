@@ -33,7 +33,8 @@ QPushButton* button(const QString& text, const char* name, QWidget* parent) {
 TRoomEdit::TRoomEdit(AppContext& context, QWidget* parent)
     : EditorWindow(context, parent), editor_(context.world, context.lists, context.messages) {
     setObjectName("TRoomEdit");
-    setWindowTitle(QString::fromUtf8("Edición de Room"));
+    // "[*]" marks where Qt shows the modified state ("*" while edits are pending).
+    setWindowTitle(QString::fromUtf8("Edición de Room[*]"));
     auto* layout = new QVBoxLayout(this);
     auto* pages = new QTabWidget(this);
     pages->setObjectName("PageControl1");
@@ -165,6 +166,7 @@ TRoomEdit::TRoomEdit(AppContext& context, QWidget* parent)
         if (kind != RecordKind::Room) return;
         editor_.table_changed();
         show_form();
+        emit recordShown(editor_.current());
     });
     connect(&context_, &AppContext::listsLoaded, this, &TRoomEdit::lists_loaded);
     connect(&context_, &AppContext::preferencesApplied, this, &TRoomEdit::preferences_applied);
@@ -215,7 +217,7 @@ void TRoomEdit::select_record(int index) {
         context_.mark_changed();
     }
     show_form();
-    emit roomShown(editor_.current());
+    emit recordShown(editor_.current());
 }
 
 void TRoomEdit::show_form() {

@@ -50,10 +50,6 @@ public:
     void modify_extra();
     void remove_extra();
 
-signals:
-    // A room was shown (index, -1 for none): the room list selects its line.
-    void roomShown(int index);
-
 private:
     void show_form();
     void show_lists();

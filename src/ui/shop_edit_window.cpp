@@ -296,6 +296,7 @@ void TShopEdit::select_record(int index) {
     read_fields();
     editor_.show_shop(index);
     show_fields();
+    emit recordShown(editor_.current());
 }
 
 void TShopEdit::apply_pending() {

@@ -126,16 +126,21 @@ TZoneEdit::TZoneEdit(AppContext& context, QWidget* parent)
     connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this] { edit_selected(); });
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
     connect(properties, &QPushButton::clicked, this, &TZoneEdit::projectPropertiesRequested);
+    // A header edit is a change of the zone: the unsaved mark follows it.
     auto text_field = [this](QLineEdit* edit, std::string ZoneHeaderForm::*field) {
         connect(edit, &QLineEdit::textChanged, this, [this, field](const QString& text) {
-            if (!loading_) editor_.header.*field = from_qt(text);
+            if (loading_) return;
+            editor_.header.*field = from_qt(text);
+            header_edited();
         });
     };
     text_field(vnum_, &ZoneHeaderForm::vnum);
     text_field(name_, &ZoneHeaderForm::name);
     text_field(lifespan_, &ZoneHeaderForm::lifespan);
     connect(reset_mode_, &QComboBox::currentIndexChanged, this, [this](int index) {
-        if (!loading_) editor_.header.reset_mode = index;
+        if (loading_) return;
+        editor_.header.reset_mode = index;
+        header_edited();
     });
     // Names shown in the tree follow the other editors.
     connect(&context_, &AppContext::recordChanged, this, &TZoneEdit::names_changed);
@@ -156,6 +161,11 @@ void TZoneEdit::names_changed() {
 }
 
 void TZoneEdit::select_record(int) { show_zone_header(); }
+
+void TZoneEdit::header_edited() {
+    editor_.header_edited = true;
+    context_.mark_changed();
+}
 
 void TZoneEdit::show_zone_header() {
     editor_.show_zone_header();

@@ -29,7 +29,8 @@ public:
     // loading the zone file and after renumbering). Any index shows it.
     void select_record(int index) override;
     int current_index() const override { return -1; }
-    void apply_pending() override {}
+    // Header edits go into the zone header, so a rebuild shows them again.
+    void apply_pending() override { editor_.apply_header_edits(); }
     void discard_pending() override { show_zone_header(); }
     // "command:N" selects the tree line of command N; "top" the top field.
     void focus_field(const std::string& field) override;
@@ -60,6 +61,7 @@ private:
     // false then, and the command at hand is dropped.
     bool tree_current();
     void names_changed();
+    void header_edited();
     void rebuild_tree(const ZoneTreeNode* select);
     void add_items(QTreeWidgetItem* parent, const ZoneTreeNode& node, const ZoneTreeNode* select);
     void show_menu(const QPoint& pos);

@@ -10,10 +10,12 @@ TextLimitProblem check_text_limits(std::string_view text) {
     std::size_t line = 1;
     std::size_t start = 0;
     while (true) {
-        std::size_t end = text.find('\n', start);
-        bool last = end == std::string_view::npos;
+        const std::size_t end = text.find('\n', start);
+        const bool last = end == std::string_view::npos;
+        // The server reads 511 bytes at a time: the line break must be
+        // among them, or what is left of the line (after the `~` too) is read
+        // as another line. A CR before the line break is a byte of the line.
         std::size_t length = (last ? text.size() : end) - start;
-        if (length > 0 && text[start + length - 1] == '\r') --length;
         if (last) ++length;  // the closing `~`
         if (length > kServerMaxLineBytes) {
             problem.kind = TextLimitProblem::Kind::line_too_long;
@@ -26,7 +28,7 @@ TextLimitProblem check_text_limits(std::string_view text) {
         ++line;
         start = end + 1;
     }
-    std::size_t bytes = text.size() + line_ends;
+    const std::size_t bytes = text.size() + line_ends;
     if (bytes > kServerMaxTextBytes) {
         problem.kind = TextLimitProblem::Kind::text_too_long;
         problem.length = bytes;

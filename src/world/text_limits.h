@@ -1,7 +1,8 @@
 #pragma once
-// How long a `~`-ended text may be. The server reads each text line with a
-// 512-byte buffer and builds the text in an 8,192-byte one, turning every
-// line end into CR LF; past either it cuts the line or stops the boot.
+// How long a `~`-ended text may be. The server reads each text line into a
+// 512-byte buffer (a longer line is cut into pieces, each losing a byte, and
+// the buffer overrun) and builds the text in an 8,192-byte one, turning every
+// line end into CR LF; a text that reaches that size stops the boot.
 
 #include <cstddef>
 #include <string>
@@ -11,7 +12,8 @@ namespace tarnwick {
 
 // The most bytes our own readers take for one text.
 constexpr std::size_t kReaderMaxTextBytes = 8191;
-// The most bytes of one text line, the `~` on it included.
+// The most bytes of one text line before its line break, the `~` on it
+// included (a CR before the line break counts: the server reads it too).
 constexpr std::size_t kServerMaxLineBytes = 510;
 // The most bytes of a text once every line end counts as two.
 constexpr std::size_t kServerMaxTextBytes = 8191;
@@ -24,8 +26,7 @@ struct TextLimitProblem {
     explicit operator bool() const { return kind != Kind::none; }
 };
 
-// The first limit the text breaks when written as "TEXT~" (the `~` counted
-// on the last line), or none.
+// The first limit the text breaks when written as "TEXT~", or none.
 TextLimitProblem check_text_limits(std::string_view text);
 
 // What a builder is told when `field` (as "Room name") breaks a limit.

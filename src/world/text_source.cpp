@@ -6,7 +6,9 @@
 #include <cstring>
 #include <filesystem>
 
+#include "world/file_path.h"
 #include "world/messages.h"
+#include "world/platform_files.h"
 
 namespace tarnwick {
 
@@ -33,6 +35,12 @@ std::string to_text_mode(std::string bytes) {
     return bytes;
 }
 
+// A UTF-8 byte-order mark is no part of the first line.
+std::string without_bom(std::string bytes) {
+    if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) bytes.erase(0, 3);
+    return bytes;
+}
+
 // The next line break at or after `from`. Most lines of a world file are a
 // few bytes long ("S", "D0", "0 -1 3001"), where a plain loop beats the
 // call to memchr that longer lines are left to.
@@ -45,7 +53,8 @@ size_t find_line_end(const std::string& data, size_t from) {
 
 }  // namespace
 
-TextSource::TextSource(std::string bytes) : data_(to_text_mode(std::move(bytes))) {}
+TextSource::TextSource(std::string bytes)
+    : data_(to_text_mode(without_bom(std::move(bytes)))) {}
 
 bool TextSource::open(const std::string& path, std::string* reason) {
     // A directory is told apart only when opening or reading fails, which is
@@ -54,12 +63,12 @@ bool TextSource::open(const std::string& path, std::string* reason) {
     const auto fail = [&](int error) {
         std::error_code ec;
         if (reason)
-            *reason = std::filesystem::is_directory(path, ec) ? "is a directory"
+            *reason = std::filesystem::is_directory(native_path(path), ec) ? "is a directory"
                       : error != 0                             ? std::strerror(error)
                                                                : "read error";
         return false;
     };
-    std::FILE* f = std::fopen(path.c_str(), "rb");
+    std::FILE* f = platform::open_file(path, "rb");
     if (!f) return fail(errno);
     // Unbuffered: each fread goes straight into the block below.
     std::setvbuf(f, nullptr, _IONBF, 0);
@@ -72,8 +81,9 @@ bool TextSource::open(const std::string& path, std::string* reason) {
     const int error = errno;
     std::fclose(f);
     if (failed) return fail(error);
-    data_ = to_text_mode(std::move(bytes));
-    pos_ = 0;
+    data_ = to_text_mode(without_bom(std::move(bytes)));
+    name_ = std::filesystem::path(path).filename().string();
+    pos_ = line_start_ = 0;
     return true;
 }
 
@@ -107,10 +117,28 @@ int TextSource::read_line(std::string_view& out) {
         const size_t start = pos_;
         pos_ = next;
         if (end == start || data_[start] == '*') continue;
+        line_start_ = start;
         out = std::string_view(data_.data() + start, end - start);
         return count;
     }
     return 0;
+}
+
+int TextSource::line_at(size_t offset) const {
+    const auto end = data_.begin() + std::ptrdiff_t(std::min(offset, data_.size()));
+    return 1 + int(std::count(data_.begin(), end, '\n'));
+}
+
+std::string TextSource::unexpected_line_at(size_t offset, std::string_view line,
+                                           std::string_view expecting) const {
+    std::string text = "Unexpected line " + std::to_string(line_at(offset));
+    if (!name_.empty()) text += " in " + name_;
+    text += ": '";
+    text += line;
+    text += "' (expecting ";
+    text += expecting;
+    text += ")";
+    return text;
 }
 
 int TextSource::count_record_lines() const {

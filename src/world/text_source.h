@@ -1,7 +1,8 @@
 #pragma once
 // A world file held in memory and read line by line, as the readers of
 // every format need it. CR LF reads exactly like LF; a line of any length is
-// read whole; a last line without a line break is still a line.
+// read whole; a last line without a line break is still a line. A UTF-8
+// byte-order mark at the very start (Windows editors write one) is skipped.
 
 #include <string>
 #include <string_view>
@@ -22,7 +23,12 @@ public:
     explicit TextSource(std::string bytes);
 
     // Reads a whole file; false (with a reason) when it cannot be read.
+    // Messages name the file by its last path component.
     bool open(const std::string& path, std::string* reason = nullptr);
+
+    // The file name that messages about this source give ("30.wld"), or empty.
+    const std::string& name() const { return name_; }
+    void set_name(std::string name) { name_ = std::move(name); }
 
     bool at_end() const { return pos_ >= data_.size(); }
     void rewind() { pos_ = 0; }
@@ -38,6 +44,21 @@ public:
     // lives; readers that only scan a line need no copy of it.
     int read_line(std::string_view& out);
 
+    // Read position, and the 1-based physical line of any position; lines
+    // are counted only when a message needs the number.
+    size_t position() const { return pos_; }
+    int line_at(size_t offset) const;
+    // Where the line last answered by read_line starts.
+    size_t line_start() const { return line_start_; }
+    // "Unexpected line 57 in 30.wld: 'xyz' (expecting #vnum or $)" for the
+    // line last answered by read_line.
+    std::string unexpected_line(std::string_view line, std::string_view expecting) const {
+        return unexpected_line_at(line_start_, line, expecting);
+    }
+    // The same for the line that starts at `offset`.
+    std::string unexpected_line_at(size_t offset, std::string_view line,
+                                   std::string_view expecting) const;
+
     // Number of lines whose first byte is '#', over the whole file.
     int count_record_lines() const;
 
@@ -48,7 +69,9 @@ public:
 
 private:
     std::string data_;
+    std::string name_;
     size_t pos_ = 0;
+    size_t line_start_ = 0;
 };
 
 }  // namespace tarnwick

@@ -185,6 +185,13 @@ const Case kCases[] = {
      "object-key", Severity::Error, RecordKind::Object, 1002, -1, "values[2]"},
     {"mob nothing loads", [](World& w) { w.mobs.push_back({}); w.mobs.back().vnum = 1005; },
      "mob-unloaded", Severity::Note, RecordKind::Mob, 1005, -1, "vnum"},
+    // Texts the server's loader would cut or refuse.
+    {"description line too long for the server",
+     [](World& w) { w.rooms[1].description = std::string(600, 'x') + "\n"; }, "server-text",
+     Severity::Error, RecordKind::Room, 1001, -1, "description"},
+    {"detailed description too large for the server",
+     [](World& w) { w.mobs[0].descr = std::string(5000, '\n'); }, "server-text",
+     Severity::Error, RecordKind::Mob, 1000, -1, "detailed description"},
 };
 
 TEST(Checker, EachFaultIsFoundOnItsRecordAndField) {

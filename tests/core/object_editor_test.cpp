@@ -6,6 +6,7 @@
 #include "project/preferences.h"
 #include "world/lookup_lists.h"
 #include "world/messages.h"
+#include "world/object_types.h"
 #include "world/world.h"
 
 using namespace tarnwick;
@@ -170,3 +171,16 @@ TEST_F(ObjectEditorTest, PendingEditsNeverReachAnotherObject) {
 }
 
 }  // namespace
+
+// Applying an unchanged form keeps every known type as it was.
+TEST_F(ObjectEditorTest, ApplyKeepsEveryType) {
+    for (int type = 1; type <= kObjectTypeCount; ++type) {
+        SCOPED_TRACE(type);
+        world.objects[0].type = type;
+        editor.show_object(0);
+        editor.set_modified(true);
+        editor.apply_button();
+        EXPECT_EQ(world.objects[0].type, type);
+        EXPECT_EQ(editor.fields.type_entry, type - 1);
+    }
+}

@@ -264,7 +264,8 @@ TEST(ObjectFile, BrokenInputsGiveTheirMessages) {
          {"Format error at third numeric line (expected 3 args, got 0), objeto #5\n",
           kReadFailure}},
         {head + numbers, {"Format error in " + after + "\n", kReadFailure}},
-        {head + numbers + "X\n$\n", {"Format error in " + after + "\n", kReadFailure}},
+        {head + numbers + "X\n$\n",
+         {"Unexpected line 9: 'X' (expecting E, A, #vnum or $)", kReadFailure}},
         {seven_affects + "$\n", {"Too many A fields (6 max), " + after + "\n", kReadFailure}},
     };
     for (const auto& c : cases) {
@@ -281,10 +282,13 @@ TEST(ObjectFile, EmptyFilesStrayLinesAndHighNumbers) {
     EXPECT_TRUE(empty.ok);
     EXPECT_EQ(empty.messages.texts(), std::vector<std::string>{"There is no objects in this file."});
 
-    // Lines before the first record are skipped; #99999 ends the file; the
+    // A line before the first record is refused; #99999 ends the file; the
     // last line needs no line break.
     const std::string record = "#1\nthing~\na thing~\nA thing.~\n~\n1 0 0\n1 2 3 4\n1 2 3\n";
-    Loaded l = load("stray text\n" + record + "#99999\ngarbage");
+    Loaded stray = load("stray text\n" + record + "$\n");
+    EXPECT_FALSE(stray.ok);
+    EXPECT_EQ(stray.world.object_count(), 0);
+    Loaded l = load(record + "#99999\ngarbage");
     ASSERT_TRUE(l.ok) << (l.messages.entries.empty() ? "" : l.messages.entries[0].text);
     EXPECT_EQ(l.world.object_count(), 1);
     EXPECT_EQ(l.world.captions.objects, "2 Registros.");

@@ -8,6 +8,7 @@
 #include "project/project_session.h"
 #include "test_support.h"
 #include "world/messages.h"
+#include "world/object_record.h"
 #include "world/world.h"
 
 using namespace tarnwick;
@@ -305,6 +306,39 @@ TEST(ProjectLifecycle, SaveWritesStandardNamesBesideTheProject) {
     EXPECT_EQ(back.room_count(), 2);
     EXPECT_EQ(s.session.caption(), dir.file("castle.qzp"));
     EXPECT_EQ(s.view.events.back(), "recent " + dir.file("castle.qzp"));
+}
+
+TEST(ProjectLifecycle, SaveAsksFirstWhenTheServerWouldRefuseOrDamageTheFiles) {
+    TempDir dir;
+    Session s;
+    for (auto [field, name] : {std::pair{&AreaProject::room_file, "castle.wld"},
+                               {&AreaProject::mob_file, "castle.mob"},
+                               {&AreaProject::object_file, "castle.obj"},
+                               {&AreaProject::shop_file, "castle.shp"},
+                               {&AreaProject::zone_file, "castle.zon"}})
+        s.project.*field = name;
+    s.project.project_path = dir.file("castle.qzp");
+    MessageRecorder m;
+    read_rooms(s.world, kRooms, FormatSettings{}, m);
+    ASSERT_TRUE(s.session.save_project());  // nothing to ask about
+    EXPECT_TRUE(s.messages.entries.empty()) << s.messages.texts().front();
+
+    // An object without an alias: our reader takes it, the server stops at it.
+    obj_record object;
+    object.vnum = 18601;
+    s.world.objects.push_back(object);
+    s.messages.answers = {Answer::No};
+    EXPECT_FALSE(s.session.save_project());
+    ASSERT_EQ(s.messages.entries.size(), 1u);
+    EXPECT_EQ(s.messages.entries[0].kind, "ask");
+    EXPECT_NE(s.messages.entries[0].text.find(
+                  "castle.obj line 7, object #18601, alias: an empty alias, which the server refuses"),
+              std::string::npos)
+        << s.messages.entries[0].text;
+    EXPECT_EQ(read_bytes(dir.file("castle.obj")).find("#18601"), std::string::npos);
+    s.messages.answers = {Answer::Yes};
+    EXPECT_TRUE(s.session.save_project());  // saved anyway
+    EXPECT_NE(read_bytes(dir.file("castle.obj")).find("#18601"), std::string::npos);
 }
 
 TEST(ProjectLifecycle, FailedWorldFilesAreNamedAndKeepTheChangeMark) {

@@ -122,6 +122,23 @@ TEST_F(RoomEditorTest, SymmetricExitToARoomWithoutAReverseExit) {
     EXPECT_EQ(messages.texts(), std::vector<std::string>{"Existing exit. Must be modified with Edit"});
 }
 
+// The symmetric exit leaves the target room the opposite way, for all six.
+TEST_F(RoomEditorTest, SymmetricExitGoesTheOppositeWayInEveryDirection) {
+    const int opposite[kDirectionCount] = {South, West, North, East, Down, Up};
+    for (int d = 0; d < kDirectionCount; ++d) {
+        SCOPED_TRACE(d);
+        here().exits = {};
+        world.rooms[1].exits = {};
+        editor.show_room(0);
+        messages.answers = {Answer::Yes};
+        ASSERT_TRUE(editor.add_exit(d, exit_to("3001")));
+        for (int back = 0; back < kDirectionCount; ++back)
+            EXPECT_EQ(world.rooms[1].exits[size_t(back)].has_value(), back == opposite[d]) << back;
+        ASSERT_TRUE(world.rooms[1].exits[size_t(opposite[d])]);
+        EXPECT_EQ(world.rooms[1].exits[size_t(opposite[d])]->target_vnum, 3000);
+    }
+}
+
 TEST_F(RoomEditorTest, SymmetricExitChangesOnlyTheTargetOfAnExistingReverseExit) {
     link(world.rooms[1], South, 3003);
     world.rooms[1].exits[South]->door = 2;

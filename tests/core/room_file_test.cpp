@@ -147,7 +147,12 @@ TEST(RoomFile, BrokenInputsGiveTheirMessages) {
         std::vector<std::string> messages;
     } cases[] = {
         {"#3001\nA~\n~\n0 0 0\nS\n", {"(1) Format error after room #3001\n", fail}},
-        {"#abc\n$\n", {fail}},
+        {"#abc\n$\n", {"Unexpected line 1: '#abc' (expecting #vnum or $)", fail}},
+        // Exits D0 to D5 only: D6 would lie past the six exits of a room.
+        {"#3001\nA~\n~\n0 0 0\nD6\n~\n~\n0 0 0\nS\n$\n",
+         {"Format error in room #3001 (expecting D/E/S)", fail}},
+        {"#3001\nA~\n~\n0 0 0\nD-1\n~\n~\n0 0 0\nS\n$\n",
+         {"Format error in room #3001 (expecting D/E/S)", fail}},
         {"#3001\nA~\n~\n0 0\nS\n$\n", {"Format error in room #3001", fail}},
         {"#3001\nA~\n~\n0 0 0\nX\n$\n", {"Format error in room #3001 (expecting D/E/S)", fail}},
         {"#3001\nA~\n~\n0 0 0\n", {"Format error in room #3001 (expecting D/E/S)", fail}},

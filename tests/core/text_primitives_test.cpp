@@ -31,6 +31,23 @@ TEST(Bitvector, ToTextWritesLettersAndABlank) {
     EXPECT_EQ(out, "2147483648");
 }
 
+// Each of the 32 bits has its own letter, a-z then A-F, both ways.
+TEST(Bitvector, EveryBitHasItsLetter) {
+    const std::string letters = "abcdefghijklmnopqrstuvwxyzABCDEF";
+    for (int bit = 0; bit < 32; ++bit) {
+        SCOPED_TRACE(bit);
+        const int32_t bits = int32_t(1u << bit);
+        std::string out;
+        flags_to_text(out, bits);
+        EXPECT_EQ(out, std::string(1, letters[size_t(bit)]) + " ");
+        EXPECT_EQ(flags_from_text(letters.substr(size_t(bit), 1)), bits);
+    }
+    std::string all;
+    flags_to_text(all, -1);
+    EXPECT_EQ(all, letters + " ");
+    EXPECT_EQ(flags_from_text(letters), -1);
+}
+
 TEST(Scan, FollowsScanfPatternsWithRangeChecks) {
     int32_t a = 0, b = 0, c = 0;
     std::string word;

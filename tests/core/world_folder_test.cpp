@@ -59,7 +59,7 @@ TEST(WorldFolder, RecordsLandInTheirZonesAndFindingsInTheirFiles) {
         EXPECT_EQ(findings[0].check, "exit-target");
         EXPECT_EQ(findings[0].vnum, 2000);
         EXPECT_EQ(findings[0].file, dir.file("wld/a.wld"));
-        EXPECT_EQ(findings[0].line, 16);
+        EXPECT_EQ(findings[0].line, 17);
     }
 }
 

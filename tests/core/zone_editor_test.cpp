@@ -86,6 +86,54 @@ TEST_F(ZoneEditorTest, LoadedZoneShowsGiveAndEquipUnderTheMobAndPutUnderTheRoot)
     EXPECT_EQ(tree_shape(editor.tree().root()), "GM");
 }
 
+// A command between a mob and its E or G (the server accepts it) must not
+// leave the tree out of step with the list: then nothing could be edited.
+TEST_F(ZoneEditorTest, TreeMatchesTheListWhateverStandsBetweenAMobAndItsEquipment) {
+    const struct {
+        const char* list;
+        const char* shape;
+    } cases[] = {
+        {"MOG", "MOG"},     {"MEOG", "M(E)OG"},   {"MEDEG", "M(E)DEG"}, {"MGPG", "M(G)PG"},
+        {"MESG", "M(EG)"},  {"OMEGRE", "OM(EG)RE"}, {"GMOE", "GMOE"},     {"MMEOMG", "MM(E)OM(G)"},
+    };
+    auto nodes_of = [](ZoneTreeNode& node, auto& self, std::vector<ZoneTreeNode*>& out) -> void {
+        for (auto& child : node.children) {
+            out.push_back(child.get());
+            self(*child, self, out);
+        }
+    };
+    auto reload = [&](const std::string& letters) {
+        world.zone.commands.clear();
+        for (char c : letters) world.zone.commands.push_back(cmd(c, 1, 1, 1));
+        editor.show_zone_header();
+        std::vector<ZoneTreeNode*> nodes;
+        nodes_of(editor.tree().root(), nodes_of, nodes);
+        return nodes;
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.list);
+        const size_t count = reload(c.list).size();
+        EXPECT_EQ(tree_shape(editor.tree().root()), c.shape);
+        EXPECT_TRUE(editor.in_sync());
+        // Every node stays editable: each operation on any node keeps both in step.
+        for (size_t i = 0; i < count; ++i) {
+            for (char op : std::string("xMOEPc")) {
+                SCOPED_TRACE(std::string(1, op) + " at node " + std::to_string(i));
+                ZoneTreeNode* node = reload(c.list)[i];
+                if (op == 'x') {
+                    editor.remove(node);
+                } else if (op == 'c') {
+                    editor.copy(node);
+                    editor.paste(node);
+                } else {
+                    editor.place(node, ZoneEditor::new_command(op));
+                }
+                EXPECT_TRUE(editor.in_sync()) << list_letters(world) << " vs " << tree_letters(editor.tree());
+            }
+        }
+    }
+}
+
 TEST_F(ZoneEditorTest, MenuEnablingFollowsTheSelectedNode) {
     load({cmd('M', 20, 1, 3001), cmd('E', 11, 1, 16), cmd('O', 13, 1, 3002)});
     ZoneMenuState root = editor.menu_state(&editor.tree().root());

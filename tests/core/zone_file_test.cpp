@@ -138,7 +138,7 @@ TEST(ZoneFile, LoadingReplacesTheCommandsAndAMissingFileKeepsThem) {
     EXPECT_TRUE(m.entries.empty());
 }
 
-TEST(ZoneFile, WritesCrLfLinesWithoutAnSLineAndEndsWithDollarTilde) {
+TEST(ZoneFile, WritesLfLinesWithoutAnSLineAndEndsWithDollarTilde) {
     World w;
     w.zone.zone_number = 186;
     w.zone.name = "The Mere";
@@ -157,20 +157,20 @@ TEST(ZoneFile, WritesCrLfLinesWithoutAnSLineAndEndsWithDollarTilde) {
     const std::string text = zone_file_text(w, s);
     const std::string stars(81, '*');
     EXPECT_EQ(text,
-              stars + "\r\n"
-              "*** Zone : Mere\r\n"
-              "*** Author : Ann\r\n"
-              "*** Zone formatted by Tarnwick - mailto:builders@tarnwick.invalid\r\n" +
-              stars + "\r\n"
-              "#186\r\n"
-              "The Mere~\r\n"
-              " 18699 20 2 \r\n"
-              "\r\n"
-              "M     0 18600     1 18605\t* Load (no existente) in The Quay\r\n"
-              "G     1  3001    10\t\t* Give it Not existing or outside of zone\r\n"
-              "R     0 18605     7\t\t* Remove Not existing or outside of zone from The Quay\r\n"
-              "X     1    -1 123456\t\t* Invalid or unknown command\r\n"
-              "$~\r\n");
+              stars + "\n"
+              "*** Zone : Mere\n"
+              "*** Author : Ann\n"
+              "*** Zone formatted by Tarnwick - mailto:builders@tarnwick.invalid\n" +
+              stars + "\n"
+              "#186\n"
+              "The Mere~\n"
+              " 18699 20 2 \n"
+              "\n"
+              "M     0 18600     1 18605\t* Load (no existente) in The Quay\n"
+              "G     1  3001    10\t\t* Give it Not existing or outside of zone\n"
+              "R     0 18605     7\t\t* Remove Not existing or outside of zone from The Quay\n"
+              "X     1    -1 123456\t\t* Invalid or unknown command\n"
+              "$~\n");
     // What was written reads back as the same commands, S included.
     Loaded back = load(text);
     ASSERT_TRUE(back.ok);
@@ -189,12 +189,19 @@ TEST(ZoneFile, CommentsStayOnTheirLineWhateverTheNames) {
     w.rooms.push_back(room);
     w.zone.commands = {cmd('D', 1, 5, 0, 1)};
     const std::string text = zone_file_text(w, {});
-    EXPECT_NE(text.find("Two lines~\r\n"), std::string::npos);
-    EXPECT_NE(text.find("\t* Close door Norte     of room A name  over two lines\r\n"),
+    EXPECT_NE(text.find("Two lines~\n"), std::string::npos);
+    EXPECT_NE(text.find("\t* Close door Norte     of room A name  over two lines\n"),
               std::string::npos);
     Loaded back = load(text);
     ASSERT_TRUE(back.ok);
     EXPECT_EQ(back.world.zone.commands.size(), 2u);
+
+    // The server reads 254 bytes of a zone line: a long name's comment is cut.
+    w.rooms[0].name = std::string(300, 'n');
+    const std::string long_text = zone_file_text(w, {});
+    const size_t start = long_text.find("D     1");
+    ASSERT_NE(start, std::string::npos);
+    EXPECT_EQ(long_text.find('\n', start) - start, 254u);
 }
 
 TEST(ZoneFile, SavingCommitsTheHeaderFieldsAndTheTop) {
@@ -223,7 +230,7 @@ TEST(ZoneFile, SavingCommitsTheHeaderFieldsAndTheTop) {
     w.zone.top = 3099;
     ASSERT_TRUE(save_zone_file(w, path, f, {}, m));
     EXPECT_EQ(w.zone.top, 3099);
-    EXPECT_NE(test::read_bytes(path).find("\r\n 3099 15 1 \r\n"), std::string::npos);
+    EXPECT_NE(test::read_bytes(path).find("~\n 3099 15 1 \n"), std::string::npos);
     EXPECT_TRUE(m.entries.empty());
 
     // A file that cannot be written: the header is committed all the same,
@@ -246,7 +253,8 @@ TEST(ZoneFile, CorpusFilesReadBackTheSameAfterSaving) {
         EXPECT_TRUE(m.entries.empty()) << entry.path();
         const std::string text = zone_file_text(first, {});
         EXPECT_EQ(text.find("\nS "), std::string::npos) << entry.path();
-        EXPECT_EQ(text.substr(text.size() - 4), "$~\r\n");
+        EXPECT_EQ(text.substr(text.size() - 4), "\n$~\n");
+        EXPECT_EQ(text.find('\r'), std::string::npos) << entry.path();
         Loaded second = load(text);
         ASSERT_TRUE(second.ok) << entry.path();
         EXPECT_EQ(second.world.zone.zone_number, first.zone.zone_number);
@@ -261,4 +269,21 @@ TEST(ZoneFile, CorpusFilesReadBackTheSameAfterSaving) {
         ++files;
     }
     EXPECT_GT(files, 0);
+}
+
+// Every door state of a D command survives reading and writing.
+TEST(ZoneFile, DoorStatesSurviveReadAndWrite) {
+    const std::vector<zCommand> doors = {cmd('D', 0, 18600, 0, 0), cmd('D', 0, 18601, 1, 1),
+                                         cmd('D', 1, 18602, 5, 2)};
+    Loaded l = load(zone_text("D 0 18600 0 0\nD 0 18601 1 1\nD 1 18602 5 2\nS\n$\n"));
+    ASSERT_TRUE(l.ok);
+    Loaded again = load(zone_file_text(l.world, FormatSettings{}));
+    ASSERT_TRUE(again.ok);
+    for (const Loaded* z : {&l, &again}) {
+        const auto got = commands_of(z->world);
+        ASSERT_EQ(got.size(), doors.size() + 1);
+        for (size_t i = 0; i < doors.size(); ++i)
+            EXPECT_TRUE(got[i].same_command(doors[i])) << i << ": state " << got[i].arg3;
+        EXPECT_EQ(got.back().command, 'S');
+    }
 }

@@ -141,6 +141,28 @@ TEST(ProjectFormTest, SameNameDerivesTheOtherFiles) {
     EXPECT_EQ(mob->text(), "area.mob");
 }
 
+// "&Ok" refuses a zone name or author holding a line break and stays open.
+TEST(ProjectFormTest, OkRefusesLineBreaksInNameAndAuthor) {
+    const struct {
+        QString name, author, message;
+    } cases[] = {{"Tarnwick\nMere", "Ana", "The zone name cannot hold a line break."},
+                 {"Tarnwick Mere", "Ana\r\nBeth", "The author cannot hold a line break."},
+                 {"Tarnwick Mere", "Ana", ""}};
+    for (const auto& c : cases) {
+        MessageRecorder messages;
+        ui::ProjectForm dialog(messages);
+        dialog.load(ProjectPropertiesForm{});
+        dialog.show();
+        dialog.findChild<QLineEdit*>("Edit1")->setText(c.name);
+        dialog.findChild<QLineEdit*>("edauthor")->setText(c.author);
+        dialog.accept();
+        EXPECT_EQ(dialog.result(), c.message.isEmpty() ? QDialog::Accepted : QDialog::Rejected);
+        EXPECT_EQ(dialog.isVisible(), !c.message.isEmpty());
+        EXPECT_EQ(messages.texts(), c.message.isEmpty() ? std::vector<std::string>{}
+                                                        : std::vector<std::string>{c.message.toStdString()});
+    }
+}
+
 TEST(PrefsFormTest, ControlsCarryTheForm) {
     ui::PrefsForm dialog;
     PreferencesDialogForm form;

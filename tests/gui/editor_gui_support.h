@@ -47,13 +47,15 @@ struct EditorFixture {
 // Hands the next modal dialog to `handler` (which should close it). A dialog
 // that never opens, or stays open, fails the test instead of hanging it.
 inline void on_next_modal(std::function<void(QDialog*)> handler) {
-    auto* timer = new QTimer;
+    auto* timer = new QTimer(qApp);
+    timer->setObjectName("modal-handler");
     auto clock = std::make_shared<QElapsedTimer>();
     clock->start();
     timer->setInterval(10);
     QObject::connect(timer, &QTimer::timeout, [timer, clock, handler] {
         if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
             timer->stop();
+            timer->setObjectName("modal-handler-used");
             timer->deleteLater();
             handler(dialog);
             QTimer::singleShot(2000, dialog, [dialog] {

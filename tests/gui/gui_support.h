@@ -28,7 +28,8 @@ namespace tarnwick::test {
 // Runs `handle` on the next modal dialog; fails the test and rejects the
 // dialog when none turns up or it is still open two seconds later.
 inline void on_next_modal(std::function<void(QWidget*)> handle) {
-    auto* timer = new QTimer;
+    auto* timer = new QTimer(qApp);
+    timer->setObjectName("modal-handler");
     auto started = std::make_shared<int>(0);
     auto handled = std::make_shared<bool>(false);
     timer->setInterval(10);
@@ -36,6 +37,7 @@ inline void on_next_modal(std::function<void(QWidget*)> handle) {
         QWidget* modal = QApplication::activeModalWidget();
         if (modal && !*handled) {
             *handled = true;
+            timer->setObjectName("modal-handler-used");
             handle(modal);
         } else if (modal && *handled && ++*started > 200) {
             ADD_FAILURE() << "modal dialog still open";

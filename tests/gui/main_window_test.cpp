@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QToolBar>
+#include <QTest>
+#include <functional>
 
 #include "app/commands.h"
 #include "app/screenshot.h"
@@ -17,6 +19,7 @@
 #include "gui_support.h"
 #include "ui/editor_window.h"
 #include "ui/record_list_window.h"
+#include "ui/editor_window.h"
 
 namespace tarnwick::test {
 namespace {
@@ -98,6 +101,27 @@ TEST_F(MainWindowTest, AFailedOpenLeavesNoProject) {
     ASSERT_EQ(messages.entries.size(), 1u);
     EXPECT_EQ(messages.entries[0].text.substr(0, 6), "Error!");
     EXPECT_FALSE(main->project_commands_on());
+}
+
+// A folder named with letters beyond ASCII: the chosen name reaches the disk
+// as it is, and the recent-files menu shows it as it was chosen.
+TEST_F(MainWindowTest, AProjectInAFolderWithNonAsciiLettersOpens) {
+    SampleZone zone;
+    const std::string folder = zone.file("Ærø Ŝtåd");
+    std::filesystem::create_directory(folder);
+    for (const char* e : {".qzp", ".wld", ".mob", ".obj", ".shp", ".zon"})
+        std::filesystem::copy_file(zone.file(std::string("tarnwick") + e), folder + "/tarnwick" + e);
+    const std::string project = folder + "/tarnwick.qzp";
+    messages.file_answers.push_back(project);
+    trigger("Abrir1");
+    ASSERT_TRUE(main->project_commands_on());
+    EXPECT_EQ(main->list(ListKind::Room)->lines().size(), 12);
+    ASSERT_FALSE(main->recent_files().entries().empty());
+    EXPECT_EQ(main->recent_files().entries()[0], project);
+    auto* recent = main->findChild<QMenu*>("RecentFiles1");
+    ASSERT_TRUE(recent && !recent->actions().isEmpty());
+    EXPECT_TRUE(recent->actions()[0]->text().endsWith(QString::fromUtf8(project.c_str())))
+        << recent->actions()[0]->text().toStdString();
 }
 
 TEST_F(MainWindowTest, ListEntriesFollowTheListWindow) {
@@ -189,6 +213,94 @@ TEST_F(MainWindowTest, UnsavedChangesAreNeverDroppedSilently) {
     EXPECT_FALSE(main->project_commands_on());
     ASSERT_TRUE(main->open_project(zone.project()));
     EXPECT_EQ(state->world.room_count(), 13);
+}
+
+// Edits typed into an editor but not applied are changes too: every command
+// that ends or replaces the project asks about them, and Yes saves them.
+TEST_F(MainWindowTest, PendingEditsAreCoveredByTheSaveQuestion) {
+    SampleZone zone;
+    const struct {
+        const char* editor;
+        const char* field;
+    } fields[] = {{"TRoomEdit", "Edit1"}, {"TZoneEdit", "Edit1"}, {"TZoneEdit", "EditN2"}};
+    const std::function<void()> commands[] = {
+        [&] { trigger("Cerrar1"); },
+        [&] { trigger("NuevoProyecto1"); },
+        [&] { trigger("Abrir1"); },
+        [&] { main->RecentFiles1Click(zone.project()); },
+        [&] { trigger("Salir1"); },
+        [&] { main->close(); },
+    };
+    for (const auto& f : fields) {
+        for (size_t c = 0; c < std::size(commands); ++c) {
+            SCOPED_TRACE(std::string(f.editor) + "." + f.field + " then command " + std::to_string(c));
+            ASSERT_TRUE(main->open_project(zone.project()));
+            main->room_editor()->select_record(0);
+            QWidget* editor = main->findChild<QWidget*>(f.editor);
+            editor->show();
+            auto* edit = editor->findChild<QLineEdit*>(f.field);
+            ASSERT_NE(edit, nullptr);
+            QTest::keyClicks(edit, "7");
+            messages.clear();
+            messages.answers = {Answer::Cancel};
+            commands[c]();
+            EXPECT_EQ(messages.texts(), std::vector<std::string>{"Save changes to the zone?"});
+            EXPECT_TRUE(main->project_commands_on());
+            EXPECT_TRUE(main->isVisible());
+            EXPECT_TRUE(main->windowTitle().endsWith(" *"));
+            // Yes saves what was typed.
+            messages.answers = {Answer::Yes};
+            trigger("Cerrar1");
+            EXPECT_FALSE(main->project_commands_on());
+        }
+    }
+    EXPECT_NE(test::read_bytes(zone.file("tarnwick.wld")).find("The Ferry Landing777777~"),
+              std::string::npos);
+    EXPECT_NE(test::read_bytes(zone.file("tarnwick.zon")).find("777777"), std::string::npos);
+}
+
+TEST_F(MainWindowTest, ZoneEditorOpensTheProjectPropertiesAndKeepsItsEditsOnRenumber) {
+    SampleZone zone;
+    ASSERT_TRUE(main->open_project(zone.project()));
+    QString opened;
+    on_next_modal([&opened](QWidget* d) {
+        opened = d->objectName();
+        d->findChild<QPushButton*>("CancelBtn")->click();
+    });
+    main->zone_editor()->findChild<QPushButton*>("ProjectPropertiesBtn")->click();
+    EXPECT_EQ(opened, "TProjectForm");
+
+    auto* name = main->zone_editor()->findChild<QLineEdit*>("Edit1");
+    name->setText("Renamed Mere");
+    messages.answers = {Answer::Yes};
+    trigger("RenumerarMundo1");
+    EXPECT_EQ(name->text(), "Renamed Mere");
+    EXPECT_TRUE(state->world.changed);
+}
+
+// The list's Remove and Clone act on its selected line: it must be the
+// record the editor shows, whoever pointed the editor at it.
+TEST_F(MainWindowTest, ListSelectionFollowsTheRecordTheEditorShows) {
+    SampleZone zone;
+    ASSERT_TRUE(main->open_project(zone.project()));
+    const struct {
+        ListKind kind;
+        ui::EditorWindow* editor;
+    } cases[] = {{ListKind::Room, main->room_editor()},
+                 {ListKind::Mob, main->mob_editor()},
+                 {ListKind::Object, main->object_editor()}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(int(c.kind));
+        ui::RecordListWindow* list = main->list(c.kind);
+        c.editor->select_record(2);
+        EXPECT_EQ(list->selected(), 2);
+        list->Agregar1Click();
+        EXPECT_EQ(list->selected(), list->lines().size() - 1);
+        EXPECT_EQ(c.editor->current_index(), list->selected());
+        c.editor->select_record(1);
+        list->Eliminar1Click();  // removes record 1, the one on screen
+        EXPECT_EQ(c.editor->current_index(), list->selected());
+    }
 }
 
 TEST_F(MainWindowTest, SavedWindowLayoutComesBackOnOpen) {

@@ -31,8 +31,8 @@ TEST_F(ProblemsWindowTest, RemovedRoomLeavesDanglingExitsThatLeadToTheirRoom) {
     messages.answers = {Answer::No};
     rooms->Eliminar1Click();
     EXPECT_EQ(messages.texts(), std::vector<std::string>{
-                                    "Room #18604 is the target of 2 exits and 3 zone commands. "
-                                    "Remove it anyway?"});
+                                    "Room #18604 is the target of 2 exits, 3 zone commands and 1 "
+                                    "shop. Remove it anyway?"});
     EXPECT_GE(state->world.find_room(18604), 0) << "No keeps the room";
     messages.answers = {Answer::Yes};
     rooms->Eliminar1Click();

@@ -10,12 +10,14 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
+#include <QWindow>
 
 #include "../core/test_support.h"
 #include "editor_gui_support.h"
 #include "formats/room_file.h"
 #include "ui/editor_factory.h"
 #include "ui/editor_window.h"
+#include "ui/fonts.h"
 
 namespace tarnwick::test {
 namespace {
@@ -124,6 +126,40 @@ TEST_F(RoomEditorGui, ExtraDescriptionThroughTheDialog) {
     EXPECT_EQ(child<QPlainTextEdit>(window.get(), "DescMemo")->toPlainText(), "Clear water.\n");
     click(window.get(), "EliminarExtra");
     EXPECT_TRUE(world.rooms[0].extra_descs.empty());
+}
+
+// The editors' dialogs are windows of their own; they must still take the
+// general font and colour their editor was given. Rooms and objects share
+// one extra-description dialog.
+TEST_F(RoomEditorGui, DialogsFollowTheGeneralFontAndColour) {
+    std::unique_ptr<ui::EditorWindow> objects(ui::create_object_editor(context, nullptr));
+    EXPECT_EQ(objects->findChild<QDialog*>("ExtraDescForm"), nullptr);
+    FontSetting general{"DejaVu Serif", 13, 0x0000FF};  // red, as 0x00BBGGRR
+    for (QWidget* editor : {static_cast<QWidget*>(window.get()), static_cast<QWidget*>(objects.get())})
+        ui::apply_general_font(editor, general);
+    const std::pair<QWidget*, const char*> dialogs[] = {
+        {window.get(), "TDirectionData"}, {window.get(), "TExtraDescForm"}, {objects.get(), "TExtraDescForm"}};
+    for (const auto& [editor, name] : dialogs) {
+        auto* dialog = child<QDialog>(editor, name);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->font().pointSize(), 13) << name;
+        EXPECT_EQ(dialog->palette().color(QPalette::WindowText), QColor(255, 0, 0)) << name;
+    }
+}
+
+// The modified state shows in the title the way Qt places it, without the
+// warning Qt prints for a title that has no place for it.
+TEST_F(RoomEditorGui, ModifiedStateShowsInTheTitleWithoutWarnings) {
+    static QStringList warnings;
+    warnings.clear();
+    QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& text) { warnings << text; });
+    QTest::keyClicks(child<QLineEdit>(window.get(), "Edit1"), "x");
+    EXPECT_EQ(window->windowHandle()->title(), QString::fromUtf8("Edición de Room*"));
+    click(window.get(), "ApplyBtn");  // "&Ok"
+    EXPECT_EQ(window->windowHandle()->title(), QString::fromUtf8("Edición de Room"));
+    qInstallMessageHandler(previous);
+    EXPECT_TRUE(warnings.isEmpty()) << warnings.join('\n').toStdString();
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QTest>
 #include <QTreeWidget>
+#include <functional>
 
 #include "../core/test_support.h"
 #include "editor_gui_support.h"
@@ -78,6 +79,8 @@ TEST_F(ZoneEditorGui, AddMobWithEquipmentAndSave) {
         click(dialog, "OkBtn");
     });
     action("AddE")->trigger();
+    // Every change rebuilds the tree: items taken before it are gone.
+    mob = tree->topLevelItem(0)->child(0);
     ASSERT_EQ(mob->childCount(), 1);
     EXPECT_EQ(tree->currentItem(), tree->topLevelItem(0)->child(0)->child(0));
 
@@ -93,7 +96,7 @@ TEST_F(ZoneEditorGui, AddMobWithEquipmentAndSave) {
     ASSERT_TRUE(save_zone_file(world, dir.file("zone.zon"), window->header_fields(), FormatSettings{},
                                messages));
     const std::string text = read_bytes(dir.file("zone.zon"));
-    EXPECT_NE(text.find("#30\r\nThe Mere~\r\n 3001 20 0 \r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("#30\nThe Mere~\n 3001 20 0 \n"), std::string::npos) << text;
     const size_t m = text.find("M     1  3005     1  3001\t* Load the ferryman in Jetty");
     const size_t e = text.find("E     1  3010     1    16\t* Equip with a long pole");
     ASSERT_NE(m, std::string::npos) << text;
@@ -118,6 +121,52 @@ TEST_F(ZoneEditorGui, CopyPasteAndRemoveThroughTheMenu) {
     action("Eliminar1")->trigger();
     EXPECT_EQ(tree->topLevelItem(0)->childCount(), 1);
     EXPECT_EQ(world.zone.commands.size(), 1u);
+}
+
+// An object loaded between a mob and its give (the server accepts it): the
+// tree still matches the list, so every command can be edited and removed.
+TEST_F(ZoneEditorGui, CommandsBetweenAMobAndItsGiveStayEditable) {
+    world.zone.commands.push_back(ZoneEditor::new_command('M'));
+    world.zone.commands.push_back(ZoneEditor::new_command('O'));
+    world.zone.commands.push_back(ZoneEditor::new_command('G'));
+    window->select_record(0);
+    QTreeWidgetItem* root = tree->topLevelItem(0);
+    ASSERT_EQ(root->childCount(), 3);
+    tree->setCurrentItem(root->child(2));  // the give
+    on_next_modal([](QDialog* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), "Give Obj to Mob...");
+        child<QLineEdit>(dialog, "Edit1")->setText("3010");
+        click(dialog, "OkBtn");
+    });
+    action("Editar1")->trigger();
+    EXPECT_EQ(world.zone.commands.back().arg1, 3010);
+    tree->setCurrentItem(tree->topLevelItem(0)->child(1));  // the object
+    action("Eliminar1")->trigger();
+    EXPECT_EQ(world.zone.commands.size(), 2u);
+}
+
+// Header edits are changes of the zone: they set the unsaved mark, and a
+// rebuild of the page (as after renumbering) keeps them once applied.
+TEST_F(ZoneEditorGui, HeaderEditsMarkTheZoneChangedAndSurviveARebuild) {
+    auto* reset_mode = child<QComboBox>(window.get(), "ComboBox1");
+    const std::function<void()> edits[] = {
+        [&] { QTest::keyClicks(child<QLineEdit>(window.get(), "EditVNum"), "1"); },
+        [&] { QTest::keyClicks(child<QLineEdit>(window.get(), "Edit1"), " Deep"); },
+        [&] { QTest::keyClicks(child<QLineEdit>(window.get(), "EditN2"), "5"); },
+        [&] { reset_mode->setCurrentIndex(2); },
+    };
+    for (const auto& edit : edits) {
+        world.changed = false;
+        edit();
+        EXPECT_TRUE(world.changed);
+    }
+    window->apply_pending();
+    window->discard_pending();  // what renumbering does
+    EXPECT_EQ(child<QLineEdit>(window.get(), "EditVNum")->text(), "301");
+    EXPECT_EQ(child<QLineEdit>(window.get(), "Edit1")->text(), "Mere Deep");
+    EXPECT_EQ(child<QLineEdit>(window.get(), "EditN2")->text(), "205");
+    EXPECT_EQ(reset_mode->currentIndex(), 2);
+    EXPECT_EQ(world.zone.name, "Mere Deep");
 }
 
 }  // namespace

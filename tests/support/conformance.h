@@ -1,7 +1,7 @@
 #pragma once
 // The conformance check over a folder of real world files: every file is
-// loaded, saved to a scratch folder, loaded again and compared record by
-// record and field by field; then a project of each zone's files is opened,
+// loaded, saved to a scratch folder, compared token by token with the
+// original, loaded again and compared record by record and field by field; then a project of each zone's files is opened,
 // saved into another folder and opened again. Every failure names the file,
 // the record and the field.
 

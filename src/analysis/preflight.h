@@ -1,0 +1,46 @@
+#pragma once
+// What the real server would refuse or damage in a world file that our own
+// readers accept: the bytes are walked as the server reads them (its 256-byte
+// line buffer, its 512-byte text line buffer, its 8,192-byte text buffer, its
+// end-of-file and record rules). Reads only; every finding names the file,
+// the line and the record.
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarnwick {
+
+enum class WorldFileKind { rooms, mobiles, objects, zone, shops };
+
+struct PreflightFinding {
+    std::string file;     // as the caller named it
+    int line = 0;         // 1-based line of the file; 0 for the file as a whole
+    std::string record;   // "room #3001", "zone #30"; empty before the first record
+    std::string field;    // "description", "gold/experience line"; empty when none
+    std::string message;
+    bool operator==(const PreflightFinding&) const = default;
+};
+
+struct PreflightInput {
+    WorldFileKind kind;
+    std::string file;
+    std::string_view bytes;
+};
+
+// The kind of a world file by its extension (.wld .mob .obj .zon .shp).
+std::optional<WorldFileKind> world_file_kind(std::string_view path);
+
+// Everything the server would refuse or damage in one file.
+std::vector<PreflightFinding> preflight_file(const PreflightInput& input);
+
+// Each file alone, then, when the files hold one zone file and one rooms
+// file, the zone's top against the highest room vnum.
+std::vector<PreflightFinding> preflight_files(std::span<const PreflightInput> inputs);
+
+// "30.wld line 57, room #3001, description: MESSAGE"
+std::string describe(const PreflightFinding& finding);
+
+}  // namespace tarnwick

@@ -1,0 +1,94 @@
+// check --server: what the real server would refuse or damage in world
+// files, or in the five files a project names.
+
+#include <cstdio>
+#include <filesystem>
+
+#include "analysis/preflight.h"
+#include "cli/commands.h"
+#include "project/area_project.h"
+#include "project/file_names.h"
+#include "project/project_file.h"
+
+namespace tarnwick::cli {
+
+namespace {
+
+struct LoadedFile {
+    WorldFileKind kind;
+    std::string path;
+    std::string bytes;
+};
+
+bool read_whole(const std::string& path, std::string& bytes) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return false;
+    // The raw bytes, as the server reads them: no line-end conversion.
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return false;
+    char buffer[65536];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
+    const bool ok = !std::ferror(f);
+    std::fclose(f);
+    return ok;
+}
+
+// The project's world files that exist; a file the project names but that
+// is not there holds nothing the server could refuse.
+bool project_files(const std::string& path, std::vector<LoadedFile>& out) {
+    AreaProject project;
+    std::string error;
+    if (!read_project_file(path, project, error)) {
+        std::fprintf(stderr, "tarnwick-cli: %s: %s\n", path.c_str(), error.c_str());
+        return false;
+    }
+    const std::pair<const std::string*, WorldFileKind> files[] = {
+        {&project.room_file, WorldFileKind::rooms},     {&project.mob_file, WorldFileKind::mobiles},
+        {&project.object_file, WorldFileKind::objects}, {&project.zone_file, WorldFileKind::zone},
+        {&project.shop_file, WorldFileKind::shops}};
+    for (auto [name, kind] : files) {
+        if (name->empty()) continue;
+        LoadedFile file{kind, resolve_world_file(*name, path), {}};
+        if (read_whole(file.path, file.bytes)) out.push_back(std::move(file));
+    }
+    return true;
+}
+
+}  // namespace
+
+int check_server(const std::vector<std::string>& args) {
+    int status = 0;
+    std::vector<std::vector<LoadedFile>> groups(1);  // loose files, then one per project
+    for (const std::string& path : args) {
+        if (is_project_file(path)) {
+            groups.emplace_back();
+            if (!project_files(path, groups.back())) status = 2;
+            continue;
+        }
+        const auto kind = world_file_kind(path);
+        LoadedFile file{kind.value_or(WorldFileKind::rooms), path, {}};
+        if (!kind || !read_whole(path, file.bytes)) {
+            std::fprintf(stderr, "tarnwick-cli: %s: %s\n", path.c_str(),
+                         kind ? "cannot be read" : "not a world file (.wld .mob .obj .zon .shp)");
+            status = 2;
+            continue;
+        }
+        groups[0].push_back(std::move(file));
+    }
+    size_t findings = 0, files = 0;
+    for (const auto& group : groups) {
+        std::vector<PreflightInput> inputs;
+        for (const LoadedFile& f : group) inputs.push_back({f.kind, f.path, f.bytes});
+        files += inputs.size();
+        for (const PreflightFinding& finding : preflight_files(inputs)) {
+            std::printf("%s\n", describe(finding).c_str());
+            ++findings;
+        }
+    }
+    std::printf("%zu file(s) checked for the server, %zu finding(s)\n", files, findings);
+    if (status != 0) return status;
+    return findings > 0 ? 1 : 0;
+}
+
+}  // namespace tarnwick::cli

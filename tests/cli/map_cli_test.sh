@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# tarnwick-cli map: the sample zone drawn as SVG (parsed back) and PNG.
+set -u
+cli="$1"
+examples="$2"
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+failures=0
+expect() {  # expect NAME EXPECTED ACTUAL
+  if [ "$2" != "$3" ]; then
+    echo "FAIL: $1"; echo "  expected: $2"; echo "  actual:   $3"; failures=$((failures + 1))
+  fi
+}
+
+cp "$examples"/tarnwick.* "$tmp/"
+"$cli" map "$tmp/tarnwick.qzp" -o "$tmp/map.svg"
+expect "map writes an SVG" 0 $?
+xmllint --noout "$tmp/map.svg"
+expect "the SVG is well-formed XML" 0 $?
+expect "the SVG root is an svg element" "svg" \
+  "$(xmllint --xpath 'local-name(/*)' "$tmp/map.svg" 2>/dev/null)"
+expect "the first room is drawn with its vnum" "18600" \
+  "$(xmllint --xpath 'string(//*[local-name()="text"][.="18600"])' "$tmp/map.svg" 2>/dev/null)"
+
+out=$("$cli" map "$tmp/tarnwick.qzp" --stats)
+expect "stats: no overlapping rooms" "overlapping rooms 0" "$(grep -o 'overlapping rooms [0-9]*' <<<"$out")"
+
+"$cli" map "$tmp/tarnwick.qzp" -o "$tmp/map.png" --level 1
+expect "map writes a PNG of another level" 0 $?
+expect "the PNG starts with the PNG signature" "89504e470d0a1a0a" \
+  "$(head -c 8 "$tmp/map.png" | od -An -tx1 | tr -d ' \n')"
+
+err=$("$cli" map "$tmp/tarnwick.qzp" -o "$tmp/none.svg" --level 42 2>&1)
+expect "a level without rooms is refused" 1 $?
+expect "the refusal names the levels" "tarnwick-cli: no rooms on level 42 (levels: -1, 0, 1)" "$err"
+[ ! -e "$tmp/none.svg" ]; expect "nothing is written for a refused level" 0 $?
+"$cli" map "$tmp/tarnwick.qzp" -o "$tmp/map.gif" 2>/dev/null
+expect "an unknown picture type is a usage error" 2 $?
+
+[ $failures -eq 0 ] && echo "map CLI tests passed"
+exit $failures
