@@ -26,6 +26,7 @@ const char* kUsage =
     "  project ...                   create or describe a project file\n"
     "  renumber PROJECT.qzp [--base N]\n"
     "  lint PROJECT.qzp | FILE... | WORLD_DIR   find broken references and doubtful doors\n"
+    "  zones WORLD_DIR [--json]   list the zones of a server's world folder\n"
     "  map PROJECT.qzp -o OUT.svg|OUT.png [--level N]   draw the zone map\n"
     "\n"
     "Run 'tarnwick-cli COMMAND --help' for the options of a command;\n"
