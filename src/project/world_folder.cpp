@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "formats/mob_file.h"
@@ -10,6 +9,7 @@
 #include "formats/room_file.h"
 #include "formats/shop_file.h"
 #include "formats/zone_file.h"
+#include "world/file_path.h"
 #include "world/messages.h"
 
 namespace fs = std::filesystem;
@@ -17,15 +17,6 @@ namespace fs = std::filesystem;
 namespace tarnwick {
 
 namespace {
-
-bool read_text(const std::string& path, std::string& text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream s;
-    s << in.rdbuf();
-    text = s.str();
-    return true;
-}
 
 std::string trimmed(std::string s) {
     while (!s.empty() && (s.back() == '\r' || s.back() == ' ' || s.back() == '\t')) s.pop_back();
@@ -65,7 +56,7 @@ std::vector<std::string> world_folder_files(const std::string& dir, const std::s
     const fs::path folder = fs::path(dir) / type;
     std::vector<std::string> files;
     std::string index;
-    if (read_text((folder / "index").string(), index)) {
+    if (read_file_bytes((folder / "index").string(), index)) {
         std::istringstream lines(index);
         for (std::string line; std::getline(lines, line);) {
             line = trimmed(line);
@@ -98,7 +89,7 @@ bool read_world_folder(const std::string& dir, WorldFolder& out, Messages& messa
     for (const auto& path : world_folder_files(dir, "zon")) {
         World zone;
         std::string text;
-        if (!read_text(path, text) || !read_zone(zone, text, messages)) {
+        if (!read_file_bytes(path, text) || !read_zone(zone, text, messages)) {
             out.failures.push_back(path);
             continue;
         }
@@ -129,7 +120,7 @@ bool read_world_folder(const std::string& dir, WorldFolder& out, Messages& messa
         for (const auto& path : world_folder_files(dir, type.name)) {
             World file;
             std::string text;
-            if (!read_text(path, text) || !type.read(file, text, settings, messages)) {
+            if (!read_file_bytes(path, text) || !type.read(file, text, settings, messages)) {
                 out.failures.push_back(path);
                 continue;
             }

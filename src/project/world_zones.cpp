@@ -12,6 +12,7 @@
 #include "formats/shop_file.h"
 #include "formats/zone_file.h"
 #include "project/world_folder.h"
+#include "world/file_path.h"
 #include "world/messages.h"
 #include "world/world.h"
 
@@ -20,15 +21,6 @@ namespace fs = std::filesystem;
 namespace tarnwick {
 
 namespace {
-
-bool read_text(const std::string& path, std::string& text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream s;
-    s << in.rdbuf();
-    text = s.str();
-    return true;
-}
 
 // The reader's last message, or a plain reason when it gave none.
 std::string reason(const MessageRecorder& recorder, const std::string& fallback) {
@@ -51,7 +43,7 @@ bool read_part(const std::string& path, World& world, WorldZone& zone, Read read
     std::string text;
     MessageRecorder recorder;
     recorder.default_answer = Answer::No;
-    if (!read_text(path, text)) {
+    if (!read_file_bytes(path, text)) {
         zone.problem = fs::path(path).filename().string() + ": cannot be read";
         return false;
     }
@@ -134,7 +126,7 @@ bool project_for_zone_file(const std::string& zon_path, AreaProject& out) {
     std::string text;
     World w;
     SilentMessages silent;
-    if (!read_text(zon_path, text) || !read_zone(w, text, silent)) return false;
+    if (!read_file_bytes(zon_path, text) || !read_zone(w, text, silent)) return false;
     WorldZone z;
     z.number = w.zone.zone_number;
     z.name = w.zone.name;
@@ -151,7 +143,7 @@ void offer_index_entry(const std::string& path, Messages& messages) {
     const fs::path file(path);
     const fs::path index = file.parent_path() / "index";
     std::string text;
-    if (!read_text(index.string(), text)) return;
+    if (!read_file_bytes(index.string(), text)) return;
     const std::string name = file.filename().string();
     std::istringstream lines(text);
     for (std::string line; std::getline(lines, line);) {

@@ -1,5 +1,8 @@
 #include "world/file_path.h"
 
+#include <fstream>
+#include <sstream>
+
 namespace tarnwick {
 
 namespace fs = std::filesystem;
@@ -20,6 +23,15 @@ std::string utf8_name(const fs::path& path) {
     } catch (const std::exception&) {
         return path.string();
     }
+}
+
+bool read_file_bytes(const std::string& utf8, std::string& bytes) {
+    std::ifstream in(native_path(utf8), std::ios::binary);
+    if (!in) return false;
+    std::ostringstream s;
+    s << in.rdbuf();
+    bytes = s.str();
+    return true;
 }
 
 }  // namespace tarnwick

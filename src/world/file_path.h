@@ -18,4 +18,8 @@ std::filesystem::path native_path(std::string_view utf8);
 // A path's name in UTF-8, the inverse of native_path.
 std::string utf8_name(const std::filesystem::path& path);
 
+// The whole content of the file named `utf8` as bytes; false when it cannot
+// be opened.
+bool read_file_bytes(const std::string& utf8, std::string& bytes);
+
 }  // namespace tarnwick
