@@ -3,8 +3,9 @@
 # UndefinedBehaviorSanitizer, the conformance check over the corpus of real
 # world files (when present), the file-permission tests as an ordinary user
 # (when run as root), the widget tests under a comma-decimal locale, the real
-# CircleMUD 3.0 server booting what we save, and every fuzz target for
-# FUZZ_SECONDS (20) seconds. Exits non-zero when any of them fails. About 5 minutes on 2 cores.
+# CircleMUD 3.0 server booting what we save, the Windows build under Wine,
+# and every fuzz target for FUZZ_SECONDS (20) seconds. Exits non-zero when
+# any of them fails. About 10 minutes on 2 cores.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 export TARNWICK_CORPUS=${TARNWICK_CORPUS:-$(pwd)/../shared/corpus}
@@ -59,6 +60,9 @@ elif ! locale -a | grep -qi '^de_DE\.utf-\?8$'; then
 else
   LC_ALL=de_DE.UTF-8 QT_QPA_PLATFORM=offscreen "$gui_tests" --gtest_brief=1 || failed+=(comma-locale)
 fi
+
+echo "== Windows build under Wine"
+bash scripts/windows-check.sh || failed+=(windows)
 
 echo "== fuzzing"
 bash scripts/fuzz.sh || failed+=(fuzzing)

@@ -4,6 +4,7 @@ set -euo pipefail
 packages=(g++ cmake ninja-build qt6-base-dev libgtest-dev xvfb xauth
           libbenchmark-dev clang libclang-rt-14-dev libxml2-utils
           dpkg-dev file desktop-file-utils appstream man-db locales
+          g++-mingw-w64-x86-64-posix googletest wine64
           gcc libc6-dev libcrypt-dev)  # the last three build the real server for its check
 missing=()
 for p in "${packages[@]}"; do

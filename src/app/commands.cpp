@@ -18,6 +18,7 @@ constexpr MenuInfo kMenus[] = {
 constexpr MenuCommand kMenuCommands[] = {
     {"Project", "NuevoProyecto1", "&New Project", "NuevoProyecto1Click", "", false},
     {"Project", "Abrir1", "&Open", "Abrir1Click", "Ctrl+O", false},
+    {"Project", "OpenWorldFolder1", "Open &World Folder...", "OpenWorldFolder1Click", "", false},
     {"Project", "RecentFiles1", "&Reopen", "", "", false},
     {"Project", "Guardar1", "&Save", "Guardar1Click", "Ctrl+S", false},
     {"Project", "GuardarComo1", "Save &As...", "GuardarComo1Click", "", false},

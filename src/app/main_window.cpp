@@ -18,6 +18,7 @@
 #include "project/preferences_io.h"
 #include "project/renumber.h"
 #include "ui/caption_bar.h"
+#include "ui/file_name_text.h"
 #include "ui/fonts.h"
 #include "ui/map_window.h"
 #include "ui/cp1252.h"
@@ -298,7 +299,7 @@ void MainWindow::rebuild_recent_menu() {
     recent_menu_->clear();
     int n = 0;
     for (const std::string& path : recent_.entries()) {
-        const QString p = ui::from_cp1252(path);
+        const QString p = ui::file_name_text(path);
         QAction* a = recent_menu_->addAction(QString("&%1 %2").arg(++n).arg(p));
         a->setObjectName(QString("RecentFile%1").arg(n));
         connect(a, &QAction::triggered, this, [this, p] { RecentFiles1Click(p); });

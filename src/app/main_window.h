@@ -78,6 +78,9 @@ public:
     QAction* command(const QString& object_name) const;
     // Opens a project as "&Open" does after its chooser.
     bool open_project(const QString& path);
+    // Lists the zones of a server's world folder and opens the one chosen
+    // (`zone` picks it without asking; -1 asks). False when none opened.
+    bool open_world_folder(const QString& dir, int zone = -1);
     // Opens the editor of the record with `vnum` (a room before a mob, an
     // object or a shop; the find window lists them all when several kinds
     // have it); false, after a message, when none has it.
@@ -103,6 +106,7 @@ public slots:
     void NuevoProyecto1Click();
     void NewBtnClick();
     void Abrir1Click();
+    void OpenWorldFolder1Click();
     void OpenBtnClick();
     void RecentFiles1Click(const QString& path);
     void Guardar1Click();

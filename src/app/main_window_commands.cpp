@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QToolBar>
@@ -12,9 +13,13 @@
 #include "app/main_window.h"
 #include "app/recovery_keeper.h"
 #include "ui/map_window.h"
+#include "ui/file_name_text.h"
 #include "ui/zone_edit_window.h"
 #include "editors/record_list_ops.h"
 #include "project/preferences_dialog_form.h"
+#include "project/world_folder.h"
+#include "project/world_zones.h"
+#include "ui/world_zones_dialog.h"
 #include "project/preferences_io.h"
 #include "project/renumber.h"
 #include "ui/caption_bar.h"
@@ -120,7 +125,7 @@ void MainWindow::NuevoProyecto1Click() {
 void MainWindow::NewBtnClick() { NuevoProyecto1Click(); }
 
 bool MainWindow::open_project(const QString& path) {
-    const bool ok = state_.session.open_project(ui::to_cp1252(path));
+    const bool ok = state_.session.open_project(ui::file_name_bytes(path));
     reset_history();
     if (!ok) set_project_commands(false);
     update_caption();
@@ -130,9 +135,40 @@ bool MainWindow::open_project(const QString& path) {
 void MainWindow::Abrir1Click() {
     if (!settle_changes()) return;
     auto chosen = state_.messages.choose_file(project_open_choice());
-    if (chosen) open_project(ui::from_cp1252(*chosen));
+    if (chosen) open_project(ui::file_name_text(*chosen));
 }
 void MainWindow::OpenBtnClick() { Abrir1Click(); }
+
+bool MainWindow::open_world_folder(const QString& dir, int zone) {
+    const std::string folder = ui::to_cp1252(dir);
+    if (!is_world_folder(folder)) {
+        state_.messages.show(folder + " is not a world folder (it holds no wld/ or zon/ folder).");
+        return false;
+    }
+    std::vector<WorldZone> zones = list_world_zones(folder);
+    if (zone < 0) {
+        ui::WorldZonesDialog dialog(this);
+        dialog.set_zones(dir, std::move(zones));
+        if (dialog.exec() != QDialog::Accepted || !dialog.chosen()) return false;
+        zone = dialog.chosen()->number;
+        zones = {*dialog.chosen()};
+    }
+    const auto found = find_world_zone(zones, zone);
+    if (!found) {
+        state_.messages.show(folder + " has no zone " + std::to_string(zone) + ".");
+        return false;
+    }
+    const bool ok = state_.session.open_world_zone(project_for_zone(*found));
+    if (!ok) set_project_commands(false);
+    update_caption();
+    return ok;
+}
+
+void MainWindow::OpenWorldFolder1Click() {
+    if (!settle_changes()) return;
+    const QString dir = QFileDialog::getExistingDirectory(this, "Open World Folder");
+    if (!dir.isEmpty()) open_world_folder(dir);
+}
 
 void MainWindow::RecentFiles1Click(const QString& path) {
     if (!settle_changes()) return;

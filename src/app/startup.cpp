@@ -6,6 +6,8 @@
 #include "app/main_window.h"
 #include "app/recovery_keeper.h"
 #include "project/preferences_io.h"
+#include "project/world_folder.h"
+#include "ui/cp1252.h"
 
 namespace tarnwick::app {
 
@@ -37,10 +39,14 @@ MainWindow& Startup::run(const QString& project) {
     remove_splash();
 
     main_->show();
-    // Unsaved work a crash left behind comes before the project asked for.
+    // Unsaved work a crash left behind comes before the project asked for; a
+    // server's world folder on the command line lists its zones.
     const QString recovery = RecoveryKeeper::default_path(settings_dir);
     const bool restored = main_->offer_recovery(recovery);
-    if (!restored && !project.isEmpty()) main_->open_project(project);
+    if (!restored && !project.isEmpty() && is_world_folder(ui::to_cp1252(project)))
+        main_->open_world_folder(project);
+    else if (!restored && !project.isEmpty())
+        main_->open_project(project);
     main_->keep_recovery(recovery);
     return *main_;
 }

@@ -10,6 +10,7 @@ const std::vector<Command>& commands() {
         {"project", run_project},
         {"renumber", run_renumber},
         {"lint", run_lint},
+        {"zones", run_zones},
         {"map", run_map},
     };
     return table;

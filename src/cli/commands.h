@@ -31,6 +31,7 @@ int run_show(const std::vector<std::string>& args);
 int run_project(const std::vector<std::string>& args);
 int run_renumber(const std::vector<std::string>& args);
 int run_lint(const std::vector<std::string>& args);
+int run_zones(const std::vector<std::string>& args);
 int run_map(const std::vector<std::string>& args);
 
 // Project files (.qzp) for check and format.

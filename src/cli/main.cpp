@@ -9,6 +9,7 @@
 
 #include "cli/commands.h"
 #include "world/lookup_lists.h"
+#include "world/platform_files.h"
 
 using namespace tarnwick::cli;
 
@@ -19,28 +20,21 @@ const char* kUsage =
     "\n"
     "commands:\n"
     "  check FILE...                 load each file and report what the editor would show\n"
+    "  check --server FILE...|PROJECT.qzp   what the real server would refuse or damage\n"
     "  format FILE -o OUT [OPTIONS]  load FILE and write it as the editor saves it\n"
     "  show FILE VNUM [OPTIONS]      print one record as the source viewer shows it\n"
     "  project ...                   create or describe a project file\n"
     "  renumber PROJECT.qzp [--base N]\n"
     "  lint PROJECT.qzp | FILE... | WORLD_DIR   find broken references and doubtful doors\n"
+    "  zones WORLD_DIR [--json]   list the zones of a server's world folder\n"
     "  map PROJECT.qzp -o OUT.svg|OUT.png [--level N]   draw the zone map\n"
     "\n"
     "Run 'tarnwick-cli COMMAND --help' for the options of a command;\n"
     "'tarnwick-cli --version' for the version and where the lookup lists are.\n";
 
-// The folder holding this program: /proc/self/exe where the system has it,
-// else the path it was started by.
-std::string program_dir(const char* argv0) {
-    std::error_code ec;
-    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec || self.empty()) self = std::filesystem::absolute(argv0, ec);
-    return self.parent_path().string();
-}
-
 int print_version(const char* argv0) {
     std::printf("tarnwick-cli %s\n", TARNWICK_VERSION);
-    const std::string lists = tarnwick::find_list_folder(program_dir(argv0));
+    const std::string lists = tarnwick::find_list_folder(tarnwick::platform::program_folder(argv0));
     if (lists.empty()) {
         std::printf("lookup lists: not found\n");
         return 1;
@@ -52,7 +46,8 @@ int print_version(const char* argv0) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
+    tarnwick::platform::use_binary_standard_streams();
+    std::vector<std::string> args = tarnwick::platform::utf8_arguments(argc, argv);
     if (args.empty()) {
         std::fputs(kUsage, stderr);
         return 2;

@@ -13,6 +13,9 @@
 #include "project/preferences.h"
 #include "project/project_session.h"
 #include "project/renumber.h"
+#include "project/world_folder.h"
+#include "project/world_zones.h"
+#include "world/file_path.h"
 #include "world/scan.h"
 #include "world/world.h"
 
@@ -32,6 +35,9 @@ const char* kProjectHelp =
     "  --zon F --wld F --mob F --obj F --shp F\n"
     "                    the world files (default: the zone number with the extension);\n"
     "                    each gets its standard extension\n"
+    "  --world-dir DIR --zone N\n"
+    "                    name zone N's five files in the server world folder DIR\n"
+    "                    (name and zone number from its zone file)\n"
     "  --force           replace OUT.qzp when it exists\n"
     "info prints every value of a project file, one 'name: value' per line.\n";
 
@@ -74,7 +80,7 @@ bool refuse_unreadable(const ProjectSession& session) {
     bool refused = false;
     for (const auto& file : session.load_failures()) {
         std::error_code ec;
-        if (!fs::exists(file, ec)) continue;
+        if (!fs::exists(native_path(file), ec)) continue;
         std::fprintf(stderr, "tarnwick-cli: %s did not load; nothing was saved\n", file.c_str());
         refused = true;
     }
@@ -91,10 +97,33 @@ bool take_value(const std::vector<std::string>& args, size_t& i, std::string& ou
     return true;
 }
 
+// Fills the project from zone `number` of a world folder: its five files by
+// absolute path, its name and number; --name and --author still apply.
+bool project_from_world_folder(const std::string& dir, int32_t number, AreaProject& project) {
+    if (!is_world_folder(dir)) {
+        std::fprintf(stderr, "tarnwick-cli: %s is not a world folder (no wld/ or zon/ in it)\n",
+                     dir.c_str());
+        return false;
+    }
+    const auto zone = find_world_zone(list_world_zones(dir), number);
+    if (!zone) {
+        std::fprintf(stderr, "tarnwick-cli: %s has no zone %d\n", dir.c_str(), number);
+        return false;
+    }
+    AreaProject found = project_for_zone(*zone);
+    for (auto field : {&AreaProject::zone_file, &AreaProject::room_file, &AreaProject::mob_file,
+                       &AreaProject::object_file, &AreaProject::shop_file})
+        found.*field = fs::absolute(found.*field).lexically_normal().string();
+    if (!project.zone_name.empty()) found.zone_name = project.zone_name;
+    found.author = project.author;
+    project = found;
+    return true;
+}
+
 int project_create(const std::vector<std::string>& args) {
     AreaProject project;
     project.zone_number = 300;
-    std::string out, number;
+    std::string out, number, world_dir, world_zone;
     bool force = false;
     struct FileOption {
         const char* name;
@@ -112,6 +141,8 @@ int project_create(const std::vector<std::string>& args) {
         if (a == "--zone-number") ok = take_value(args, i, number);
         else if (a == "--name") ok = take_value(args, i, project.zone_name);
         else if (a == "--author") ok = take_value(args, i, project.author);
+        else if (a == "--world-dir") ok = take_value(args, i, world_dir);
+        else if (a == "--zone") ok = take_value(args, i, world_zone);
         else if (a == "--force") force = true;
         else {
             known = false;
@@ -146,13 +177,27 @@ int project_create(const std::vector<std::string>& args) {
         std::fprintf(stderr, "tarnwick-cli: --zone-number needs a number\n");
         return 2;
     }
+    if (world_dir.empty() != world_zone.empty()) {
+        std::fprintf(stderr, "tarnwick-cli: --world-dir and --zone go together\n");
+        return 2;
+    }
     std::error_code ec;
-    if (!force && fs::exists(out, ec)) {
+    if (!force && fs::exists(native_path(out), ec)) {
         std::fprintf(stderr, "tarnwick-cli: %s exists (use --force to replace it)\n", out.c_str());
         return 1;
     }
-    for (const auto& f : files)
-        project.*f.field = normalize_file_name(project.*f.field, f.extension, project.zone_number);
+    if (!world_dir.empty()) {
+        int32_t zone_number = 0;
+        if (!to_int32(world_zone, zone_number)) {
+            std::fprintf(stderr, "tarnwick-cli: --zone needs a number\n");
+            return 2;
+        }
+        if (!project_from_world_folder(world_dir, zone_number, project)) return 1;
+    } else {
+        for (const auto& f : files)
+            project.*f.field =
+                normalize_file_name(project.*f.field, f.extension, project.zone_number);
+    }
     StderrMessages messages;
     return write_project_file(out, project, messages) ? 0 : 1;
 }
@@ -222,8 +267,7 @@ bool parse_project_options(const std::vector<std::string>& args, Options& option
 }  // namespace
 
 bool is_project_file(const std::string& path) {
-    fs::path p(path);
-    std::string ext = p.extension().string();
+    std::string ext = utf8_name(native_path(path).extension());
     for (auto& c : ext) c = char(std::tolower(static_cast<unsigned char>(c)));
     return ext == ".qzp";
 }
@@ -259,14 +303,14 @@ int format_project(const std::vector<std::string>& all_args) {
     if (!open.session.open_project(rest[0])) return 1;
     if (refuse_unreadable(open.session)) return 1;
     std::error_code ec;
-    fs::create_directories(*out_dir, ec);
+    fs::create_directories(native_path(*out_dir), ec);
     // The copies go into DIR under the project's file names, and the new
     // project file names them so that they are found beside it.
     AreaProject& p = open.project;
     for (auto field : {&AreaProject::zone_file, &AreaProject::room_file, &AreaProject::mob_file,
                        &AreaProject::object_file, &AreaProject::shop_file})
         p.*field = bare_file_name(p.*field);
-    p.project_path = (fs::path(*out_dir) / bare_file_name(rest[0])).string();
+    p.project_path = utf8_name(native_path(*out_dir) / native_path(bare_file_name(rest[0])));
     return open.session.save_project() ? 0 : 1;
 }
 

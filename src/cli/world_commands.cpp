@@ -6,6 +6,7 @@
 
 #include "cli/commands.h"
 #include "cli/stderr_messages.h"
+#include "world/file_path.h"
 #include "world/scan.h"
 #include "world/world.h"
 
@@ -46,7 +47,7 @@ const char* kShowHelp =
 // Checks existence and extension; prints the reason when unusable.
 const FileKind* usable_file(const std::string& path) {
     std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) {
+    if (!std::filesystem::exists(native_path(path), ec)) {
         std::fprintf(stderr, "tarnwick-cli: %s: no such file\n", path.c_str());
         return nullptr;
     }

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "world/file_path.h"
+
 namespace tarnwick {
 
 namespace {
@@ -47,16 +49,17 @@ std::string bare_file_name(const std::string& name) { return name.substr(file_pa
 
 std::string resolve_world_file(const std::string& name, const std::string& project_path) {
     if (name.empty()) return {};
-    fs::path folder = fs::path(project_path).parent_path();
-    fs::path as_named(name);
-    fs::path primary = as_named.is_absolute() || folder.empty() ? as_named : folder / as_named;
-    if (file_exists(primary)) return primary.string();
+    fs::path folder = native_path(project_path).parent_path();
+    fs::path as_named = native_path(name);
+    // A name from the root ("/x", or "\\x" and "C:x" on Windows) is taken as it is.
+    fs::path primary = as_named.has_root_path() || folder.empty() ? as_named : folder / as_named;
+    if (file_exists(primary)) return utf8_name(primary);
     std::string bare = bare_file_name(name);
     if (!bare.empty() && bare != name) {
-        fs::path nearby = folder.empty() ? fs::path(bare) : folder / bare;
-        if (file_exists(nearby) || is_foreign_path(name)) return nearby.string();
+        fs::path nearby = folder.empty() ? native_path(bare) : folder / native_path(bare);
+        if (file_exists(nearby) || is_foreign_path(name)) return utf8_name(nearby);
     }
-    return primary.string();
+    return utf8_name(primary);
 }
 
 }  // namespace tarnwick

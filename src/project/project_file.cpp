@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "world/atomic_file.h"
+#include "world/file_path.h"
 #include "world/messages.h"
 
 namespace tarnwick {
@@ -116,11 +117,11 @@ bool decode_project_record(std::string_view bytes, AreaProject& out) {
 bool read_project_file(const std::string& path, AreaProject& out, std::string& error) {
     namespace fs = std::filesystem;
     std::error_code ec;
-    if (fs::is_directory(path, ec)) {
+    if (fs::is_directory(native_path(path), ec)) {
         error = "Error while opening file.\n" + path + " is a folder, not a project file.";
         return false;
     }
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(native_path(path), std::ios::binary);
     if (!in) {
         int err = errno;
         error = "Error while opening file.\n" + path + ": " + std::strerror(err);

@@ -11,7 +11,9 @@
 #include "formats/zone_file.h"
 #include "project/file_names.h"
 #include "project/preferences.h"
+#include "project/world_zones.h"
 #include "project/save_preflight.h"
+#include "world/file_path.h"
 #include "world/messages.h"
 #include "world/world.h"
 
@@ -23,7 +25,7 @@ const char* kProjectFilter = "Tarnwick Area Projects (*.qzp)|*.qzp";
 
 bool file_exists(const std::string& path) {
     std::error_code ec;
-    return !path.empty() && std::filesystem::exists(path, ec);
+    return !path.empty() && std::filesystem::exists(native_path(path), ec);
 }
 
 // The four tables a project loads before its zone file, in loading order.
@@ -177,9 +179,56 @@ bool ProjectSession::new_project(const std::function<bool(ProjectPropertiesForm&
     return true;
 }
 
-bool ProjectSession::open_project(const std::string& path) {
+bool ProjectSession::open_world_zone(const AreaProject& record) {
     clear_world();
     load_failures_.clear();
+    missing_files_.clear();
+    in_world_folder_ = true;
+    project_ = record;
+    project_.project_path.clear();
+    // Absolute names keep naming the folder's files after Save Project As
+    // puts a project file somewhere else.
+    for (auto field : {&AreaProject::zone_file, &AreaProject::room_file, &AreaProject::mob_file,
+                       &AreaProject::object_file, &AreaProject::shop_file}) {
+        std::error_code ec;
+        const auto absolute = std::filesystem::absolute(project_.*field, ec);
+        if (!ec) project_.*field = absolute.lexically_normal().string();
+    }
+    set_caption(project_.zone_name);
+    world_.project_zone_number = project_.zone_number;
+    const FormatSettings settings = format_settings();
+    for (Table t : kTables) {
+        const std::string& file = project_.*file_of(t);
+        if (!file_exists(file)) {
+            missing_files_.push_back(file);
+        } else if (!load_table(t, world_, file, settings, messages_)) {
+            messages_.show("Error while opening file " + file);
+            load_failures_.push_back(file);
+        }
+    }
+    if (!load_zone_file(world_, project_.zone_file, messages_))
+        load_failures_.push_back(project_.zone_file);
+    world_.changed = false;
+    if (view_) {
+        view_->tables_loaded();
+        view_->recent_file_added(project_.zone_file);
+    }
+    set_project_open(true);
+    return true;
+}
+
+bool ProjectSession::open_project(const std::string& path) {
+    if (is_zone_file_path(path)) {
+        AreaProject zone;
+        if (project_for_zone_file(path, zone)) return open_world_zone(zone);
+        messages_.show("Error while opening file " + path);
+        set_project_open(false);
+        return false;
+    }
+    clear_world();
+    load_failures_.clear();
+    in_world_folder_ = false;
+    missing_files_.clear();
     AreaProject record;
     std::string error;
     if (!read_project_file(path, record, error)) {
@@ -237,7 +286,10 @@ bool ProjectSession::ensure_file_names() {
 
 bool ProjectSession::save_project(const std::optional<ZoneHeaderFields>& zone_fields) {
     if (!ensure_file_names()) return false;
-    if (project_.project_path.empty()) {
+    // A zone of a world folder is saved in place; the folder gains a
+    // project file only through Save Project As.
+    const bool with_project_file = !(in_world_folder_ && project_.project_path.empty());
+    if (with_project_file && project_.project_path.empty()) {
         auto chosen = messages_.choose_file(project_save_choice());
         if (!chosen) return false;
         project_.project_path = *chosen;
@@ -253,7 +305,8 @@ bool ProjectSession::save_project(const std::optional<ZoneHeaderFields>& zone_fi
         view_->capture_windows(live);
         store_window_layout(live, project_.windows);
     }
-    if (!write_project_file(project_.project_path, project_, messages_)) return false;
+    if (with_project_file && !write_project_file(project_.project_path, project_, messages_))
+        return false;
 
     const FormatSettings settings = format_settings();
     // A file that could not be read at opening still holds the builder's
@@ -300,8 +353,14 @@ bool ProjectSession::save_project(const std::optional<ZoneHeaderFields>& zone_fi
         if (!shops) text += "Shops.";
         messages_.show(text);
     }
-    set_caption(project_.project_path);
-    if (view_) view_->recent_file_added(project_.project_path);
+    // Files the zone lacked now exist; each joins its folder's index only
+    // when the user says so.
+    for (const auto& path : missing_files_)
+        if (file_exists(path)) offer_index_entry(path, messages_);
+    missing_files_.clear();
+    const std::string& shown = with_project_file ? project_.project_path : project_.zone_file;
+    set_caption(with_project_file ? shown : project_.zone_name);
+    if (view_) view_->recent_file_added(shown);
     // Unsaved changes stay marked until every file is on disk.
     if (all && !skipped) world_.changed = false;
     return all;

@@ -64,6 +64,13 @@ public:
     // False when the project file itself could not be read. A world file that
     // fails to load is reported and leaves its table empty; opening goes on.
     bool open_project(const std::string& path);
+    // Opens one zone of a server's world folder: the project names its five
+    // files in place and has no project file until Save Project As. A file
+    // the zone lacks is an empty table, created at the first save (and
+    // added to its folder's index only when the user says so). A zone file
+    // path given to open_project opens its zone this way.
+    bool open_world_zone(const AreaProject& record);
+    bool in_world_folder() const { return in_world_folder_; }
     // Saves the project file and the five world files. `zone_fields` are the
     // zone editor's header fields (default: the header as it is). False when
     // the user cancelled, nothing could be saved, or any world file failed.
@@ -114,6 +121,9 @@ private:
     ProjectView* view_ = nullptr;
     std::string caption_;
     bool project_open_ = false;
+    bool in_world_folder_ = false;
+    // World-folder files that did not exist when the zone was opened.
+    std::vector<std::string> missing_files_;
     std::vector<std::string> load_failures_;
 };
 

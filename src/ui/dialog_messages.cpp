@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "ui/cp1252.h"
+#include "ui/file_name_text.h"
 
 namespace tarnwick::ui {
 
@@ -61,9 +62,9 @@ std::optional<std::string> DialogMessages::choose_file(const FileChoice& choice)
     // Save choosers ask before replacing a file (Qt's default confirmation).
     if (!choice.default_ext.empty())
         dialog.setDefaultSuffix(from_cp1252(choice.default_ext).toLower());
-    if (!choice.initial.empty()) dialog.selectFile(from_cp1252(choice.initial));
+    if (!choice.initial.empty()) dialog.selectFile(file_name_text(choice.initial));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return to_cp1252(dialog.selectedFiles().first());
+    return file_name_bytes(dialog.selectedFiles().first());
 }
 
 }  // namespace tarnwick::ui

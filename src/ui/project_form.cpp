@@ -1,4 +1,5 @@
 #include "ui/dialog_buttons.h"
+#include "ui/file_name_text.h"
 #include "ui/project_form.h"
 
 #include <QCheckBox>
@@ -131,7 +132,7 @@ void ProjectForm::field_edited(FileField field) {
 void ProjectForm::browse(FileField field) {
     auto chosen = messages_.choose_file(field_file_choice(field));
     if (!chosen) return;
-    field_edit(field)->setText(from_cp1252(*chosen));
+    field_edit(field)->setText(file_name_text(*chosen));
     field_edited(field);
 }
 

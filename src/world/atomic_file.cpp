@@ -4,9 +4,8 @@
 #include <cstring>
 #include <filesystem>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "world/file_path.h"
+#include "world/platform_files.h"
 
 namespace tarnwick {
 
@@ -20,35 +19,17 @@ WriteFunction& write_function() {
 void set_write_function_for_tests(WriteFunction fn) { write_function() = std::move(fn); }
 
 WriteResult write_file_atomic(const std::string& path, std::string_view bytes) {
-    namespace fs = std::filesystem;
     WriteResult result;
     std::error_code ec;
-    if (fs::is_directory(path, ec)) {
+    if (std::filesystem::is_directory(native_path(path), ec)) {
         result.open_failed = true;
         result.reason = "is a directory";
         return result;
     }
-    fs::path target(path);
-    fs::path folder = target.parent_path();
-    std::string pattern =
-        (folder.empty() ? fs::path(".") : folder).string() + "/." + target.filename().string() + ".XXXXXX";
-    int fd = mkstemp(pattern.data());
-    if (fd < 0) {
-        result.open_failed = true;
-        result.reason = std::strerror(errno);
-        return result;
-    }
-    // Keep the old file's permissions; a new file gets the usual ones.
-    struct stat st;
-    mode_t mode = 0644;
-    if (::stat(path.c_str(), &st) == 0) mode = st.st_mode & 07777;
-    ::fchmod(fd, mode);
-
-    std::FILE* f = fdopen(fd, "wb");
+    std::string temp;
+    std::FILE* f = platform::create_file_beside(path, temp, result.reason);
     if (!f) {
-        result.reason = std::strerror(errno);
-        ::close(fd);
-        ::unlink(pattern.c_str());
+        result.open_failed = true;
         return result;
     }
     errno = 0;
@@ -61,19 +42,13 @@ WriteResult write_file_atomic(const std::string& path, std::string_view bytes) {
         ok = false;
         result.reason = std::strerror(errno);
     }
-    if (ok && ::fsync(fileno(f)) != 0 && errno != EINVAL) {
-        ok = false;
-        result.reason = std::strerror(errno);
-    }
+    if (ok && !platform::flush_to_disk(f, result.reason)) ok = false;
     if (std::fclose(f) != 0 && ok) {
         ok = false;
         result.reason = std::strerror(errno);
     }
-    if (ok && std::rename(pattern.c_str(), path.c_str()) != 0) {
-        ok = false;
-        result.reason = std::strerror(errno);
-    }
-    if (!ok) ::unlink(pattern.c_str());
+    if (ok && !platform::replace_file(temp, path, result.reason)) ok = false;
+    if (!ok) std::filesystem::remove(native_path(temp), ec);
     result.ok = ok;
     return result;
 }

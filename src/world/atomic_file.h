@@ -1,6 +1,6 @@
 #pragma once
 // Saving a whole file so that the previous file survives any failure: the
-// bytes go to a temporary file in the same folder, which is renamed over the
+// bytes go to a temporary file in the same folder, which replaces the
 // target only once every write, the flush and the close succeeded.
 
 #include <cstddef>

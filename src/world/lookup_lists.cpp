@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "world/file_path.h"
 #include "world/messages.h"
 
 #ifndef TARNWICK_DATA_DIR
@@ -24,7 +25,7 @@ constexpr const char* kListFileNames[] = {
 std::string lookup_data_dir() { return TARNWICK_DATA_DIR; }
 
 std::string installed_data_dir(const std::string& program_dir) {
-    return (std::filesystem::path(program_dir).parent_path() / "share" / "tarnwick").string();
+    return utf8_name(native_path(program_dir).parent_path() / "share" / "tarnwick");
 }
 
 std::vector<std::string> default_list_folders(const std::string& program_dir) {
@@ -36,13 +37,13 @@ std::vector<std::string> default_list_folders(const std::string& program_dir) {
 
 std::string find_list_folder(const std::string& program_dir) {
     for (const auto& folder : default_list_folders(program_dir)) {
-        const std::filesystem::path dir = folder.empty() ? "." : folder;
+        const std::filesystem::path dir = native_path(folder.empty() ? "." : folder);
         bool all = true;
         for (const char* name : kListFileNames) {
             std::error_code ec;
             all = all && std::filesystem::is_regular_file(dir / name, ec);
         }
-        if (all) return folder.empty() ? std::filesystem::current_path().string() : folder;
+        if (all) return folder.empty() ? utf8_name(std::filesystem::current_path()) : folder;
     }
     return {};
 }
@@ -70,8 +71,8 @@ bool read_list_file(const std::string& name, const std::vector<std::string>& fol
     for (const auto& folder : folders) {
         const std::string path = folder.empty() ? name : folder + "/" + name;
         std::error_code ec;
-        if (std::filesystem::is_directory(path, ec)) continue;
-        std::ifstream in(path, std::ios::binary);
+        if (std::filesystem::is_directory(native_path(path), ec)) continue;
+        std::ifstream in(native_path(path), std::ios::binary);
         if (!in) continue;
         std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         if (in.bad()) continue;

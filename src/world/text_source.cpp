@@ -6,7 +6,9 @@
 #include <cstring>
 #include <filesystem>
 
+#include "world/file_path.h"
 #include "world/messages.h"
+#include "world/platform_files.h"
 
 namespace tarnwick {
 
@@ -61,12 +63,12 @@ bool TextSource::open(const std::string& path, std::string* reason) {
     const auto fail = [&](int error) {
         std::error_code ec;
         if (reason)
-            *reason = std::filesystem::is_directory(path, ec) ? "is a directory"
+            *reason = std::filesystem::is_directory(native_path(path), ec) ? "is a directory"
                       : error != 0                             ? std::strerror(error)
                                                                : "read error";
         return false;
     };
-    std::FILE* f = std::fopen(path.c_str(), "rb");
+    std::FILE* f = platform::open_file(path, "rb");
     if (!f) return fail(errno);
     // Unbuffered: each fread goes straight into the block below.
     std::setvbuf(f, nullptr, _IONBF, 0);

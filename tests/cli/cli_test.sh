@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
 # Exercises tarnwick-cli as a user would: exit codes, stdout lines, messages.
 set -u
-cli="$1"
+# Arguments: the program, the examples folder, then what runs the program
+# (none, or e.g. wine64 for a Windows build).
+program="$1"
 examples="$2"
+runner=("${@:3}")
+cli() { "${runner[@]}" "$program" "$@"; }
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 failures=0
@@ -12,43 +16,43 @@ expect() {  # expect NAME EXPECTED ACTUAL
   fi
 }
 
-out=$("$cli" check "$examples/tarnwick.wld" 2>/dev/null); expect "check prints the room count" \
+out=$(cli check "$examples/tarnwick.wld" 2>/dev/null); expect "check prints the room count" \
   "$examples/tarnwick.wld: 12 rooms" "$out"
-"$cli" check "$examples/tarnwick.wld" >/dev/null 2>&1; expect "check succeeds" 0 $?
+cli check "$examples/tarnwick.wld" >/dev/null 2>&1; expect "check succeeds" 0 $?
 
 printf '#1\nA~\n~\n0 0 0\nX\n$\n' > "$tmp/bad.wld"
-err=$("$cli" check "$tmp/bad.wld" 2>&1 >/dev/null)
+err=$(cli check "$tmp/bad.wld" 2>&1 >/dev/null)
 expect "check shows the editor's messages" \
   "Format error in room #1 (expecting D/E/S)
 An error has ocurred while opening file!" "$err"
-"$cli" check "$tmp/bad.wld" "$examples/tarnwick.wld" >/dev/null 2>&1; expect "one failed file fails check" 1 $?
+cli check "$tmp/bad.wld" "$examples/tarnwick.wld" >/dev/null 2>&1; expect "one failed file fails check" 1 $?
 
-"$cli" check "$tmp/none.wld" >/dev/null 2>&1; expect "a missing file fails" 1 $?
-err=$("$cli" check "$tmp/none.wld" 2>&1 >/dev/null); expect "a missing file is named" \
+cli check "$tmp/none.wld" >/dev/null 2>&1; expect "a missing file fails" 1 $?
+err=$(cli check "$tmp/none.wld" 2>&1 >/dev/null); expect "a missing file is named" \
   "tarnwick-cli: $tmp/none.wld: no such file" "$err"
-touch "$tmp/x.txt"; "$cli" check "$tmp/x.txt" >/dev/null 2>&1; expect "an unknown extension fails" 1 $?
-"$cli" check >/dev/null 2>&1; expect "check without files is a usage error" 2 $?
-"$cli" frobnicate >/dev/null 2>&1; expect "an unknown command is a usage error" 2 $?
-"$cli" check --help >/dev/null; expect "check --help" 0 $?
-"$cli" format --help >/dev/null; expect "format --help" 0 $?
-"$cli" show --help >/dev/null; expect "show --help" 0 $?
+touch "$tmp/x.txt"; cli check "$tmp/x.txt" >/dev/null 2>&1; expect "an unknown extension fails" 1 $?
+cli check >/dev/null 2>&1; expect "check without files is a usage error" 2 $?
+cli frobnicate >/dev/null 2>&1; expect "an unknown command is a usage error" 2 $?
+cli check --help >/dev/null; expect "check --help" 0 $?
+cli format --help >/dev/null; expect "format --help" 0 $?
+cli show --help >/dev/null; expect "show --help" 0 $?
 
-"$cli" format "$examples/tarnwick.wld" -o "$tmp/a.wld" --alpha-bitvectors; expect "format succeeds" 0 $?
+cli format "$examples/tarnwick.wld" -o "$tmp/a.wld" --alpha-bitvectors; expect "format succeeds" 0 $?
 grep -q '^186 cd 0$' "$tmp/a.wld"; expect "format writes letters with --alpha-bitvectors" 0 $?
-"$cli" format "$tmp/a.wld" -o "$tmp/b.wld" --zone-number 7; expect "format of its own output" 0 $?
+cli format "$tmp/a.wld" -o "$tmp/b.wld" --zone-number 7; expect "format of its own output" 0 $?
 grep -q '^7 12 0$' "$tmp/b.wld"; expect "--zone-number goes into every flags line" 0 $?
-"$cli" format "$examples/tarnwick.wld" -o "$tmp/nodir/a.wld" 2>/dev/null; expect "a failed save fails format" 1 $?
-"$cli" format "$examples/tarnwick.wld" 2>/dev/null; expect "format without -o is a usage error" 2 $?
+cli format "$examples/tarnwick.wld" -o "$tmp/nodir/a.wld" 2>/dev/null; expect "a failed save fails format" 1 $?
+cli format "$examples/tarnwick.wld" 2>/dev/null; expect "format without -o is a usage error" 2 $?
 # A byte-order mark is read past and not written back.
 for ext in wld mob obj shp zon; do
   printf '\357\273\277' | cat - "$examples/tarnwick.$ext" >"$tmp/bom.$ext"
-  "$cli" format "$examples/tarnwick.$ext" -o "$tmp/plain.$ext" >/dev/null 2>&1
-  "$cli" format "$tmp/bom.$ext" -o "$tmp/unmarked.$ext" >/dev/null 2>&1
+  cli format "$examples/tarnwick.$ext" -o "$tmp/plain.$ext" >/dev/null 2>&1
+  cli format "$tmp/bom.$ext" -o "$tmp/unmarked.$ext" >/dev/null 2>&1
   expect "format of a .$ext with a byte-order mark" 0 $?
   cmp -s "$tmp/plain.$ext" "$tmp/unmarked.$ext"; expect "the .$ext is written without the mark" 0 $?
 done
 
-out=$("$cli" show "$examples/tarnwick.wld" 18605)
+out=$(cli show "$examples/tarnwick.wld" 18605)
 expect "show prints one record" "#18605
 A Guest Room~
    A narrow bed, a basin, and a window that looks over the mere.  The floor
@@ -60,48 +64,48 @@ D5
 stairs~
 0 -1 18604
 S" "$out"
-"$cli" show "$examples/tarnwick.wld" 1 >/dev/null 2>&1; expect "show of a missing vnum fails" 1 $?
+cli show "$examples/tarnwick.wld" 1 >/dev/null 2>&1; expect "show of a missing vnum fails" 1 $?
 
-out=$("$cli" check "$examples/tarnwick.mob" "$examples/tarnwick.obj" 2>&1)
+out=$(cli check "$examples/tarnwick.mob" "$examples/tarnwick.obj" 2>&1)
 expect "check counts mobiles and objects" "$examples/tarnwick.mob: 5 mobiles
 $examples/tarnwick.obj: 9 objects" "$out"
-"$cli" format "$examples/tarnwick.obj" -o "$tmp/a.obj" --obj-levels --mat-specs 2>"$tmp/err"
+cli format "$examples/tarnwick.obj" -o "$tmp/a.obj" --obj-levels --mat-specs 2>"$tmp/err"
 expect "format with levels and material specifications" 0 $?
 expect "the missing-material warning is shown once" "Warning! Object with no material specifications has been encountered.
 Default values will be applied." "$(cat "$tmp/err")"
 grep -q '^8 8 3 0 0 -1 -1 -1$' "$tmp/a.obj"; expect "the second numeric line carries 8 numbers" 0 $?
-out=$("$cli" show "$examples/tarnwick.mob" 18602 --alpha-bitvectors | sed -n '9p;13,15p')
+out=$(cli show "$examples/tarnwick.mob" 18602 --alpha-bitvectors | sed -n '9p;13,15p')
 expect "show prints an enhanced mobile with its E-specs in file order" "bd 0 200 E
 BareHandAttack: 6
 Str: 18
 StrAdd: 50" "$out"
 
-out=$("$cli" check "$examples/tarnwick.zon" "$examples/tarnwick.shp" 2>&1)
+out=$(cli check "$examples/tarnwick.zon" "$examples/tarnwick.shp" 2>&1)
 expect "check counts zone commands and shops" "$examples/tarnwick.zon: 18 commands
 $examples/tarnwick.shp: 2 shops" "$out"
-"$cli" format "$examples/tarnwick.zon" -o "$tmp/a.zon" --world "$examples/tarnwick.wld" \
+cli format "$examples/tarnwick.zon" -o "$tmp/a.zon" --world "$examples/tarnwick.wld" \
   "$examples/tarnwick.mob" "$examples/tarnwick.obj"; expect "format of a zone with its world" 0 $?
 expect "zone comments name the records, lines end in LF" \
   "$(printf 'R     0 18604 18600\t\t* Remove an eel-oil lantern from The Drowned Lantern')" \
   "$(grep -a '^R' "$tmp/a.zon")"
 expect "the top follows the rooms" " 18611 20 2 " "$(sed -n 8p "$tmp/a.zon")"
-"$cli" format "$examples/tarnwick.zon" -o "$tmp/b.zon"; expect "format of a zone alone" 0 $?
+cli format "$examples/tarnwick.zon" -o "$tmp/b.zon"; expect "format of a zone alone" 0 $?
 expect "without the world the top stays" " 18699 20 2 " "$(sed -n 8p "$tmp/b.zon")"
 expect "the zone ends with \$~ and has no S line" "\$~|0" \
   "$(tail -n 1 "$tmp/b.zon")|$(grep -c '^S' "$tmp/b.zon")"
-"$cli" format "$examples/tarnwick.shp" -o "$tmp/a.shp" --old-shops; expect "format of old shops" 0 $?
+cli format "$examples/tarnwick.shp" -o "$tmp/a.shp" --old-shops; expect "format of old shops" 0 $?
 expect "old shops have no header and five products" "#18600~|18603|-1|-1" \
   "$(sed -n '1p;2p;4p;6p' "$tmp/a.shp" | paste -sd'|')"
-"$cli" format "$tmp/a.shp" -o "$tmp/b.shp"; expect "format of old shops into v3.0" 0 $?
+cli format "$tmp/a.shp" -o "$tmp/b.shp"; expect "format of old shops into v3.0" 0 $?
 expect "v3.0 shops start with their header" "CircleMUD v3.0 Shop File~" "$(head -n 1 "$tmp/b.shp")"
 
 # check --server: what the real server refuses or damages, by file, line and record.
-"$cli" check --server "$examples/tarnwick.qzp" >/dev/null 2>&1; expect "the sample zone passes the server check" 0 $?
-"$cli" format "$examples/tarnwick.qzp" --out-dir "$tmp/saved" >/dev/null 2>&1
-"$cli" check --server "$tmp/saved/tarnwick.qzp" >/dev/null 2>&1; expect "what we save passes the server check" 0 $?
+cli check --server "$examples/tarnwick.qzp" >/dev/null 2>&1; expect "the sample zone passes the server check" 0 $?
+cli format "$examples/tarnwick.qzp" --out-dir "$tmp/saved" >/dev/null 2>&1
+cli check --server "$tmp/saved/tarnwick.qzp" >/dev/null 2>&1; expect "what we save passes the server check" 0 $?
 printf '#30\nThe Mere~\n100 3000 15 2\nS\n$~\n' > "$tmp/four.zon"
 printf '#3000\nA~\n%s\n~\n30 0 0\nS\n#3001\nB~\nC~\n30 0 0\nS\n$' "$(head -c 520 /dev/zero | tr '\0' x)" > "$tmp/four.wld"
-out=$("$cli" check --server "$tmp/four.zon" "$tmp/four.wld" 2>&1); rc=$?
+out=$(cli check --server "$tmp/four.zon" "$tmp/four.wld" 2>&1); rc=$?
 expect "server findings fail the check" 1 $rc
 expect "each finding names file, line, record and field" \
 "$tmp/four.zon line 3, zone #30, top: four numbers (bottom, top, lifespan, reset mode: a later server's layout); this server reads them as top, lifespan and reset mode

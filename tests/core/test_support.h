@@ -7,14 +7,15 @@
 #include <sstream>
 #include <string>
 
+#include "../support/scratch_folder.h"
+
 namespace tarnwick::test {
 
 // A fresh folder removed when the test ends.
 class TempDir {
 public:
     TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tarnwick-XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
+        path_ = testkit::make_scratch_folder("tarnwick-");
     }
     ~TempDir() {
         std::error_code ec;

@@ -103,6 +103,27 @@ TEST_F(MainWindowTest, AFailedOpenLeavesNoProject) {
     EXPECT_FALSE(main->project_commands_on());
 }
 
+// A folder named with letters beyond ASCII: the chosen name reaches the disk
+// as it is, and the recent-files menu shows it as it was chosen.
+TEST_F(MainWindowTest, AProjectInAFolderWithNonAsciiLettersOpens) {
+    SampleZone zone;
+    const std::string folder = zone.file("Ærø Ŝtåd");
+    std::filesystem::create_directory(folder);
+    for (const char* e : {".qzp", ".wld", ".mob", ".obj", ".shp", ".zon"})
+        std::filesystem::copy_file(zone.file(std::string("tarnwick") + e), folder + "/tarnwick" + e);
+    const std::string project = folder + "/tarnwick.qzp";
+    messages.file_answers.push_back(project);
+    trigger("Abrir1");
+    ASSERT_TRUE(main->project_commands_on());
+    EXPECT_EQ(main->list(ListKind::Room)->lines().size(), 12);
+    ASSERT_FALSE(main->recent_files().entries().empty());
+    EXPECT_EQ(main->recent_files().entries()[0], project);
+    auto* recent = main->findChild<QMenu*>("RecentFiles1");
+    ASSERT_TRUE(recent && !recent->actions().isEmpty());
+    EXPECT_TRUE(recent->actions()[0]->text().endsWith(QString::fromUtf8(project.c_str())))
+        << recent->actions()[0]->text().toStdString();
+}
+
 TEST_F(MainWindowTest, ListEntriesFollowTheListWindow) {
     SampleZone zone;
     ASSERT_TRUE(main->open_project(zone.project()));

@@ -11,6 +11,7 @@
 #include "project/project_session.h"
 #include "record_diff.h"
 #include "token_compare.h"
+#include "scratch_folder.h"
 #include "world/messages.h"
 #include "world/text_source.h"
 #include "world/world.h"
@@ -202,8 +203,7 @@ void check_file(const WorldFormat& format, const fs::path& file, const fs::path&
 
 ConformanceReport check_corpus(const fs::path& corpus, const std::vector<WorldFormat>& formats) {
     ConformanceReport report;
-    std::string pattern = (fs::temp_directory_path() / "tarnwick-conformance-XXXXXX").string();
-    const fs::path scratch = mkdtemp(pattern.data());
+    const fs::path scratch = make_scratch_folder("tarnwick-conformance-");
 
     // Zones: parent of the format folder + base name -> files by format.
     std::map<std::pair<fs::path, std::string>, std::map<std::string, fs::path>> zones;

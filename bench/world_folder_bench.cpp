@@ -1,0 +1,51 @@
+// A server's world folder as the editor meets it: the zone table of Open
+// World Folder, and one zone opened with the rest of the folder read beside it.
+
+#include <benchmark/benchmark.h>
+
+#include "bench_data.h"
+#include "project/preferences.h"
+#include "project/project_session.h"
+#include "project/world_folder.h"
+#include "project/world_zones.h"
+#include "world/messages.h"
+
+namespace tarnwick {
+namespace {
+
+std::string corpus_world() { return (bench::corpus_dir() / "circle30").string(); }
+
+void ListCorpusZones(benchmark::State& state) {
+    const std::string dir = corpus_world();
+    if (!is_world_folder(dir)) {
+        state.SkipWithError("no corpus");
+        return;
+    }
+    size_t zones = 0;
+    for (auto _ : state) zones = list_world_zones(dir).size();
+    state.counters["zones"] = double(zones);
+}
+BENCHMARK(ListCorpusZones)->Unit(benchmark::kMillisecond);
+
+void OpenZoneWithRest(benchmark::State& state) {
+    const std::string dir = corpus_world();
+    if (!is_world_folder(dir)) {
+        state.SkipWithError("no corpus");
+        return;
+    }
+    SilentMessages messages;
+    for (auto _ : state) {
+        World world;
+        AreaProject project;
+        Preferences preferences;
+        ProjectSession session{world, project, preferences, messages};
+        session.open_world_zone(project_for_zone(*find_world_zone(list_world_zones(dir), 30)));
+        WorldFolder rest;
+        read_world_folder(dir, rest, messages);
+        benchmark::DoNotOptimize(rest.zones.data());
+    }
+}
+BENCHMARK(OpenZoneWithRest)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace tarnwick

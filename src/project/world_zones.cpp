@@ -1,0 +1,198 @@
+#include "project/world_zones.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "formats/mob_file.h"
+#include "formats/object_file.h"
+#include "formats/room_file.h"
+#include "formats/shop_file.h"
+#include "formats/zone_file.h"
+#include "project/world_folder.h"
+#include "world/messages.h"
+#include "world/world.h"
+
+namespace fs = std::filesystem;
+
+namespace tarnwick {
+
+namespace {
+
+bool read_text(const std::string& path, std::string& text) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream s;
+    s << in.rdbuf();
+    text = s.str();
+    return true;
+}
+
+// The reader's last message, or a plain reason when it gave none.
+std::string reason(const MessageRecorder& recorder, const std::string& fallback) {
+    for (auto it = recorder.entries.rbegin(); it != recorder.entries.rend(); ++it)
+        if (it->kind == "show" || it->kind == "warn") {
+            std::string text = it->text;
+            std::replace(text.begin(), text.end(), '\n', ' ');
+            while (!text.empty() && text.back() == ' ') text.pop_back();
+            return text;
+        }
+    return fallback;
+}
+
+// Reads one existing file of the zone into `world`; false with the zone's
+// problem set when it does not load. A missing file is simply empty.
+template <class Read>
+bool read_part(const std::string& path, World& world, WorldZone& zone, Read read) {
+    std::error_code ec;
+    if (path.empty() || !fs::exists(path, ec)) return true;
+    std::string text;
+    MessageRecorder recorder;
+    recorder.default_answer = Answer::No;
+    if (!read_text(path, text)) {
+        zone.problem = fs::path(path).filename().string() + ": cannot be read";
+        return false;
+    }
+    if (read(world, text, recorder)) return true;
+    zone.problem = fs::path(path).filename().string() + ": " + reason(recorder, "did not load");
+    return false;
+}
+
+}  // namespace
+
+std::vector<WorldZone> list_world_zones(const std::string& dir) {
+    std::vector<WorldZone> zones;
+    const FormatSettings settings;
+    for (const auto& zon : world_folder_files(dir, "zon")) {
+        WorldZone z;
+        const std::string stem = fs::path(zon).stem().string();
+        auto sibling = [&](const char* type) {
+            return (fs::path(dir) / type / (stem + "." + type)).string();
+        };
+        z.zone_file = zon;
+        z.room_file = sibling("wld");
+        z.mob_file = sibling("mob");
+        z.object_file = sibling("obj");
+        z.shop_file = sibling("shp");
+        try {
+            z.number = std::stoi(stem);
+        } catch (...) {
+        }
+        World w;
+        std::error_code ec;
+        if (!fs::exists(zon, ec)) {
+            z.problem = fs::path(zon).filename().string() + ": no such file";
+        } else if (read_part(zon, w, z, [](World& world, const std::string& t, Messages& m) {
+                       return read_zone(world, t, m);
+                   })) {
+            z.number = w.zone.zone_number;
+            z.name = w.zone.name;
+            z.top = w.zone.top;
+            z.commands = int(w.zone.commands.size());
+            auto with = [&](auto reader) {
+                return [&settings, reader](World& world, const std::string& t, Messages& m) {
+                    return reader(world, t, settings, m);
+                };
+            };
+            w.project_zone_number = z.number;
+            read_part(z.room_file, w, z, with(read_rooms)) &&
+                read_part(z.mob_file, w, z, with(read_mobs)) &&
+                read_part(z.object_file, w, z, with(read_objects)) &&
+                read_part(z.shop_file, w, z, [](World& world, const std::string& t, Messages& m) {
+                    return read_shops(world, t, m);
+                });
+            z.rooms = w.room_count();
+            z.mobs = w.mob_count();
+            z.objects = w.object_count();
+            z.shops = w.shop_count();
+        }
+        zones.push_back(std::move(z));
+    }
+    std::stable_sort(zones.begin(), zones.end(),
+                     [](const WorldZone& a, const WorldZone& b) { return a.number < b.number; });
+    return zones;
+}
+
+std::optional<WorldZone> find_world_zone(const std::vector<WorldZone>& zones, int32_t number) {
+    for (const auto& z : zones)
+        if (z.number == number) return z;
+    return std::nullopt;
+}
+
+bool is_zone_file_path(const std::string& path) {
+    std::string ext = fs::path(path).extension().string();
+    for (auto& c : ext) c = char(std::tolower(static_cast<unsigned char>(c)));
+    return ext == ".zon";
+}
+
+bool project_for_zone_file(const std::string& zon_path, AreaProject& out) {
+    const fs::path zon(zon_path);
+    const fs::path dir = zon.parent_path().parent_path();
+    const std::string stem = zon.stem().string();
+    std::string text;
+    World w;
+    SilentMessages silent;
+    if (!read_text(zon_path, text) || !read_zone(w, text, silent)) return false;
+    WorldZone z;
+    z.number = w.zone.zone_number;
+    z.name = w.zone.name;
+    z.zone_file = zon_path;
+    z.room_file = (dir / "wld" / (stem + ".wld")).string();
+    z.mob_file = (dir / "mob" / (stem + ".mob")).string();
+    z.object_file = (dir / "obj" / (stem + ".obj")).string();
+    z.shop_file = (dir / "shp" / (stem + ".shp")).string();
+    out = project_for_zone(z);
+    return true;
+}
+
+void offer_index_entry(const std::string& path, Messages& messages) {
+    const fs::path file(path);
+    const fs::path index = file.parent_path() / "index";
+    std::string text;
+    if (!read_text(index.string(), text)) return;
+    const std::string name = file.filename().string();
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
+        if (line == name) return;
+    }
+    const std::string folder = file.parent_path().filename().string();
+    if (messages.ask("Add " + name + " to " + folder + "/index?") != Answer::Yes) return;
+    // The entry goes before the closing "$" line, keeping the index's own
+    // line endings.
+    const bool crlf = text.find("\r\n") != std::string::npos;
+    const std::string eol = crlf ? "\r\n" : "\n";
+    size_t at = text.size();
+    for (size_t pos = 0; pos < text.size();) {
+        size_t end = text.find('\n', pos);
+        std::string line = text.substr(pos, end == std::string::npos ? std::string::npos : end - pos);
+        while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
+        if (line == "$") {
+            at = pos;
+            break;
+        }
+        if (end == std::string::npos) break;
+        pos = end + 1;
+    }
+    std::string entry = name + eol;
+    if (at == text.size() && !text.empty() && text.back() != '\n') entry = eol + entry;
+    text.insert(at, entry);
+    std::ofstream out(index, std::ios::binary | std::ios::trunc);
+    out << text;
+}
+
+AreaProject project_for_zone(const WorldZone& zone) {
+    AreaProject p;
+    p.zone_name = zone.name;
+    p.zone_number = zone.number;
+    p.zone_file = zone.zone_file;
+    p.room_file = zone.room_file;
+    p.mob_file = zone.mob_file;
+    p.object_file = zone.object_file;
+    p.shop_file = zone.shop_file;
+    return p;
+}
+
+}  // namespace tarnwick

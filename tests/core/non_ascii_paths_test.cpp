@@ -1,0 +1,80 @@
+// File and folder names with letters beyond ASCII, held as UTF-8, name the
+// same files on every system: a project in such a folder opens, saves in
+// place and opens again, and nothing else appears beside its files.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+#include "project/preferences.h"
+#include "project/project_file.h"
+#include "project/project_session.h"
+#include "test_support.h"
+#include "world/file_path.h"
+#include "world/messages.h"
+#include "world/world.h"
+
+using namespace tarnwick;
+namespace fs = std::filesystem;
+
+TEST(NonAsciiPaths, NamesConvertBothWays) {
+    // Latin letters, a letter outside Latin-1 and one outside the BMP.
+    for (const std::string name : {"Ærø Ŝtåd", "Kärr.qzp", "Ĳssel/zone.wld", "𝔗arn"}) {
+        const fs::path native = native_path(name);
+        EXPECT_EQ(utf8_name(native), name);
+        EXPECT_EQ(utf8_name(native.filename()), name.substr(name.find('/') + 1));
+#ifdef _WIN32
+        // The wide name holds the letters, not the local code page's guess.
+        EXPECT_EQ(native.wstring().find(L'?'), std::wstring::npos) << name;
+#endif
+    }
+}
+
+TEST(NonAsciiPaths, AProjectInSuchAFolderOpensAndSaves) {
+    test::TempDir dir;
+    const std::string folder = utf8_name(dir.path()) + "/Ærø Ŝtåd";
+    ASSERT_TRUE(fs::create_directory(native_path(folder)));
+    const char* extensions[] = {".wld", ".mob", ".obj", ".shp", ".zon"};
+    for (const char* e : extensions)
+        fs::copy_file(std::string(TARNWICK_EXAMPLES) + "/tarnwick" + e,
+                      native_path(folder + "/Kärr" + e));
+    AreaProject values;
+    values.zone_name = "Tarnwick";
+    values.zone_number = 186;
+    values.room_file = "Kärr.wld";
+    values.mob_file = "Kärr.mob";
+    values.object_file = "Kärr.obj";
+    values.shop_file = "Kärr.shp";
+    values.zone_file = "Kärr.zon";
+    MessageRecorder m;
+    const std::string project_path = folder + "/Kärr.qzp";
+    ASSERT_TRUE(write_project_file(project_path, values, m));
+
+    {
+        World world;
+        AreaProject project;
+        Preferences preferences;
+        ProjectSession session(world, project, preferences, m);
+        ASSERT_TRUE(session.open_project(project_path));
+        EXPECT_TRUE(session.load_failures().empty());
+        ASSERT_EQ(world.room_count(), 12);
+        ASSERT_EQ(world.mob_count(), 5);
+        world.rooms[0].name = "The Landing (edited)";
+        world.changed = true;
+        ASSERT_TRUE(session.save_project());
+    }
+    World world;
+    AreaProject project;
+    Preferences preferences;
+    ProjectSession session(world, project, preferences, m);
+    ASSERT_TRUE(session.open_project(project_path));
+    ASSERT_GT(world.room_count(), 0);
+    EXPECT_EQ(world.rooms[0].name, "The Landing (edited)");
+    EXPECT_EQ(world.object_count(), 9);
+
+    std::set<std::string> names;
+    for (const auto& e : fs::directory_iterator(native_path(folder))) names.insert(utf8_name(e.path().filename()));
+    EXPECT_EQ(names, (std::set<std::string>{"Kärr.qzp", "Kärr.wld", "Kärr.mob", "Kärr.obj", "Kärr.shp",
+                                            "Kärr.zon"}));
+}
