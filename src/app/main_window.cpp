@@ -13,6 +13,7 @@
 
 #include "app/about_box.h"
 #include "app/commands.h"
+#include "app/window_placer.h"
 #include "editors/record_list_ops.h"
 #include "project/preferences_io.h"
 #include "project/renumber.h"
@@ -188,6 +189,11 @@ void MainWindow::create_windows() {
     for (auto* w : std::initializer_list<QWidget*>{zone_editor_, room_editor_, mob_editor_,
                                                    object_editor_, shop_editor_})
         w->installEventFilter(this);
+    placer_ = new WindowPlacer(this);
+    for (QWidget* w : std::initializer_list<QWidget*>{zone_editor_, room_editor_, mob_editor_, object_editor_,
+                                                      shop_editor_, room_list_, mob_list_, object_list_,
+                                                      shop_list_, map_})
+        placer_->watch(w);
 }
 
 ui::RecordListWindow* MainWindow::list(ListKind kind) const {
@@ -432,7 +438,11 @@ void MainWindow::place_windows(const WindowLayouts& record) {
         QWidget* w = layout_window(ProjectWindow(i));
         const window_layout& l = live[i];
         if (!record[i].visible) continue;
-        const QSize size = is_fixed_size_window(ProjectWindow(i)) ? w->size() : QSize(l.width, l.height);
+        if (ProjectWindow(i) != ProjectWindow::Main) placer_->placed(w);
+        QSize size = is_fixed_size_window(ProjectWindow(i)) ? w->size() : QSize(l.width, l.height);
+        // A size too small to show the window's controls is not restored.
+        const QSize useful = w->minimumSizeHint().expandedTo(w->minimumSize());
+        if (size.width() < useful.width() || size.height() < useful.height()) size = w->size();
         w->move(l.left, l.top);
         if (ProjectWindow(i) == ProjectWindow::Main)
             w->resize(std::clamp(l.width, minimumWidth(), maximumWidth()), kMainHeight);

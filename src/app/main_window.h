@@ -40,6 +40,8 @@ class UndoActions;
 
 namespace tarnwick::app {
 
+class WindowPlacer;
+
 class AboutBox;
 class RecoveryKeeper;
 
@@ -236,6 +238,7 @@ private:
     std::unique_ptr<ui::QtChooser> qt_chooser_;
     ui::HistoryWindow* history_window_ = nullptr;
     RecoveryKeeper* keeper_ = nullptr;
+    WindowPlacer* placer_ = nullptr;
 };
 
 }  // namespace tarnwick::app

@@ -5,6 +5,7 @@
 
 #include "analysis/find.h"
 #include "app/main_window.h"
+#include "app/window_placer.h"
 #include "ui/editor_window.h"
 #include "ui/field_focus.h"
 #include "ui/find_window.h"
@@ -24,6 +25,7 @@ int shop_index(const World& world, int32_t vnum) {
 ui::FindWindow* MainWindow::find_window() {
     if (!find_) {
         find_ = new ui::FindWindow(state_.context, this);
+        placer_->watch(find_);
         connect(find_, &ui::FindWindow::openRequested, this, &MainWindow::open_found);
     }
     return find_;

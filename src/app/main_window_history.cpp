@@ -6,6 +6,7 @@
 #include <QMenuBar>
 
 #include "app/main_window.h"
+#include "app/window_placer.h"
 #include "app/recovery_keeper.h"
 #include "project/recovery.h"
 #include "ui/cp1252.h"
@@ -53,6 +54,7 @@ void MainWindow::build_history() {
     edit->insertSeparator(first);
     edit->addSeparator();
     history_window_ = new ui::HistoryWindow(state_.context, [this](int p) { go_to_history(p); }, this);
+    if (placer_) placer_->watch(history_window_);
     QAction* history = edit->addAction("&History...", history_window_, [this] {
         history_window_->show();
         history_window_->raise();

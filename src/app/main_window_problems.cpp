@@ -2,6 +2,7 @@
 // the record's editor.
 
 #include "app/main_window.h"
+#include "app/window_placer.h"
 #include "ui/editor_window.h"
 #include "ui/problems_window.h"
 #include "world/world.h"
@@ -11,6 +12,7 @@ namespace tarnwick::app {
 void MainWindow::CheckZone1Click() {
     if (!problems_) {
         problems_ = new ui::ProblemsWindow(state_.context, this);
+        placer_->watch(problems_);
         connect(problems_, &ui::ProblemsWindow::openFinding, this,
                 [this](const Finding& f) { open_finding(f); });
     }
