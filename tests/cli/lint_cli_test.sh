@@ -4,14 +4,7 @@
 set -u
 cli="$1"
 examples="$2"
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-failures=0
-expect() {  # expect NAME EXPECTED ACTUAL
-  if [ "$2" != "$3" ]; then
-    echo "FAIL: $1"; echo "  expected: $2"; echo "  actual:   $3"; failures=$((failures + 1))
-  fi
-}
+source "$(dirname "$0")/expect.sh"
 
 "$cli" lint "$examples/tarnwick.qzp" --min-severity error > "$tmp/out"; expect "the sample has no error" 0 $?
 expect "nothing shown at error level" "" "$(cat "$tmp/out")"

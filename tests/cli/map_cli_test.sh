@@ -3,14 +3,7 @@
 set -u
 cli="$1"
 examples="$2"
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-failures=0
-expect() {  # expect NAME EXPECTED ACTUAL
-  if [ "$2" != "$3" ]; then
-    echo "FAIL: $1"; echo "  expected: $2"; echo "  actual:   $3"; failures=$((failures + 1))
-  fi
-}
+source "$(dirname "$0")/expect.sh"
 
 cp "$examples"/tarnwick.* "$tmp/"
 "$cli" map "$tmp/tarnwick.qzp" -o "$tmp/map.svg"

@@ -7,14 +7,7 @@ program="$1"
 examples="$2"
 runner=("${@:3}")
 cli() { "${runner[@]}" "$program" "$@"; }
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-failures=0
-expect() {  # expect NAME EXPECTED ACTUAL
-  if [ "$2" != "$3" ]; then
-    echo "FAIL: $1"; echo "  expected: $2"; echo "  actual:   $3"; failures=$((failures + 1))
-  fi
-}
+source "$(dirname "$0")/expect.sh"
 
 cp "$examples"/tarnwick.* "$tmp/"
 cli project create "$tmp/t.qzp" --zone-number 186 --name "Tarnwick Mere" --author Ana \

@@ -4,14 +4,7 @@ set -u
 cli="$1"
 examples="$2"
 corpus="${3:-}"
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-failures=0
-expect() {  # expect NAME EXPECTED ACTUAL
-  if [ "$2" != "$3" ]; then
-    echo "FAIL: $1"; echo "  expected: $2"; echo "  actual:   $3"; failures=$((failures + 1))
-  fi
-}
+source "$(dirname "$0")/expect.sh"
 
 # A world folder of two zones: the example zone whole, and zone 7 whose room
 # file is broken and which has no mobiles, objects or shops.

@@ -10,6 +10,7 @@
 #include "project/preferences.h"
 #include "project/project_file.h"
 #include "project/project_session.h"
+#include "sample_project.h"
 #include "test_support.h"
 #include "world/file_path.h"
 #include "world/messages.h"
@@ -35,21 +36,8 @@ TEST(NonAsciiPaths, AProjectInSuchAFolderOpensAndSaves) {
     test::TempDir dir;
     const std::string folder = utf8_name(dir.path()) + "/Ærø Ŝtåd";
     ASSERT_TRUE(fs::create_directory(native_path(folder)));
-    const char* extensions[] = {".wld", ".mob", ".obj", ".shp", ".zon"};
-    for (const char* e : extensions)
-        fs::copy_file(std::string(TARNWICK_EXAMPLES) + "/tarnwick" + e,
-                      native_path(folder + "/Kärr" + e));
-    AreaProject values;
-    values.zone_name = "Tarnwick";
-    values.zone_number = 186;
-    values.room_file = "Kärr.wld";
-    values.mob_file = "Kärr.mob";
-    values.object_file = "Kärr.obj";
-    values.shop_file = "Kärr.shp";
-    values.zone_file = "Kärr.zon";
+    const std::string project_path = test::write_sample_project(folder, "Kärr");
     MessageRecorder m;
-    const std::string project_path = folder + "/Kärr.qzp";
-    ASSERT_TRUE(write_project_file(project_path, values, m));
 
     {
         World world;

@@ -17,6 +17,7 @@
 #include "project/preferences.h"
 #include "project/project_file.h"
 #include "project/project_session.h"
+#include "sample_project.h"
 #include "test_support.h"
 #include "world/atomic_file.h"
 #include "world/messages.h"
@@ -180,20 +181,9 @@ TEST(ProjectSaveSafety, AFileThatFailsKeepsItsPreviousBytes) {
     const char* extensions[] = {".qzp", ".wld", ".mob", ".obj", ".shp", ".zon"};
     for (int failing = 0; failing < 6; ++failing) {
         test::TempDir dir;
-        for (int i = 1; i < 6; ++i)
-            fs::copy_file(std::string(TARNWICK_EXAMPLES) + "/tarnwick" + extensions[i],
-                          dir.file(std::string("tarnwick") + extensions[i]));
-        AreaProject values;
-        values.zone_name = "Tarnwick";
-        values.zone_number = 186;
-        values.room_file = "tarnwick.wld";
-        values.mob_file = "tarnwick.mob";
-        values.object_file = "tarnwick.obj";
-        values.shop_file = "tarnwick.shp";
-        values.zone_file = "tarnwick.zon";
+        const std::string project_path =
+            test::write_sample_project(utf8_name(dir.path()), "tarnwick");
         MessageRecorder m;
-        const std::string project_path = dir.file("tarnwick.qzp");
-        ASSERT_TRUE(write_project_file(project_path, values, m));
 
         World world;
         AreaProject project;
