@@ -7,10 +7,12 @@ namespace tarnwick {
 
 namespace {
 
-std::vector<Finding> run(const std::vector<const World*>& zones, bool whole_world) {
+// Checks the `checked` zones against an index of every zone in `zones`.
+std::vector<Finding> run(const std::vector<const World*>& zones, bool whole_world,
+                         const std::vector<const World*>& checked) {
     const ReferenceIndex index(zones, whole_world);
     std::vector<Finding> out;
-    for (const World* zone : zones) {
+    for (const World* zone : checked) {
         const CheckContext c{*zone, index, zone_range(*zone), out};
         check_exits(c);
         check_zone_commands(c);
@@ -24,10 +26,17 @@ std::vector<Finding> run(const std::vector<const World*>& zones, bool whole_worl
 
 }  // namespace
 
-std::vector<Finding> check_zone(const World& zone) { return run({&zone}, false); }
+std::vector<Finding> check_zone(const World& zone) { return run({&zone}, false, {&zone}); }
 
 std::vector<Finding> check_zones(const std::vector<const World*>& zones) {
-    return run(zones, true);
+    return run(zones, true, zones);
+}
+
+std::vector<Finding> check_zone_among(const World& zone, const std::vector<const World*>& others) {
+    // The open zone first: the index keeps the first record of a vnum.
+    std::vector<const World*> all{&zone};
+    all.insert(all.end(), others.begin(), others.end());
+    return run(all, true, {&zone});
 }
 
 }  // namespace tarnwick

@@ -17,6 +17,7 @@ std::vector<Finding> check_zone(const World& zone);
 // Checks every zone of a world: references resolve across all of them, and
 // a vnum no zone holds is missing.
 std::vector<Finding> check_zones(const std::vector<const World*>& zones);
-
-
+// Checks one zone as part of a world whose other zones are `others`:
+// references resolve across them all, the findings are the zone's own.
+std::vector<Finding> check_zone_among(const World& zone, const std::vector<const World*>& others);
 }  // namespace tarnwick

@@ -13,6 +13,7 @@
 
 #include "app/about_box.h"
 #include "app/commands.h"
+#include "app/other_zones_reader.h"
 #include "app/window_placer.h"
 #include "editors/record_list_ops.h"
 #include "project/preferences_io.h"
@@ -103,6 +104,14 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QMainWindow(parent), 
     creation_order_ << "TMainForm";
     create_windows();
     build_history();
+    // The rest of a world folder arrives while the builder works; a read
+    // for a zone no longer open is dropped by the session.
+    other_reader_ = new OtherZonesReader(
+        [this](uint64_t generation, std::shared_ptr<const OtherZones> zones) {
+            if (state_.session.install_other_zones(generation, std::move(zones)))
+                emit state_.context.otherZonesChanged();
+        },
+        this);
     connect(&state_.context, &ui::AppContext::changedMarkChanged, this, [this] { update_caption(); });
     update_caption();
 }

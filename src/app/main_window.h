@@ -41,6 +41,7 @@ class UndoActions;
 namespace tarnwick::app {
 
 class WindowPlacer;
+class OtherZonesReader;
 
 class AboutBox;
 class RecoveryKeeper;
@@ -101,6 +102,9 @@ public:
     bool offer_recovery(const QString& path);
     void keep_recovery(const QString& path);
     RecoveryKeeper* recovery_keeper() const { return keeper_; }
+    // Reads the rest of the world folder of a zone opened from one, in the
+    // background; nullptr-safe to ask how many reads are under way.
+    OtherZonesReader* other_zones_reader() const { return other_reader_; }
 
 public slots:
     void NuevoProyecto1Click();
@@ -206,6 +210,8 @@ private:
     // The history starts again from what the world holds now.
     void reset_history(bool saved = true);
     void show_restored_state();
+    // After an open: reads the other zones of a world-folder zone.
+    void read_other_zones();
 
     AppState& state_;
     ui::CaptionBar* caption_ = nullptr;
@@ -239,6 +245,7 @@ private:
     ui::HistoryWindow* history_window_ = nullptr;
     RecoveryKeeper* keeper_ = nullptr;
     WindowPlacer* placer_ = nullptr;
+    OtherZonesReader* other_reader_ = nullptr;
 };
 
 }  // namespace tarnwick::app

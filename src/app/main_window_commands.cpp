@@ -11,6 +11,7 @@
 
 #include "app/about_box.h"
 #include "app/main_window.h"
+#include "app/other_zones_reader.h"
 #include "app/recovery_keeper.h"
 #include "ui/map_window.h"
 #include "ui/file_name_text.h"
@@ -126,6 +127,7 @@ void MainWindow::NewBtnClick() { NuevoProyecto1Click(); }
 
 bool MainWindow::open_project(const QString& path) {
     const bool ok = state_.session.open_project(ui::file_name_bytes(path));
+    read_other_zones();
     reset_history();
     if (!ok) set_project_commands(false);
     update_caption();
@@ -159,9 +161,14 @@ bool MainWindow::open_world_folder(const QString& dir, int zone) {
         return false;
     }
     const bool ok = state_.session.open_world_zone(project_for_zone(*found));
+    read_other_zones();
     if (!ok) set_project_commands(false);
     update_caption();
     return ok;
+}
+
+void MainWindow::read_other_zones() {
+    if (const auto& read = state_.session.other_zones_read()) other_reader_->start(*read);
 }
 
 void MainWindow::OpenWorldFolder1Click() {

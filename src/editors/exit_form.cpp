@@ -29,16 +29,17 @@ int direction_of_caption(const std::string& caption) {
 }
 
 void ExitForm::browse_target(Chooser& chooser, const World& world) {
-    int line = chooser.pick_from_list("Select Room", room_lines(world));
-    if (line < 0 || line >= world.room_count()) return;
-    target = std::to_string(world.rooms[size_t(line)].vnum);
-    target_name = world.rooms[size_t(line)].name;
+    const PickLines pick = room_pick_lines(world);
+    const int32_t vnum = pick.vnum_at(chooser.pick_from_list("Select Room", pick.lines));
+    if (vnum < 0) return;
+    target = std::to_string(vnum);
+    target_name = world.room_name_of(vnum);
 }
 
 void ExitForm::browse_key(Chooser& chooser, const World& world) {
-    int line = chooser.pick_from_list("Select Key", object_lines(world));
-    if (line < 0 || line >= world.object_count()) return;
-    key = std::to_string(world.objects[size_t(line)].vnum);
+    const PickLines pick = object_pick_lines(world);
+    const int32_t vnum = pick.vnum_at(chooser.pick_from_list("Select Key", pick.lines));
+    if (vnum >= 0) key = std::to_string(vnum);
 }
 
 ExitForm exit_form_of(const World& world, const room_direction_data& exit) {

@@ -1,6 +1,9 @@
 #include "editors/record_lines.h"
 
+#include <unordered_set>
+
 #include "editors/selection.h"
+#include "world/other_zones.h"
 #include "world/world.h"
 
 namespace tarnwick {
@@ -34,17 +37,50 @@ std::vector<std::string> object_lines(const World& w) {
 }
 std::vector<std::string> shop_lines(const World& w) { return lines_of(w, w.shop_count(), shop_line); }
 
+namespace {
+template <class Record>
+PickLines pick_lines(const World& w, const std::vector<Record>& own,
+                     std::string (*line)(const World&, int),
+                     const std::vector<OtherRecord>* others) {
+    PickLines out;
+    for (size_t i = 0; i < own.size(); ++i) {
+        out.lines.push_back(line(w, int(i)));
+        out.vnums.push_back(own[i].vnum);
+    }
+    if (!others) return out;
+    // A vnum the open zone holds names the open zone's record.
+    const std::unordered_set<int32_t> own_vnums(out.vnums.begin(), out.vnums.end());
+    for (const OtherRecord& r : *others) {
+        if (own_vnums.count(r.vnum)) continue;
+        out.lines.push_back(record_line(r.vnum, zone_labelled(r)));
+        out.vnums.push_back(r.vnum);
+    }
+    return out;
+}
+}  // namespace
+
+PickLines room_pick_lines(const World& w) {
+    return pick_lines(w, w.rooms, room_line, w.other_zones ? &w.other_zones->rooms() : nullptr);
+}
+PickLines mob_pick_lines(const World& w) {
+    return pick_lines(w, w.mobs, mob_line, w.other_zones ? &w.other_zones->mobs() : nullptr);
+}
+PickLines object_pick_lines(const World& w) {
+    return pick_lines(w, w.objects, object_line,
+                      w.other_zones ? &w.other_zones->objects() : nullptr);
+}
+
 int32_t pick_room_vnum(Chooser& chooser, const World& w) {
-    int p = chooser.pick_from_list("Select Room", room_lines(w));
-    return p >= 0 && p < w.room_count() ? w.rooms[p].vnum : -1;
+    const PickLines pick = room_pick_lines(w);
+    return pick.vnum_at(chooser.pick_from_list("Select Room", pick.lines));
 }
 int32_t pick_mob_vnum(Chooser& chooser, const World& w) {
-    int p = chooser.pick_from_list("Select Mob", mob_lines(w));
-    return p >= 0 && p < w.mob_count() ? w.mobs[p].vnum : -1;
+    const PickLines pick = mob_pick_lines(w);
+    return pick.vnum_at(chooser.pick_from_list("Select Mob", pick.lines));
 }
 int32_t pick_object_vnum(Chooser& chooser, const World& w) {
-    int p = chooser.pick_from_list("Select Item", object_lines(w));
-    return p >= 0 && p < w.object_count() ? w.objects[p].vnum : -1;
+    const PickLines pick = object_pick_lines(w);
+    return pick.vnum_at(chooser.pick_from_list("Select Item", pick.lines));
 }
 
 }  // namespace tarnwick

@@ -2,6 +2,7 @@
 // The lines of the four record lists: "#%d   ---   %s", one per record in
 // table order, so a line's position is the record's table index.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -19,5 +20,20 @@ std::vector<std::string> room_lines(const World& world);
 std::vector<std::string> mob_lines(const World& world);
 std::vector<std::string> object_lines(const World& world);
 std::vector<std::string> shop_lines(const World& world);
+
+// The lines a selection dialog offers: the open zone's records first, in
+// table order, then those of the other zones of its world folder (when they
+// were read), each name followed by its zone. vnums[i] is line i's record.
+struct PickLines {
+    std::vector<std::string> lines;
+    std::vector<int32_t> vnums;
+    // The vnum of a picked line, -1 for no line.
+    int32_t vnum_at(int line) const {
+        return line >= 0 && size_t(line) < vnums.size() ? vnums[size_t(line)] : -1;
+    }
+};
+PickLines room_pick_lines(const World& world);
+PickLines mob_pick_lines(const World& world);
+PickLines object_pick_lines(const World& world);
 
 }  // namespace tarnwick

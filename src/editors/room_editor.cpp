@@ -66,6 +66,13 @@ void RoomEditor::table_changed() {
     refresh_lists();
 }
 
+void RoomEditor::refresh_names() {
+    for (ExitLine& line : form.exits) {
+        int32_t vnum = -1;
+        if (to_int32(line.vnum, vnum)) line.name = world_.room_name_of(vnum);
+    }
+}
+
 void RoomEditor::refresh_lists() {
     form.exits.clear();
     form.extras.clear();

@@ -65,6 +65,9 @@ public:
     // shown room to its new index, keeping pending edits; shows none when
     // the room is gone, so its edits never land on another room.
     void table_changed();
+    // Rewrites the names of the exit lines' targets (the other zones
+    // arrived), keeping every pending edit.
+    void refresh_names();
 
     // Exit commands. Each answers true when it changed the world.
     // "&Add" in direction d: false (after a message) when an exit is there.

@@ -6,6 +6,7 @@
 #include "editors/typed_text.h"
 #include "formats/shop_file.h"
 #include "world/messages.h"
+#include "world/scan.h"
 #include "world/world.h"
 
 namespace tarnwick {
@@ -141,10 +142,22 @@ void ShopEditor::drop_pending() {
     fields.pages_enabled = false;
 }
 
+void ShopEditor::refresh_names() {
+    if (!record()) return;
+    int32_t keeper = -1;
+    if (to_int32(fields.keeper_vnum, keeper)) fields.keeper_name = world_.mob_name_of(keeper);
+    const int sell = fields.sell_selected, room = fields.room_selected, buy = fields.buy_selected;
+    fill_lists();
+    fields.sell_selected = sell;
+    fields.room_selected = room;
+    fields.buy_selected = buy;
+}
+
 bool ShopEditor::browse_keeper() {
     if (!shown()) return false;
-    const int p = chooser_.pick_from_list("Select ShopKeeper", mob_lines(world_));
-    if (p >= 0 && p < world_.mob_count()) fields.keeper_vnum = num(world_.mobs[p].vnum);
+    const PickLines pick = mob_pick_lines(world_);
+    const int32_t v = pick.vnum_at(chooser_.pick_from_list("Select ShopKeeper", pick.lines));
+    if (v >= 0) fields.keeper_vnum = num(v);
     show_shop(current_);
     return true;
 }

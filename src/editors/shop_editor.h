@@ -63,6 +63,9 @@ public:
     void leave_before_removal(int removed);
     // Forgets pending edits and shows no shop.
     void drop_pending();
+    // Rewrites the keeper's name and the product and room lines (the other
+    // zones arrived), keeping every pending edit.
+    void refresh_names();
 
     // "&Browse...": true when the shop list's lines should be refreshed.
     bool browse_keeper();

@@ -137,6 +137,10 @@ void ProjectSession::set_project_open(bool on) {
 }
 
 void ProjectSession::clear_world() {
+    // The other zones go with the world, and any read still under way for
+    // them is outdated.
+    ++generation_;
+    other_read_.reset();
     world_.clear_world();
     world_.changed = false;
     set_caption("");
@@ -191,8 +195,8 @@ bool ProjectSession::open_world_zone(const AreaProject& record) {
     for (auto field : {&AreaProject::zone_file, &AreaProject::room_file, &AreaProject::mob_file,
                        &AreaProject::object_file, &AreaProject::shop_file}) {
         std::error_code ec;
-        const auto absolute = std::filesystem::absolute(project_.*field, ec);
-        if (!ec) project_.*field = absolute.lexically_normal().string();
+        const auto absolute = std::filesystem::absolute(native_path(project_.*field), ec);
+        if (!ec) project_.*field = utf8_name(absolute.lexically_normal());
     }
     set_caption(project_.zone_name);
     world_.project_zone_number = project_.zone_number;
@@ -209,6 +213,10 @@ bool ProjectSession::open_world_zone(const AreaProject& record) {
     if (!load_zone_file(world_, project_.zone_file, messages_))
         load_failures_.push_back(project_.zone_file);
     world_.changed = false;
+    // DIR/zon/N.zon: the rest of DIR is read later, away from this thread.
+    const std::string folder =
+        utf8_name(native_path(project_.zone_file).parent_path().parent_path());
+    other_read_ = OtherZonesRead{folder, project_.zone_number, generation_};
     if (view_) {
         view_->tables_loaded();
         view_->recent_file_added(project_.zone_file);
@@ -364,6 +372,13 @@ bool ProjectSession::save_project(const std::optional<ZoneHeaderFields>& zone_fi
     // Unsaved changes stay marked until every file is on disk.
     if (all && !skipped) world_.changed = false;
     return all;
+}
+
+bool ProjectSession::install_other_zones(uint64_t generation,
+                                         std::shared_ptr<const OtherZones> zones) {
+    if (!other_read_ || other_read_->generation != generation || !zones) return false;
+    world_.other_zones = std::move(zones);
+    return true;
 }
 
 void ProjectSession::adopt_restored() {

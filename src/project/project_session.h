@@ -5,7 +5,9 @@
 // (caption text, whether the project commands are enabled, the recent-files
 // list, where the windows stand).
 
+#include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,6 +22,7 @@ namespace tarnwick {
 
 class World;
 class Messages;
+class OtherZones;
 struct Preferences;
 
 // What the main window shows of the project. Every call has a default that
@@ -40,6 +43,14 @@ public:
     // After an open: place the windows as the project file says
     // (apply_window_layout does the arithmetic).
     virtual void place_windows(const WindowLayouts& /*record*/) {}
+};
+
+// Where the rest of an open world-folder zone's folder is to be read from:
+// the folder, the open zone to leave out, and the opening it belongs to.
+struct OtherZonesRead {
+    std::string folder;
+    int32_t open_zone = 0;
+    uint64_t generation = 0;
 };
 
 // The choosers of the main window's Open and Save As commands.
@@ -71,6 +82,13 @@ public:
     // path given to open_project opens its zone this way.
     bool open_world_zone(const AreaProject& record);
     bool in_world_folder() const { return in_world_folder_; }
+    // What to read in the background after open_world_zone; nullopt once
+    // anything else was opened, made or closed.
+    const std::optional<OtherZonesRead>& other_zones_read() const { return other_read_; }
+    // Gives the world the other zones read for `generation`. False, and
+    // nothing changes, when that opening is no longer the open one (a
+    // read for an earlier folder finishing late).
+    bool install_other_zones(uint64_t generation, std::shared_ptr<const OtherZones> zones);
     // Saves the project file and the five world files. `zone_fields` are the
     // zone editor's header fields (default: the header as it is). False when
     // the user cancelled, nothing could be saved, or any world file failed.
@@ -125,6 +143,9 @@ private:
     // World-folder files that did not exist when the zone was opened.
     std::vector<std::string> missing_files_;
     std::vector<std::string> load_failures_;
+    // Counts openings and closings, so a background read knows its own.
+    uint64_t generation_ = 0;
+    std::optional<OtherZonesRead> other_read_;
 };
 
 }  // namespace tarnwick

@@ -11,6 +11,7 @@
 #include "formats/zone_file.h"
 #include "world/file_path.h"
 #include "world/messages.h"
+#include "world/other_zones.h"
 
 namespace fs = std::filesystem;
 
@@ -138,6 +139,17 @@ bool read_world_folder(const std::string& dir, WorldFolder& out, Messages& messa
         z.changed = false;
     }
     return true;
+}
+
+std::shared_ptr<const OtherZones> read_other_zones(const std::string& dir, int32_t open_zone) {
+    WorldFolder folder;
+    SilentMessages silent;
+    if (!read_world_folder(dir, folder, silent)) return nullptr;
+    // The open zone's records on disk are left out: the World holds them,
+    // edited, and a record the builder removed must not live on here.
+    std::erase_if(folder.zones,
+                  [open_zone](const World& z) { return z.zone.zone_number == open_zone; });
+    return std::make_shared<const OtherZones>(std::move(folder.zones));
 }
 
 }  // namespace tarnwick

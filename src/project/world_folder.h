@@ -4,6 +4,7 @@
 // World of its own with the project's readers.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 namespace tarnwick {
 
 class Messages;
+class OtherZones;
 
 // The five file types of a world folder, by sub-folder name.
 inline constexpr const char* kWorldFolderTypes[] = {"zon", "wld", "mob", "obj", "shp"};
@@ -39,5 +41,12 @@ struct WorldFolder {
 // Loads the whole folder. Records above every zone's top land in the last
 // zone. False when the folder holds no zone file.
 bool read_world_folder(const std::string& dir, WorldFolder& out, Messages& messages);
+
+// The zones of `dir` other than zone `open_zone`, read only, for naming,
+// picking and checking what the open zone refers to. Safe to call from a
+// worker thread: it touches nothing but the folder and what it returns.
+// Null when the folder holds no zone file. Files that do not load are left
+// out silently: the open zone reports its own files.
+std::shared_ptr<const OtherZones> read_other_zones(const std::string& dir, int32_t open_zone);
 
 }  // namespace tarnwick

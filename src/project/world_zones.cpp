@@ -140,17 +140,17 @@ bool project_for_zone_file(const std::string& zon_path, AreaProject& out) {
 }
 
 void offer_index_entry(const std::string& path, Messages& messages) {
-    const fs::path file(path);
+    const fs::path file = native_path(path);
     const fs::path index = file.parent_path() / "index";
     std::string text;
-    if (!read_file_bytes(index.string(), text)) return;
-    const std::string name = file.filename().string();
+    if (!read_file_bytes(utf8_name(index), text)) return;
+    const std::string name = utf8_name(file.filename());
     std::istringstream lines(text);
     for (std::string line; std::getline(lines, line);) {
         while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
         if (line == name) return;
     }
-    const std::string folder = file.parent_path().filename().string();
+    const std::string folder = utf8_name(file.parent_path().filename());
     if (messages.ask("Add " + name + " to " + folder + "/index?") != Answer::Yes) return;
     // The entry goes before the closing "$" line, keeping the index's own
     // line endings.

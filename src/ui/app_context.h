@@ -61,6 +61,9 @@ signals:
     void preferencesApplied();
     // The lookup lists were (re)loaded.
     void listsLoaded();
+    // The other zones of the world folder arrived: names of records outside
+    // the zone are written again.
+    void otherZonesChanged();
     void changedMarkChanged(bool changed);
     // A step was recorded, undone or redone, or the history was reset.
     void historyChanged();

@@ -12,6 +12,7 @@
 #include "analysis/checker.h"
 #include "ui/app_context.h"
 #include "ui/cp1252.h"
+#include "world/other_zones.h"
 
 namespace tarnwick::ui {
 
@@ -80,10 +81,13 @@ ProblemsWindow::ProblemsWindow(AppContext& context, QWidget* parent)
     connect(&context_, &AppContext::recordChanged, this, &ProblemsWindow::refresh_if_open);
     connect(&context_, &AppContext::tableChanged, this, &ProblemsWindow::refresh_if_open);
     connect(&context_, &AppContext::changedMarkChanged, this, &ProblemsWindow::refresh_if_open);
+    connect(&context_, &AppContext::otherZonesChanged, this, &ProblemsWindow::refresh_if_open);
 }
 
 void ProblemsWindow::refresh() {
-    findings_ = check_zone(context_.world);
+    // With the rest of its world folder read, references resolve across it.
+    const World& w = context_.world;
+    findings_ = w.other_zones ? check_zone_among(w, w.other_zones->zone_list()) : check_zone(w);
     counts_->setText(counts_text(count_by_severity(findings_)));
     show_list();
 }

@@ -105,6 +105,10 @@ RecordListWindow::RecordListWindow(AppContext& context, ListKind kind, EditorWin
     connect(&context_, &AppContext::tableChanged, this, [this](RecordKind k) {
         if (k == record_kind_of(kind_)) refresh_list();
     });
+    // A shop's line names its keeper, who may live in another zone.
+    connect(&context_, &AppContext::otherZonesChanged, this, [this] {
+        if (record_kind_of(kind_) == RecordKind::Shop) refresh_list();
+    });
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(on_top_);

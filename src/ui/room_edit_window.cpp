@@ -168,6 +168,12 @@ TRoomEdit::TRoomEdit(AppContext& context, QWidget* parent)
         show_form();
         emit recordShown(editor_.current());
     });
+    connect(&context_, &AppContext::otherZonesChanged, this, [this] {
+        editor_.refresh_names();
+        const auto& exits = editor_.form.exits;
+        for (int i = 0; i < exits_->topLevelItemCount() && size_t(i) < exits.size(); ++i)
+            exits_->topLevelItem(i)->setText(2, to_qt(exits[size_t(i)].name));
+    });
     connect(&context_, &AppContext::listsLoaded, this, &TRoomEdit::lists_loaded);
     connect(&context_, &AppContext::preferencesApplied, this, &TRoomEdit::preferences_applied);
     lists_loaded();

@@ -93,26 +93,14 @@ SelForm::SelForm(AppContext& context, SelectItemDialog& picker, QWidget* parent)
     layout->addLayout(buttons);
 }
 
-void SelForm::browse_lines(const QString& title, const std::vector<std::string>& lines,
-                           const std::function<int32_t(int)>& vnum_of) {
-    const int p = picker_.pick_from_list(title, to_qt(lines));
-    if (p >= 0 && p < int(lines.size())) number_->setText(QString::number(vnum_of(p)));
+void SelForm::browse_lines(const QString& title, const PickLines& pick) {
+    const int32_t vnum = pick.vnum_at(picker_.pick_from_list(title, to_qt(pick.lines)));
+    if (vnum >= 0) number_->setText(QString::number(vnum));
 }
 
-void SelForm::GetRoom() {
-    const World& w = context_.world;
-    browse_lines("Select Room", room_lines(w), [&w](int p) { return w.rooms[p].vnum; });
-}
-
-void SelForm::GetObjectA() {
-    const World& w = context_.world;
-    browse_lines("Select Item", object_lines(w), [&w](int p) { return w.objects[p].vnum; });
-}
-
-void SelForm::GetMob() {
-    const World& w = context_.world;
-    browse_lines("Select Mob", mob_lines(w), [&w](int p) { return w.mobs[p].vnum; });
-}
+void SelForm::GetRoom() { browse_lines("Select Room", room_pick_lines(context_.world)); }
+void SelForm::GetObjectA() { browse_lines("Select Item", object_pick_lines(context_.world)); }
+void SelForm::GetMob() { browse_lines("Select Mob", mob_pick_lines(context_.world)); }
 
 int32_t SelForm::ask(const QString& title, void (SelForm::*browse)()) {
     setWindowTitle(title);

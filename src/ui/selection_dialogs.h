@@ -4,8 +4,8 @@
 // offers both to the editors through the Chooser interface.
 
 #include <QDialog>
-#include <functional>
 
+#include "editors/record_lines.h"
 #include "editors/selection.h"
 
 class QLabel;
@@ -45,8 +45,7 @@ public slots:
 
 private:
     int32_t ask(const QString& title, void (SelForm::*browse)());
-    void browse_lines(const QString& title, const std::vector<std::string>& lines,
-                      const std::function<int32_t(int)>& vnum_of);
+    void browse_lines(const QString& title, const PickLines& pick);
 
     AppContext& context_;
     SelectItemDialog& picker_;

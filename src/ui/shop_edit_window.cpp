@@ -233,6 +233,11 @@ TShopEdit::TShopEdit(AppContext& context, QWidget* parent)
     layout->addLayout(buttons);
 
     editor_.on_world_changed = [this] { context_.mark_changed(); };
+    connect(&context_, &AppContext::otherZonesChanged, this, [this] {
+        read_fields();
+        editor_.refresh_names();
+        show_fields();
+    });
     show_fields();
 }
 

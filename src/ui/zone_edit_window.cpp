@@ -145,6 +145,7 @@ TZoneEdit::TZoneEdit(AppContext& context, QWidget* parent)
     // Names shown in the tree follow the other editors.
     connect(&context_, &AppContext::recordChanged, this, &TZoneEdit::names_changed);
     connect(&context_, &AppContext::tableChanged, this, &TZoneEdit::names_changed);
+    connect(&context_, &AppContext::otherZonesChanged, this, &TZoneEdit::names_changed);
     show_zone_header();
 }
 

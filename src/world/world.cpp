@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "world/other_zones.h"
+
 namespace tarnwick {
 
 const char* const kNoRoomName = "(not existing or out of zone)";
@@ -54,16 +56,19 @@ int World::find_mob(int32_t vnum) const { return find_vnum(mobs, vnum); }
 int World::find_object(int32_t vnum) const { return find_vnum(objects, vnum); }
 
 std::string World::room_name_of(int32_t vnum) const {
-    int i = find_room(vnum);
-    return i < 0 ? kNoRoomName : rooms[i].name;
+    if (int i = find_room(vnum); i >= 0) return rooms[size_t(i)].name;
+    const OtherRecord* r = other_zones ? other_zones->room(vnum) : nullptr;
+    return r ? zone_labelled(*r) : kNoRoomName;
 }
 std::string World::mob_name_of(int32_t vnum) const {
-    int i = find_mob(vnum);
-    return i < 0 ? kNoMobName : mobs[i].short_name;
+    if (int i = find_mob(vnum); i >= 0) return mobs[size_t(i)].short_name;
+    const OtherRecord* r = other_zones ? other_zones->mob(vnum) : nullptr;
+    return r ? zone_labelled(*r) : kNoMobName;
 }
 std::string World::object_name_of(int32_t vnum) const {
-    int i = find_object(vnum);
-    return i < 0 ? kNoObjectName : objects[i].short_description;
+    if (int i = find_object(vnum); i >= 0) return objects[size_t(i)].short_description;
+    const OtherRecord* r = other_zones ? other_zones->object(vnum) : nullptr;
+    return r ? zone_labelled(*r) : kNoObjectName;
 }
 
 int32_t World::next_room_vnum() const { return next_vnum(rooms, project_zone_number); }
@@ -93,6 +98,7 @@ void World::clear_world() {
     clear_shops();
     clear_zone_header();
     captions = {};
+    other_zones.reset();
 }
 
 }  // namespace tarnwick

@@ -5,6 +5,7 @@
 // removal, sort or load.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,8 @@ constexpr int kObjectCapacity = 500;
 constexpr int kShopCapacity = 500;
 
 // The list windows' captions, as the readers set them.
+class OtherZones;
+
 struct ListCaptions {
     std::string rooms, mobs, objects, shops;
 };
@@ -38,6 +41,9 @@ public:
     ListCaptions captions;
     // Set by every change to the world, cleared when it is opened or saved.
     bool changed = false;
+    // The rest of the world folder the zone was opened from, read only, once
+    // read; null otherwise. Name lookups fall back to it.
+    std::shared_ptr<const OtherZones> other_zones;
 
     int room_count() const { return int(rooms.size()); }
     int mob_count() const { return int(mobs.size()); }
@@ -48,6 +54,9 @@ public:
     int find_mob(int32_t vnum) const;
     int find_object(int32_t vnum) const;
 
+    // The name of the record with `vnum`: this zone's record, else another
+    // zone's labelled with its zone ("The Temple (zone 30)"), else the
+    // fallback text below.
     std::string room_name_of(int32_t vnum) const;
     std::string mob_name_of(int32_t vnum) const;
     std::string object_name_of(int32_t vnum) const;
@@ -73,8 +82,8 @@ public:
     void clear_shops() { shops.clear(); }
     // Releases the name and the commands; the numbers stay.
     void clear_zone_header();
-    // Empties every table and the zone header (the windows follow through
-    // their own listeners).
+    // Empties every table and the zone header and lets go of the other
+    // zones (the windows follow through their own listeners).
     void clear_world();
 };
 

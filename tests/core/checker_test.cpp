@@ -240,6 +240,16 @@ TEST(Checker, WholeWorldResolvesReferencesAcrossZones) {
     EXPECT_EQ(checks(check_zone(a)),
               (std::vector<std::string>{"exit-elsewhere", "cmd-elsewhere"}));
     EXPECT_EQ(checks(check_zones({&a, &b})), std::vector<std::string>{});
+    // One zone checked among the others: the whole world's findings about it.
+    b.rooms[0].exits[size_t(South)] = room_direction_data{};
+    b.rooms[0].exits[size_t(South)]->target_vnum = 2099;  // a fault of zone 20's
+    std::vector<Finding> about_a;
+    for (const Finding& f : check_zones({&a, &b}))
+        if (f.kind == RecordKind::Zone || f.kind == RecordKind::ZoneCommand ? f.vnum == 10
+                                                                            : f.vnum / 100 == 10)
+            about_a.push_back(f);
+    EXPECT_EQ(check_zone_among(a, {&b}), about_a);
+    EXPECT_LT(about_a.size(), check_zones({&a, &b}).size());
     b.objects.clear();
     b.rooms.clear();
     EXPECT_EQ(checks(check_zones({&a, &b})),

@@ -106,6 +106,11 @@ TEST(FileNames, ResolveUsesTheProjectFolderAndBareNames) {
     EXPECT_EQ(resolve_world_file("new.obj", project), dir.file("new.obj"));
     EXPECT_EQ(resolve_world_file("C:\\mud\\new.obj", project), dir.file("new.obj"));
     EXPECT_EQ(resolve_world_file("/elsewhere/new.obj", project), "/elsewhere/new.obj");
+    // A full name of a folder here stays where it is, in this system's
+    // spelling, with or without a project file (a world folder's zone).
+    const std::string made = (dir.path() / "sub" / "made.shp").string();
+    EXPECT_EQ(resolve_world_file(made, project), made);
+    EXPECT_EQ(resolve_world_file(made, ""), made);
     EXPECT_EQ(resolve_world_file("", project), "");
     EXPECT_EQ(resolve_world_file("rel.wld", ""), "rel.wld");
 }

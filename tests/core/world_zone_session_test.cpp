@@ -9,9 +9,11 @@
 
 #include "project/preferences.h"
 #include "project/project_session.h"
+#include "project/world_folder.h"
 #include "project/world_zones.h"
 #include "test_support.h"
 #include "world/messages.h"
+#include "world/other_zones.h"
 #include "world/world.h"
 
 namespace tarnwick {
@@ -65,10 +67,6 @@ TEST(WorldZones, ListsEveryZoneWithCountsOrItsProblem) {
 }
 
 TEST(WorldZones, SavesTheZoneInPlaceAndAsksBeforeTouchingAnIndex) {
-#ifdef _WIN32
-    GTEST_SKIP() << "saving a world folder's zone in place is not yet right on Windows: "
-                    "the files it lacks are not made there";
-#endif
     for (Answer answer : {Answer::Yes, Answer::No}) {
         SCOPED_TRACE(answer == Answer::Yes ? "index entry accepted" : "index entry refused");
         TempDir dir;
@@ -109,6 +107,47 @@ TEST(WorldZones, SavesTheZoneInPlaceAndAsksBeforeTouchingAnIndex) {
         ASSERT_EQ(messages.texts(), std::vector<std::string>{"Add 10.shp to shp/index?"});
         EXPECT_EQ(after[dir.file("shp/index")], answer == Answer::Yes ? "10.shp\n$\n" : "$\n");
     }
+}
+
+TEST(WorldZones, OtherZonesArriveForTheOpenZoneOnlyAndGoWithIt) {
+    TempDir dir;
+    write_world(dir);
+    World world;
+    AreaProject project;
+    Preferences preferences;
+    MessageRecorder messages;
+    ProjectSession session{world, project, preferences, messages};
+    ASSERT_TRUE(session.open_project(dir.file("zon/20.zon")));
+    const auto first = session.other_zones_read();
+    ASSERT_TRUE(first);
+    EXPECT_TRUE(fs::equivalent(first->folder, dir.path()));
+    EXPECT_EQ(first->open_zone, 20);
+
+    // Read as the worker reads it: zone 20's own files are left out, zone
+    // 30's broken room file is passed over in silence.
+    const auto zones = read_other_zones(first->folder, first->open_zone);
+    ASSERT_TRUE(zones);
+    EXPECT_EQ(zones->zones().size(), 2u);
+    EXPECT_FALSE(zones->room(2000));
+    EXPECT_EQ(world.room_name_of(1000), kNoRoomName);
+
+    // Zone 10 opened before the read for zone 20 finished: it is refused.
+    ASSERT_TRUE(session.open_project(dir.file("zon/10.zon")));
+    EXPECT_FALSE(session.install_other_zones(first->generation, zones));
+    EXPECT_FALSE(world.other_zones);
+
+    ASSERT_TRUE(session.open_project(dir.file("zon/20.zon")));
+    const auto second = session.other_zones_read();
+    ASSERT_TRUE(second);
+    EXPECT_NE(second->generation, first->generation);
+    EXPECT_TRUE(session.install_other_zones(second->generation, zones));
+    EXPECT_EQ(world.room_name_of(1000), "A (zone 10)");
+    EXPECT_TRUE(messages.texts().empty());
+
+    session.close_project();
+    EXPECT_FALSE(world.other_zones);
+    EXPECT_FALSE(session.other_zones_read());
+    EXPECT_FALSE(session.install_other_zones(second->generation, zones));
 }
 
 TEST(WorldZones, IndexEntryKeepsLineEndingsAndIsNeverDoubled) {
