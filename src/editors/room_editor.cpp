@@ -3,6 +3,7 @@
 #include "editors/typed_text.h"
 #include "world/lookup_lists.h"
 #include "world/messages.h"
+#include "world/other_zones.h"
 #include "world/scan.h"
 #include "world/world.h"
 
@@ -191,6 +192,19 @@ std::string add_memo_line(const std::string& text, const std::string& line) {
     return text + "\r\n" + line + "\r\n";
 }
 
+namespace {
+const OtherRecord* other_zone_room(const World& world, int32_t vnum) {
+    return world.other_zones ? world.other_zones->room(vnum) : nullptr;
+}
+// What a player sees of a room: its name alone, without the zone the editor
+// adds to the names of other zones' rooms.
+std::string seen_name(const World& world, int32_t vnum) {
+    if (world.find_room(vnum) < 0)
+        if (const OtherRecord* r = other_zone_room(world, vnum)) return r->name;
+    return world.room_name_of(vnum);
+}
+}  // namespace
+
 std::string exit_description_sentence(const World& world, const room_data& room,
                                       Messages& messages) {
     int n = 0;
@@ -201,12 +215,12 @@ std::string exit_description_sentence(const World& world, const room_data& room,
         for (int d = 0; d < kDirectionCount; ++d) {
             const auto& exit = room.exits[size_t(d)];
             if (!exit) continue;
-            if (world.find_room(exit->target_vnum) < 0) {
+            if (world.find_room(exit->target_vnum) < 0 && !other_zone_room(world, exit->target_vnum)) {
                 messages.show("Exit to undefined room, cannot insert exit.");
                 return {};
             }
             return std::string("  Your only exit is to ") + kDirectionPhrases[size_t(d)] +
-                   ", where you see " + world.room_name_of(exit->target_vnum) + ".";
+                   ", where you see " + seen_name(world, exit->target_vnum) + ".";
         }
     }
     std::string out = "Hacia ";
@@ -215,7 +229,7 @@ std::string exit_description_sentence(const World& world, const room_data& room,
         const auto& exit = room.exits[size_t(d)];
         if (!exit) continue;
         ++k;
-        out += std::string(kDirectionPhrases[size_t(d)]) + " see " + world.room_name_of(exit->target_vnum);
+        out += std::string(kDirectionPhrases[size_t(d)]) + " see " + seen_name(world, exit->target_vnum);
         out += k < n - 1 ? ", to " : k == n - 1 ? " and to " : ".";
     }
     return out;

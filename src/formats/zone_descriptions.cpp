@@ -50,6 +50,21 @@ std::string num(int32_t v) { return std::to_string(v); }
 
 const char* kUnknown = "Invalid or unknown command";
 
+// The comments written to the file name the zone's own records only, so the
+// bytes saved never depend on whether the rest of a world folder was read.
+std::string own_room(const World& w, int32_t vnum) {
+    const int i = w.find_room(vnum);
+    return i < 0 ? kNoRoomName : w.rooms[size_t(i)].name;
+}
+std::string own_mob(const World& w, int32_t vnum) {
+    const int i = w.find_mob(vnum);
+    return i < 0 ? kNoMobName : w.mobs[size_t(i)].short_name;
+}
+std::string own_object(const World& w, int32_t vnum) {
+    const int i = w.find_object(vnum);
+    return i < 0 ? kNoObjectName : w.objects[size_t(i)].short_description;
+}
+
 }  // namespace
 
 std::string wear_position_name(int32_t position) {
@@ -100,20 +115,20 @@ std::string long_description(const World& w, const zCommand& c) {
 std::string short_description(const World& w, const zCommand& c) {
     switch (c.command) {
     case 'M':
-        return "Load " + w.mob_name_of(c.arg1) + " in " + w.room_name_of(c.arg3);
+        return "Load " + own_mob(w, c.arg1) + " in " + own_room(w, c.arg3);
     case 'O':
-        return "Load object " + w.object_name_of(c.arg1) + " in " + w.room_name_of(c.arg3);
+        return "Load object " + own_object(w, c.arg1) + " in " + own_room(w, c.arg3);
     case 'E':
-        return "Equip with " + w.object_name_of(c.arg1) + " " + wear_position_name(c.arg3);
+        return "Equip with " + own_object(w, c.arg1) + " " + wear_position_name(c.arg3);
     case 'P':
-        return "Put " + w.object_name_of(c.arg1) + " in " + w.object_name_of(c.arg3);
+        return "Put " + own_object(w, c.arg1) + " in " + own_object(w, c.arg3);
     case 'G':
-        return "Give it " + w.object_name_of(c.arg1);
+        return "Give it " + own_object(w, c.arg1);
     case 'D':
         return door_state_name(c.arg3) + " door " + direction_name(c.arg2) + " of room " +
-               w.room_name_of(c.arg1);
+               own_room(w, c.arg1);
     case 'R':
-        return "Remove " + w.object_name_of(c.arg2) + " from " + w.room_name_of(c.arg1);
+        return "Remove " + own_object(w, c.arg2) + " from " + own_room(w, c.arg1);
     default:
         return kUnknown;
     }

@@ -74,6 +74,9 @@ TEST(OtherZones, NamesRecordsOfOtherZonesWithTheirZone) {
     load.arg3 = 1200;
     EXPECT_EQ(long_description(w, load), "Load mob #3100 - Baker (zone 31) in room 1200 - "
                                           "Gate (zone 12): if_flag: false Max: 1");
+    // The comment saved with the command names the zone's own records only.
+    EXPECT_EQ(short_description(w, load),
+              std::string("Load ") + kNoMobName + " in " + kNoRoomName);
 
     // Without the other zones a vnum outside the zone has no name.
     World alone = w;

@@ -7,6 +7,7 @@
 #include "editors/selection.h"
 #include "world/lookup_lists.h"
 #include "world/messages.h"
+#include "world/other_zones.h"
 #include "world/world.h"
 
 namespace tarnwick {
@@ -271,6 +272,16 @@ TEST_F(RoomEditorTest, ExitDescriptionSentences) {
     messages.clear();
     EXPECT_EQ(exit_description_sentence(world, lonely, messages), "");
     EXPECT_EQ(messages.texts(), std::vector<std::string>{"Exit to undefined room, cannot insert exit."});
+
+    // A room of another zone of the world folder is seen by its name alone,
+    // without the zone the editor's lists add to it.
+    std::vector<World> others(1);
+    others[0].zone.zone_number = 90;
+    others[0].rooms.push_back(make_room(9000, "Far Hill"));
+    world.other_zones = std::make_shared<const OtherZones>(std::move(others));
+    EXPECT_EQ(exit_description_sentence(world, lonely, messages),
+              "  Your only exit is to upside, where you see Far Hill.");
+    EXPECT_EQ(world.room_name_of(9000), "Far Hill (zone 90)");
 }
 
 TEST_F(RoomEditorTest, ExtraDescriptionsAddAtTheFrontModifyAndRemove) {
