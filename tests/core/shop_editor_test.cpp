@@ -8,6 +8,7 @@
 #include "editors/shop_editor.h"
 #include "formats/shop_file.h"
 #include "world/messages.h"
+#include "world/other_zones.h"
 #include "world/world.h"
 
 using namespace tarnwick;
@@ -173,6 +174,39 @@ TEST_F(ShopEditorTest, BrowsePicksTheKeeper) {
     EXPECT_EQ(chooser.last_title, "Select ShopKeeper");
     EXPECT_EQ(world.shops[0].keeper, 3050);
     EXPECT_EQ(editor.fields.keeper_name, "the baker");
+}
+
+TEST_F(ShopEditorTest, OtherZonesNameAndOfferKeepersProductsAndRooms) {
+    world.shops[0].keeper = 3050;
+    world.shops[0].products = {3100};
+    world.shops[0].rooms = {3120};
+    editor.show_shop(0);
+    EXPECT_EQ(editor.fields.sell_lines, std::vector<std::string>{"#3100 - " + std::string(kNoObjectName)});
+    editor.fields.profit_buy = "2.5";  // pending
+
+    World other;
+    other.zone.zone_number = 31;
+    other.mobs.push_back({});
+    other.mobs[0].vnum = 3100;
+    other.mobs[0].short_name = "the cook";
+    other.objects.push_back({});
+    other.objects[0].vnum = 3100;
+    other.objects[0].short_description = "a pie";
+    other.rooms.push_back({});
+    other.rooms[0].vnum = 3120;
+    other.rooms[0].name = "Kitchen";
+    world.other_zones = std::make_shared<const OtherZones>(std::vector<World>{other});
+    editor.refresh_names();
+    EXPECT_EQ(editor.fields.sell_lines, std::vector<std::string>{"#3100 - a pie (zone 31)"});
+    EXPECT_EQ(editor.fields.room_lines, std::vector<std::string>{"#3120 - Kitchen (zone 31)"});
+    EXPECT_EQ(editor.fields.keeper_name, "the baker");
+    EXPECT_EQ(editor.fields.profit_buy, "2.5");
+
+    chooser.picks = {1};  // the zone's own baker, then zone 31's cook
+    EXPECT_TRUE(editor.browse_keeper());
+    EXPECT_EQ(world.shops[0].keeper, 3100);
+    EXPECT_EQ(editor.fields.keeper_name, "the cook (zone 31)");
+    EXPECT_FLOAT_EQ(world.shops[0].profit_buy, 2.5f);
 }
 
 TEST_F(ShopEditorTest, RemovalKeepsEditsInTheirOwnShop) {
