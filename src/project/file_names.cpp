@@ -32,11 +32,6 @@ bool file_exists(const fs::path& p) {
     return fs::exists(p, ec);
 }
 
-bool folder_exists(const fs::path& p) {
-    std::error_code ec;
-    return fs::is_directory(p, ec);
-}
-
 }  // namespace
 
 std::string normalize_file_name(const std::string& name, const std::string& extension,
@@ -59,15 +54,14 @@ std::string resolve_world_file(const std::string& name, const std::string& proje
     // A name from the root ("/x", or "\\x" and "C:x" on Windows) is taken as it is.
     fs::path primary = as_named.has_root_path() || folder.empty() ? as_named : folder / as_named;
     if (file_exists(primary)) return utf8_name(primary);
-    // A full name of this machine whose folder is here names where a save
-    // makes the file, even when it looks like a Windows name (on Windows
-    // every full name does); without a project file, "nearby" would be
-    // only the working folder.
-    const bool folder_here = as_named.has_root_path() && folder_exists(as_named.parent_path());
     std::string bare = bare_file_name(name);
-    if (!bare.empty() && bare != name && !(folder_here && folder.empty())) {
+    if (!bare.empty() && bare != name) {
         fs::path nearby = folder.empty() ? native_path(bare) : folder / native_path(bare);
-        if (file_exists(nearby) || (is_foreign_path(name) && !folder_here)) return utf8_name(nearby);
+        // A name written on another system stands for the file beside the
+        // project; a name from this system's own root stays where it points,
+        // even before the file exists (a new file is made there).
+        if (file_exists(nearby) || (is_foreign_path(name) && !as_named.is_absolute()))
+            return utf8_name(nearby);
     }
     return utf8_name(primary);
 }

@@ -24,8 +24,7 @@ std::string bare_file_name(const std::string& name);
 // of another machine, "C:\mud\castle.wld") is also looked for by its bare
 // file name in the project's folder. A name found in neither place answers
 // where a save would create it: the name itself, or for a path of another
-// system (one whose folder is not on this machine) the bare file name in the
-// project's folder. Empty for an empty name.
+// system the bare file name in the project's folder. Empty for an empty name.
 std::string resolve_world_file(const std::string& name, const std::string& project_path);
 
 }  // namespace tarnwick
