@@ -103,7 +103,7 @@ public:
     void keep_recovery(const QString& path);
     RecoveryKeeper* recovery_keeper() const { return keeper_; }
     // Reads the rest of the world folder of a zone opened from one, in the
-    // background; nullptr-safe to ask how many reads are under way.
+    // background.
     OtherZonesReader* other_zones_reader() const { return other_reader_; }
 
 public slots:

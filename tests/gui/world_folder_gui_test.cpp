@@ -69,6 +69,7 @@ TEST_F(WorldFolderTest, ListsEveryZoneOpensZone30AndSavesOnlyItsFiles) {
         dialog->accept();
     });
     ASSERT_TRUE(main->open_world_folder(QString::fromStdString(world.string())));
+    QSignalSpy arrived(&state->context, &ui::AppContext::otherZonesChanged);
 
     ASSERT_EQ(shown.size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i) {
@@ -112,9 +113,10 @@ TEST_F(WorldFolderTest, ListsEveryZoneOpensZone30AndSavesOnlyItsFiles) {
     auto* exits = main->room_editor()->findChild<QTreeWidget*>("ExitBox");
     ASSERT_TRUE(exits);
     ASSERT_GT(exits->topLevelItemCount(), exit_line);
-    EXPECT_EQ(exits->topLevelItem(exit_line)->text(2), kNoRoomName) << "named before it was read";
-    QSignalSpy arrived(&state->context, &ui::AppContext::otherZonesChanged);
-    ASSERT_TRUE(arrived.wait(10000)) << "the rest of the folder never arrived";
+    if (arrived.isEmpty()) {
+        EXPECT_EQ(exits->topLevelItem(exit_line)->text(2), kNoRoomName) << "named before it was read";
+        ASSERT_TRUE(arrived.wait(10000)) << "the rest of the folder never arrived";
+    }
     EXPECT_EQ(exits->topLevelItem(exit_line)->text(1), QString::number(target));
     EXPECT_EQ(exits->topLevelItem(exit_line)->text(2), named);
     EXPECT_EQ(main->other_zones_reader()->running(), 0);
