@@ -13,10 +13,12 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
+#include <algorithm>
 #include <cstdlib>
 #include <QVBoxLayout>
 
 #include "ui/app_context.h"
+#include "ui/content_width.h"
 #include "ui/editor_factory.h"
 #include "ui/editor_text.h"
 #include "ui/zone_command_dialog.h"
@@ -161,6 +163,22 @@ void TZoneEdit::names_changed() {
 }
 
 void TZoneEdit::select_record(int) { show_zone_header(); }
+
+QSize TZoneEdit::sizeHint() const {
+    // The tree shares its tab with the header page: it widens the window by
+    // what it lacks for its longest line.
+    QSize hint = EditorWindow::sizeHint();
+    hint.rwidth() += std::max(0, tree_width_for_contents(tree_) - tree_->sizeHint().width());
+    return hint;
+}
+
+QSize TZoneEdit::minimumSizeHint() const {
+    return useful_size(this, EditorWindow::minimumSizeHint(), sizeHint());
+}
+
+void TZoneEdit::show_commands_page() {
+    if (auto* pages = findChild<QTabWidget*>(QStringLiteral("PageControl1"))) pages->setCurrentWidget(tree_);
+}
 
 void TZoneEdit::header_edited() {
     editor_.header_edited = true;
