@@ -181,11 +181,13 @@ TRoomEdit::TRoomEdit(AppContext& context, QWidget* parent)
 }
 
 QSize TRoomEdit::sizeHint() const {
-    // The memo spans the page and the exit list all but the button column,
-    // so each widens the window by what it lacks.
+    // The memo spans its page's grid, so the page widens by what the grid
+    // lacks for it; the exit list, beside its buttons, by what it lacks.
     QSize hint = EditorWindow::sizeHint();
-    const int memo_short =
-        memo_width_for_columns(description_, kDescriptionColumns) - description_->sizeHint().width();
+    const QLayout* grid = description_->parentWidget()->layout();
+    const QMargins m = grid->contentsMargins();
+    const int memo_short = memo_width_for_columns(description_, kDescriptionColumns) + m.left() +
+                           m.right() - grid->sizeHint().width();
     const int exits_short = tree_width_for_contents(exits_) - exits_->sizeHint().width();
     hint.rwidth() += std::max({0, memo_short, exits_short});
     return hint;
