@@ -5,6 +5,7 @@
 # usage: bench/lint_vs_server.sh CLI [WORLD_DIR] [ROUNDS]
 set -euo pipefail
 cli=$(realpath "$1")
+[ -x "$cli" ] || { echo "no program at $1" >&2; exit 1; }
 here=$(cd "$(dirname "$0")/.." && pwd)
 server=${TARNWICK_SERVER:-$here/../shared/server}
 world=$(realpath "${2:-${TARNWICK_CORPUS:-$here/../shared/corpus}/circle30}")

@@ -2,7 +2,10 @@
 // code the program runs: splash window, settings, every window created
 // hidden, lookup lists, recent files, the main window shown and painted,
 // and, for "sample", the sample project opened and its lists filled.
-// Closing and destroying the windows is left out of the time.
+// Closing and destroying the windows is left out of the time. "Process/..."
+// times the whole program instead, from process start until it has opened
+// the project, filled its record lists and drawn the room list into a file
+// (its --screenshot mode), the way a builder's double-click starts it.
 //
 // One QApplication serves every start-up, offscreen unless QT_QPA_PLATFORM
 // says otherwise. Settings go to a temporary folder; the sample project is
@@ -12,6 +15,7 @@
 
 #include <QApplication>
 #include <QListWidget>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QWindow>
 #include <cstdio>
@@ -20,6 +24,7 @@
 
 #include "app/main_window.h"
 #include "app/startup.h"
+#include "full_zone.h"
 #include "ui/record_list_window.h"
 #include "world/messages.h"
 
@@ -28,7 +33,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-QString g_sample;  // the copied sample project
+QString g_sample;     // the copied sample project
+QString g_full_zone;  // a zone at full capacity saved as a project
+QString g_scratch;
 
 // What a start-up left wrong, or empty when the main window is up as it
 // should be.
@@ -47,8 +54,8 @@ std::string fault_of(const app::Startup& startup, const MessageRecorder& message
     return {};
 }
 
-void start_up(benchmark::State& state, bool with_project) {
-    const QString project = with_project ? g_sample : QString();
+void start_up(benchmark::State& state, const QString& project) {
+    const bool with_project = !project.isEmpty();
     for (auto _ : state) {
         MessageRecorder messages;
         messages.default_answer = Answer::No;
@@ -68,6 +75,26 @@ void start_up(benchmark::State& state, bool with_project) {
         state.ResumeTiming();
         if (!fault.empty()) {
             state.SkipWithError(fault.c_str());
+            break;
+        }
+    }
+}
+
+// The editor as a process, started on `project` and left once it has drawn
+// the room list; a failed start or no picture is an error.
+void run_editor(benchmark::State& state, const QString& project) {
+    const QString picture = g_scratch + "/rooms.png";
+    for (auto _ : state) {
+        QProcess editor;
+        editor.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        editor.start(TARNWICK_EDITOR, {"--screenshot", picture, "--window", "rooms", project});
+        const bool ok = editor.waitForFinished(30000) && editor.exitStatus() == QProcess::NormalExit &&
+                        editor.exitCode() == 0 && QFile::exists(picture);
+        state.PauseTiming();
+        QFile::remove(picture);
+        state.ResumeTiming();
+        if (!ok) {
+            state.SkipWithError("the editor did not draw the room list");
             break;
         }
     }
@@ -97,12 +124,30 @@ int main(int argc, char** argv) {
         return 1;
     }
     qputenv("TARNWICK_SETTINGS_DIR", QFile::encodeName(scratch.filePath("settings")));
-    g_sample = copy_sample(scratch.path());
+    g_scratch = scratch.path();
+    g_sample = copy_sample(g_scratch);
+    fs::create_directories(fs::path(g_scratch.toStdString()) / "full");
+    g_full_zone = QString::fromStdString(
+        bench::save_full_zone_project((fs::path(g_scratch.toStdString()) / "full").string()));
+    if (g_full_zone.isEmpty()) {
+        std::fprintf(stderr, "Cannot save the full zone\n");
+        return 1;
+    }
 
-    benchmark::RegisterBenchmark("Startup/empty", [](benchmark::State& s) { start_up(s, false); })
+    benchmark::RegisterBenchmark("Startup/empty", [](benchmark::State& s) { start_up(s, {}); })
         ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("Startup/sample", [](benchmark::State& s) { start_up(s, true); })
+    benchmark::RegisterBenchmark("Startup/sample", [](benchmark::State& s) { start_up(s, g_sample); })
         ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Startup/full_zone",
+                                 [](benchmark::State& s) { start_up(s, g_full_zone); })
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Process/sample", [](benchmark::State& s) { run_editor(s, g_sample); })
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    benchmark::RegisterBenchmark("Process/full_zone",
+                                 [](benchmark::State& s) { run_editor(s, g_full_zone); })
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

@@ -18,18 +18,40 @@ const char* const kDirectionNames[kDirectionCount] = {"north", "east", "south",
 
 bool is_word_char(unsigned char c) { return std::isalnum(c) || c == '_' || c >= 0x80; }
 
-unsigned char fold(unsigned char c, bool match_case) {
-    return match_case ? c : static_cast<unsigned char>(std::tolower(c));
+// Letters folded to lower case through a table, the files' Windows-1252
+// capitals (À..Þ, Š, Œ, Ž, Ÿ) as well as ASCII, whatever the locale: a call
+// to std::tolower per byte cost most of a search over a full zone.
+struct FoldTable {
+    unsigned char lower[256];
+    constexpr FoldTable() : lower() {
+        for (int c = 0; c < 256; ++c) {
+            const bool capital = (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7);
+            lower[c] = static_cast<unsigned char>(capital ? c + 0x20 : c);
+        }
+        lower[0x8A] = 0x9A;
+        lower[0x8C] = 0x9C;
+        lower[0x8E] = 0x9E;
+        lower[0x9F] = 0xFF;
+    }
+};
+constexpr FoldTable kFold;
+
+unsigned char fold(char c, bool match_case) {
+    const auto u = static_cast<unsigned char>(c);
+    return match_case ? u : kFold.lower[u];
 }
 
 // The first match of `query` in `text` from `from`, or npos.
 std::size_t find_match(std::string_view text, std::string_view query, std::size_t from,
                        const FindOptions& options) {
-    for (std::size_t i = from; i + query.size() <= text.size(); ++i) {
-        std::size_t k = 0;
-        while (k < query.size() &&
-               fold(text[i + k], options.match_case) == fold(query[k], options.match_case))
-            ++k;
+    if (query.empty() || query.size() > text.size()) return std::string_view::npos;
+    const bool exact = options.match_case;
+    const unsigned char first = fold(query[0], exact);
+    const std::size_t last = text.size() - query.size();
+    for (std::size_t i = from; i <= last; ++i) {
+        if (fold(text[i], exact) != first) continue;
+        std::size_t k = 1;
+        while (k < query.size() && fold(text[i + k], exact) == fold(query[k], exact)) ++k;
         if (k < query.size()) continue;
         if (options.whole_word) {
             const bool starts = i == 0 || !is_word_char(text[i - 1]);

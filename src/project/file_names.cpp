@@ -57,7 +57,11 @@ std::string resolve_world_file(const std::string& name, const std::string& proje
     std::string bare = bare_file_name(name);
     if (!bare.empty() && bare != name) {
         fs::path nearby = folder.empty() ? native_path(bare) : folder / native_path(bare);
-        if (file_exists(nearby) || is_foreign_path(name)) return utf8_name(nearby);
+        // A name written on another system stands for the file beside the
+        // project; a name from this system's own root stays where it points,
+        // even before the file exists (a new file is made there).
+        if (file_exists(nearby) || (is_foreign_path(name) && !as_named.is_absolute()))
+            return utf8_name(nearby);
     }
     return utf8_name(primary);
 }

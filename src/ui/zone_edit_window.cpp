@@ -158,8 +158,20 @@ bool TZoneEdit::tree_current() {
 
 void TZoneEdit::names_changed() {
     if (!tree_current()) return;
+    if (!isVisible()) {
+        texts_stale_ = true;
+        view_stale_ = true;
+        return;
+    }
     editor_.refresh_texts();
     rebuild_tree(selected_node());
+}
+
+void TZoneEdit::showEvent(QShowEvent* event) {
+    EditorWindow::showEvent(event);
+    if (texts_stale_ && tree_current()) editor_.refresh_texts();
+    texts_stale_ = false;
+    if (view_stale_) fill_tree(nullptr);
 }
 
 void TZoneEdit::select_record(int) { show_zone_header(); }
@@ -218,6 +230,7 @@ void TZoneEdit::focus_field(const std::string& field) {
     if (n < 0 || n >= int(commands.size())) return;
     const zCommand* wanted = &*std::next(commands.begin(), n);
     tree_current();  // the tree is rebuilt when the commands were replaced
+    if (view_stale_) fill_tree(nullptr);
     for (QTreeWidgetItemIterator it(tree_); *it; ++it) {
         auto* node = reinterpret_cast<const ZoneTreeNode*>((*it)->data(0, kNodeRole).value<quintptr>());
         if (node && node->command == wanted) {
@@ -229,6 +242,17 @@ void TZoneEdit::focus_field(const std::string& field) {
 }
 
 void TZoneEdit::rebuild_tree(const ZoneTreeNode* select) {
+    if (isVisible()) {
+        fill_tree(select);
+        return;
+    }
+    // Items of the old view point at nodes the command tree may drop.
+    tree_->clear();
+    view_stale_ = true;
+}
+
+void TZoneEdit::fill_tree(const ZoneTreeNode* select) {
+    view_stale_ = false;
     tree_->clear();
     const ZoneTreeNode& root = editor_.tree().root();
     auto* top = new QTreeWidgetItem(tree_, QStringList(to_qt(root.text)));

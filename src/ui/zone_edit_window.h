@@ -69,13 +69,21 @@ private:
     bool tree_current();
     void names_changed();
     void header_edited();
+    // Fills the tree view from the command tree when the window is shown;
+    // while it is hidden, only notes that the view is out of date: a zone
+    // of thousands of commands would otherwise be drawn into an unseen tree
+    // at every load and every edit elsewhere.
     void rebuild_tree(const ZoneTreeNode* select);
+    void fill_tree(const ZoneTreeNode* select);
+    void showEvent(QShowEvent* event) override;
     void add_items(QTreeWidgetItem* parent, const ZoneTreeNode& node, const ZoneTreeNode* select);
     void show_menu(const QPoint& pos);
     void changed_commands(const ZoneTreeNode* select);
 
     ZoneEditor editor_;
     bool loading_ = false;
+    bool view_stale_ = false;   // the tree view lags the command tree
+    bool texts_stale_ = false;  // record names changed while hidden
     QLineEdit* vnum_;
     QLineEdit* name_;
     QLineEdit* top_;

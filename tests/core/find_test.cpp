@@ -21,6 +21,7 @@ World small_zone() {
     room_data lane;
     lane.vnum = 18601;
     lane.name = "Reed Lane";
+    lane.description = "\xC9" "COLE DES P\xCA" "CHEURS is painted on a board.\n";
     w.rooms.push_back(lane);
     char_data m;
     m.vnum = 18600;
@@ -83,6 +84,9 @@ TEST(FindInZone, ReachesEveryTextFieldWithTheOptionsAsked) {
          {{FindKind::Room, 18600, "description"}, {FindKind::Zone, 186, "zone name"}}},
         {"18609", {}, {{FindKind::Object, 18609, "vnum"}}},
         {"18601", {}, {{FindKind::Room, 18601, "vnum"}}},
+        // Windows-1252 capitals fold like ASCII ones, unless case must match.
+        {"\xE9" "cole des p\xEA" "cheurs", {}, {{FindKind::Room, 18601, "description"}}},
+        {"\xE9" "cole", {.match_case = true, .whole_word = false}, {}},
         {"nowhere", {}, {}},
         {"", {}, {}},
     };

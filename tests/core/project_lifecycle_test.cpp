@@ -104,8 +104,16 @@ TEST(FileNames, ResolveUsesTheProjectFolderAndBareNames) {
     EXPECT_EQ(resolve_world_file("/elsewhere/keep.mob", project), dir.file("keep.mob"));
     // Not found anywhere: where a save creates it.
     EXPECT_EQ(resolve_world_file("new.obj", project), dir.file("new.obj"));
+#ifdef _WIN32
+    // A drive letter is this system's own: the file is made where it is named.
+    EXPECT_EQ(resolve_world_file("C:\\mud\\new.obj", project), "C:\\mud\\new.obj");
+#else
     EXPECT_EQ(resolve_world_file("C:\\mud\\new.obj", project), dir.file("new.obj"));
+#endif
     EXPECT_EQ(resolve_world_file("/elsewhere/new.obj", project), "/elsewhere/new.obj");
+    // A world folder's zone has no project file and absolute names: a file
+    // it lacks is made in its own folder, never in the working directory.
+    EXPECT_EQ(resolve_world_file(dir.file("sub/new.shp"), ""), dir.file("sub/new.shp"));
     EXPECT_EQ(resolve_world_file("", project), "");
     EXPECT_EQ(resolve_world_file("rel.wld", ""), "rel.wld");
 }

@@ -3,10 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QListWidget>
 #include <QMenu>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QTest>
@@ -87,6 +91,16 @@ TEST_F(MainWindowTest, OpeningTheSampleFillsTheListsAndEnablesTheProject) {
     EXPECT_FALSE(main->list(ListKind::Shop)->lines().isEmpty());
     ASSERT_FALSE(main->recent_files().entries().empty());
     EXPECT_EQ(main->recent_files().entries()[0], zone.project().toStdString());
+    // The zone editor was hidden while the zone opened: shown, its tree
+    // holds the root and every command but the closing S.
+    ASSERT_FALSE(main->zone_editor()->isVisible());
+    main->zone_editor()->show();
+    int items = 0;
+    for (QTreeWidgetItemIterator it(main->zone_editor()->findChild<QTreeWidget*>("TreeView1")); *it; ++it)
+        ++items;
+    const auto& commands = state->world.zone.commands;
+    EXPECT_EQ(items, 1 + std::count_if(commands.begin(), commands.end(),
+                                       [](const zCommand& c) { return c.command != 'S'; }));
 
     trigger("Cerrar1");
     EXPECT_FALSE(main->project_commands_on());
