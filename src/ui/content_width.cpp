@@ -13,16 +13,10 @@
 
 namespace tarnwick::ui {
 
-namespace {
-
-// What a scroll area adds around its viewport: both frames and the
-// vertical scroll bar, which long texts and lists show.
-int chrome_width(const QAbstractScrollArea* area) {
+int scroll_chrome_width(const QAbstractScrollArea* area) {
     const int bar = area->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area);
     return 2 * area->frameWidth() + bar;
 }
-
-}  // namespace
 
 int column_width(const QPlainTextEdit* memo) {
     const QFontMetrics fm(memo->font());
@@ -32,7 +26,7 @@ int column_width(const QPlainTextEdit* memo) {
 int memo_width_for_columns(const QPlainTextEdit* memo, int columns) {
     const int margin = int(std::ceil(memo->document()->documentMargin()));
     // The cursor sits after the last character; give it room too.
-    return columns * column_width(memo) + 2 * margin + memo->cursorWidth() + chrome_width(memo);
+    return columns * column_width(memo) + 2 * margin + memo->cursorWidth() + scroll_chrome_width(memo);
 }
 
 int tree_width_for_contents(const QTreeView* tree) {
@@ -44,7 +38,7 @@ int tree_width_for_contents(const QTreeView* tree) {
         const int header = tree->header()->isHidden() ? 0 : tree->header()->sectionSizeHint(c);
         width += std::max(view->sizeHintForColumn(c), header);
     }
-    return width + chrome_width(tree);
+    return width + scroll_chrome_width(tree);
 }
 
 QSize useful_size(const QWidget* window, QSize minimum, QSize wanted) {

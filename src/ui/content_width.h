@@ -3,6 +3,7 @@
 // whole: the editors size their windows with them so a record is seen
 // without clipped lines whatever fonts the builder chose.
 
+class QAbstractScrollArea;
 class QPlainTextEdit;
 class QSize;
 class QTreeView;
@@ -19,6 +20,10 @@ int memo_width_for_columns(const QPlainTextEdit* memo, int columns);
 // The width `tree` needs to show every column at its contents' width
 // (indentation and icons included), with frame and vertical scroll bar.
 int tree_width_for_contents(const QTreeView* tree);
+
+// What a scroll area adds around its viewport: both frames and the
+// vertical scroll bar, which long texts and lists show.
+int scroll_chrome_width(const QAbstractScrollArea* area);
 
 // The minimum size hint of a window whose default width shows a whole
 // record: `minimum` widened to `wanted`'s width, as far as the window's

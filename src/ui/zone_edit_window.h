@@ -75,6 +75,10 @@ private:
     // at every load and every edit elsewhere.
     void rebuild_tree(const ZoneTreeNode* select);
     void fill_tree(const ZoneTreeNode* select);
+    // The width the tree view needs for the longest command line, reckoned
+    // from the command tree: the view is filled only once the window shows,
+    // after its size was chosen.
+    int commands_width() const;
     void showEvent(QShowEvent* event) override;
     void add_items(QTreeWidgetItem* parent, const ZoneTreeNode& node, const ZoneTreeNode* select);
     void show_menu(const QPoint& pos);
