@@ -123,7 +123,8 @@ bool ShopEditor::apply_shop() {
     for (auto [text, hour] : {std::pair{&fields.start1, &s->start1}, std::pair{&fields.start2, &s->start2},
                               std::pair{&fields.end1, &s->end1}, std::pair{&fields.end2, &s->end2}}) {
         int32_t typed = 0;
-        if (*text != num(*hour) && to_int32(*text, typed)) *hour = std::clamp(typed, 0, kShopHourMax);
+        if (*text != num(*hour) && to_int32(*text, typed))
+            *hour = std::clamp(typed, 0, kShopHourMax);
     }
     std::string* msgs[] = {&s->msg_buy_missing, &s->msg_sell_missing, &s->msg_not_buying,
                            &s->msg_shop_broke,  &s->msg_player_broke, &s->msg_bought,
