@@ -22,6 +22,7 @@
 #include "ui/file_name_text.h"
 #include "ui/fonts.h"
 #include "ui/map_window.h"
+#include "ui/object_choice_dialog.h"
 #include "ui/cp1252.h"
 #include "ui/editor_factory.h"
 #include "ui/editor_window.h"
@@ -155,7 +156,8 @@ void MainWindow::create_windows() {
     note(shop_editor_);
     sel_form_ = new ui::SelForm(ctx, *select_item_, this);
     note(sel_form_);
-    qt_chooser_ = std::make_unique<ui::QtChooser>(*select_item_, *sel_form_);
+    object_choice_ = new ui::ObjectChoiceDialog(ctx.world, this);
+    qt_chooser_ = std::make_unique<ui::QtChooser>(*select_item_, *sel_form_, *object_choice_);
     state_.chooser.set_target(qt_chooser_.get());
 
     // The preferences window loads the lookup lists into the editors and
@@ -451,7 +453,9 @@ void MainWindow::place_windows(const WindowLayouts& record) {
         QSize size = is_fixed_size_window(ProjectWindow(i)) ? w->size() : QSize(l.width, l.height);
         // A size too small to show the window's controls is not restored.
         const QSize useful = w->minimumSizeHint().expandedTo(w->minimumSize());
-        if (size.width() < useful.width() || size.height() < useful.height()) size = w->size();
+        // The default size then: what the window asks for to show a record.
+        if (size.width() < useful.width() || size.height() < useful.height())
+            size = w->sizeHint().expandedTo(useful);
         w->move(l.left, l.top);
         if (ProjectWindow(i) == ProjectWindow::Main)
             w->resize(std::clamp(l.width, minimumWidth(), maximumWidth()), kMainHeight);

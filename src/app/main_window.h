@@ -32,6 +32,7 @@ class ProjectForm;
 class RecordListWindow;
 class SelectItemDialog;
 class SelForm;
+class ObjectChoiceDialog;
 class TextViewer;
 class QtChooser;
 class HistoryWindow;
@@ -76,6 +77,7 @@ public:
     ui::PrefsForm* prefs_form() const { return prefs_form_; }
     ui::SelectItemDialog* select_item() const { return select_item_; }
     ui::SelForm* sel_form() const { return sel_form_; }
+    ui::ObjectChoiceDialog* object_choice() const { return object_choice_; }
     QAction* command(const QString& object_name) const;
     // Opens a project as "&Open" does after its chooser.
     bool open_project(const QString& path);
@@ -234,6 +236,7 @@ private:
     ui::PrefsForm* prefs_form_ = nullptr;
     ui::SelectItemDialog* select_item_ = nullptr;
     ui::SelForm* sel_form_ = nullptr;
+    ui::ObjectChoiceDialog* object_choice_ = nullptr;
     ui::TextViewer* viewer_ = nullptr;
     ui::ProblemsWindow* problems_ = nullptr;
     ui::MapWindow* map_ = nullptr;

@@ -8,10 +8,18 @@
 #include "app/main_window.h"
 #include "ui/editor_window.h"
 #include "ui/record_list_window.h"
+#include "ui/zone_edit_window.h"
 
 namespace tarnwick::app {
 
 namespace {
+
+// The title as a window frame shows it: "[*]" becomes "*" while the window
+// holds unsaved edits, and nothing otherwise.
+QString shown_title(const QWidget& window) {
+    QString title = window.windowTitle();
+    return title.replace(QStringLiteral("[*]"), window.isWindowModified() ? QStringLiteral("*") : QString());
+}
 
 // Windows drawn offscreen have no frame: their title goes on a strip above.
 QPixmap with_title(QWidget& window) {
@@ -22,7 +30,7 @@ QPixmap with_title(QWidget& window) {
     QPainter p(&out);
     p.setPen(Qt::white);
     p.drawText(QRect(6, 0, body.width() - 12, strip), Qt::AlignVCenter | Qt::AlignLeft,
-               window.windowTitle());
+               shown_title(window));
     p.drawPixmap(0, strip, body);
     return out;
 }
@@ -69,6 +77,8 @@ QWidget* screenshot_window(MainWindow& main, const QString& name) {
     for (const auto& [editor_name, editor] : editors) {
         if (name != editor_name) continue;
         if (editor->current_index() < 0) editor->select_record(0);
+        // The zone's commands are what its editor is for: draw their page.
+        if (auto* zone = qobject_cast<ui::TZoneEdit*>(editor)) zone->show_commands_page();
         return editor;
     }
     return nullptr;

@@ -35,6 +35,10 @@ bool WindowPlacer::eventFilter(QObject* watched, QEvent* event) {
 void WindowPlacer::place(QWidget* w) {
     QScreen* screen = main_->screen() ? main_->screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
+    // A window nobody sized takes the size it asks for, to show a whole
+    // record, bounded below by the available area rather than by Qt's two
+    // thirds of the screen.
+    if (!w->testAttribute(Qt::WA_Resized)) w->resize(w->sizeHint().expandedTo(w->minimumSize()));
     // A window not yet shown has no frame: reckon with the main window's.
     const QRect main_frame = main_->frameGeometry();
     const QSize margins = main_->isVisible() ? main_frame.size() - main_->size() : QSize(0, 0);

@@ -108,16 +108,28 @@ void MobEditor::show_mob(int index) {
 bool MobEditor::apply_mob() {
     char_data* m = record();
     if (!m) return false;
-    const std::pair<const std::string*, int32_t*> numbers[] = {
-        {&fields.level, &m->level},         {&fields.align, &m->align},
-        {&fields.ac, &m->ac},               {&fields.hit_dices, &m->hit_dices},
-        {&fields.hit_sides, &m->hit_sides}, {&fields.hit_add, &m->hit_add},
-        {&fields.bhd_dices, &m->bhd_dices}, {&fields.bhd_sides, &m->bhd_sides},
-        {&fields.bhd_add, &m->bhd_add},     {&fields.thaco, &m->thaco},
-        {&fields.gold, &m->gold},           {&fields.exp, &m->exp},
+    // Labels as the window shows them; the dice rows' "Sides" and "Add" say
+    // which row they belong to.
+    const struct {
+        const std::string* text;
+        int32_t* target;
+        const char* label;
+    } numbers[] = {
+        {&fields.level, &m->level, "Level"},
+        {&fields.align, &m->align, "Alignment"},
+        {&fields.ac, &m->ac, "AC"},
+        {&fields.hit_dices, &m->hit_dices, "Hit dices"},
+        {&fields.hit_sides, &m->hit_sides, "Hit sides"},
+        {&fields.hit_add, &m->hit_add, "Hit add"},
+        {&fields.bhd_dices, &m->bhd_dices, "Damage dices"},
+        {&fields.bhd_sides, &m->bhd_sides, "Damage sides"},
+        {&fields.bhd_add, &m->bhd_add, "Damage add"},
+        {&fields.thaco, &m->thaco, "THAC0"},
+        {&fields.gold, &m->gold, "Gold"},
+        {&fields.exp, &m->exp, "Experience"},
     };
-    for (const auto& [text, target] : numbers) {
-        auto v = strict_int(*text, messages_);
+    for (const auto& [text, target, label] : numbers) {
+        auto v = strict_int(*text, label, messages_);
         if (!v) {
             touch_world();
             return false;
@@ -207,7 +219,7 @@ void MobEditor::move_reward(int position) {
 void MobEditor::run_endurance_rule() {
     char_data* m = record();
     if (!m) return;
-    auto level = strict_int(fields.level, messages_);
+    auto level = strict_int(fields.level, "Level", messages_);
     if (!level) return;
     const int64_t l = *level, p = fields.endurance;
     fields.hit_dices = std::to_string(l + 1);
@@ -221,7 +233,7 @@ void MobEditor::run_endurance_rule() {
 void MobEditor::run_power_rule() {
     char_data* m = record();
     if (!m) return;
-    auto level = strict_int(fields.level, messages_);
+    auto level = strict_int(fields.level, "Level", messages_);
     if (!level) return;
     const int64_t l = *level, p = fields.power;
     fields.bhd_dices = std::to_string((l + 1) / 3);

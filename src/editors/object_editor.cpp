@@ -219,7 +219,7 @@ bool ObjectEditor::confirm_values(ValuesDialogForm& form) {
     for (int v = 0; v < 4; ++v) {
         ValuesDialogForm::Value& f = form.fields[v];
         if (f.kind == ValueKind::Number) {
-            auto n = strict_int(f.text, messages_);
+            auto n = strict_int(f.text, label_of(f.caption), messages_);
             if (!n) return false;  // the dialog stays open
             form.values[v] = *n;
         } else if (f.kind == ValueKind::List) {

@@ -1,5 +1,7 @@
 #include "editors/shop_editor.h"
 
+#include <algorithm>
+
 #include "editors/field_convert.h"
 #include "editors/record_lines.h"
 #include "editors/selection.h"
@@ -103,18 +105,27 @@ bool ShopEditor::apply_shop() {
     } mark{[this] { touch_world(); }, *s, *s};
     s->keeper = int_or(fields.keeper_vnum, s->keeper);
     // A factor whose field still shows the stored value keeps that value.
-    for (auto [text, value] : {std::pair{&fields.profit_buy, &s->profit_buy},
-                               std::pair{&fields.profit_sell, &s->profit_sell}}) {
+    const struct {
+        const std::string* text;
+        float* value;
+        const char* label;
+    } factors[] = {{&fields.profit_buy, &s->profit_buy, "Profit when buying"},
+                   {&fields.profit_sell, &s->profit_sell, "Profit when selling"}};
+    for (const auto& [text, value, label] : factors) {
         if (*text == float_text(*value)) continue;
-        auto typed = strict_float(*text, messages_);
+        auto typed = strict_float(*text, label, messages_);
         if (!typed) return false;
         *value = *typed;
     }
     s->temper = fields.temper;
-    s->start1 = int_or(fields.start1, s->start1);
-    s->start2 = int_or(fields.start2, s->start2);
-    s->end1 = int_or(fields.end1, s->end1);
-    s->end2 = int_or(fields.end2, s->end2);
+    // A typed hour is held to the day; one still showing the stored value
+    // keeps it, whatever the file said.
+    for (auto [text, hour] : {std::pair{&fields.start1, &s->start1}, std::pair{&fields.start2, &s->start2},
+                              std::pair{&fields.end1, &s->end1}, std::pair{&fields.end2, &s->end2}}) {
+        int32_t typed = 0;
+        if (*text != num(*hour) && to_int32(*text, typed))
+            *hour = std::clamp(typed, 0, kShopHourMax);
+    }
     std::string* msgs[] = {&s->msg_buy_missing, &s->msg_sell_missing, &s->msg_not_buying,
                            &s->msg_shop_broke,  &s->msg_player_broke, &s->msg_bought,
                            &s->msg_sold};

@@ -3,6 +3,7 @@
 // and settles its pending edits when the record lists ask.
 
 #include <QDialog>
+#include <QTabWidget>
 #include <string>
 
 #include "editors/record_editor.h"
@@ -30,6 +31,14 @@ signals:
     void recordShown(int index);
 
 protected:
+    // A different record opens on the first page, where its name is; the
+    // same record shown again (after Apply) stays on the page in use.
+    void first_page_for_new_record(int before) {
+        if (current_index() == before) return;
+        if (auto* pages = findChild<QTabWidget*>(QStringLiteral("PageControl1")))
+            pages->setCurrentIndex(0);
+    }
+
     AppContext& context_;
 };
 

@@ -53,7 +53,8 @@ TDirectionData::TDirectionData(AppContext& context, QWidget* parent)
     auto* t = new QGridLayout(type);
     key_ = new QLineEdit(type);
     key_->setObjectName("EdKey");
-    key_->setReadOnly(true);
+    // A key from another zone is typed; Browse lists this zone's objects.
+    key_->setValidator(new QIntValidator(key_));
     auto* browse_key = new QPushButton(QStringLiteral("Browse..."), type);
     browse_key->setObjectName("BrowseKeyBtn");
     auto* no_key = new QPushButton(QStringLiteral("No Key"), type);

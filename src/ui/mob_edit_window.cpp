@@ -287,9 +287,11 @@ void TMobEdit::field_changed(bool number_field) {
 }
 
 void TMobEdit::select_record(int index) {
+    const int before = editor_.current();
     read_fields();
     editor_.show_mob(index);
     show_fields();
+    first_page_for_new_record(before);
     emit recordShown(editor_.current());
 }
 

@@ -280,9 +280,11 @@ void TObjEdit::field_changed() {
 }
 
 void TObjEdit::select_record(int index) {
+    const int before = editor_.current();
     read_fields();
     editor_.show_object(index);
     show_fields();
+    first_page_for_new_record(before);
     emit recordShown(editor_.current());
 }
 

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,8 +14,10 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/app_context.h"
+#include "ui/content_width.h"
 #include "ui/editor_factory.h"
 #include "ui/editor_text.h"
 #include "ui/exit_dialog.h"
@@ -59,6 +62,9 @@ TRoomEdit::TRoomEdit(AppContext& context, QWidget* parent)
     exits_->setRootIsDecorated(false);
     exits_->setHeaderLabels({QStringLiteral("Direction"), QStringLiteral("VNum"),
                              QStringLiteral("Description")});
+    // Direction and vnum take their text's width; the room name the rest.
+    exits_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    exits_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     exit_add_ = button(QStringLiteral("&Add"), "ExAdd", main);
     auto* directions = new QMenu(exit_add_);
     directions->setObjectName("ExAddMenu");
@@ -180,6 +186,23 @@ TRoomEdit::TRoomEdit(AppContext& context, QWidget* parent)
     show_form();
 }
 
+QSize TRoomEdit::sizeHint() const {
+    // The memo spans its page's grid, so the page widens by what the grid
+    // lacks for it; the exit list, beside its buttons, by what it lacks.
+    QSize hint = EditorWindow::sizeHint();
+    const QLayout* grid = description_->parentWidget()->layout();
+    const QMargins m = grid->contentsMargins();
+    const int memo_short = memo_width_for_columns(description_, kDescriptionColumns) + m.left() +
+                           m.right() - grid->sizeHint().width();
+    const int exits_short = tree_width_for_contents(exits_) - exits_->sizeHint().width();
+    hint.rwidth() += std::max({0, memo_short, exits_short});
+    return hint;
+}
+
+QSize TRoomEdit::minimumSizeHint() const {
+    return useful_size(this, EditorWindow::minimumSizeHint(), sizeHint());
+}
+
 void TRoomEdit::edited() {
     if (!loading_) set_modified(true);
 }
@@ -223,6 +246,7 @@ void TRoomEdit::select_record(int index) {
         context_.mark_changed();
     }
     show_form();
+    first_page_for_new_record(before);
     emit recordShown(editor_.current());
 }
 

@@ -35,6 +35,14 @@ public:
     // "exit.DIR..." selects that exit's line; "name" the name field.
     void focus_field(const std::string& field) override;
 
+    // Wide enough for a description line of 80 memo-font columns and for
+    // the exit list's lines, whole.
+    QSize sizeHint() const override;
+    // The same width (up to the screen's): a saved layout narrower than
+    // that is not restored.
+    QSize minimumSizeHint() const override;
+    static constexpr int kDescriptionColumns = 80;
+
     RoomEditor& editor() { return editor_; }
     TDirectionData* exit_dialog() const { return exit_dialog_; }
     TExtraDescForm* extra_dialog() const { return extra_dialog_; }

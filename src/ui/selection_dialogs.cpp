@@ -13,6 +13,7 @@
 #include "editors/record_lines.h"
 #include "ui/app_context.h"
 #include "ui/cp1252.h"
+#include "ui/object_choice_dialog.h"
 #include "world/scan.h"
 
 namespace tarnwick::ui {
@@ -113,6 +114,8 @@ int32_t SelForm::ask(const QString& title, void (SelForm::*browse)()) {
 
 int32_t SelForm::ask_object_vnum() { return ask("Select Object:", &SelForm::GetObjectA); }
 int32_t SelForm::ask_room_vnum() { return ask("Select Room:", &SelForm::GetRoom); }
+
+int32_t QtChooser::ask_object_vnum() { return objects_.ask_object_vnum(); }
 
 int QtChooser::pick_from_list(const std::string& title, const std::vector<std::string>& lines) {
     return picker_.pick_from_list(from_cp1252(title), to_qt(lines));

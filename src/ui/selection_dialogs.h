@@ -54,16 +54,22 @@ private:
     QMetaObject::Connection browse_binding_;
 };
 
+class ObjectChoiceDialog;
+
+// Objects are asked for with one dialog that lists them; rooms with the
+// number-and-browse form.
 class QtChooser : public Chooser {
 public:
-    QtChooser(SelectItemDialog& picker, SelForm& form) : picker_(picker), form_(form) {}
+    QtChooser(SelectItemDialog& picker, SelForm& form, ObjectChoiceDialog& objects)
+        : picker_(picker), form_(form), objects_(objects) {}
     int pick_from_list(const std::string& title, const std::vector<std::string>& lines) override;
-    int32_t ask_object_vnum() override { return form_.ask_object_vnum(); }
+    int32_t ask_object_vnum() override;
     int32_t ask_room_vnum() override { return form_.ask_room_vnum(); }
 
 private:
     SelectItemDialog& picker_;
     SelForm& form_;
+    ObjectChoiceDialog& objects_;
 };
 
 // The chooser a context is built with before the dialogs exist; it is

@@ -54,7 +54,9 @@ QLineEdit* TShopEdit::hour_field(const char* name, std::string ShopFields::*fiel
                                  QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(name));
-    edit->setReadOnly(true);
+    // An hour is typed or stepped; the shop takes it when the editor leaves
+    // the shop or the zone is saved.
+    limit_typing(edit, 2, QStringLiteral("[0-9]*"));
     for (int delta : {1, -1}) {
         auto* b = new QToolButton(parent);
         b->setObjectName(QString::fromLatin1(name) +
@@ -95,7 +97,9 @@ TShopEdit::TShopEdit(AppContext& context, QWidget* parent)
     edvnum_ = named(new QLineEdit(this), "edvnum");
     edkeepernum_ = named(new QLineEdit(this), "edkeepernum");
     edkeepername_ = named(new QLineEdit(this), "edkeepername");
-    for (QLineEdit* e : {edvnum_, edkeepernum_, edkeepername_}) e->setReadOnly(true);
+    for (QLineEdit* e : {edvnum_, edkeepername_}) e->setReadOnly(true);
+    // A keeper from another zone is typed; Browse lists this zone's mobs.
+    limit_typing(edkeepernum_, 11, QString::fromLatin1(kIntegerPattern));
     auto* browse = button("&Browse...", "Button1", &TShopEdit::Button1Click);
     sell_box_ = named(new QListWidget(this), "SellBox");
     buy_box_ = named(new QListWidget(this), "BuyBox");
@@ -298,9 +302,11 @@ void TShopEdit::read_fields() {
 }
 
 void TShopEdit::select_record(int index) {
+    const int before = editor_.current();
     read_fields();
     editor_.show_shop(index);
     show_fields();
+    first_page_for_new_record(before);
     emit recordShown(editor_.current());
 }
 

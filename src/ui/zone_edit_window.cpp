@@ -1,6 +1,7 @@
 #include "ui/zone_edit_window.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -10,13 +11,17 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
+#include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <QVBoxLayout>
 
 #include "ui/app_context.h"
+#include "ui/content_width.h"
 #include "ui/editor_factory.h"
 #include "ui/editor_text.h"
 #include "ui/zone_command_dialog.h"
@@ -174,6 +179,41 @@ void TZoneEdit::showEvent(QShowEvent* event) {
 }
 
 void TZoneEdit::select_record(int) { show_zone_header(); }
+
+QSize TZoneEdit::sizeHint() const {
+    // The tree shares its tab with the header page: it widens the window by
+    // what it lacks for its longest line.
+    QSize hint = EditorWindow::sizeHint();
+    const int wanted = std::max(tree_width_for_contents(tree_), commands_width());
+    hint.rwidth() += std::max(0, wanted - tree_->sizeHint().width());
+    return hint;
+}
+
+int TZoneEdit::commands_width() const {
+    const QStyle* style = tree_->style();
+    const QFontMetrics fm(tree_->font());
+    const int icon = style->pixelMetric(QStyle::PM_SmallIconSize, nullptr, tree_);
+    // Text margins on both sides of the icon and of the text.
+    const int pad = 4 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, tree_) + 1);
+    int widest = 0;
+    const std::function<void(const ZoneTreeNode&, int)> walk = [&](const ZoneTreeNode& node,
+                                                                   int depth) {
+        // Every level is indented once more, the top one too (its branch mark).
+        widest = std::max(widest, (depth + 1) * tree_->indentation() + icon + pad +
+                                      fm.horizontalAdvance(to_qt(node.text)));
+        for (const auto& child : node.children) walk(*child, depth + 1);
+    };
+    walk(editor_.tree().root(), 0);
+    return widest + scroll_chrome_width(tree_);
+}
+
+QSize TZoneEdit::minimumSizeHint() const {
+    return useful_size(this, EditorWindow::minimumSizeHint(), sizeHint());
+}
+
+void TZoneEdit::show_commands_page() {
+    if (auto* pages = findChild<QTabWidget*>(QStringLiteral("PageControl1"))) pages->setCurrentWidget(tree_);
+}
 
 void TZoneEdit::header_edited() {
     editor_.header_edited = true;

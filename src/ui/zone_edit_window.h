@@ -29,6 +29,13 @@ public:
     // loading the zone file and after renumbering). Any index shows it.
     void select_record(int index) override;
     int current_index() const override { return -1; }
+    // Wide enough for the longest command line, comment included.
+    QSize sizeHint() const override;
+    // The same width (up to the screen's): a saved layout narrower than
+    // that is not restored.
+    QSize minimumSizeHint() const override;
+    // Shows the command tree's page (the screenshot mode draws it).
+    void show_commands_page();
     // Header edits go into the zone header, so a rebuild shows them again.
     void apply_pending() override { editor_.apply_header_edits(); }
     void discard_pending() override { show_zone_header(); }
@@ -68,6 +75,10 @@ private:
     // at every load and every edit elsewhere.
     void rebuild_tree(const ZoneTreeNode* select);
     void fill_tree(const ZoneTreeNode* select);
+    // The width the tree view needs for the longest command line, reckoned
+    // from the command tree: the view is filled only once the window shows,
+    // after its size was chosen.
+    int commands_width() const;
     void showEvent(QShowEvent* event) override;
     void add_items(QTreeWidgetItem* parent, const ZoneTreeNode& node, const ZoneTreeNode* select);
     void show_menu(const QPoint& pos);

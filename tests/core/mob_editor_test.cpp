@@ -70,7 +70,7 @@ TEST_F(MobEditorTest, AutolevelSlidersFillTheDiceFromTheLevel) {
 
     editor.fields.level = "x";
     editor.move_power(3);
-    EXPECT_EQ(messages.texts().back(), "'x' is not a valid integer value");
+    EXPECT_EQ(messages.texts().back(), "Level: 'x' is not a valid integer value");
     EXPECT_EQ(world.mobs[0].power, -5);
 
     editor.click_autolevel(false);
@@ -104,7 +104,7 @@ TEST_F(MobEditorTest, ApplyStopsAtTheFirstBadIntegerKeepingTheFieldsBefore) {
     editor.fields.short_name = "a new name";
     editor.text_changed(true);
     EXPECT_FALSE(editor.apply_mob());
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{"'' is not a valid integer value"});
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Gold: '' is not a valid integer value"});
     const char_data& m = world.mobs[0];
     EXPECT_EQ(m.level, 12);
     EXPECT_EQ(m.thaco, 17);

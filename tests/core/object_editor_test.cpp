@@ -90,7 +90,7 @@ TEST_F(ObjectEditorTest, ValuesDialogZeroesValuesWithoutMeaning) {
     form->fields[1].text = "3";
     form->fields[2].text = "six";
     EXPECT_FALSE(editor.confirm_values(*form));
-    EXPECT_EQ(messages.texts().back(), "'six' is not a valid integer value");
+    EXPECT_EQ(messages.texts().back(), "Damage Size: 'six' is not a valid integer value");
     EXPECT_EQ(world.objects[0].values[1], 4);
 }
 

@@ -122,7 +122,7 @@ TEST_F(ShopEditorTest, BadProfitStopsAfterTheKeeper) {
     editor.fields.profit_buy = "abc";
     editor.fields.messages[0] = "changed";
     EXPECT_FALSE(editor.apply_shop());
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{"'abc' is not a valid floating point value"});
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Profit when buying: 'abc' is not a valid floating point value"});
     EXPECT_EQ(world.shops[0].keeper, 3050);
     EXPECT_NE(world.shops[0].msg_buy_missing, "changed");
 }

@@ -94,7 +94,9 @@ TEST_F(SelectionTest, SelFormKeepsItsLastNumber) {
         EXPECT_EQ(d->findChild<QLineEdit*>("Number")->text(), "3005");
         d->findChild<QPushButton*>("OkBtn")->click();
     });
-    EXPECT_EQ(state->chooser.ask_object_vnum(), 3005);
+    // The chooser asks for objects with its own list dialog; the form still
+    // serves rooms, and its number is shared between both kinds.
+    EXPECT_EQ(main->sel_form()->ask_object_vnum(), 3005);
 
     on_next_modal([](QWidget* d) {
         EXPECT_EQ(d->windowTitle(), "Select Room:");

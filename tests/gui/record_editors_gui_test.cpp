@@ -169,7 +169,7 @@ TEST_F(EditorWindows, MobEditSavesAChangedNameAndAutolevelsDice) {
     // A bad number stops the apply with the conversion message.
     type_into(find<QLineEdit>(window.get(), "edgold"), "");
     QTest::mouseClick(apply, Qt::LeftButton);
-    EXPECT_EQ(messages.texts().back(), "'' is not a valid integer value");
+    EXPECT_EQ(messages.texts().back(), "Gold: '' is not a valid integer value");
     EXPECT_EQ(world.mobs[0].level, 10);
     EXPECT_TRUE(apply->isEnabled());
 }
