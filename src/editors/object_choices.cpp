@@ -1,5 +1,8 @@
 #include "editors/object_choices.h"
 
+#include <unordered_set>
+
+#include "world/other_zones.h"
 #include "world/scan.h"
 #include "world/world.h"
 
@@ -10,6 +13,12 @@ std::vector<std::string> object_choice_lines(const World& world) {
     lines.reserve(world.objects.size());
     for (const auto& o : world.objects)
         lines.push_back(std::to_string(o.vnum) + " - " + o.short_description);
+    // Then the other zones' objects, when the rest of a world folder was read.
+    if (!world.other_zones) return lines;
+    std::unordered_set<int32_t> own;
+    for (const auto& o : world.objects) own.insert(o.vnum);
+    for (const OtherRecord& r : world.other_zones->objects())
+        if (!own.count(r.vnum)) lines.push_back(std::to_string(r.vnum) + " - " + zone_labelled(r));
     return lines;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 // The choice list a shop offers when a product is added: the zone's objects
-// as "vnum - short description", one line per object in table order. The
-// box is editable, so a vnum from another zone can be typed instead; the
-// vnum is read back from the start of whatever line the box holds.
+// as "vnum - short description", one line per object in table order, then
+// those of the other zones of its world folder, when read, each followed by
+// its zone ("3100 - a pie (zone 31)"). The box is editable, so any other
+// vnum can be typed instead; the vnum is read back from the start of
+// whatever line the box holds.
 
 #include <cstdint>
 #include <string>

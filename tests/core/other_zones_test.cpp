@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "editors/object_choices.h"
 #include "editors/record_lines.h"
 #include "formats/zone_file.h"
 #include "world/other_zones.h"
@@ -96,6 +97,11 @@ TEST(OtherZones, PickListsOfferTheZoneFirstThenTheOthersByVnum) {
     EXPECT_EQ(rooms.vnum_at(-1), -1);
     EXPECT_EQ(mob_pick_lines(w).lines.back(), "#3100   ---   Baker (zone 31)");
     EXPECT_EQ(object_pick_lines(w).vnums, (std::vector<int32_t>{3000, 1200, 3100}));
+    // The shop's product box: the same order, read back by the leading vnum.
+    const auto products = object_choice_lines(w);
+    EXPECT_EQ(products, (std::vector<std::string>{"3000 - Candle", "1200 - Key (zone 12)",
+                                                  "3100 - Bread (zone 31)"}));
+    EXPECT_EQ(vnum_of_choice(products[2]), 3100);
     World alone = w;
     alone.other_zones.reset();
     EXPECT_EQ(room_pick_lines(alone).lines, room_lines(alone));
