@@ -1,6 +1,7 @@
 // Edit > Find and Edit > Go to vnum: the find window and opening the editor
 // of a found record with the field focused.
 
+#include <QApplication>
 #include <QInputDialog>
 
 #include "analysis/find.h"
@@ -40,7 +41,10 @@ void MainWindow::Find1Click() {
 
 void MainWindow::GoToVnum1Click() {
     bool ok = false;
-    const int vnum = QInputDialog::getInt(this, "Go to Vnum", "Vnum of a room, mob, object or shop:",
+    // Centred over the window Ctrl+G was pressed in: over the thin main
+    // window it would cover the menu bar.
+    QWidget* over = QApplication::activeWindow() ? QApplication::activeWindow() : this;
+    const int vnum = QInputDialog::getInt(over, "Go to Vnum", "Vnum of a room, mob, object or shop:",
                                           last_goto_vnum_, 0, 2147483647, 1, &ok);
     if (ok) go_to_vnum(vnum);
 }
