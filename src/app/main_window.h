@@ -214,6 +214,8 @@ private:
     void show_restored_state();
     // After an open: reads the other zones of a world-folder zone.
     void read_other_zones();
+    // Shows the room list when an opened project shows no window of its own.
+    void show_rooms_if_nothing_shown();
 
     AppState& state_;
     ui::CaptionBar* caption_ = nullptr;

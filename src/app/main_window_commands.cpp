@@ -131,7 +131,20 @@ bool MainWindow::open_project(const QString& path) {
     reset_history();
     if (!ok) set_project_commands(false);
     update_caption();
+    if (ok) show_rooms_if_nothing_shown();
     return ok;
+}
+
+// A zone of a world folder has no window layout, and a project may have been
+// saved with every window closed: the thin main window alone would give no
+// hint of where the records are.
+void MainWindow::show_rooms_if_nothing_shown() {
+    for (int i = 0; i < kProjectWindowCount; ++i)
+        if (ProjectWindow(i) != ProjectWindow::Main && layout_window(ProjectWindow(i))->isVisible())
+            return;
+    if (zone_editor_->isVisible()) return;
+    list(ListKind::Room)->show();
+    sync_checks();
 }
 
 void MainWindow::Abrir1Click() {
@@ -164,6 +177,7 @@ bool MainWindow::open_world_folder(const QString& dir, int zone) {
     read_other_zones();
     if (!ok) set_project_commands(false);
     update_caption();
+    if (ok) show_rooms_if_nothing_shown();
     return ok;
 }
 

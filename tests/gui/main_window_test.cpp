@@ -89,6 +89,9 @@ TEST_F(MainWindowTest, OpeningTheSampleFillsTheListsAndEnablesTheProject) {
     EXPECT_EQ(main->list(ListKind::Object)->lines().size(), 9);
     EXPECT_EQ(main->list(ListKind::Object)->lines()[0], "#18600   ---   an eel-oil lantern");
     EXPECT_FALSE(main->list(ListKind::Shop)->lines().isEmpty());
+    // The sample keeps no window open: its rooms are shown all the same.
+    EXPECT_TRUE(main->list(ListKind::Room)->isVisible());
+    EXPECT_FALSE(main->list(ListKind::Mob)->isVisible());
     ASSERT_FALSE(main->recent_files().entries().empty());
     EXPECT_EQ(main->recent_files().entries()[0], zone.project().toStdString());
     // The zone editor was hidden while the zone opened: shown, its tree
@@ -142,6 +145,9 @@ TEST_F(MainWindowTest, ListEntriesFollowTheListWindow) {
     SampleZone zone;
     ASSERT_TRUE(main->open_project(zone.project()));
     auto* rooms = main->list(ListKind::Room);
+    ASSERT_TRUE(rooms->isVisible());  // shown at opening: the sample keeps no window open
+    trigger("ListadeRooms1");
+    EXPECT_FALSE(rooms->isVisible());
     trigger("ListadeRooms1");
     EXPECT_TRUE(rooms->isVisible());
     EXPECT_TRUE(main->command("ListadeRooms1")->isChecked());
@@ -366,8 +372,7 @@ namespace {
 
 TEST_F(MainWindowTest, ScreenshotShowsTheMainWindowAndVisibleLists) {
     SampleZone zone;
-    ASSERT_TRUE(main->open_project(zone.project()));
-    trigger("ListadeRooms1");
+    ASSERT_TRUE(main->open_project(zone.project()));  // the room list shows
     const std::string png = zone.file("shot.png");
     ASSERT_TRUE(app::save_screenshot(*main, QString::fromStdString(png)));
     QImage image(QString::fromStdString(png));

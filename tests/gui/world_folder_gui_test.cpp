@@ -22,6 +22,7 @@
 #include "project/world_zones.h"
 #include "ui/editor_window.h"
 #include "ui/problems_window.h"
+#include "ui/record_list_window.h"
 #include "ui/selection_dialogs.h"
 #include "ui/world_zones_dialog.h"
 #include "world/other_zones.h"
@@ -70,6 +71,8 @@ TEST_F(WorldFolderTest, ListsEveryZoneOpensZone30AndSavesOnlyItsFiles) {
     });
     ASSERT_TRUE(main->open_world_folder(QString::fromStdString(world.string())));
     QSignalSpy arrived(&state->context, &ui::AppContext::otherZonesChanged);
+    // The zone has no window layout: its room list shows.
+    EXPECT_TRUE(main->list(ListKind::Room)->isVisible());
 
     ASSERT_EQ(shown.size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i) {
