@@ -100,6 +100,12 @@ TShopEdit::TShopEdit(AppContext& context, QWidget* parent)
     for (QLineEdit* e : {edvnum_, edkeepername_}) e->setReadOnly(true);
     // A keeper from another zone is typed; Browse lists this zone's mobs.
     limit_typing(edkeepernum_, 11, QString::fromLatin1(kIntegerPattern));
+    // The keeper's name follows a typed vnum at once.
+    connect(edkeepernum_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        bool ok = false;
+        const int vnum = text.toInt(&ok);
+        edkeepername_->setText(ok ? to_widget(context_.world.mob_name_of(vnum)) : QString());
+    });
     auto* browse = button("&Browse...", "Button1", &TShopEdit::Button1Click);
     sell_box_ = named(new QListWidget(this), "SellBox");
     buy_box_ = named(new QListWidget(this), "BuyBox");

@@ -234,6 +234,13 @@ TEST_F(EditorWindows, ShopEditStoresFieldsWhenLeavingTheShop) {
     EXPECT_EQ(find<QLineEdit>(window.get(), "edkeepername")->text(), "the baker");
     EXPECT_EQ(world.shops[0].keeper, 3001);
     EXPECT_EQ(lists_changed.count(), 1);
+    // A typed keeper is named as it is typed.
+    auto* keeper = find<QLineEdit>(window.get(), "edkeepernum");
+    keeper->selectAll();
+    QTest::keyClicks(keeper, "3000");
+    EXPECT_EQ(find<QLineEdit>(window.get(), "edkeepername")->text(), "the guard");
+    keeper->selectAll();
+    QTest::keyClicks(keeper, "3001");
 
     window->select_record(-1);
     const std::string path = folder + "/zone.shp";
