@@ -30,18 +30,23 @@ QString qt_file_filter(const std::string& filter) {
     return out.join(QStringLiteral(";;"));
 }
 
+QWidget* DialogMessages::owner() const {
+    QWidget* active = QApplication::activeWindow();
+    return active ? active : parent_.data();
+}
+
 void DialogMessages::show(const std::string& text) {
-    QMessageBox::information(parent_, QApplication::applicationName(), from_cp1252(text));
+    QMessageBox::information(owner(), QApplication::applicationName(), from_cp1252(text));
 }
 
 void DialogMessages::warn(const std::string& title, const std::string& text) {
-    QMessageBox::warning(parent_, from_cp1252(title), from_cp1252(text));
+    QMessageBox::warning(owner(), from_cp1252(title), from_cp1252(text));
 }
 
 Answer DialogMessages::ask(const std::string& text, bool with_cancel) {
     auto buttons = QMessageBox::Yes | QMessageBox::No;
     if (with_cancel) buttons |= QMessageBox::Cancel;
-    auto r = QMessageBox::question(parent_, QApplication::applicationName(), from_cp1252(text),
+    auto r = QMessageBox::question(owner(), QApplication::applicationName(), from_cp1252(text),
                                    buttons);
     if (r == QMessageBox::Yes) return Answer::Yes;
     if (r == QMessageBox::No) return Answer::No;
@@ -49,13 +54,13 @@ Answer DialogMessages::ask(const std::string& text, bool with_cancel) {
 }
 
 Answer DialogMessages::ask_titled(const std::string& title, const std::string& text) {
-    auto r = QMessageBox::question(parent_, from_cp1252(title), from_cp1252(text),
+    auto r = QMessageBox::question(owner(), from_cp1252(title), from_cp1252(text),
                                    QMessageBox::Yes | QMessageBox::No);
     return r == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
 std::optional<std::string> DialogMessages::choose_file(const FileChoice& choice) {
-    QFileDialog dialog(parent_, from_cp1252(choice.title));
+    QFileDialog dialog(owner(), from_cp1252(choice.title));
     dialog.setNameFilters(qt_file_filter(choice.filter).split(QStringLiteral(";;")));
     dialog.setAcceptMode(choice.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(choice.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

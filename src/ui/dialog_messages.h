@@ -24,6 +24,10 @@ public:
     std::optional<std::string> choose_file(const FileChoice& choice) override;
 
 private:
+    // The window the builder is working in, else the parent: a box over
+    // the thin main window would cover its menu bar and sit far from the
+    // editor that asked.
+    QWidget* owner() const;
     QPointer<QWidget> parent_;
 };
 

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -39,6 +41,25 @@ TEST(FileFilter, BarsBecomeQtFilters) {
     EXPECT_EQ(ui::qt_file_filter("Zone Files (*.zon)|*.ZON|All Files (*.*)|*.*"),
               "Zone Files (*.zon *.ZON);;All Files (*.*)");
     EXPECT_EQ(ui::qt_file_filter("Plain|*.a;*.b"), "Plain (*.a *.A *.b *.B)");
+}
+
+// A message box opens over the window the builder works in; with none
+// active, over the main window it was given.
+TEST(DialogMessagesTest, BoxesOpenOverTheActiveWindow) {
+    QWidget main_window, editor;
+    ui::DialogMessages messages(&main_window);
+    main_window.show();
+    editor.show();
+    for (QWidget* active : {&editor, static_cast<QWidget*>(nullptr)}) {
+        QApplication::setActiveWindow(active);
+        QWidget* owner = nullptr;
+        on_next_modal([&owner](QWidget* box) {
+            owner = box->parentWidget();
+            static_cast<QDialog*>(box)->reject();
+        });
+        messages.show("Saved.");
+        EXPECT_EQ(owner, active ? active : &main_window);
+    }
 }
 
 TEST(QtSettings, IniFileKeepsSectionsAndValues) {
