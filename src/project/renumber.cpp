@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "formats/mob_file.h"
 #include "formats/object_file.h"
 #include "world/messages.h"
+#include "world/other_zones.h"
 #include "world/world.h"
 
 namespace tarnwick {
@@ -32,6 +34,27 @@ int32_t map_object(const World& w, int32_t base, int32_t v) {
 
 int largest_table(const World& w) {
     return std::max({w.room_count(), w.mob_count(), w.object_count(), w.shop_count()});
+}
+
+// The first record of another zone of the world folder whose vnum one of
+// `count` records numbered from `base` would take, per kind: "room #3100
+// (zone 31)". Empty when there are no other zones or no clash.
+std::vector<std::string> clashes_with_other_zones(const World& w, int32_t base) {
+    std::vector<std::string> out;
+    if (!w.other_zones) return out;
+    const OtherZones& others = *w.other_zones;
+    auto first_clash = [&](const char* kind, int count, auto lookup) {
+        for (int i = 0; i < count; ++i)
+            if (const OtherRecord* r = (others.*lookup)(base + i)) {
+                out.push_back(std::string(kind) + " #" + std::to_string(r->vnum) + " (zone " +
+                              std::to_string(r->zone) + ")");
+                return;
+            }
+    };
+    first_clash("room", w.room_count(), &OtherZones::room);
+    first_clash("mob", w.mob_count(), &OtherZones::mob);
+    first_clash("object", w.object_count(), &OtherZones::object);
+    return out;
 }
 
 }  // namespace
@@ -113,6 +136,15 @@ bool renumber_world(World& world, int32_t base, Messages& messages) {
             std::to_string(int64_t(base) + largest - 1) + ", into the numbers of the next zone.\n"
             "Renumber anyway?";
         if (messages.ask(question) != Answer::Yes) return false;
+    }
+    // Two records of one vnum in a world: the server keeps one of them.
+    if (const auto clashes = clashes_with_other_zones(world, base); !clashes.empty()) {
+        std::string list;
+        for (const std::string& c : clashes) list += (list.empty() ? "" : ", ") + c;
+        if (messages.ask("Renumbered from " + std::to_string(base) +
+                         ", this zone's records would take vnums that other zones of the world "
+                         "folder already use: " + list + ".\nRenumber anyway?") != Answer::Yes)
+            return false;
     }
     renumber_zone_commands(world, base);
     renumber_shops(world, base);

@@ -16,8 +16,9 @@ class Messages;
 // The whole operation, in this order: zone commands, shops, mobiles, rooms
 // (exit targets and keys), objects (container keys). Asks before going on
 // when a table holds more than 100 records, since the numbers then leave the
-// zone's hundred. False, with nothing changed, when the user declines or the
-// numbers would not fit. The caller rebuilds the record lists (mobs, rooms,
+// zone's hundred, and when a record would take a vnum that another zone of
+// the world folder holds (World::other_zones). False, with nothing changed,
+// when the user declines or the numbers would not fit. The caller rebuilds the record lists (mobs, rooms,
 // objects, shops) and the zone command tree.
 bool renumber_world(World& world, int32_t base, Messages& messages);
 

@@ -9,6 +9,8 @@
 #include "editors/object_choices.h"
 #include "editors/record_lines.h"
 #include "formats/zone_file.h"
+#include "project/renumber.h"
+#include "world/messages.h"
 #include "world/other_zones.h"
 #include "world/world.h"
 
@@ -105,6 +107,35 @@ TEST(OtherZones, PickListsOfferTheZoneFirstThenTheOthersByVnum) {
     World alone = w;
     alone.other_zones.reset();
     EXPECT_EQ(room_pick_lines(alone).lines, room_lines(alone));
+}
+
+// Renumbering into vnums another zone of the folder holds asks first; the
+// zone's own hundred, clear of the others, asks nothing.
+TEST(OtherZones, RenumberingOntoAnotherZonesVnumsAsksFirst) {
+    struct Case {
+        int32_t base;
+        Answer answer;
+        std::vector<std::string> asked;
+        int32_t room_after;
+    };
+    const std::string onto_31 =
+        "Renumbered from 3100, this zone's records would take vnums that other zones of the "
+        "world folder already use: room #3100 (zone 31), mob #3100 (zone 31), object #3100 "
+        "(zone 31).\nRenumber anyway?";
+    const Case cases[] = {
+        {3050, Answer::No, {}, 3050},
+        {3100, Answer::No, {onto_31}, 3000},
+        {3100, Answer::Yes, {onto_31}, 3100},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.base);
+        World w = open_zone_with_others();
+        MessageRecorder messages;
+        messages.default_answer = c.answer;
+        EXPECT_EQ(renumber_world(w, c.base, messages), c.room_after == c.base);
+        EXPECT_EQ(messages.texts(), c.asked);
+        EXPECT_EQ(w.rooms[0].vnum, c.room_after);
+    }
 }
 
 }  // namespace
