@@ -137,7 +137,7 @@ bool renumber_world(World& world, int32_t base, Messages& messages) {
             "Renumber anyway?";
         if (messages.ask(question) != Answer::Yes) return false;
     }
-    // Two records of one vnum in a world: the server keeps one of them.
+    // Two records of one vnum in a world: the server finds only one of them.
     if (const auto clashes = clashes_with_other_zones(world, base); !clashes.empty()) {
         std::string list;
         for (const std::string& c : clashes) list += (list.empty() ? "" : ", ") + c;
