@@ -199,9 +199,7 @@ const OtherRecord* other_zone_room(const World& world, int32_t vnum) {
 // What a player sees of a room: its name alone, without the zone the editor
 // adds to the names of other zones' rooms.
 std::string seen_name(const World& world, int32_t vnum) {
-    if (world.find_room(vnum) < 0)
-        if (const OtherRecord* r = other_zone_room(world, vnum)) return r->name;
-    return world.room_name_of(vnum);
+    return world.room_name_of(vnum, World::OtherZoneName::Plain);
 }
 }  // namespace
 

@@ -50,20 +50,11 @@ std::string num(int32_t v) { return std::to_string(v); }
 
 const char* kUnknown = "Invalid or unknown command";
 
-// The comments written to the file name the zone's own records only, so the
-// bytes saved never depend on whether the rest of a world folder was read.
-std::string own_room(const World& w, int32_t vnum) {
-    const int i = w.find_room(vnum);
-    return i < 0 ? kNoRoomName : w.rooms[size_t(i)].name;
-}
-std::string own_mob(const World& w, int32_t vnum) {
-    const int i = w.find_mob(vnum);
-    return i < 0 ? kNoMobName : w.mobs[size_t(i)].short_name;
-}
-std::string own_object(const World& w, int32_t vnum) {
-    const int i = w.find_object(vnum);
-    return i < 0 ? kNoObjectName : w.objects[size_t(i)].short_description;
-}
+// The comments written to the file name the zone's own records only.
+constexpr World::OtherZoneName kOwn = World::OtherZoneName::None;
+std::string own_room(const World& w, int32_t vnum) { return w.room_name_of(vnum, kOwn); }
+std::string own_mob(const World& w, int32_t vnum) { return w.mob_name_of(vnum, kOwn); }
+std::string own_object(const World& w, int32_t vnum) { return w.object_name_of(vnum, kOwn); }
 
 }  // namespace
 

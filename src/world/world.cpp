@@ -55,20 +55,25 @@ int World::find_room(int32_t vnum) const { return find_vnum(rooms, vnum); }
 int World::find_mob(int32_t vnum) const { return find_vnum(mobs, vnum); }
 int World::find_object(int32_t vnum) const { return find_vnum(objects, vnum); }
 
-std::string World::room_name_of(int32_t vnum) const {
+namespace {
+// A record of another zone named as `how` says; `fallback` when there is none.
+std::string other_name(const OtherRecord* r, World::OtherZoneName how, const char* fallback) {
+    if (!r || how == World::OtherZoneName::None) return fallback;
+    return how == World::OtherZoneName::Plain ? r->name : zone_labelled(*r);
+}
+}  // namespace
+
+std::string World::room_name_of(int32_t vnum, OtherZoneName other) const {
     if (int i = find_room(vnum); i >= 0) return rooms[size_t(i)].name;
-    const OtherRecord* r = other_zones ? other_zones->room(vnum) : nullptr;
-    return r ? zone_labelled(*r) : kNoRoomName;
+    return other_name(other_zones ? other_zones->room(vnum) : nullptr, other, kNoRoomName);
 }
-std::string World::mob_name_of(int32_t vnum) const {
+std::string World::mob_name_of(int32_t vnum, OtherZoneName other) const {
     if (int i = find_mob(vnum); i >= 0) return mobs[size_t(i)].short_name;
-    const OtherRecord* r = other_zones ? other_zones->mob(vnum) : nullptr;
-    return r ? zone_labelled(*r) : kNoMobName;
+    return other_name(other_zones ? other_zones->mob(vnum) : nullptr, other, kNoMobName);
 }
-std::string World::object_name_of(int32_t vnum) const {
+std::string World::object_name_of(int32_t vnum, OtherZoneName other) const {
     if (int i = find_object(vnum); i >= 0) return objects[size_t(i)].short_description;
-    const OtherRecord* r = other_zones ? other_zones->object(vnum) : nullptr;
-    return r ? zone_labelled(*r) : kNoObjectName;
+    return other_name(other_zones ? other_zones->object(vnum) : nullptr, other, kNoObjectName);
 }
 
 int32_t World::next_room_vnum() const { return next_vnum(rooms, project_zone_number); }

@@ -54,12 +54,17 @@ public:
     int find_mob(int32_t vnum) const;
     int find_object(int32_t vnum) const;
 
+    // How a record of another zone of the world folder is named: labelled
+    // with its zone ("The Temple (zone 30)") as the editor shows it, plain
+    // as players see it, or not at all, as the saved files' comments name
+    // only the zone's own records (their bytes must not depend on whether
+    // the rest of the folder was read).
+    enum class OtherZoneName { Labelled, Plain, None };
     // The name of the record with `vnum`: this zone's record, else another
-    // zone's labelled with its zone ("The Temple (zone 30)"), else the
-    // fallback text below.
-    std::string room_name_of(int32_t vnum) const;
-    std::string mob_name_of(int32_t vnum) const;
-    std::string object_name_of(int32_t vnum) const;
+    // zone's as `other` says, else the fallback text below.
+    std::string room_name_of(int32_t vnum, OtherZoneName other = OtherZoneName::Labelled) const;
+    std::string mob_name_of(int32_t vnum, OtherZoneName other = OtherZoneName::Labelled) const;
+    std::string object_name_of(int32_t vnum, OtherZoneName other = OtherZoneName::Labelled) const;
 
     int32_t next_room_vnum() const;
     int32_t next_mob_vnum() const;
