@@ -5,7 +5,6 @@
 
 #include "formats/shop_file.h"
 
-#include <cctype>
 #include <string_view>
 #include <utility>
 
@@ -21,15 +20,6 @@ namespace tarnwick {
 namespace {
 
 constexpr int kOldListLength = 5;  // products and buy types of the old dialect
-
-bool starts_with_nocase(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size()) return false;
-    for (size_t i = 0; i < prefix.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(text[i])) !=
-            std::tolower(static_cast<unsigned char>(prefix[i])))
-            return false;
-    return true;
-}
 
 std::string trimmed(std::string_view text) {
     size_t b = 0, e = text.size();

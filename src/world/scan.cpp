@@ -1,5 +1,6 @@
 #include "world/scan.h"
 
+#include <cctype>
 #include <charconv>
 #include <cstdlib>
 #include <limits>
@@ -139,6 +140,15 @@ int scan_items(std::string_view input, std::string_view format, std::span<const 
         ++stored;
     }
     return stored;
+}
+
+bool starts_with_nocase(std::string_view text, std::string_view prefix) {
+    if (text.size() < prefix.size()) return false;
+    for (size_t i = 0; i < prefix.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(text[i])) !=
+            std::tolower(static_cast<unsigned char>(prefix[i])))
+            return false;
+    return true;
 }
 
 }  // namespace tarnwick

@@ -51,4 +51,8 @@ int scan_numbers(std::string_view input, Ints&... numbers) {
 // Whole-text conversion with a fallback, for editor fields and settings.
 bool to_int32(std::string_view text, int32_t& out);
 
+// True when `text` starts with `prefix`, ASCII letters in either case (the
+// shop files' buy type names).
+bool starts_with_nocase(std::string_view text, std::string_view prefix);
+
 }  // namespace tarnwick

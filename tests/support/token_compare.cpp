@@ -1,12 +1,12 @@
 #include "token_compare.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <vector>
 
 #include "world/bitvector.h"
+#include "world/scan.h"
 #include "world/shop_record.h"
 
 namespace tarnwick::testkit {
@@ -65,15 +65,6 @@ bool split_command(const std::string& line, int number, std::vector<Token>& out)
         if (i > 0 && !is_integer(words[i].text)) break;
         out.push_back(words[i]);
     }
-    return true;
-}
-
-bool starts_with_nocase(const std::string& text, const std::string& prefix) {
-    if (text.size() < prefix.size()) return false;
-    for (size_t i = 0; i < prefix.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(text[i])) !=
-            std::tolower(static_cast<unsigned char>(prefix[i])))
-            return false;
     return true;
 }
 
