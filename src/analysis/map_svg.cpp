@@ -2,43 +2,25 @@
 
 #include <charconv>
 
+#include "world/windows1252.h"
+
 namespace tarnwick {
 
 namespace {
-
-// Windows-1252 bytes 0x80-0x9F as Unicode; the five unused bytes stay the
-// control characters of the same number.
-constexpr char16_t kHigh[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-void put_utf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += char(c);
-    } else if (c < 0x800) {
-        out += char(0xC0 | (c >> 6));
-        out += char(0x80 | (c & 0x3F));
-    } else {
-        out += char(0xE0 | (c >> 12));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    }
-}
 
 // Text for XML: markup characters escaped, Windows-1252 turned into UTF-8,
 // and characters XML does not allow (controls) shown as '?'.
 std::string xml_text(const std::string& bytes) {
     std::string out;
     for (unsigned char b : bytes) {
-        char32_t c = b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : b;
+        char32_t c = cp1252_char(b);
         if ((c < 0x20 && c != '\t') || (c >= 0x7F && c < 0xA0)) c = '?';
         switch (c) {
         case '&': out += "&amp;"; break;
         case '<': out += "&lt;"; break;
         case '>': out += "&gt;"; break;
         case '"': out += "&quot;"; break;
-        default: put_utf8(out, c);
+        default: append_utf8(out, c);
         }
     }
     return out;

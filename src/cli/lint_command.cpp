@@ -7,6 +7,7 @@
 #include "analysis/checker.h"
 #include "analysis/reference_index.h"
 #include "cli/commands.h"
+#include "cli/json_text.h"
 #include "cli/stderr_messages.h"
 #include "project/world_folder.h"
 #include "world/world.h"
@@ -25,23 +26,6 @@ const char* kLintHelp =
     "  --min-severity L     show only findings at L or worse (error, warning, note)\n"
     "Exit status: 0 when no error was found, 1 when one was (or a file did not load),\n"
     "2 for a usage error.\n";
-
-std::string json_string(const std::string& s) {
-    std::string out = "\"";
-    for (unsigned char ch : s) {
-        if (ch == '"' || ch == '\\') {
-            out += '\\';
-            out += char(ch);
-        } else if (ch < 0x20 || ch >= 0x80) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", ch);  // bytes above 0x7f as Latin-1
-            out += buf;
-        } else {
-            out += char(ch);
-        }
-    }
-    return out + "\"";
-}
 
 void print_json(const std::vector<Finding>& findings) {
     std::printf("[");

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/json_text.h"
 #include "project/world_folder.h"
 #include "project/world_zones.h"
 
@@ -17,32 +18,6 @@ const char* kZonesHelp =
     "name, top and the counts of rooms, mobiles, objects, shops and zone commands of\n"
     "each zone's own files; a zone whose files do not load is listed with the reason.\n"
     "Exit status: 0 when every zone loaded, 1 when any did not, 2 for a usage error.\n";
-
-std::string json_string(const std::string& s) {
-    std::string out = "\"";
-    for (unsigned char c : s) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += char(c);
-        } else if (c < 0x20) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", c);
-            out += buf;
-        } else if (c >= 0x80) {
-            // Files are Windows-1252; JSON wants UTF-8. Latin-1 covers the
-            // letters builders use; the 0x80-0x9f block becomes U+FFFD.
-            if (c < 0xa0) {
-                out += "\xEF\xBF\xBD";
-            } else {
-                out += char(0xC0 | (c >> 6));
-                out += char(0x80 | (c & 0x3F));
-            }
-        } else {
-            out += char(c);
-        }
-    }
-    return out + "\"";
-}
 
 }  // namespace
 

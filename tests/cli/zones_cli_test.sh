@@ -26,6 +26,13 @@ expect "json names the problem or null" \
   '"problem": "7.wld: An error has ocurred while opening file!"},|"problem": null}' \
   "$(echo "$out" | grep -o '"problem": [^}]*},\?' | paste -sd'|')"
 
+# JSON is UTF-8: the files' Windows-1252 letters (0xE9, and 0x80 the euro
+# sign) become their characters; quotes are escaped.
+mkdir -p "$tmp/w2/zon"
+printf '#9\nCaf\xe9 \x80 "9"~\n999 30 2\nS\n$\n' > "$tmp/w2/zon/9.zon"
+expect "json names are UTF-8" '"name": "Café € \"9\""' \
+  "$("$cli" zones "$tmp/w2" --json | grep -o '"name": "[^,]*",' | sed 's/,$//')"
+
 "$cli" project create "$tmp/z.qzp" --world-dir "$w" --zone 186 --author Ana
 expect "project create --world-dir succeeds" 0 $?
 info=$("$cli" project info "$tmp/z.qzp")
