@@ -182,10 +182,10 @@ void TZoneEdit::select_record(int) { show_zone_header(); }
 
 QSize TZoneEdit::sizeHint() const {
     // The tree shares its tab with the header page: it widens the window by
-    // what it lacks for its longest line.
+    // what it lacks for its longest line, measured on the command tree the
+    // view shows (the view itself may not be filled yet).
     QSize hint = EditorWindow::sizeHint();
-    const int wanted = std::max(tree_width_for_contents(tree_), commands_width());
-    hint.rwidth() += std::max(0, wanted - tree_->sizeHint().width());
+    hint.rwidth() += std::max(0, commands_width() - tree_->sizeHint().width());
     return hint;
 }
 
