@@ -5,13 +5,8 @@
 #include <charconv>
 
 #include "analysis/check_context.h"
-#include "analysis/preflight.h"
-#include "formats/mob_file.h"
-#include "formats/object_file.h"
-#include "formats/room_file.h"
-#include "formats/shop_file.h"
-#include "formats/zone_file.h"
-#include "world/messages.h"
+#include "analysis/preflight_world.h"
+#include "world/format_settings.h"
 #include "world/world.h"
 
 namespace tarnwick {
@@ -43,18 +38,8 @@ void place(const PreflightFinding& p, const World& zone, RecordKind& kind, int32
 
 void check_texts(const CheckContext& c) {
     const World& w = c.zone;
-    const FormatSettings settings;
-    SilentMessages silent;
-    const std::string rooms = room_file_text(w, settings);
-    const std::string mobs = mob_file_text(w, settings);
-    const std::string objects = object_file_text(w, settings, silent);
-    const std::string shops = write_shops_v3(w);
-    const std::string zone = zone_file_text(w, settings);
-    const PreflightInput inputs[] = {
-        {WorldFileKind::rooms, "rooms", rooms},     {WorldFileKind::mobiles, "mobiles", mobs},
-        {WorldFileKind::objects, "objects", objects}, {WorldFileKind::zone, "zone", zone},
-        {WorldFileKind::shops, "shops", shops}};
-    for (const PreflightFinding& p : preflight_files(inputs)) {
+    const WorldFileNames names{"rooms", "mobiles", "objects", "zone", "shops"};
+    for (const PreflightFinding& p : preflight_world(w, FormatSettings{}, names)) {
         RecordKind kind;
         int32_t vnum = 0;
         place(p, w, kind, vnum);

@@ -1,13 +1,7 @@
 #include "project/save_preflight.h"
 
-#include <utility>
-
-#include "formats/mob_file.h"
-#include "formats/object_file.h"
-#include "formats/room_file.h"
-#include "formats/shop_file.h"
+#include "analysis/preflight_world.h"
 #include "project/file_names.h"
-#include "world/messages.h"
 #include "world/world.h"
 
 namespace tarnwick {
@@ -15,24 +9,16 @@ namespace tarnwick {
 std::vector<PreflightFinding> preflight_save(World& world, const AreaProject& project,
                                              const FormatSettings& settings,
                                              const ZoneHeaderFields& zone_fields) {
-    // The object writer's own warnings are for the save itself.
-    SilentMessages silent;
+    // The zone file is written with the zone editor's header fields.
     const zone_header kept = world.zone;
     commit_zone_header(world, zone_fields);
-    const std::string zone = zone_file_text(world, settings);
+    auto findings = preflight_world(
+        world, settings,
+        {bare_file_name(project.room_file), bare_file_name(project.mob_file),
+         bare_file_name(project.object_file), bare_file_name(project.zone_file),
+         bare_file_name(project.shop_file)});
     world.zone = kept;
-    const std::string rooms = room_file_text(world, settings);
-    const std::string mobs = mob_file_text(world, settings);
-    const std::string objects = object_file_text(world, settings, silent);
-    const std::string shops = settings.new_format ? write_shops_v3(world) : write_shops_old(world);
-    const PreflightInput inputs[] = {
-        {WorldFileKind::rooms, bare_file_name(project.room_file), rooms},
-        {WorldFileKind::mobiles, bare_file_name(project.mob_file), mobs},
-        {WorldFileKind::objects, bare_file_name(project.object_file), objects},
-        {WorldFileKind::zone, bare_file_name(project.zone_file), zone},
-        {WorldFileKind::shops, bare_file_name(project.shop_file), shops},
-    };
-    return preflight_files(inputs);
+    return findings;
 }
 
 std::string preflight_question(const std::vector<PreflightFinding>& findings, size_t shown) {
