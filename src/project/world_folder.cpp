@@ -54,28 +54,28 @@ void distribute(std::vector<Record>& records, std::vector<World>& zones,
 }  // namespace
 
 std::vector<std::string> world_folder_files(const std::string& dir, const std::string& type) {
-    const fs::path folder = fs::path(dir) / type;
+    const fs::path folder = native_path(dir) / native_path(type);
     std::vector<std::string> files;
     std::string index;
-    if (read_file_bytes((folder / "index").string(), index)) {
+    if (read_file_bytes(utf8_name(folder / "index"), index)) {
         std::istringstream lines(index);
         for (std::string line; std::getline(lines, line);) {
             line = trimmed(line);
             if (line == "$") break;
-            if (!line.empty()) files.push_back((folder / line).string());
+            if (!line.empty()) files.push_back(utf8_name(folder / native_path(line)));
         }
         return files;
     }
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator(folder, ec))
-        if (entry.path().extension() == "." + type) files.push_back(entry.path().string());
+        if (entry.path().extension() == native_path("." + type)) files.push_back(utf8_name(entry.path()));
     std::sort(files.begin(), files.end());
     return files;
 }
 
 bool is_world_folder(const std::string& dir) {
     std::error_code ec;
-    return fs::is_directory(fs::path(dir) / "wld", ec) || fs::is_directory(fs::path(dir) / "zon", ec);
+    return fs::is_directory(native_path(dir) / "wld", ec) || fs::is_directory(native_path(dir) / "zon", ec);
 }
 
 std::vector<const World*> WorldFolder::zone_list() const {

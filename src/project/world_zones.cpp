@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "formats/mob_file.h"
@@ -12,6 +11,7 @@
 #include "formats/shop_file.h"
 #include "formats/zone_file.h"
 #include "project/world_folder.h"
+#include "world/atomic_file.h"
 #include "world/file_path.h"
 #include "world/messages.h"
 #include "world/world.h"
@@ -21,6 +21,23 @@ namespace fs = std::filesystem;
 namespace tarnwick {
 
 namespace {
+
+// "30.wld" of a UTF-8 path.
+std::string file_name_of(const std::string& path) { return utf8_name(native_path(path).filename()); }
+
+// The zone's five files: the zone file `zon` and its siblings named by its
+// stem in the world folder `dir` (dir/wld/30.wld ...).
+void name_zone_files(WorldZone& z, const fs::path& dir, const std::string& zon) {
+    const std::string stem = utf8_name(native_path(zon).stem());
+    auto sibling = [&](const char* type) {
+        return utf8_name(dir / type / native_path(stem + "." + type));
+    };
+    z.zone_file = zon;
+    z.room_file = sibling("wld");
+    z.mob_file = sibling("mob");
+    z.object_file = sibling("obj");
+    z.shop_file = sibling("shp");
+}
 
 // The reader's last message, or a plain reason when it gave none.
 std::string reason(const MessageRecorder& recorder, const std::string& fallback) {
@@ -39,16 +56,16 @@ std::string reason(const MessageRecorder& recorder, const std::string& fallback)
 template <class Read>
 bool read_part(const std::string& path, World& world, WorldZone& zone, Read read) {
     std::error_code ec;
-    if (path.empty() || !fs::exists(path, ec)) return true;
+    if (path.empty() || !fs::exists(native_path(path), ec)) return true;
     std::string text;
     MessageRecorder recorder;
     recorder.default_answer = Answer::No;
     if (!read_file_bytes(path, text)) {
-        zone.problem = fs::path(path).filename().string() + ": cannot be read";
+        zone.problem = file_name_of(path) + ": cannot be read";
         return false;
     }
     if (read(world, text, recorder)) return true;
-    zone.problem = fs::path(path).filename().string() + ": " + reason(recorder, "did not load");
+    zone.problem = file_name_of(path) + ": " + reason(recorder, "did not load");
     return false;
 }
 
@@ -59,23 +76,15 @@ std::vector<WorldZone> list_world_zones(const std::string& dir) {
     const FormatSettings settings;
     for (const auto& zon : world_folder_files(dir, "zon")) {
         WorldZone z;
-        const std::string stem = fs::path(zon).stem().string();
-        auto sibling = [&](const char* type) {
-            return (fs::path(dir) / type / (stem + "." + type)).string();
-        };
-        z.zone_file = zon;
-        z.room_file = sibling("wld");
-        z.mob_file = sibling("mob");
-        z.object_file = sibling("obj");
-        z.shop_file = sibling("shp");
+        name_zone_files(z, native_path(dir), zon);
         try {
-            z.number = std::stoi(stem);
+            z.number = std::stoi(utf8_name(native_path(zon).stem()));
         } catch (...) {
         }
         World w;
         std::error_code ec;
-        if (!fs::exists(zon, ec)) {
-            z.problem = fs::path(zon).filename().string() + ": no such file";
+        if (!fs::exists(native_path(zon), ec)) {
+            z.problem = file_name_of(zon) + ": no such file";
         } else if (read_part(zon, w, z, [](World& world, const std::string& t, Messages& m) {
                        return read_zone(world, t, m);
                    })) {
@@ -114,15 +123,12 @@ std::optional<WorldZone> find_world_zone(const std::vector<WorldZone>& zones, in
 }
 
 bool is_zone_file_path(const std::string& path) {
-    std::string ext = fs::path(path).extension().string();
+    std::string ext = utf8_name(native_path(path).extension());
     for (auto& c : ext) c = char(std::tolower(static_cast<unsigned char>(c)));
     return ext == ".zon";
 }
 
 bool project_for_zone_file(const std::string& zon_path, AreaProject& out) {
-    const fs::path zon(zon_path);
-    const fs::path dir = zon.parent_path().parent_path();
-    const std::string stem = zon.stem().string();
     std::string text;
     World w;
     SilentMessages silent;
@@ -130,11 +136,7 @@ bool project_for_zone_file(const std::string& zon_path, AreaProject& out) {
     WorldZone z;
     z.number = w.zone.zone_number;
     z.name = w.zone.name;
-    z.zone_file = zon_path;
-    z.room_file = (dir / "wld" / (stem + ".wld")).string();
-    z.mob_file = (dir / "mob" / (stem + ".mob")).string();
-    z.object_file = (dir / "obj" / (stem + ".obj")).string();
-    z.shop_file = (dir / "shp" / (stem + ".shp")).string();
+    name_zone_files(z, native_path(zon_path).parent_path().parent_path(), zon_path);
     out = project_for_zone(z);
     return true;
 }
@@ -171,8 +173,9 @@ void offer_index_entry(const std::string& path, Messages& messages) {
     std::string entry = name + eol;
     if (at == text.size() && !text.empty() && text.back() != '\n') entry = eol + entry;
     text.insert(at, entry);
-    std::ofstream out(index, std::ios::binary | std::ios::trunc);
-    out << text;
+    // Saved like a world file: a failure leaves the old index whole.
+    const WriteResult written = write_file_atomic(utf8_name(index), text);
+    if (!written.ok) messages.show("Cannot write " + utf8_name(index) + ": " + written.reason);
 }
 
 AreaProject project_for_zone(const WorldZone& zone) {
