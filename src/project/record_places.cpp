@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
-#include <sstream>
+
+#include "world/file_path.h"
 
 namespace tarnwick {
 
@@ -23,11 +23,9 @@ void RecordPlaces::index_text(const std::string& path, const std::string& text, 
 }
 
 bool RecordPlaces::index_file(const std::string& path, RecordKind kind) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream s;
-    s << in.rdbuf();
-    index_text(path, s.str(), kind);
+    std::string text;
+    if (!read_file_bytes(path, text)) return false;
+    index_text(path, text, kind);
     return true;
 }
 

@@ -3,9 +3,7 @@
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
-#include <fstream>
 #include <map>
-#include <sstream>
 
 #include "formats/mob_file.h"
 #include "formats/object_file.h"
@@ -13,6 +11,7 @@
 #include "formats/shop_file.h"
 #include "formats/zone_file.h"
 #include "world/atomic_file.h"
+#include "world/file_path.h"
 #include "world/messages.h"
 #include "world/world.h"
 
@@ -81,20 +80,12 @@ std::string AreaProject::* const kProjectMembers[] = {
     &AreaProject::zone_file,    &AreaProject::room_file, &AreaProject::mob_file,
     &AreaProject::object_file,  &AreaProject::shop_file};
 
-bool read_file(const std::string& path, std::string& bytes) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream s;
-    s << in.rdbuf();
-    bytes = s.str();
-    return true;
-}
-
 RecoveryState read_sections(const std::string& path, std::map<std::string, std::string>& sections,
                             RecoveryInfo& info, std::string& error) {
     std::string bytes;
     std::error_code ec;
-    if (!std::filesystem::exists(path, ec) || !read_file(path, bytes)) return RecoveryState::Missing;
+    if (!std::filesystem::exists(native_path(path), ec) || !read_file_bytes(path, bytes))
+        return RecoveryState::Missing;
     if (!split(bytes, sections, error)) return RecoveryState::Damaged;
     for (const char* needed : {"time", "path", "zone_name", "zone_number", "rooms", "mobs",
                                "objects", "shops", "zone"})
@@ -138,7 +129,7 @@ std::string recovery_bytes(const World& world, const AreaProject& project,
 bool write_recovery(const std::string& path, const World& world, const AreaProject& project,
                     const FormatSettings& settings, int64_t written_at, std::string& error) {
     std::error_code ec;
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
+    std::filesystem::create_directories(native_path(path).parent_path(), ec);
     WriteResult r = write_file_atomic(path, recovery_bytes(world, project, settings, written_at));
     if (!r.ok) error = r.reason;
     return r.ok;
