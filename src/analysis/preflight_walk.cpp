@@ -58,8 +58,8 @@ bool PreflightWalk::text(const char* field, std::string_view* out) {
     if (problem.kind == TextLimitProblem::Kind::line_too_long)
         add(start + int(problem.line) - 1, field,
             "text line of " + std::to_string(problem.length) + " bytes: the server keeps at most " +
-                std::to_string(kServerMaxLineBytes) +
-                " (the '~' that ends the text included) and reads the rest as more lines");
+                std::to_string(kServerMaxTextLineBytes) +
+                " and overruns its line buffer or reads the rest as more lines");
     else if (problem.kind == TextLimitProblem::Kind::text_too_long)
         return fatal(start, field,
                      "text of " + std::to_string(problem.length) +

@@ -19,7 +19,7 @@ std::vector<PreflightFinding> preflight_world(const World& world, const FormatSe
     const std::string mobs = mob_file_text(world, settings);
     const std::string objects = object_file_text(world, settings, silent);
     const std::string zone = zone_file_text(world, settings);
-    const std::string shops = settings.new_format ? write_shops_v3(world) : write_shops_old(world);
+    const std::string shops = shop_file_output(world, settings).bytes;
     const PreflightInput inputs[] = {
         {WorldFileKind::rooms, names[0], rooms},     {WorldFileKind::mobiles, names[1], mobs},
         {WorldFileKind::objects, names[2], objects}, {WorldFileKind::zone, names[3], zone},

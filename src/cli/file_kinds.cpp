@@ -79,7 +79,6 @@ const FileKind kKinds[] = {
      },
      [](World& w, const std::string& p, const Options& o, Messages& m) {
          ZoneHeaderFields fields = zone_header_fields(w);
-         fields.recompute_top = !o.world_files.empty();
          return save_zone_file(w, p, fields, o.settings, m);
      },
      [](const World& w) { return int(w.zone.commands.size()); },

@@ -1,4 +1,5 @@
 #include "editors/record_list_ops.h"
+#include "project/zone_top.h"
 
 #include <algorithm>
 
@@ -130,7 +131,10 @@ int add_record(World& w, ListKind kind, Messages& messages, RecordEditor* editor
     // Appending moves no record, so the editor's record keeps its index.
     if (editor) editor->apply_pending();
     switch (kind) {
-    case ListKind::Room: w.rooms.push_back(default_room(w.next_room_vnum())); break;
+    case ListKind::Room:
+        w.rooms.push_back(default_room(w.next_room_vnum()));
+        raise_zone_top(w, w.rooms.back().vnum);
+        break;
     case ListKind::Mob: w.mobs.push_back(default_mob(w.next_mob_vnum())); break;
     case ListKind::Object: w.objects.push_back(default_object(w.next_object_vnum())); break;
     case ListKind::Shop: w.shops.push_back(new_shop(w)); break;
@@ -159,6 +163,7 @@ int clone_record(World& w, ListKind kind, int selected, Messages& messages, Reco
         r.flags = src.flags;
         r.sector = src.sector;
         w.rooms.push_back(std::move(r));
+        raise_zone_top(w, w.rooms.back().vnum);
     } else {
         char_data m = w.mobs[selected];
         m.vnum = w.next_mob_vnum();

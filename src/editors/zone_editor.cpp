@@ -28,11 +28,6 @@ CommandList::iterator position_of(CommandList& list, const zCommand* command) {
 
 }  // namespace
 
-int64_t shown_top_room(const World& world, int32_t zone_number) {
-    if (!world.rooms.empty()) return int64_t(world.rooms.back().vnum) + 1;
-    return int64_t(zone_number) * 100 + 1;
-}
-
 ZoneEditor::ZoneEditor(World& world, Messages& messages) : world_(world), messages_(messages) {}
 
 void ZoneEditor::show_zone_header() {
@@ -40,7 +35,7 @@ void ZoneEditor::show_zone_header() {
     header_edited = false;
     const zone_header& z = world_.zone;
     header.vnum = std::to_string(z.zone_number);
-    header.top = std::to_string(shown_top_room(world_, z.zone_number));
+    header.top = std::to_string(z.top);
     header.name = z.name;
     header.lifespan = std::to_string(z.lifespan);
     header.reset_mode = z.reset_mode >= 0 && z.reset_mode <= 2 ? z.reset_mode : -1;
@@ -50,6 +45,7 @@ ZoneHeaderFields ZoneEditor::header_fields() const {
     ZoneHeaderFields f;
     if (!to_int32(header.vnum, f.zone_number)) f.zone_number = world_.project_zone_number;
     f.name = header.name;
+    if (!to_int32(header.top, f.top)) f.top = world_.zone.top;
     if (!to_int32(header.lifespan, f.lifespan)) f.lifespan = world_.zone.lifespan;
     f.reset_mode = header.reset_mode;
     return f;
@@ -59,9 +55,7 @@ void ZoneEditor::commit_header() { commit_zone_header(world_, header_fields()); 
 
 void ZoneEditor::apply_header_edits() {
     if (!header_edited) return;
-    ZoneHeaderFields fields = header_fields();
-    fields.recompute_top = false;
-    commit_zone_header(world_, fields);
+    commit_zone_header(world_, header_fields());
     header_edited = false;
 }
 

@@ -20,7 +20,7 @@ class Messages;
 struct ZoneHeaderForm {
     std::string vnum;      // EditVNum
     std::string name;      // Edit1
-    std::string top;       // EditTop, read-only
+    std::string top;       // EditTop: the highest vnum the zone's resets cover
     std::string lifespan;  // EditN2
     int reset_mode = -1;   // ComboBox1: "Nunca", "Sólo Desierta", "Siempre"; -1 none
 };
@@ -47,10 +47,10 @@ public:
     // number gives the project zone number, a lifespan that is no number
     // keeps the old one.
     ZoneHeaderFields header_fields() const;
-    // Copies the fields into the zone header (the top follows the rooms).
+    // Copies the fields into the zone header.
     void commit_header();
-    // Stores header fields the user edited into the zone header, leaving the
-    // stored top alone, so rebuilding the page (after renumbering) keeps them.
+    // Stores header fields the user edited into the zone header, so
+    // rebuilding the page (after renumbering) keeps them.
     void apply_header_edits();
 
     ZoneHeaderForm header;
@@ -90,9 +90,5 @@ private:
     ZoneTree tree_;
     std::optional<zCommand> clipboard_;
 };
-
-// What "Top Room" shows: the last room's vnum + 1, or zone number × 100 + 1
-// without rooms.
-int64_t shown_top_room(const World& world, int32_t zone_number);
 
 }  // namespace tarnwick

@@ -1,5 +1,7 @@
 #include "formats/mob_file.h"
 
+#include "formats/kept_records.h"
+#include "formats/read_report.h"
 #include "formats/record_heads.h"
 #include "formats/save_file.h"
 #include "formats/saved_texts.h"
@@ -23,6 +25,8 @@ struct MobReader {
     Messages& messages;
     int indicator = kNoReadError;
     std::vector<RecordHead> heads{};
+    size_t end = 0;  // where the line that ended the mobiles starts
+    bool over_capacity = false;
 
     // A text too long for the server fails the load naming mob and field,
     // rather than keeping it cut short.
@@ -116,8 +120,10 @@ struct MobReader {
         for (;;) {
             if (!in.read_line(line)) {
                 messages.show("(1) Format error after mob #" + number_of(last) + "\n");
+                end = in.data().size();
                 return false;
             }
+            end = in.line_start();
             if (line[0] == '$') return true;
             // Anything else between records is refused, as the server does:
             // read on, it would start a mob under the previous vnum.
@@ -134,6 +140,7 @@ struct MobReader {
             last = vnum;
             heads.push_back({vnum, in.line_start()});
             if (world.mob_count() >= kMobCapacity) {
+                over_capacity = true;
                 messages.show("This file holds more than " + std::to_string(kMobCapacity) +
                               " mobiles, the most a zone can hold. Nothing was loaded.");
                 return false;
@@ -145,44 +152,55 @@ struct MobReader {
     }
 };
 
-bool read_mobs_from(World& world, TextSource& in, Messages& messages) {
+bool read_mobs_from(World& world, TextSource& in, const std::string& path, Messages& messages) {
     world.clear_mobs();
     const int records = in.count_record_lines();
     world.captions.mobs = std::to_string(records) + " Registros.";
     if (records == 0) {
         messages.show("No hay mobs en este archivo.");
+        world.kept.mobs = keep_records<char_data>(in, path, {}, {}, first_end_line(in.data()),
+                                             true, 0);
         return true;
     }
-    MobReader reader{in, messages};
+    ReadReport report(messages);
+    MobReader reader{in, report.held()};
     reader.heads.reserve(size_t(records));
-    if (!reader.read_all(world)) {
+    const bool complete = reader.read_all(world);
+    if (!complete && reader.over_capacity) {
+        report.pass_on();
         messages.show("Se ha producido un error al leer Archivo de Mobs!");
         world.clear_mobs();
         world.captions.mobs.clear();
         return false;
     }
+    const int unread = complete ? 0 : damaged(report, in, reader, world.mob_count(), "mobiles");
+    if (complete) report.pass_on();
+    world.kept.mobs =
+        keep_records(in, path, world.mobs, reader.heads, reader.end, complete, unread);
     report_duplicate_vnums(std::move(reader.heads), in, "mobiles", messages);
     // The mob table keeps file order; it is not sorted.
-    return true;
+    return complete;
 }
 
 }  // namespace
 
 bool read_mobs(World& world, const std::string& text, const FormatSettings&, Messages& messages) {
     TextSource in(text);
-    return read_mobs_from(world, in, messages);
+    world.kept.mobs.reset();
+    return read_mobs_from(world, in, "", messages);
 }
 
 bool load_mob_file(World& world, const std::string& path, const FormatSettings&,
                    Messages& messages) {
     TextSource file;
+    world.kept.mobs.reset();
     if (!file.open(path)) {
         world.clear_mobs();
         world.captions.mobs.clear();
         messages.show("Se ha producido un error al abrir el archivo.");
         return false;
     }
-    return read_mobs_from(world, file, messages);
+    return read_mobs_from(world, file, path, messages);
 }
 
 void write_mob_record(const World& world, int index, const FormatSettings& settings,
@@ -215,19 +233,26 @@ void write_mob_record(const World& world, int index, const FormatSettings& setti
     out += "E\n";
 }
 
-std::string mob_file_text(const World& world, const FormatSettings& settings) {
-    std::string out;
-    write_banner(out, settings.zone_name, settings.author);
-    for (int i = 0; i < world.mob_count(); ++i) write_mob_record(world, i, settings, out);
-    out += "$\n";
-    return out;
+WrittenFile<char_data> mob_file_output(const World& world, const FormatSettings& settings) {
+    const RecordFileStyle style{
+        [&](std::string& out) { write_banner(out, settings.zone_name, settings.author); }, "$\n"};
+    return write_records(world.mobs, world.kept.mobs.get(), settings.house_style, style,
+                         [&](int i, std::string& out) { write_mob_record(world, i, settings, out); });
 }
 
-bool save_mob_file(const World& world, const std::string& path, const FormatSettings& settings,
+std::string mob_file_text(const World& world, const FormatSettings& settings) {
+    return mob_file_output(world, settings).bytes;
+}
+
+bool save_mob_file(World& world, const std::string& path, const FormatSettings& settings,
                    Messages& messages) {
     if (!mob_texts_fit(world, messages)) return false;
-    return save_file(path, mob_file_text(world, settings), "Error al abrir archivo " + path,
-                     messages);
+    auto written = mob_file_output(world, settings);
+    if (!save_kept_file(path, written, world.kept.mobs.get(), "Error al abrir archivo " + path,
+                        messages))
+        return false;
+    world.kept.mobs = std::move(written.kept);
+    return true;
 }
 
 int renumber_mobs(World& world, int base) {

@@ -1,5 +1,7 @@
 #include "formats/object_file.h"
 
+#include "formats/kept_records.h"
+#include "formats/read_report.h"
 #include "formats/record_heads.h"
 #include "formats/save_file.h"
 #include "formats/saved_texts.h"
@@ -22,6 +24,8 @@ struct ObjectReader {
     Messages& messages;
     int indicator = kNoReadError;
     std::vector<RecordHead> heads{};
+    size_t end = 0;  // where the line that ended the objects starts
+    bool over_capacity = false;
 
     // A text too long for the server fails the load naming object and
     // field, rather than keeping it cut short.
@@ -135,6 +139,7 @@ struct ObjectReader {
         std::string line;
         if (!in.read_line(line)) {
             messages.show("Format error after obj #" + number_of(last));
+            end = in.data().size();
             return false;
         }
         // A stray line before the first record is refused, as the server does.
@@ -143,6 +148,7 @@ struct ObjectReader {
             return false;
         }
         for (;;) {
+            end = in.line_start();
             if (line[0] == '$') return true;
             int32_t vnum = 0;
             if (scan(line, "#%d", vnum) != 1) {
@@ -153,6 +159,7 @@ struct ObjectReader {
             last = vnum;
             heads.push_back({vnum, in.line_start()});
             if (world.object_count() >= kObjectCapacity) {
+                over_capacity = true;
                 messages.show("This file holds more than " + std::to_string(kObjectCapacity) +
                               " objects, the most a zone can hold. Nothing was loaded.");
                 return false;
@@ -164,27 +171,47 @@ struct ObjectReader {
     }
 };
 
-bool read_objects_from(World& world, TextSource& in, const FormatSettings& settings,
-                       Messages& messages) {
+bool read_objects_from(World& world, TextSource& in, const std::string& path,
+                       const FormatSettings& settings, Messages& messages) {
     world.clear_objects();
     const int records = in.count_record_lines();
     world.captions.objects = std::to_string(records) + " Registros.";
     if (records == 0) {
         messages.show("There is no objects in this file.");
+        world.kept.objects =
+            keep_records<obj_record>(in, path, {}, {}, first_end_line(in.data()),
+                                     true, 0);
         return true;
     }
-    ObjectReader reader{in, messages};
+    ReadReport report(messages);
+    ObjectReader reader{in, report.held()};
     reader.heads.reserve(size_t(records));
-    if (!reader.read_all(world)) {
+    const bool complete = reader.read_all(world);
+    if (!complete && reader.over_capacity) {
+        report.pass_on();
         messages.show("An error has ocurred while reading objects file!");
         world.clear_objects();
         world.captions.objects.clear();
         return false;
     }
+    const int unread =
+        complete ? 0 : damaged(report, in, reader, world.object_count(), "objects");
+    if (complete) report.pass_on();
+    world.kept.objects = keep_records(in, path, world.objects, reader.heads, reader.end,
+                                      complete, unread);
     report_duplicate_vnums(std::move(reader.heads), in, "objects", messages);
     world.sort_objects();
-    if (settings.column_check) wrap_object_descriptions(world, settings.columns);
-    return true;
+    if (settings.column_check) {
+        wrap_object_descriptions(world, settings.columns);
+        // Wrapping at load is the builder's preference, not a change to save.
+        auto kept = std::make_shared<KeptFile<obj_record>>(*world.kept.objects);
+        for (auto& obj : kept->records) {
+            const int at = world.find_object(obj.vnum);
+            if (at >= 0) obj = world.objects[size_t(at)];
+        }
+        world.kept.objects = kept;
+    }
+    return complete;
 }
 
 }  // namespace
@@ -192,18 +219,20 @@ bool read_objects_from(World& world, TextSource& in, const FormatSettings& setti
 bool read_objects(World& world, const std::string& text, const FormatSettings& settings,
                   Messages& messages) {
     TextSource in(text);
-    return read_objects_from(world, in, settings, messages);
+    world.kept.objects.reset();
+    return read_objects_from(world, in, "", settings, messages);
 }
 
 bool load_object_file(World& world, const std::string& path, const FormatSettings& settings,
                       Messages& messages) {
     TextSource file;
+    world.kept.objects.reset();
     if (!file.open(path)) {
         world.clear_objects();
         world.captions.objects.clear();
         return false;
     }
-    return read_objects_from(world, file, settings, messages);
+    return read_objects_from(world, file, path, settings, messages);
 }
 
 void write_object_record(const World& world, int index, const FormatSettings& settings,
@@ -251,25 +280,33 @@ void write_object_record(const World& world, int index, const FormatSettings& se
             out += "A\n" + number_of(affect.location) + " " + number_of(affect.modifier) + "\n";
 }
 
-std::string object_file_text(const World& world, const FormatSettings& settings,
-                             Messages& messages) {
-    std::string out;
+WrittenFile<obj_record> object_file_output(const World& world, const FormatSettings& settings,
+                                           Messages& messages) {
     bool warned = false;
-    write_banner(out, settings.zone_name, settings.author);
-    for (int i = 0; i < world.object_count(); ++i)
-        write_object_record(world, i, settings, out, messages, warned);
-    out += "$\n";
-    return out;
+    const RecordFileStyle style{
+        [&](std::string& out) { write_banner(out, settings.zone_name, settings.author); }, "$\n"};
+    return write_records(world.objects, world.kept.objects.get(), settings.house_style, style,
+                         [&](int i, std::string& out) {
+                             write_object_record(world, i, settings, out, messages, warned);
+                         });
 }
 
-bool save_object_file(const World& world, const std::string& path, const FormatSettings& settings,
+std::string object_file_text(const World& world, const FormatSettings& settings,
+                             Messages& messages) {
+    return object_file_output(world, settings, messages).bytes;
+}
+
+bool save_object_file(World& world, const std::string& path, const FormatSettings& settings,
                       Messages& messages) {
     // The material warning is held back until the file is in place: a save
     // that fails shows only its failure.
     if (!object_texts_fit(world, messages)) return false;
     MessageRecorder warnings;
-    const std::string text = object_file_text(world, settings, warnings);
-    if (!save_file(path, text, "Error while opening file - " + path, messages)) return false;
+    auto written = object_file_output(world, settings, warnings);
+    if (!save_kept_file(path, written, world.kept.objects.get(),
+                        "Error while opening file - " + path, messages))
+        return false;
+    world.kept.objects = std::move(written.kept);
     for (const auto& entry : warnings.entries) messages.show(entry.text);
     return true;
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "formats/kept_records.h"
+#include "formats/read_report.h"
 #include "formats/record_heads.h"
 #include "formats/save_file.h"
 #include "formats/saved_texts.h"
@@ -22,6 +24,8 @@ struct RoomReader {
     Messages& messages;
     int indicator = kNoReadError;
     std::vector<RecordHead> heads{};
+    size_t end = 0;             // where the line that ended the rooms starts
+    bool over_capacity = false;
 
     void tilde(std::string& out) { out = in.read_tilde_string(indicator, messages); }
 
@@ -134,8 +138,10 @@ struct RoomReader {
         for (;;) {
             if (!in.read_line(line)) {
                 messages.show("(1) Format error after room #" + std::to_string(last) + "\n");
+                end = in.data().size();
                 return false;
             }
+            end = in.line_start();
             if (line[0] == '$') return true;
             // Anything else between records is refused, as the server does:
             // read on, it would start a room under the previous vnum.
@@ -149,38 +155,62 @@ struct RoomReader {
             last = vnum;
             heads.push_back({vnum, in.line_start()});
             if (world.room_count() >= kRoomCapacity) {
+                over_capacity = true;
                 messages.show("This file holds more than " + std::to_string(kRoomCapacity) +
                               " rooms, the most a zone can hold. Nothing was loaded.");
                 return false;
             }
             // Read in place: a room is too large to build and then move.
-            if (!read_room(world.rooms.emplace_back(), last)) return false;
+            if (!read_room(world.rooms.emplace_back(), last)) {
+                world.rooms.pop_back();  // the damaged room is not kept
+                return false;
+            }
         }
     }
 };
 
-// The load itself, over a source already in text mode.
-bool read_rooms_from(World& world, TextSource& in, const FormatSettings& settings,
-                     Messages& messages) {
+// The load itself, over a source already in text mode. A file damaged in
+// the middle keeps the rooms before the damage, and says so once.
+bool read_rooms_from(World& world, TextSource& in, const std::string& path,
+                     const FormatSettings& settings, Messages& messages) {
     const int records = in.count_record_lines();
     world.captions.rooms = std::to_string(records) + " Records.";
+    bool complete = true;
     if (records == 0) {
         messages.show("No rooms in this file.");
+        const size_t end = first_end_line(in.data());
+        world.kept.rooms = keep_records<room_data>(in, path, {}, {}, end, true, 0);
     } else {
         world.rooms.reserve(size_t(std::min(records, kRoomCapacity)));
-        RoomReader reader{in, messages};
+        ReadReport report(messages);
+        RoomReader reader{in, report.held()};
         reader.heads.reserve(size_t(records));
-        if (!reader.read_all(world)) {
+        complete = reader.read_all(world);
+        if (!complete && reader.over_capacity) {
+            report.pass_on();
             messages.show("An error has ocurred while opening file!");
             world.clear_rooms();
             world.captions.rooms.clear();
             return false;
         }
+        const int unread = complete ? 0 : damaged(report, in, reader, world.room_count(), "rooms");
+        if (complete) report.pass_on();
+        world.kept.rooms = keep_records(in, path, world.rooms, reader.heads, reader.end,
+                                        complete, unread);
         report_duplicate_vnums(std::move(reader.heads), in, "rooms", messages);
         world.sort_rooms();
     }
     if (settings.column_check) wrap_room_descriptions(world, settings.columns);
-    return true;
+    // Wrapping at load is the builder's preference, not a change to save.
+    if (settings.column_check && world.kept.rooms) {
+        auto kept = std::make_shared<KeptFile<room_data>>(*world.kept.rooms);
+        for (auto& room : kept->records) {
+            const int at = world.find_room(room.vnum);
+            if (at >= 0) room.description = world.rooms[size_t(at)].description;
+        }
+        world.kept.rooms = kept;
+    }
+    return complete;
 }
 
 }  // namespace
@@ -189,13 +219,15 @@ bool read_rooms(World& world, const std::string& text, const FormatSettings& set
                 Messages& messages) {
     world.clear_rooms();
     world.captions.rooms.clear();
+    world.kept.rooms.reset();
     TextSource in(text);
-    return read_rooms_from(world, in, settings, messages);
+    return read_rooms_from(world, in, "", settings, messages);
 }
 
 bool load_room_file(World& world, const std::string& path, const FormatSettings& settings,
                     Messages& messages) {
     TextSource file;
+    world.kept.rooms.reset();
     if (!file.open(path)) {
         world.clear_rooms();
         world.captions.rooms.clear();
@@ -203,7 +235,7 @@ bool load_room_file(World& world, const std::string& path, const FormatSettings&
     }
     world.clear_rooms();
     world.captions.rooms.clear();
-    return read_rooms_from(world, file, settings, messages);
+    return read_rooms_from(world, file, path, settings, messages);
 }
 
 namespace {
@@ -244,19 +276,26 @@ void write_room_record(const World& world, int index, const FormatSettings& sett
     out += "S\n";
 }
 
-std::string room_file_text(const World& world, const FormatSettings& settings) {
-    std::string out;
-    write_banner(out, settings.zone_name, settings.author);
-    for (int i = 0; i < world.room_count(); ++i) write_room_record(world, i, settings, out);
-    out += "$\n";
-    return out;
+WrittenFile<room_data> room_file_output(const World& world, const FormatSettings& settings) {
+    const RecordFileStyle style{
+        [&](std::string& out) { write_banner(out, settings.zone_name, settings.author); }, "$\n"};
+    return write_records(world.rooms, world.kept.rooms.get(), settings.house_style, style,
+                         [&](int i, std::string& out) { write_room_record(world, i, settings, out); });
 }
 
-bool save_room_file(const World& world, const std::string& path, const FormatSettings& settings,
+std::string room_file_text(const World& world, const FormatSettings& settings) {
+    return room_file_output(world, settings).bytes;
+}
+
+bool save_room_file(World& world, const std::string& path, const FormatSettings& settings,
                     Messages& messages) {
     if (!room_texts_fit(world, messages)) return false;
-    return save_file(path, room_file_text(world, settings), "Error al abrir archivo " + path,
-                     messages);
+    auto written = room_file_output(world, settings);
+    if (!save_kept_file(path, written, world.kept.rooms.get(), "Error al abrir archivo " + path,
+                        messages))
+        return false;
+    world.kept.rooms = std::move(written.kept);
+    return true;
 }
 
 }  // namespace tarnwick

@@ -15,4 +15,11 @@ class Messages;
 bool save_file(const std::string& path, std::string_view bytes, const std::string& open_message,
                Messages& messages);
 
+// As save_file, but a file that still holds exactly `bytes` (the file the
+// table was read from, at `kept_path`, whose bytes were `kept_bytes`) is
+// left alone: its bytes and its modification time stay.
+bool save_file_if_changed(const std::string& path, std::string_view bytes,
+                          const std::string& kept_path, std::string_view kept_bytes,
+                          const std::string& open_message, Messages& messages);
+
 }  // namespace tarnwick

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <utility>
 
+#include "formats/kept_records.h"
+#include "formats/read_report.h"
 #include "formats/record_heads.h"
 #include "world/shop_record.h"
 #include "world/messages.h"
@@ -80,6 +82,8 @@ struct ShopReader {
     int indicator = kNoReadError;
     int32_t vnum = -1;  // the shop being read, or the last one read
     std::vector<RecordHead> heads{};
+    size_t end = 0;  // where the line that ended the shops starts
+    bool over_capacity = false;
 
     bool fail_number() {
         messages.show("Error in shop #" + std::to_string(vnum) + "\n");
@@ -168,9 +172,11 @@ struct ShopReader {
     bool read_all(World& world) {
         for (;;) {
             const size_t start = in.position();
+            end = start;
             const std::string head = in.read_tilde_string(indicator, messages);
             if (head.empty()) {
                 messages.show("Error leyendo linea!");
+                if (in.at_end()) end = in.data().size();
                 return false;
             }
             if (head[0] == '$') return true;
@@ -188,6 +194,7 @@ struct ShopReader {
             if (scan(head, "#%d", vnum) != 1) return fail_number();
             heads.push_back({vnum, start});
             if (world.shop_count() >= kShopCapacity) {
+                over_capacity = true;
                 messages.show("This file holds more than " + std::to_string(kShopCapacity) +
                               " shops, the most a zone can hold. Nothing was loaded.");
                 return false;
@@ -199,38 +206,52 @@ struct ShopReader {
     }
 };
 
-bool read_shops_from(World& world, TextSource& in, Messages& messages) {
+bool read_shops_from(World& world, TextSource& in, const std::string& path,
+                     Messages& messages) {
     world.clear_shops();
     world.captions.shops.clear();
     const int records = in.count_record_lines();
     world.captions.shops = std::to_string(records) + " Registros.";
-    if (records == 0) return true;
-    ShopReader reader{in, messages};
-    if (!reader.read_all(world)) {
+    if (records == 0) {
+        world.kept.shops =
+            keep_records<shop_data>(in, path, {}, {}, first_end_line(in.data()), true, 0);
+        return true;
+    }
+    ReadReport report(messages);
+    ShopReader reader{in, report.held()};
+    const bool complete = reader.read_all(world);
+    if (!complete && reader.over_capacity) {
+        report.pass_on();
         messages.show("Se ha producido un error al leer Archivo de Shops!");
         world.clear_shops();
         world.captions.shops.clear();
         return false;
     }
+    const int unread = complete ? 0 : damaged(report, in, reader, world.shop_count(), "shops");
+    if (complete) report.pass_on();
+    world.kept.shops =
+        keep_records(in, path, world.shops, reader.heads, reader.end, complete, unread);
     report_duplicate_vnums(std::move(reader.heads), in, "shops", messages);
-    return true;
+    return complete;
 }
 
 }  // namespace
 
 bool read_shops(World& world, const std::string& text, Messages& messages) {
     TextSource in(text);
-    return read_shops_from(world, in, messages);
+    world.kept.shops.reset();
+    return read_shops_from(world, in, "", messages);
 }
 
 bool load_shop_file(World& world, const std::string& path, Messages& messages) {
     TextSource file;
+    world.kept.shops.reset();
     if (!file.open(path)) {
         world.clear_shops();
         world.captions.shops.clear();
         return false;
     }
-    return read_shops_from(world, file, messages);
+    return read_shops_from(world, file, path, messages);
 }
 
 }  // namespace tarnwick

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "world/format_settings.h"
+#include "formats/kept_records.h"
 #include "world/shop_record.h"
 
 namespace tarnwick {
@@ -21,12 +22,15 @@ bool load_shop_file(World& world, const std::string& path, Messages& messages);
 bool read_shops(World& world, const std::string& text, Messages& messages);
 // v3.0 when settings.new_format, else the old dialect; false, after a
 // message, when nothing was saved.
-bool save_shop_file(const World& world, const std::string& path, const FormatSettings& settings,
+bool save_shop_file(World& world, const std::string& path, const FormatSettings& settings,
                     Messages& messages);
 // The whole file in each dialect. The old one holds five products, five
 // buy-type numbers (no keywords) and one room per shop.
 std::string write_shops_v3(const World& world);
 std::string write_shops_old(const World& world);
+// The file as save_shop_file writes it: shops that did not change copied
+// from the file as read, the others in that file's layout.
+WrittenFile<shop_data> shop_file_output(const World& world, const FormatSettings& settings);
 
 // One v3.0 buy-type line ("LIQ CONTAINER bottle flask ; comment", "15"):
 // answers the type (-1 when the line names none) and sets the keywords

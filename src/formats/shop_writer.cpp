@@ -3,6 +3,7 @@
 
 #include <charconv>
 
+#include "formats/kept_records.h"
 #include "formats/save_file.h"
 #include "formats/saved_texts.h"
 #include "formats/shop_file.h"
@@ -100,11 +101,33 @@ std::string write_shops_old(const World& world) {
     return out;
 }
 
-bool save_shop_file(const World& world, const std::string& path, const FormatSettings& settings,
+WrittenFile<shop_data> shop_file_output(const World& world, const FormatSettings& settings) {
+    const KeptFile<shop_data>* kept = settings.house_style ? nullptr : world.kept.shops.get();
+    // Shops written anew into a file as read take that file's layout: one
+    // file holds one layout.
+    const bool v3 = kept ? kept->head.of(kept->bytes).find("v3.0") != std::string_view::npos
+                         : settings.new_format;
+    const RecordFileStyle style{[v3](std::string& out) {
+                                    if (v3) out += "CircleMUD v3.0 Shop File~\n";
+                                },
+                                "$~\n"};
+    return write_records(world.shops, kept, false, style, [&](int i, std::string& out) {
+        if (v3)
+            write_v3(out, world.shops[size_t(i)]);
+        else
+            write_old(out, world.shops[size_t(i)]);
+    });
+}
+
+bool save_shop_file(World& world, const std::string& path, const FormatSettings& settings,
                     Messages& messages) {
     if (!shop_texts_fit(world, messages)) return false;
-    const std::string text = settings.new_format ? write_shops_v3(world) : write_shops_old(world);
-    return save_file(path, text, "Error al grabar Archivo de Shops", messages);
+    auto written = shop_file_output(world, settings);
+    if (!save_kept_file(path, written, world.kept.shops.get(), "Error al grabar Archivo de Shops",
+                        messages))
+        return false;
+    world.kept.shops = std::move(written.kept);
+    return true;
 }
 
 }  // namespace tarnwick

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
+#include <vector>
 
 #include "formats/zone_commands.h"
 #include "world/messages.h"
@@ -31,6 +33,9 @@ struct ZoneReader {
     Messages& messages;
     zone_header& zone;
     int line_no = 0;  // physical lines consumed so far, banner and comments included
+    // Where each part lies in the source, for keeping the file.
+    size_t header_start = 0, header_end = 0, tail_start = 0;
+    std::vector<ByteSpan> leads, lines;
 
     // Next line that is neither empty nor a comment; false at end of file.
     bool next(std::string& line) {
@@ -42,6 +47,7 @@ struct ZoneReader {
     bool read_header() {
         std::string line;
         next(line);
+        header_start = in.line_start();
         if (scan(line, "#%d", zone.zone_number) != 1) {
             messages.show("Format error in zone, line " + std::to_string(line_no) + "\n");
             return false;
@@ -57,11 +63,13 @@ struct ZoneReader {
             messages.show("Format error in 3-constant line of " + zone.name);
             return false;
         }
+        header_end = in.position();
         return true;
     }
 
     bool read_commands() {
         std::string line;
+        size_t lead_start = header_end;
         for (;;) {
             if (!next(line)) {
                 messages.show("Format error in " + zone.name + " - premature end of file\n");
@@ -73,6 +81,7 @@ struct ZoneReader {
             const char letter = p < line.size() ? line[p] : '\0';
             if (letter == 'S' || letter == '$') {
                 append_new_command(zone.commands)->command = 'S';
+                tail_start = lead_start;
                 return true;
             }
             zCommand command;
@@ -92,6 +101,9 @@ struct ZoneReader {
             command.if_flag = if_flag != 0;
             command.line = line_no;
             append_command(zone.commands, command);
+            leads.push_back({lead_start, in.line_start()});
+            lines.push_back({in.line_start(), in.position()});
+            lead_start = in.position();
         }
     }
 };
@@ -108,6 +120,7 @@ ZoneHeaderFields zone_header_fields(const World& world) {
     ZoneHeaderFields f;
     f.zone_number = world.zone.zone_number;
     f.name = world.zone.name;
+    f.top = world.zone.top;
     f.lifespan = world.zone.lifespan;
     f.reset_mode = world.zone.reset_mode;
     return f;
@@ -119,36 +132,58 @@ void commit_zone_header(World& world, const ZoneHeaderFields& fields) {
     zone.name = fields.name;
     zone.lifespan = fields.lifespan;
     zone.reset_mode = fields.reset_mode;
-    if (!fields.recompute_top) return;
-    if (!world.rooms.empty()) {
-        zone.top = world.rooms.back().vnum;
-    } else {
-        // Zone numbers near the limits of 32 bits must not overflow.
-        const int64_t top = int64_t(zone.zone_number) * 100;
-        zone.top = int32_t(std::clamp<int64_t>(top, INT32_MIN, INT32_MAX));
-    }
+    zone.top = fields.top;
 }
 
-bool read_zone(World& world, const std::string& text, Messages& messages) {
+namespace {
+
+// The file as read, its positions moved into the file's own bytes.
+std::shared_ptr<KeptZoneFile> keep_zone(const TextSource& in, std::string path,
+                                        const ZoneReader& reader, const zone_header& zone) {
+    auto kept = std::make_shared<KeptZoneFile>();
+    const auto at = [&](size_t offset) { return in.raw_offset(offset); };
+    const auto span = [&](ByteSpan s) { return ByteSpan{at(s.begin), at(s.end)}; };
+    kept->path = std::move(path);
+    kept->bytes = in.raw();
+    kept->before_header = {0, at(reader.header_start)};
+    kept->header = {at(reader.header_start), at(reader.header_end)};
+    kept->head = zone_head_values(zone);
+    for (const zCommand& c : zone.commands)
+        if (c.command != 'S') kept->commands.push_back(c);
+    for (ByteSpan s : reader.leads) kept->leads.push_back(span(s));
+    for (ByteSpan s : reader.lines) kept->lines.push_back(span(s));
+    kept->tail = {at(reader.tail_start), kept->bytes.size()};
+    return kept;
+}
+
+bool read_zone_from(World& world, TextSource& in, const std::string& path, Messages& messages) {
     // The file replaces the commands; the numbers it fails to reach stay.
     world.clear_zone_header();
-    if (!has_lines(text)) {
+    world.kept.zone.reset();
+    if (!has_lines(in.data())) {
         messages.show("Zone file is empty.");
         return false;
     }
-    TextSource in(text);
     ZoneReader reader{in, messages, world.zone};
     if (!reader.read_header() || !reader.read_commands()) {
         world.clear_zone_header();
         return false;
     }
+    world.kept.zone = keep_zone(in, path, reader, world.zone);
     return true;
+}
+
+}  // namespace
+
+bool read_zone(World& world, const std::string& text, Messages& messages) {
+    TextSource in(text);
+    return read_zone_from(world, in, "", messages);
 }
 
 bool load_zone_file(World& world, const std::string& path, Messages& messages) {
     TextSource file;
     if (!file.open(path)) return false;  // the header stays as it was
-    return read_zone(world, file.data(), messages);
+    return read_zone_from(world, file, path, messages);
 }
 
 }  // namespace tarnwick

@@ -1,9 +1,11 @@
 #pragma once
 // The zone file (.zon): header and reset commands.
 
+#include <memory>
 #include <string>
 
 #include "world/format_settings.h"
+#include "world/kept_source.h"
 
 namespace tarnwick {
 
@@ -12,19 +14,19 @@ class Messages;
 struct zCommand;
 
 // The header fields as the zone editor holds them; saving commits them into
-// the zone header (the top is recomputed from the room table).
+// the zone header. The top is the builder's: it says which vnums the
+// zone's resets cover, so it is never recomputed behind the builder's back.
 struct ZoneHeaderFields {
     int32_t zone_number = 0;
     std::string name;
+    int32_t top = 0;
     int32_t lifespan = 0;
     int32_t reset_mode = 0;
-    // Off only where no rooms are loaded and the stored top must stay.
-    bool recompute_top = true;
 };
 
 // Fields that show the zone header as it is.
 ZoneHeaderFields zone_header_fields(const World& world);
-// Writes the fields into the header and recomputes the top from the rooms.
+// Writes the fields into the header.
 void commit_zone_header(World& world, const ZoneHeaderFields& fields);
 
 // False when the file could not be opened (the header is left as it was)
@@ -37,8 +39,15 @@ bool read_zone(World& world, const std::string& text, Messages& messages);
 // header and commands; false, after a message, when nothing was saved.
 bool save_zone_file(World& world, const std::string& path, const ZoneHeaderFields& fields,
                     const FormatSettings& settings, Messages& messages);
-// The whole file as save_zone_file writes it, lines ending in LF.
+// The whole file as save_zone_file writes it: the header and the commands
+// that did not change copied from the file as read (a command's comment
+// lines travel with it), the others written anew with LF line ends.
 std::string zone_file_text(const World& world, const FormatSettings& settings);
+struct WrittenZone {
+    std::string bytes;
+    std::shared_ptr<KeptZoneFile> kept;
+};
+WrittenZone zone_file_output(const World& world, const FormatSettings& settings);
 
 std::string long_description(const World& world, const zCommand& command);
 std::string short_description(const World& world, const zCommand& command);

@@ -7,6 +7,7 @@
 #include "formats/save_file.h"
 #include "formats/saved_texts.h"
 #include "formats/zone_file.h"
+#include "formats/zone_kept.h"
 #include "world/banner.h"
 #include "world/world.h"
 
@@ -56,26 +57,69 @@ void write_command(const World& world, const zCommand& c, std::string& out) {
     out += comment + "\n";
 }
 
-}  // namespace
-
-std::string zone_file_text(const World& world, const FormatSettings& settings) {
-    const zone_header& zone = world.zone;
-    std::string out;
-    write_banner(out, one_line(settings.zone_name), one_line(settings.author));
+void write_header_lines(const zone_header& zone, std::string& out) {
     out += "#" + std::to_string(zone.zone_number) + "\n";
     out += one_line(zone.name) + "~\n";
     out += " " + std::to_string(zone.top) + " " + std::to_string(zone.lifespan) + " " +
-           std::to_string(zone.reset_mode) + " \n\n";
-    for (const zCommand& c : zone.commands) write_command(world, c, out);
+           std::to_string(zone.reset_mode) + " \n";
+}
+
+// The house style: a banner, the header, every command with its comment.
+WrittenZone write_anew(const World& world, const FormatSettings& settings) {
+    WrittenZone w;
+    w.kept = std::make_shared<KeptZoneFile>();
+    KeptZoneFile& next = *w.kept;
+    std::string& out = w.bytes;
+    write_banner(out, one_line(settings.zone_name), one_line(settings.author));
+    next.before_header = {0, out.size()};
+    write_header_lines(world.zone, out);
+    out += "\n";
+    next.header = {next.before_header.end, out.size()};
+    for (const zCommand& c : world.zone.commands) {
+        if (c.command == 'S' || c.command == '\0') continue;
+        const size_t begin = out.size();
+        write_command(world, c, out);
+        next.commands.push_back(c);
+        next.leads.push_back({begin, begin});
+        next.lines.push_back({begin, out.size()});
+    }
+    next.tail.begin = out.size();
     out += "$~\n";
-    return out;
+    next.tail.end = out.size();
+    return w;
+}
+
+}  // namespace
+
+WrittenZone zone_file_output(const World& world, const FormatSettings& settings) {
+    const KeptZoneFile* kept = settings.house_style ? nullptr : world.kept.zone.get();
+    WrittenZone w = kept ? write_over(world, *kept, [&](const zCommand& c, std::string& out) {
+                               write_command(world, c, out);
+                           }, write_header_lines)
+                         : write_anew(world, settings);
+    w.kept->path = kept ? kept->path : std::string();
+    w.kept->head = zone_head_values(world.zone);
+    w.kept->bytes = w.bytes;
+    return w;
+}
+
+std::string zone_file_text(const World& world, const FormatSettings& settings) {
+    return zone_file_output(world, settings).bytes;
 }
 
 bool save_zone_file(World& world, const std::string& path, const ZoneHeaderFields& fields,
                     const FormatSettings& settings, Messages& messages) {
     commit_zone_header(world, fields);
     if (!zone_texts_fit(world, messages)) return false;
-    return save_file(path, zone_file_text(world, settings), "Imposible abrir zona.", messages);
+    WrittenZone written = zone_file_output(world, settings);
+    const KeptZoneFile* kept = world.kept.zone.get();
+    if (!save_file_if_changed(path, written.bytes, kept ? kept->path : std::string(),
+                              kept ? std::string_view(kept->bytes) : std::string_view(),
+                              "Imposible abrir zona.", messages))
+        return false;
+    written.kept->path = path;
+    world.kept.zone = std::move(written.kept);
+    return true;
 }
 
 }  // namespace tarnwick

@@ -11,8 +11,9 @@
 #include "formats/zone_file.h"
 #include "project/file_names.h"
 #include "project/preferences.h"
-#include "project/world_zones.h"
 #include "project/save_preflight.h"
+#include "project/world_zones.h"
+#include "project/zone_top.h"
 #include "world/file_path.h"
 #include "world/messages.h"
 #include "world/world.h"
@@ -330,12 +331,16 @@ bool ProjectSession::save_project(const std::optional<ZoneHeaderFields>& zone_fi
         std::erase(load_failures_, path);
         return true;
     };
-    // The top says which rooms belong to the zone; without the rooms file
-    // the room table cannot tell, so the top read from the zone file stays.
     ZoneHeaderFields header = zone_fields ? *zone_fields : zone_header_fields(world_);
-    if (std::find(load_failures_.begin(), load_failures_.end(), resolve(project_.room_file)) !=
-        load_failures_.end())
-        header.recompute_top = false;
+    // A top reaching into another zone of the world folder would take that
+    // zone's rooms out of its resets.
+    if (header.top != world_.zone.top) {
+        const std::string clash = zone_top_clash(world_, header.zone_number, header.top);
+        if (!clash.empty()) {
+            messages_.show(clash);
+            header.top = world_.zone.top;
+        }
+    }
     bool rooms = save(project_.room_file, [&](const std::string& path) {
         return save_room_file(world_, path, settings, messages_);
     });

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStringList>
 
 #include "ui/cp1252.h"
@@ -57,6 +58,17 @@ Answer DialogMessages::ask_titled(const std::string& title, const std::string& t
     auto r = QMessageBox::question(owner(), from_cp1252(title), from_cp1252(text),
                                    QMessageBox::Yes | QMessageBox::No);
     return r == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+Answer DialogMessages::ask_buttons(const std::string& text, const std::string& yes,
+                                   const std::string& no) {
+    QMessageBox box(QMessageBox::Question, QApplication::applicationName(), from_cp1252(text),
+                    QMessageBox::NoButton, owner());
+    QPushButton* first = box.addButton(from_cp1252(yes), QMessageBox::AcceptRole);
+    QPushButton* second = box.addButton(from_cp1252(no), QMessageBox::RejectRole);
+    box.setDefaultButton(second);
+    box.exec();
+    return box.clickedButton() == first ? Answer::Yes : Answer::No;
 }
 
 std::optional<std::string> DialogMessages::choose_file(const FileChoice& choice) {

@@ -21,6 +21,8 @@ public:
     void warn(const std::string& title, const std::string& text) override;
     Answer ask(const std::string& text, bool with_cancel = false) override;
     Answer ask_titled(const std::string& title, const std::string& text) override;
+    Answer ask_buttons(const std::string& text, const std::string& yes,
+                       const std::string& no) override;
     std::optional<std::string> choose_file(const FileChoice& choice) override;
 
 private:

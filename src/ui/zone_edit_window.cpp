@@ -76,7 +76,7 @@ TZoneEdit::TZoneEdit(AppContext& context, QWidget* parent)
     name_->setObjectName("Edit1");
     top_ = new QLineEdit(info);
     top_->setObjectName("EditTop");
-    top_->setReadOnly(true);
+    top_->setValidator(new QIntValidator(top_));
     lifespan_ = new QLineEdit(info);
     lifespan_->setObjectName("EditN2");
     lifespan_->setValidator(new QIntValidator(lifespan_));
@@ -141,6 +141,7 @@ TZoneEdit::TZoneEdit(AppContext& context, QWidget* parent)
     };
     text_field(vnum_, &ZoneHeaderForm::vnum);
     text_field(name_, &ZoneHeaderForm::name);
+    text_field(top_, &ZoneHeaderForm::top);
     text_field(lifespan_, &ZoneHeaderForm::lifespan);
     connect(reset_mode_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (loading_) return;

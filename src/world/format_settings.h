@@ -14,6 +14,7 @@ struct FormatSettings {
     bool new_format = true;         // v3.0 shop dialect
     bool save_obj_levels = false;   // object level on the second numeric line
     bool save_mat_specs = false;    // material specifications after the level
+    bool house_style = false;       // write every record anew, as for a new file
     std::string zone_name;          // banner: the project's zone name
     std::string author;             // banner: the project's author
 };

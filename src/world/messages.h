@@ -34,6 +34,15 @@ public:
         (void)title;
         return ask(text, false);
     }
+    // A question whose two buttons say what each does ("Save anyway",
+    // "Keep the file"): Yes for the first. Plain ask() where buttons cannot
+    // be named.
+    virtual Answer ask_buttons(const std::string& text, const std::string& yes,
+                               const std::string& no) {
+        (void)yes;
+        (void)no;
+        return ask(text, false);
+    }
     // A file chooser; nullopt when the user cancels.
     virtual std::optional<std::string> choose_file(const FileChoice& choice) = 0;
 };

@@ -12,15 +12,15 @@ TextLimitProblem check_text_limits(std::string_view text) {
     while (true) {
         const std::size_t end = text.find('\n', start);
         const bool last = end == std::string_view::npos;
-        // The server reads 511 bytes at a time: the line break must be
-        // among them, or what is left of the line (after the `~` too) is read
-        // as another line. A CR before the line break is a byte of the line.
-        std::size_t length = (last ? text.size() : end) - start;
-        if (last) ++length;  // the closing `~`
-        if (length > kServerMaxLineBytes) {
+        // The server reads 511 bytes at a time and writes CR LF over the
+        // line break: a longer line is read in pieces, and a line of 510
+        // overruns the buffer. A CR before the line break is a byte of the
+        // line; on the last line the `~` stands where the CR LF would go.
+        const std::size_t length = (last ? text.size() : end) - start;
+        if (length > kServerMaxTextLineBytes) {
             problem.kind = TextLimitProblem::Kind::line_too_long;
             problem.line = line;
-            problem.length = last ? length - 1 : length;
+            problem.length = length;
             return problem;
         }
         if (last) break;
@@ -41,7 +41,7 @@ std::string text_limit_message(std::string_view field, const TextLimitProblem& p
     if (problem.kind == TextLimitProblem::Kind::line_too_long)
         return text + " is too long: its line " + std::to_string(problem.line) + " has " +
                std::to_string(problem.length) + " characters; a line may have at most " +
-               std::to_string(kServerMaxLineBytes) + ", the ~ that ends the text included.";
+               std::to_string(kServerMaxTextLineBytes) + ".";
     return text + " is too long: " + std::to_string(problem.length) +
            " characters, each line break counted as two; a text may have at most " +
            std::to_string(kServerMaxTextBytes) + ".";

@@ -12,9 +12,14 @@ namespace tarnwick {
 
 // The most bytes our own readers take for one text.
 constexpr std::size_t kReaderMaxTextBytes = 8191;
-// The most bytes of one text line before its line break, the `~` on it
-// included (a CR before the line break counts: the server reads it too).
-constexpr std::size_t kServerMaxLineBytes = 510;
+// The most bytes of one text line, not counting its line break or the `~`
+// that ends the text (a CR before the line break counts: the server reads
+// it too). The server puts CR LF in place of a line break inside a 512-byte
+// buffer, so a line of 510 bytes overruns it; on the last line the `~`
+// takes the place the CR LF would need.
+constexpr std::size_t kServerMaxTextLineBytes = 509;
+// The most bytes of a line that ends a text with its `~`.
+constexpr std::size_t kServerMaxLineBytes = kServerMaxTextLineBytes + 1;
 // The most bytes of a text once every line end counts as two.
 constexpr std::size_t kServerMaxTextBytes = 8191;
 

@@ -15,8 +15,9 @@ namespace tarnwick {
 namespace {
 
 // Text mode: every CR LF pair becomes LF. A lone CR stays. Files with LF
-// line ends (the usual case) pass through untouched.
-std::string to_text_mode(std::string bytes) {
+// line ends (the usual case) pass through untouched. `dropped` gets the
+// text position of each LF that lost its CR.
+std::string to_text_mode(std::string bytes, std::vector<size_t>* dropped = nullptr) {
     size_t in = bytes.find('\r');
     if (in == std::string::npos) return bytes;
     size_t out = in;
@@ -28,7 +29,10 @@ std::string to_text_mode(std::string bytes) {
             out += end - in;
         }
         if (cr == std::string::npos) break;
-        if (cr + 1 >= bytes.size() || bytes[cr + 1] != '\n') bytes[out++] = '\r';
+        if (cr + 1 >= bytes.size() || bytes[cr + 1] != '\n')
+            bytes[out++] = '\r';
+        else if (dropped)
+            dropped->push_back(out);
         in = cr + 1;
     }
     bytes.resize(out);
@@ -53,8 +57,22 @@ size_t find_line_end(const std::string& data, size_t from) {
 
 }  // namespace
 
-TextSource::TextSource(std::string bytes)
-    : data_(to_text_mode(without_bom(std::move(bytes)))) {}
+TextSource::TextSource(std::string bytes) { take(std::move(bytes)); }
+
+void TextSource::take(std::string bytes) {
+    raw_.clear();
+    dropped_.clear();
+    bom_ = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    // The file's own bytes are held apart only when text mode changes them.
+    if (bom_ || bytes.find('\r') != std::string::npos) raw_ = bytes;
+    data_ = to_text_mode(without_bom(std::move(bytes)), &dropped_);
+}
+
+size_t TextSource::raw_offset(size_t offset) const {
+    if (raw_.empty()) return offset;
+    const auto before = std::lower_bound(dropped_.begin(), dropped_.end(), offset);
+    return offset + bom_ + size_t(before - dropped_.begin());
+}
 
 bool TextSource::open(const std::string& path, std::string* reason) {
     // A directory is told apart only when opening or reading fails, which is
@@ -81,7 +99,7 @@ bool TextSource::open(const std::string& path, std::string* reason) {
     const int error = errno;
     std::fclose(f);
     if (failed) return fail(error);
-    data_ = to_text_mode(without_bom(std::move(bytes)));
+    take(std::move(bytes));
     name_ = std::filesystem::path(path).filename().string();
     pos_ = line_start_ = 0;
     return true;

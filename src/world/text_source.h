@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tarnwick {
 
@@ -33,6 +34,10 @@ public:
     bool at_end() const { return pos_ >= data_.size(); }
     void rewind() { pos_ = 0; }
     const std::string& data() const { return data_; }
+    // The file's own bytes, before text mode (CR LF, a byte-order mark),
+    // and where a position of data() lies in them.
+    const std::string& raw() const { return raw_.empty() ? data_ : raw_; }
+    size_t raw_offset(size_t offset) const;
 
     // Next physical line, without its line break; false at end of file.
     bool raw_line(std::string& out);
@@ -68,7 +73,12 @@ public:
     std::string read_tilde_string(int& indicator, Messages& messages);
 
 private:
+    void take(std::string bytes);
+
     std::string data_;
+    std::string raw_;               // empty when the same as data_
+    std::vector<size_t> dropped_;   // positions of LFs whose CR text mode dropped
+    size_t bom_ = 0;
     std::string name_;
     size_t pos_ = 0;
     size_t line_start_ = 0;

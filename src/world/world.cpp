@@ -104,6 +104,7 @@ void World::clear_world() {
     clear_zone_header();
     captions = {};
     other_zones.reset();
+    kept = {};
 }
 
 }  // namespace tarnwick

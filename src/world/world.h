@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "world/kept_source.h"
 #include "world/mob_record.h"
 #include "world/object_record.h"
 #include "world/room_record.h"
@@ -44,6 +45,9 @@ public:
     // The rest of the world folder the zone was opened from, read only, once
     // read; null otherwise. Name lookups fall back to it.
     std::shared_ptr<const OtherZones> other_zones;
+    // The files as they were read or last written; saves copy from them
+    // what did not change.
+    KeptSources kept;
 
     int room_count() const { return int(rooms.size()); }
     int mob_count() const { return int(mobs.size()); }

@@ -102,7 +102,7 @@ out=$(cli check --server "$tmp/four.zon" "$tmp/four.wld" 2>&1); rc=$?
 expect "server findings fail the check" 1 $rc
 expect "each finding names file, line, record and field" \
 "$tmp/four.zon line 3, zone #30, top: four numbers (bottom, top, lifespan, reset mode: a later server's layout); this server reads them as top, lifespan and reset mode
-$tmp/four.wld line 3, room #3000, description: text line of 520 bytes: the server keeps at most 510 (the '~' that ends the text included) and reads the rest as more lines
+$tmp/four.wld line 3, room #3000, description: text line of 520 bytes: the server keeps at most 509 and overruns its line buffer or reads the rest as more lines
 $tmp/four.wld line 12, room #3001: the last line has no line break after it, and the server does not read a line without one (expecting '#' and a vnum, or '\$'); the server stops here
 $tmp/four.zon line 3, zone #30, top: top 100 is below room #3001 of $tmp/four.wld: the server puts the rooms above the top in no zone, or in the next
 2 file(s) checked for the server, 4 finding(s)" "$out"

@@ -46,7 +46,7 @@ TEST(Preflight, FindsEachServerFaultWithItsLineRecordAndField) {
         {"a text line of 511 bytes", K::rooms, "#100\nA room~\n" + repeat('x', 511) + "\n~\n1 0 0\nS\n$\n",
          3, "room #100", "description", "text line of 511 bytes"},
         {"a text of 8,192 bytes with CR LF", K::rooms,
-         "#100\nA room~\n" + [] { std::string t; for (int i = 0; i < 16; ++i) t += repeat('y', 510) + "\n"; return t; }() +
+         "#100\nA room~\n" + [] { std::string t; for (int i = 0; i < 16; ++i) t += repeat('y', 509) + "\n"; return t + repeat('y', 14) + "\n"; }() +
              "~\n1 0 0\nS\n$\n",
          3, "room #100", "description", "8192 bytes"},
         {"'$' with no line break", K::rooms, kRoom + "$", 7, "room #100", "", "no line break"},
@@ -144,9 +144,10 @@ TEST(TextLimits, MeasuredAsTheServerReadsTheText) {
     } rows[] = {
         {repeat('a', 509), Kind::none, 0},
         {repeat('a', 510), Kind::line_too_long, 1},  // with its '~' the line break is left over
-        {"x\n" + repeat('a', 510) + "\nend", Kind::none, 0},
-        {"x\n" + repeat('a', 509) + "\r\nend", Kind::none, 0},
-        {"x\n" + repeat('a', 510) + "\r\nend", Kind::line_too_long, 2},  // the CR is read too
+        {"x\n" + repeat('a', 509) + "\nend", Kind::none, 0},
+        {"x\n" + repeat('a', 510) + "\nend", Kind::line_too_long, 2},  // CR LF would overrun
+        {"x\n" + repeat('a', 508) + "\r\nend", Kind::none, 0},
+        {"x\n" + repeat('a', 509) + "\r\nend", Kind::line_too_long, 2},  // the CR is read too
         {repeat('b', 8191), Kind::line_too_long, 1},
     };
     for (const Row& r : rows) {

@@ -328,6 +328,8 @@ TEST(ProjectLifecycle, SaveAsksFirstWhenTheServerWouldRefuseOrDamageTheFiles) {
     s.project.project_path = dir.file("castle.qzp");
     MessageRecorder m;
     read_rooms(s.world, kRooms, FormatSettings{}, m);
+    s.world.zone.zone_number = 186;
+    s.world.zone.top = 18699;
     ASSERT_TRUE(s.session.save_project());  // nothing to ask about
     EXPECT_TRUE(s.messages.entries.empty()) << s.messages.texts().front();
 

@@ -57,6 +57,7 @@ Loaded load(const std::string& text, FormatSettings settings = {}) {
 }
 
 std::string save_text(const World& world, FormatSettings settings = {}) {
+    settings.house_style = true;  // the writer's own layout
     return room_file_text(world, settings);
 }
 
@@ -139,39 +140,54 @@ TEST(RoomFile, EmptyFileLoadsWithItsMessage) {
     EXPECT_EQ(l.messages.texts(), std::vector<std::string>{"No rooms in this file."});
 }
 
-// Each broken input and the messages it must give, in order.
+// Each broken input and the one message it must give: the reader's own
+// words, where the damage starts and how many records were lost; the rooms
+// before the damage stay loaded.
 TEST(RoomFile, BrokenInputsGiveTheirMessages) {
-    const std::string fail = "An error has ocurred while opening file!";
+    const auto lost = [](int line, const std::string& said, const std::string& rest) {
+        return "The file could not be read from line " + std::to_string(line) + " on: " + said +
+               " " + rest;
+    };
+    const std::string none = "1 record could not be read; none came before.";
+    const std::string dse = "Format error in room #3001 (expecting D/E/S).";
     struct Case {
-        const char* text;
-        std::vector<std::string> messages;
+        std::string text;
+        std::string message;
+        int rooms;
     } cases[] = {
-        {"#3001\nA~\n~\n0 0 0\nS\n", {"(1) Format error after room #3001\n", fail}},
-        {"#abc\n$\n", {"Unexpected line 1: '#abc' (expecting #vnum or $)", fail}},
+        {"#3001\nA~\n~\n0 0 0\nS\n",
+         lost(6, "(1) Format error after room #3001.",
+              "No record was lost: the 1 room before line 6 was loaded."),
+         1},
+        {"#abc\n$\n", lost(1, "Unexpected line 1: '#abc' (expecting #vnum or $).", none), 0},
         // Exits D0 to D5 only: D6 would lie past the six exits of a room.
-        {"#3001\nA~\n~\n0 0 0\nD6\n~\n~\n0 0 0\nS\n$\n",
-         {"Format error in room #3001 (expecting D/E/S)", fail}},
-        {"#3001\nA~\n~\n0 0 0\nD-1\n~\n~\n0 0 0\nS\n$\n",
-         {"Format error in room #3001 (expecting D/E/S)", fail}},
-        {"#3001\nA~\n~\n0 0\nS\n$\n", {"Format error in room #3001", fail}},
-        {"#3001\nA~\n~\n0 0 0\nX\n$\n", {"Format error in room #3001 (expecting D/E/S)", fail}},
-        {"#3001\nA~\n~\n0 0 0\n", {"Format error in room #3001 (expecting D/E/S)", fail}},
-        {"#3001\nA~\n~\n0 0 0\nD9\n~\n~\n0 0 0\nS\n$\n",
-         {"Format error in room #3001 (expecting D/E/S)", fail}},
+        {"#3001\nA~\n~\n0 0 0\nD6\n~\n~\n0 0 0\nS\n$\n", lost(1, dse, none), 0},
+        {"#3001\nA~\n~\n0 0 0\nD-1\n~\n~\n0 0 0\nS\n$\n", lost(1, dse, none), 0},
+        {"#3001\nA~\n~\n0 0\nS\n$\n", lost(1, "Format error in room #3001.", none), 0},
+        {"#3001\nA~\n~\n0 0 0\nX\n$\n", lost(1, dse, none), 0},
+        {"#3001\nA~\n~\n0 0 0\n", lost(1, dse, none), 0},
+        // A room cut short after a whole one: the whole one stays.
+        {"#3000\nZ~\n~\n0 0 0\nS\n#3001\nA~\n~\n0 0 0\nD9\n~\n~\n0 0 0\nS\n#3002\nB~\n",
+         lost(6, dse, "2 records could not be read; the 1 room before line 6 was loaded."), 1},
         // An exit line error fails the next room's name read.
         {"#3001\nA~\n~\n0 0 0\nD2\n~\n~\n0 -1\nS\n#3002\nB~\n~\n0 0 0\nS\n$\n",
-         {"Format Error, room #3001, direction D2", "Error reading name of room #3002", fail}},
+         lost(10,
+              "Format Error, room #3001, direction D2. Error reading name of room #3002.",
+              "1 record could not be read; the 1 room before line 10 was loaded."),
+         1},
         // ... or an extra description of the same room.
         {"#3001\nA~\n~\n0 0 0\nD2\n~\n~\n0\nE\nk~\nt~\nS\n$\n",
-         {"Format Error, room #3001, direction D2",
-          "Error reading keyword for extra description (#3001)", fail}},
+         lost(1,
+              "Format Error, room #3001, direction D2. Error reading keyword for extra "
+              "description (#3001).",
+              none),
+         0},
     };
     for (const auto& c : cases) {
         Loaded l = load(c.text);
         EXPECT_FALSE(l.ok) << c.text;
-        EXPECT_EQ(l.messages.texts(), c.messages) << c.text;
-        EXPECT_EQ(l.world.room_count(), 0);
-        EXPECT_EQ(l.world.captions.rooms, "");
+        EXPECT_EQ(l.messages.texts(), std::vector<std::string>{c.message}) << c.text;
+        EXPECT_EQ(l.world.room_count(), c.rooms) << c.text;
     }
     // With no check after it, an exit error in the last room still loads.
     Loaded last = load("#3001\nA~\n~\n0 0 0\nD2\n~\n~\n0 -1\nS\n$\n");
@@ -216,7 +232,7 @@ TEST(RoomFile, FailedSaveKeepsThePreviousFile) {
     EXPECT_FALSE(save_room_file(l.world, dir.file("missing/zone.wld"), {}, m));
     EXPECT_EQ(m.entries.back().text, "Error al abrir archivo " + dir.file("missing/zone.wld"));
     EXPECT_TRUE(save_room_file(l.world, path, {}, m));
-    EXPECT_EQ(test::read_bytes(path), save_text(l.world));
+    EXPECT_EQ(test::read_bytes(path), room_file_text(l.world, {}));
 }
 
 TEST(RoomFile, CorpusFilesSurviveALoadAndASave) {

@@ -1,11 +1,14 @@
 #pragma once
 // Helpers shared by the core tests: temporary folders and whole-file I/O.
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "../support/scratch_folder.h"
 
@@ -49,6 +52,27 @@ inline std::filesystem::path corpus_dir() {
 #else
     return {};
 #endif
+}
+
+// True when `got` is the one message a reader gives for a file damaged in
+// its records: where reading stopped, each message the reader gave on the
+// way (their line breaks aside), and as many records kept as `kept`.
+inline ::testing::AssertionResult damage_told(const std::vector<std::string>& got,
+                                              std::vector<std::string> reader_said, int kept) {
+    if (got.size() != 1) return ::testing::AssertionFailure() << got.size() << " messages";
+    const std::string& m = got[0];
+    if (m.find(" could not be read from line ") == std::string::npos)
+        return ::testing::AssertionFailure() << "no place in: " << m;
+    for (std::string said : reader_said) {
+        while (!said.empty() && said.back() == '\n') said.pop_back();
+        if (m.find(said) == std::string::npos)
+            return ::testing::AssertionFailure() << "'" << said << "' not in: " << m;
+    }
+    const bool none = m.find("none came before") != std::string::npos;
+    const std::string count = "the " + std::to_string(kept) + " ";
+    if (kept == 0 ? !none : m.find(count) == std::string::npos)
+        return ::testing::AssertionFailure() << "not " << kept << " kept in: " << m;
+    return ::testing::AssertionSuccess();
 }
 
 }  // namespace tarnwick::test

@@ -8,6 +8,7 @@
 #include "editors/selection.h"
 #include "editors/zone_command_form.h"
 #include "editors/zone_editor.h"
+#include "project/zone_top.h"
 #include "formats/zone_file.h"
 #include "test_support.h"
 #include "world/messages.h"
@@ -232,24 +233,23 @@ TEST_F(ZoneEditorTest, HeaderFieldsAndTopRoom) {
     world.zone.lifespan = 15;
     world.zone.reset_mode = 2;
     world.project_zone_number = 77;
+    world.zone.top = 3099;
     editor.show_zone_header();
     EXPECT_EQ(editor.header.vnum, "30");
-    EXPECT_EQ(editor.header.top, "3001");
+    EXPECT_EQ(editor.header.top, "3099");  // the top as read, whatever the rooms
     EXPECT_EQ(editor.header.reset_mode, 2);
-
-    room_data r;
-    r.vnum = 3042;
-    world.rooms.push_back(r);
-    editor.show_zone_header();
-    EXPECT_EQ(editor.header.top, "3043");
 
     editor.header.vnum = "abc";
     editor.header.lifespan = "";
     editor.header.name = "";
+    editor.header.top = "x";
     ZoneHeaderFields f = editor.header_fields();
     EXPECT_EQ(f.zone_number, 77);
     EXPECT_EQ(f.lifespan, 15);
     EXPECT_EQ(f.name, "");
+    EXPECT_EQ(f.top, 3099);
+    editor.header.top = "3150";
+    EXPECT_EQ(editor.header_fields().top, 3150);
 
     world.zone.reset_mode = 7;
     editor.show_zone_header();
@@ -269,22 +269,27 @@ TEST_F(ZoneEditorTest, ReadZoneEditAndSaveKeepsTreeOrder) {
     zCommand g = ZoneEditor::new_command('G');
     g.arg1 = 3020;
     editor.place(top(0), g);
-    std::string text = zone_file_text(world, FormatSettings{});
+    FormatSettings anew;
+    anew.house_style = true;
+    std::string text = zone_file_text(world, anew);
     size_t m = text.find("M     0  3000"), gl = text.find("G     1  3020"), e = text.find("E     1  3010");
     ASSERT_NE(gl, std::string::npos);
     EXPECT_LT(m, gl);
     EXPECT_LT(gl, e);
 
-    // The saved top follows the rooms, one below what "Top Room" showed.
+    // The top stays as read; a room added above it through the list raises it.
     editor.commit_header();
-    EXPECT_EQ(world.zone.top, 3000);
-    room_data r;
-    r.vnum = 3042;
-    world.rooms.push_back(r);
+    EXPECT_EQ(world.zone.top, 3099);
+    world.rooms.push_back(room_data{});
+    world.rooms.back().vnum = 3042;
+    EXPECT_EQ(world.zone.top, 3099);
+    world.rooms.back().vnum = 3150;
+    EXPECT_TRUE(raise_zone_top(world, 3150));
+    EXPECT_FALSE(raise_zone_top(world, 3100));
     editor.show_zone_header();
-    EXPECT_EQ(editor.header.top, "3043");
+    EXPECT_EQ(editor.header.top, "3150");
     editor.commit_header();
-    EXPECT_EQ(world.zone.top, 3042);
+    EXPECT_EQ(world.zone.top, 3150);
     EXPECT_EQ(world.zone.name, "Test zone");
 }
 

@@ -215,19 +215,20 @@ TEST(ZoneFile, SavingCommitsTheHeaderFieldsAndTheTop) {
     f.name = "Midgaard";
     f.lifespan = 15;
     f.reset_mode = 1;
+    f.top = 3000;
     ASSERT_TRUE(save_zone_file(w, path, f, {}, m));
     EXPECT_EQ(w.zone.zone_number, 30);
     EXPECT_EQ(w.zone.name, "Midgaard");
     EXPECT_EQ(w.zone.lifespan, 15);
     EXPECT_EQ(w.zone.reset_mode, 1);
-    EXPECT_EQ(w.zone.top, 3000);  // no rooms: zone number x 100
+    EXPECT_EQ(w.zone.top, 3000);
+    // The top is the builder's: rooms above it do not move it.
     w.rooms.resize(2);
     w.rooms[0].vnum = 3001;
-    w.rooms[1].vnum = 3042;
+    w.rooms[1].vnum = 3142;
     ASSERT_TRUE(save_zone_file(w, path, f, {}, m));
-    EXPECT_EQ(w.zone.top, 3042);  // the last room of the table
-    f.recompute_top = false;
-    w.zone.top = 3099;
+    EXPECT_EQ(w.zone.top, 3000);
+    f.top = 3099;
     ASSERT_TRUE(save_zone_file(w, path, f, {}, m));
     EXPECT_EQ(w.zone.top, 3099);
     EXPECT_NE(test::read_bytes(path).find("~\n 3099 15 1 \n"), std::string::npos);
@@ -251,7 +252,10 @@ TEST(ZoneFile, CorpusFilesReadBackTheSameAfterSaving) {
         MessageRecorder m;
         ASSERT_TRUE(load_zone_file(first, entry.path().string(), m)) << entry.path();
         EXPECT_TRUE(m.entries.empty()) << entry.path();
-        const std::string text = zone_file_text(first, {});
+        FormatSettings anew;
+        anew.house_style = true;
+        EXPECT_EQ(zone_file_text(first, {}), test::read_bytes(entry.path().string())) << entry.path();
+        const std::string text = zone_file_text(first, anew);
         EXPECT_EQ(text.find("\nS "), std::string::npos) << entry.path();
         EXPECT_EQ(text.substr(text.size() - 4), "\n$~\n");
         EXPECT_EQ(text.find('\r'), std::string::npos) << entry.path();

@@ -22,7 +22,6 @@ namespace {
 // rooms to recompute it from.
 ZoneHeaderFields stored_header(const World& w) {
     ZoneHeaderFields fields = zone_header_fields(w);
-    fields.recompute_top = false;
     return fields;
 }
 
@@ -48,7 +47,7 @@ const std::vector<WorldFormat> kFormats = {
     {"shop", ".shp", "shp",
      [](World& w, const std::string& t, const FormatSettings&, Messages& m) { return read_shops(w, t, m); },
      [](World& w, const FormatSettings& s, Messages&) {
-         return s.new_format ? write_shops_v3(w) : write_shops_old(w);
+         return shop_file_output(w, s).bytes;
      },
      [](World& w, const std::string& p, const FormatSettings&, Messages& m) { return load_shop_file(w, p, m); },
      [](World& w, const std::string& p, const FormatSettings& s, Messages& m) { return save_shop_file(w, p, s, m); },
