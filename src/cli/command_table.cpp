@@ -6,6 +6,7 @@ const std::vector<Command>& commands() {
     static const std::vector<Command> table = {
         {"check", run_check},
         {"format", run_format},
+        {"save", run_save},
         {"show", run_show},
         {"project", run_project},
         {"renumber", run_renumber},

@@ -27,6 +27,8 @@ int run_check(const std::vector<std::string>& args);
 // check --server: the preflight findings of world files or projects.
 int check_server(const std::vector<std::string>& args);
 int run_format(const std::vector<std::string>& args);
+// save PROJECT.qzp: open and save as the editor does.
+int run_save(const std::vector<std::string>& args);
 int run_show(const std::vector<std::string>& args);
 int run_project(const std::vector<std::string>& args);
 int run_renumber(const std::vector<std::string>& args);

@@ -288,20 +288,28 @@ int check_project(const std::string& path) {
     return open.session.load_failures().empty() ? 0 : 1;
 }
 
-int format_project(const std::vector<std::string>& all_args) {
+namespace {
+
+// Opens a project and saves it as the editor's Save does: in place, or with
+// `out_dir` every file into DIR. `reformat` writes every file anew in the
+// house style.
+int save_opened_project(const std::vector<std::string>& all_args, bool reformat,
+                        const char* usage) {
     std::vector<std::string> args = all_args;
     std::optional<std::string> out_dir;
     if (!extract_option(args, "--out-dir", out_dir)) return 2;
     Options options;
     std::vector<std::string> rest;
     if (!parse_project_options(args, options, rest)) return 2;
-    if (rest.size() != 1 || !out_dir) {
-        std::fprintf(stderr, "usage: tarnwick-cli format PROJECT.qzp --out-dir DIR [OPTIONS]\n");
+    if (rest.size() != 1 || (reformat && !out_dir)) {
+        std::fputs(usage, stderr);
         return 2;
     }
     OpenProject open(options);
     if (!open.session.open_project(rest[0])) return 1;
     if (refuse_unreadable(open.session)) return 1;
+    open.world.reformat = reformat;
+    if (!out_dir) return open.session.save_project() ? 0 : 1;
     std::error_code ec;
     fs::create_directories(native_path(*out_dir), ec);
     // The copies go into DIR under the project's file names, and the new
@@ -312,6 +320,25 @@ int format_project(const std::vector<std::string>& all_args) {
         p.*field = bare_file_name(p.*field);
     p.project_path = utf8_name(native_path(*out_dir) / native_path(bare_file_name(rest[0])));
     return open.session.save_project() ? 0 : 1;
+}
+
+}  // namespace
+
+int format_project(const std::vector<std::string>& args) {
+    return save_opened_project(args, true,
+                               "usage: tarnwick-cli format PROJECT.qzp --out-dir DIR [OPTIONS]\n");
+}
+
+const char* const kSaveHelp =
+    "usage: tarnwick-cli save PROJECT.qzp [--out-dir DIR] [OPTIONS]\n"
+    "Opens the project and saves it exactly as the editor's Save does: records,\n"
+    "zone commands and comments that did not change keep their bytes, and a file\n"
+    "in which nothing changed is not written. With --out-dir the project file and\n"
+    "all five world files are written into DIR. Takes the options of 'format'.\n";
+
+int run_save(const std::vector<std::string>& args) {
+    if (wants_help(args, kSaveHelp)) return 0;
+    return save_opened_project(args, false, kSaveHelp);
 }
 
 int run_project(const std::vector<std::string>& args) {

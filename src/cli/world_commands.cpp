@@ -29,8 +29,10 @@ const char* kCheckHelp =
 const char* kFormatHelp =
     "usage: tarnwick-cli format FILE -o OUT [OPTIONS]\n"
     "       tarnwick-cli format PROJECT.qzp --out-dir DIR [OPTIONS]\n"
-    "Loads FILE and writes it to OUT exactly as the editor's save writes it; a project\n"
-    "is saved into DIR, its five files under their own names beside the project file.\n"
+    "Loads FILE and writes it to OUT anew in the house style, every option applied,\n"
+    "as the editor's Tools > Re-format zone files does; a project is saved into DIR,\n"
+    "its five files under their own names beside the project file. ('save' keeps\n"
+    "what did not change as it was.)\n"
     "  --alpha-bitvectors   write bitvectors as letters\n"
     "  --zone-number N      the project zone number (default: first vnum / 100)\n"
     "  --wrap N             re-wrap descriptions to N columns after loading\n"
@@ -180,6 +182,7 @@ int run_format(const std::vector<std::string>& args) {
         std::fputs(kFormatHelp, stderr);
         return 2;
     }
+    options.settings.house_style = true;  // the whole file anew, every option applied
     const FileKind* kind = usable_file(rest[0]);
     if (!kind) return 1;
     StderrMessages messages;

@@ -90,7 +90,7 @@ size_t run_bytes(const TableRun<Record>& run) {
 
 ZoneValues zone_values(const World& w) {
     return {w.zone.zone_number, w.zone.top,  w.zone.lifespan, w.zone.reset_mode,
-            w.project_zone_number, w.zone.name};
+            w.project_zone_number, w.zone.name, w.reformat};
 }
 void set_zone_values(World& w, const ZoneValues& v) {
     w.zone.zone_number = v.zone_number;
@@ -99,6 +99,7 @@ void set_zone_values(World& w, const ZoneValues& v) {
     w.zone.reset_mode = v.reset_mode;
     w.project_zone_number = v.project_zone_number;
     w.zone.name = v.name;
+    w.reformat = v.reformat;
 }
 ProjectValues project_values(const AreaProject* p) {
     if (!p) return {};

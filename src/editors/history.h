@@ -34,6 +34,7 @@ struct TableRun {
 struct ZoneValues {
     int32_t zone_number = 0, top = 0, lifespan = 0, reset_mode = 0, project_zone_number = 0;
     std::string name;
+    bool reformat = false;
     bool operator==(const ZoneValues&) const = default;
 };
 

@@ -72,6 +72,8 @@ std::string describe_step(const HistoryStep& s) {
     add(describe_run(s.objects, "object"));
     add(describe_run(s.shops, "shop"));
     add(describe_commands(s.commands));
+    if (s.zone_after && s.zone_after->reformat && !s.zone_before->reformat)
+        return "Re-format zone files";
     if (s.zone_after) {
         ZoneValues renamed = *s.zone_before;
         renamed.name = s.zone_after->name;

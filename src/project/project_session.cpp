@@ -9,6 +9,7 @@
 #include "formats/room_file.h"
 #include "formats/shop_file.h"
 #include "formats/zone_file.h"
+#include "project/damaged_files.h"
 #include "project/file_names.h"
 #include "project/preferences.h"
 #include "project/save_preflight.h"
@@ -120,7 +121,9 @@ ProjectSession::ProjectSession(World& world, AreaProject& project, const Prefere
     : world_(world), project_(project), preferences_(preferences), messages_(messages) {}
 
 FormatSettings ProjectSession::format_settings() const {
-    return preferences_.format_settings(project_.zone_name, project_.author);
+    FormatSettings settings = preferences_.format_settings(project_.zone_name, project_.author);
+    settings.house_style = world_.reformat;
+    return settings;
 }
 
 std::string ProjectSession::resolve(const std::string& name) const {
@@ -207,7 +210,8 @@ bool ProjectSession::open_world_zone(const AreaProject& record) {
         if (!file_exists(file)) {
             missing_files_.push_back(file);
         } else if (!load_table(t, world_, file, settings, messages_)) {
-            messages_.show("Error while opening file " + file);
+            // A file read up to a damaged record has said so already.
+            if (!part_read(world_, file)) messages_.show("Error while opening file " + file);
             load_failures_.push_back(file);
         }
     }
@@ -254,7 +258,8 @@ bool ProjectSession::open_project(const std::string& path) {
     for (Table t : kTables) {
         std::string file = resolve(project_.*file_of(t));
         if (!load_table(t, world_, file, settings, messages_)) {
-            messages_.show("Error while opening file " + file);
+            // A file read up to a damaged record has said so already.
+            if (!part_read(world_, file)) messages_.show("Error while opening file " + file);
             load_failures_.push_back(file);
         }
     }
@@ -375,7 +380,10 @@ bool ProjectSession::save_project(const std::optional<ZoneHeaderFields>& zone_fi
     set_caption(with_project_file ? shown : project_.zone_name);
     if (view_) view_->recent_file_added(shown);
     // Unsaved changes stay marked until every file is on disk.
-    if (all && !skipped) world_.changed = false;
+    if (all && !skipped) {
+        world_.changed = false;
+        world_.reformat = false;  // the files are in the house style now
+    }
     return all;
 }
 
@@ -399,9 +407,7 @@ bool ProjectSession::may_overwrite(const std::string& path) {
     if (std::find(load_failures_.begin(), load_failures_.end(), path) == load_failures_.end() ||
         !file_exists(path))
         return true;
-    return messages_.ask(path + " could not be read when the project was opened, so the editor "
-                                "does not hold what it contains.\nReplace it with what the "
-                                "editor holds?") == Answer::Yes;
+    return replace_unread_file(world_, path, messages_);
 }
 
 bool ProjectSession::save_project_as(const std::optional<ZoneHeaderFields>& zone_fields) {

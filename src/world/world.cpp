@@ -105,6 +105,7 @@ void World::clear_world() {
     captions = {};
     other_zones.reset();
     kept = {};
+    reformat = false;
 }
 
 }  // namespace tarnwick

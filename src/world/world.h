@@ -48,6 +48,9 @@ public:
     // The files as they were read or last written; saves copy from them
     // what did not change.
     KeptSources kept;
+    // The next save writes every file anew in the house style, as for new
+    // files, rather than copying what did not change (Re-format).
+    bool reformat = false;
 
     int room_count() const { return int(rooms.size()); }
     int mob_count() const { return int(mobs.size()); }
