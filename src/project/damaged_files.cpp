@@ -30,7 +30,8 @@ bool replace_unread_file(const World& world, const std::string& path, Messages& 
     const auto part = part_read(world, path);
     Answer answer;
     if (part && part->unread > 0) {
-        answer = messages.ask_buttons(std::to_string(part->unread) + " records of " + path +
+        answer = messages.ask_buttons(std::to_string(part->unread) +
+                                          (part->unread == 1 ? " record of " : " records of ") + path +
                                           " could not be read; saving replaces them with the " +
                                           std::to_string(part->held) + " the editor holds",
                                       "Save anyway", "Keep the file");

@@ -493,30 +493,41 @@ TEST(ProjectLifecycle, SampleZoneSurvivesOpenAndSave) {
         EXPECT_EQ(read_bytes(dir.file("tarnwick." + exts[i])), first[i]) << exts[i];
 }
 
+// A rooms file cut in its second room: the first loads, one message says
+// so, and the save asks before replacing the file, keeping it as .bak.
 TEST(ProjectLifecycle, AFileThatFailedToLoadIsReplacedOnlyWhenTheUserSaysSo) {
     TempDir dir;
     std::string qzp = make_project(dir);
-    const std::string broken = "#18601\nThe Landing~\n~\n186 0 2\nX\n$\n";
+    const std::string broken =
+        "#18601\nThe Landing~\n~\n186 0 2\nS\n#18602\nThe Lane~\n~\n186 0 2\nX\n$\n";
     write_bytes(dir.file("mere.wld"), broken);
     for (Answer answer : {Answer::No, Answer::Yes}) {
         Session s;
         ASSERT_TRUE(s.session.open_project(qzp));
-        EXPECT_EQ(s.world.room_count(), 0);
+        ASSERT_EQ(s.world.room_count(), 1);
+        EXPECT_EQ(s.world.rooms[0].name, "The Landing");
+        // The rooms file is told first, in one message.
+        ASSERT_FALSE(s.messages.texts().empty());
+        EXPECT_EQ(s.messages.texts()[0].rfind("mere.wld could not be read from line 6 on: ", 0), 0u)
+            << s.messages.texts()[0];
         s.messages.clear();
         s.messages.answers = {answer};
         s.world.changed = true;
         EXPECT_TRUE(s.session.save_project());
         ASSERT_FALSE(s.messages.entries.empty());
         EXPECT_EQ(s.messages.entries[0].kind, "ask");
-        EXPECT_EQ(s.messages.entries[0].text.rfind(dir.file("mere.wld") + " could not be read", 0),
-                  0u);
-        // The rooms were not read, so the top read from the zone file stays.
+        EXPECT_EQ(s.messages.entries[0].text,
+                  "1 record of " + dir.file("mere.wld") +
+                      " could not be read; saving replaces them with the 1 the editor holds");
         EXPECT_NE(read_bytes(dir.file("mere.zon")).find("18699 30 2"), std::string::npos);
         if (answer == Answer::No) {
             EXPECT_EQ(read_bytes(dir.file("mere.wld")), broken);
+            EXPECT_FALSE(std::filesystem::exists(dir.file("mere.wld.bak")));
             EXPECT_TRUE(s.world.changed);  // what the editor holds is not all on disk
         } else {
-            EXPECT_NE(read_bytes(dir.file("mere.wld")), broken);
+            EXPECT_EQ(read_bytes(dir.file("mere.wld.bak")), broken);
+            // The intact room keeps its bytes; the damaged rest is gone.
+            EXPECT_EQ(read_bytes(dir.file("mere.wld")), "#18601\nThe Landing~\n~\n186 0 2\nS\n$\n");
             EXPECT_FALSE(s.world.changed);
         }
     }
