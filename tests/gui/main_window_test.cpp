@@ -364,6 +364,37 @@ TEST_F(MainWindowTest, RenumberAsksFirst) {
     EXPECT_TRUE(state->world.changed);
 }
 
+// Names picked in the file chooser are absolute; the saved project names its
+// files from its folder, so a copy of the folder opened and saved in the
+// editor writes the copy's files and not the original's.
+TEST_F(MainWindowTest, ACopiedProjectFolderSavesIntoTheCopy) {
+    SampleZone zone;
+    ASSERT_TRUE(main->open_project(zone.project()));
+    for (auto field : {&AreaProject::zone_file, &AreaProject::room_file, &AreaProject::mob_file,
+                       &AreaProject::object_file, &AreaProject::shop_file})
+        state->project.*field = zone.file(state->project.*field);
+    state->context.mark_changed();
+    trigger("Guardar1");
+    ASSERT_FALSE(state->world.changed);
+    const std::string original_rooms = read_bytes(zone.file("tarnwick.wld"));
+
+    TempDir copy;
+    for (const auto& e : std::filesystem::directory_iterator(std::filesystem::path(zone.file(""))))
+        std::filesystem::copy_file(e.path(), copy.path() / e.path().filename());
+    ASSERT_TRUE(main->open_project(QString::fromStdString(copy.file("tarnwick.qzp"))));
+    ui::EditorWindow* rooms = main->room_editor();
+    rooms->select_record(0);
+    rooms->show();
+    auto* name = rooms->findChild<QLineEdit*>("Edit1");
+    name->selectAll();
+    QTest::keyClicks(name, "The Copied Landing");
+    rooms->apply_pending();
+    trigger("Guardar1");
+    EXPECT_FALSE(state->world.changed);
+    EXPECT_EQ(read_bytes(zone.file("tarnwick.wld")), original_rooms);
+    EXPECT_NE(read_bytes(copy.file("tarnwick.wld")).find("The Copied Landing~"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace tarnwick::test
 
