@@ -28,6 +28,7 @@
 #include "ui/app_context.h"
 #include "ui/editor_factory.h"
 #include "ui/editor_window.h"
+#include "ui/editor_text.h"
 #include "ui/record_text.h"
 #include "world/lookup_lists.h"
 
@@ -317,7 +318,10 @@ TEST(RecordText, EveryByteSurvivesTheWidgetBoundary) {
     EXPECT_EQ(ui::fields::from_widget(ui::fields::to_widget(all)), all);
     EXPECT_EQ(ui::fields::to_widget("\x80"), QString(QChar(0x20AC)));
     EXPECT_EQ(ui::fields::from_widget(QString(QChar(0x4E00))), "?");
-    EXPECT_EQ(ui::fields::memo_from_widget("a\nb"), "a\r\nb");
+    // Memo text gives back LF line ends, whatever it was shown from.
+    EXPECT_EQ(ui::fields::memo_from_widget("a\nb"), "a\nb");
+    EXPECT_EQ(ui::fields::memo_from_widget(ui::fields::memo_to_widget("a\r\nb\r\n")), "a\nb\n");
+    EXPECT_EQ(ui::memo_from_qt(ui::memo_to_qt("a\r\nb\n")), "a\nb\n");
 }
 
 }  // namespace
