@@ -213,6 +213,9 @@ bool read_shops_from(World& world, TextSource& in, Messages& messages) {
         return false;
     }
     report_duplicate_vnums(std::move(reader.heads), in, "shops", messages);
+    // The caption counts the records read: a description line may start
+    // with '#' too.
+    world.captions.shops = std::to_string(world.shop_count()) + " Registros.";
     return true;
 }
 
