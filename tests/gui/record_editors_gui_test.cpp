@@ -240,6 +240,10 @@ TEST_F(EditorWindows, ShopEditStoresFieldsWhenLeavingTheShop) {
     keeper->selectAll();
     QTest::keyClicks(keeper, "3000");
     EXPECT_EQ(find<QLineEdit>(window.get(), "edkeepername")->text(), "the guard");
+    // ...and keeps that name when the fields are shown again, as adding a
+    // product does, before the shop is applied.
+    find<QPushButton>(window.get(), "addSellItem")->click();
+    EXPECT_EQ(find<QLineEdit>(window.get(), "edkeepername")->text(), "the guard");
     keeper->selectAll();
     QTest::keyClicks(keeper, "3001");
 
