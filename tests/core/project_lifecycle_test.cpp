@@ -251,7 +251,7 @@ TEST(ProjectLifecycle, ConfirmedNewLoadsTheNamedFilesThatExist) {
     EXPECT_EQ(s.project.zone_name, "New Zone");
     EXPECT_EQ(s.project.zone_number, 300);
     EXPECT_EQ(s.world.project_zone_number, 300);
-    EXPECT_EQ(s.session.caption(), " - Untitled Zone");
+    EXPECT_EQ(s.session.caption(), "New Zone");
     EXPECT_TRUE(s.session.project_open());
     EXPECT_EQ(s.view.events.back(), "enabled");
 }
@@ -440,9 +440,9 @@ TEST(ProjectLifecycle, CloseEmptiesTheWorldAndKeepsTheProject) {
     s.session.close_project();
     EXPECT_EQ(s.world.room_count(), 0);
     EXPECT_EQ(s.project, before);
-    EXPECT_EQ(s.session.caption(), "- No Project");
+    EXPECT_EQ(s.session.caption(), "No Project");
     EXPECT_EQ(s.view.events,
-              (std::vector<std::string>{"caption ", "cleared", "disabled", "caption - No Project"}));
+              (std::vector<std::string>{"caption ", "cleared", "disabled", "caption No Project"}));
 }
 
 TEST(ProjectLifecycle, PropertiesReloadChangedFilesOnly) {

@@ -80,7 +80,7 @@ TEST_F(MainWindowTest, OpeningTheSampleFillsTheListsAndEnablesTheProject) {
     EXPECT_TRUE(main->project_commands_on());
     for (const char* name : {"Guardar1", "Opciones1", "NewRoomBtn", "DeleteShop", "RenumerarMundo1"})
         EXPECT_TRUE(enabled(name)) << name;
-    EXPECT_EQ(main->windowTitle(), "Tarnwick v1.0aThe Tarnwick Mere");
+    EXPECT_EQ(main->windowTitle(), "Tarnwick v1.0a - The Tarnwick Mere");
     const QStringList rooms = main->list(ListKind::Room)->lines();
     ASSERT_EQ(rooms.size(), 12);
     EXPECT_EQ(rooms[0], "#18600   ---   The Ferry Landing");
@@ -107,7 +107,7 @@ TEST_F(MainWindowTest, OpeningTheSampleFillsTheListsAndEnablesTheProject) {
 
     trigger("Cerrar1");
     EXPECT_FALSE(main->project_commands_on());
-    EXPECT_EQ(main->windowTitle(), "Tarnwick v1.0a- No Project");
+    EXPECT_EQ(main->windowTitle(), "Tarnwick v1.0a - No Project");
     EXPECT_TRUE(main->list(ListKind::Room)->lines().isEmpty());
 }
 
@@ -333,7 +333,7 @@ TEST_F(MainWindowTest, SavedWindowLayoutComesBackOnOpen) {
     messages.clear();
     trigger("Guardar1");
     EXPECT_FALSE(state->world.changed);
-    EXPECT_EQ(main->windowTitle(), "Tarnwick v1.0a" + zone.project());
+    EXPECT_EQ(main->windowTitle(), "Tarnwick v1.0a - " + zone.project());
     trigger("Cerrar1");
     EXPECT_TRUE(messages.entries.empty());
     EXPECT_FALSE(rooms->isVisible());
@@ -471,7 +471,7 @@ TEST_F(MainWindowTest, NewProjectGoesThroughThePropertiesDialog) {
     });
     trigger("NewBtn");
     EXPECT_TRUE(main->project_commands_on());
-    EXPECT_EQ(main->windowTitle(), "Tarnwick v1.0a - Untitled Zone");
+    EXPECT_EQ(main->windowTitle(), "Tarnwick v1.0a - Sunken Keep");
     EXPECT_EQ(state->project.zone_name, "Sunken Keep");
     EXPECT_EQ(state->project.zone_number, 42);
     trigger("NewRoomBtn");
