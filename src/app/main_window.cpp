@@ -77,7 +77,7 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QMainWindow(parent), 
     setObjectName("TMainForm");
     state_.session.set_view(this);
     caption_ = new ui::CaptionBar(this);
-    caption_->set_text(" - Sin Proyecto");
+    caption_->set_text("Sin Proyecto");
     setMenuWidget(nullptr);
     build_menus();
     build_toolbars();

@@ -212,7 +212,7 @@ void MainWindow::Cerrar1Click() {
     state_.session.close_project();
     reset_history();
     state_.context.clear_changed();
-    caption_->set_text("- No Project");
+    caption_->set_text("No Project");
     set_project_commands(false);
     update_caption();
 }

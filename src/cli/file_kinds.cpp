@@ -8,6 +8,7 @@
 #include "formats/room_file.h"
 #include "formats/shop_file.h"
 #include "formats/zone_file.h"
+#include "project/world_zones.h"
 #include "world/messages.h"
 #include "world/world.h"
 
@@ -81,7 +82,7 @@ const FileKind kKinds[] = {
          ZoneHeaderFields fields = zone_header_fields(w);
          return save_zone_file(w, p, fields, o.settings, m);
      },
-     [](const World& w) { return int(w.zone.commands.size()); },
+     zone_command_count,
      [](const World& w) -> std::optional<int> { return w.zone.zone_number * 100; },
      nullptr},
     {".shp", "shops",

@@ -282,7 +282,7 @@ int check_project(const std::string& path) {
     const World& w = open.world;
     std::printf("%s: %d rooms, %d mobiles, %d objects, %d shops, %d commands\n", path.c_str(),
                 w.room_count(), w.mob_count(), w.object_count(), w.shop_count(),
-                int(w.zone.commands.size()));
+                zone_command_count(w));
     for (const auto& file : open.session.load_failures())
         std::printf("%s: %s did not load\n", path.c_str(), file.c_str());
     return open.session.load_failures().empty() ? 0 : 1;

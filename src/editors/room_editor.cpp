@@ -187,9 +187,9 @@ int RoomEditor::exit_target(int line) {
 }
 
 std::string add_memo_line(const std::string& text, const std::string& line) {
-    if (text.empty()) return line + "\r\n";
-    if (text.back() == '\n') return text + line + "\r\n";
-    return text + "\r\n" + line + "\r\n";
+    if (text.empty()) return line + "\n";
+    if (text.back() == '\n') return text + line + "\n";
+    return text + "\n" + line + "\n";
 }
 
 namespace {

@@ -164,6 +164,12 @@ void ShopEditor::refresh_names() {
     fields.buy_selected = buy;
 }
 
+void ShopEditor::type_keeper(const std::string& vnum) {
+    fields.keeper_vnum = vnum;
+    int32_t keeper = -1;
+    fields.keeper_name = to_int32(vnum, keeper) ? world_.mob_name_of(keeper) : std::string();
+}
+
 bool ShopEditor::browse_keeper() {
     if (!shown()) return false;
     const PickLines pick = mob_pick_lines(world_);

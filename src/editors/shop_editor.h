@@ -67,6 +67,10 @@ public:
     // zones arrived), keeping every pending edit.
     void refresh_names();
 
+    // A keeper vnum typed into its field: the keeper's name follows it (a
+    // mob's name, the not-existing mark, or empty for no number), so every
+    // later showing of the fields names the keeper typed.
+    void type_keeper(const std::string& vnum);
     // "&Browse...": true when the shop list's lines should be refreshed.
     bool browse_keeper();
     void add_product();

@@ -82,7 +82,10 @@ ZoneMenuState ZoneEditor::menu_state(const ZoneTreeNode* selected) const {
 zCommand ZoneEditor::new_command(char letter) {
     zCommand c;
     c.command = letter;
-    c.if_flag = 1;
+    // A mob load stands at the top level, where nothing comes before it to
+    // depend on: with if-flag 1 it would load only when the command above it
+    // happened to succeed. What is placed under a command depends on it.
+    c.if_flag = letter == 'M' ? 0 : 1;
     c.arg1 = 0;
     c.arg2 = 1;
     c.arg3 = 0;

@@ -62,7 +62,8 @@ public:
 
     ZoneMenuState menu_state(const ZoneTreeNode* selected) const;
 
-    // A fresh command for an "&Add" item: if_flag 1, argument 2 = 1.
+    // A fresh command for an "&Add" item: argument 2 = 1; if_flag 0 for a
+    // top-level mob load (as the stock zones have it), 1 for the others.
     static zCommand new_command(char letter);
     // Links `command` into the list and the tree relative to the selected
     // node and returns its node.

@@ -178,6 +178,9 @@ bool read_mobs_from(World& world, TextSource& in, const std::string& path, Messa
     world.kept.mobs =
         keep_records(in, path, world.mobs, reader.heads, reader.end, complete, unread);
     report_duplicate_vnums(std::move(reader.heads), in, "mobiles", messages);
+    // The caption counts the records read: a description line may start
+    // with '#' too.
+    world.captions.mobs = std::to_string(world.mob_count()) + " Registros.";
     // The mob table keeps file order; it is not sorted.
     return complete;
 }

@@ -200,6 +200,9 @@ bool read_objects_from(World& world, TextSource& in, const std::string& path,
     world.kept.objects = keep_records(in, path, world.objects, reader.heads, reader.end,
                                       complete, unread);
     report_duplicate_vnums(std::move(reader.heads), in, "objects", messages);
+    // The caption counts the records read: a description line may start
+    // with '#' too.
+    world.captions.objects = std::to_string(world.object_count()) + " Registros.";
     world.sort_objects();
     if (settings.column_check) {
         wrap_object_descriptions(world, settings.columns);

@@ -199,6 +199,9 @@ bool read_rooms_from(World& world, TextSource& in, const std::string& path,
                                         complete, unread);
         report_duplicate_vnums(std::move(reader.heads), in, "rooms", messages);
         world.sort_rooms();
+        // The caption counts the records read: a description line may start
+        // with '#' too.
+        world.captions.rooms = std::to_string(world.room_count()) + " Records.";
     }
     if (settings.column_check) wrap_room_descriptions(world, settings.columns);
     // Wrapping at load is the builder's preference, not a change to save.

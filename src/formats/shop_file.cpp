@@ -232,6 +232,9 @@ bool read_shops_from(World& world, TextSource& in, const std::string& path,
     world.kept.shops =
         keep_records(in, path, world.shops, reader.heads, reader.end, complete, unread);
     report_duplicate_vnums(std::move(reader.heads), in, "shops", messages);
+    // The caption counts the records read: a description line may start
+    // with '#' too.
+    world.captions.shops = std::to_string(world.shop_count()) + " Registros.";
     return complete;
 }
 

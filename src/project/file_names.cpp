@@ -1,5 +1,6 @@
 #include "project/file_names.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "world/file_path.h"
@@ -54,6 +55,15 @@ std::string resolve_world_file(const std::string& name, const std::string& proje
     // A name from the root ("/x", or "\\x" and "C:x" on Windows) is taken as it is.
     fs::path primary = as_named.has_root_path() || folder.empty() ? as_named : folder / as_named;
     if (file_exists(primary)) return utf8_name(primary);
+    // A relative name written on Windows ("wld\\30.wld") names the same place
+    // below the project's folder here too.
+    if (!folder.empty() && name.find('\\') != std::string::npos && !has_drive(name) &&
+        name[0] != '\\') {
+        std::string slashed = name;
+        std::replace(slashed.begin(), slashed.end(), '\\', '/');
+        const fs::path below = folder / native_path(slashed);
+        if (file_exists(below)) return utf8_name(below);
+    }
     std::string bare = bare_file_name(name);
     if (!bare.empty() && bare != name) {
         fs::path nearby = folder.empty() ? native_path(bare) : folder / native_path(bare);
@@ -64,6 +74,25 @@ std::string resolve_world_file(const std::string& name, const std::string& proje
             return utf8_name(nearby);
     }
     return utf8_name(primary);
+}
+
+std::string stored_file_name(const std::string& name, const std::string& project_path) {
+    if (name.empty() || project_path.empty()) return name;
+    const fs::path file = native_path(name);
+    if (!file.is_absolute()) return name;
+    std::error_code ec;
+    const fs::path folder = fs::absolute(native_path(project_path), ec).parent_path();
+    if (ec || folder.empty()) return name;
+    const fs::path below = file.lexically_normal().lexically_relative(folder.lexically_normal());
+    // Empty when the two share no root (another drive); ".." first when the
+    // file lies outside the folder.
+    if (below.empty() || below == "." || *below.begin() == "..") return name;
+    try {
+        const std::u8string text = below.generic_u8string();
+        return std::string(text.begin(), text.end());
+    } catch (const std::exception&) {
+        return name;
+    }
 }
 
 }  // namespace tarnwick

@@ -27,4 +27,11 @@ std::string bare_file_name(const std::string& name);
 // system the bare file name in the project's folder. Empty for an empty name.
 std::string resolve_world_file(const std::string& name, const std::string& project_path);
 
+// The name the project file at `project_path` stores for the world file
+// `name`: a file in the project's folder or below is named relative to that
+// folder, with '/' between folders (read alike on Linux and Windows), so that
+// a copy of the whole folder names the copied files. Any other name, and a
+// name already relative, is stored as it is.
+std::string stored_file_name(const std::string& name, const std::string& project_path);
+
 }  // namespace tarnwick

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "project/file_names.h"
 #include "world/atomic_file.h"
 #include "world/file_path.h"
 #include "world/messages.h"
@@ -146,8 +147,14 @@ bool read_project_file(const std::string& path, AreaProject& out, std::string& e
 }
 
 bool write_project_file(const std::string& path, const AreaProject& project, Messages& messages) {
+    // Files beside the project or below it are named from its folder, so a
+    // copy of the folder opens and saves its own files.
+    AreaProject stored = project;
+    for (auto field : {&AreaProject::zone_file, &AreaProject::room_file, &AreaProject::mob_file,
+                       &AreaProject::object_file, &AreaProject::shop_file})
+        stored.*field = stored_file_name(project.*field, path);
     std::string bytes, error;
-    if (!encode_project_record(project, bytes, error)) {
+    if (!encode_project_record(stored, bytes, error)) {
         messages.show(error);
         return false;
     }

@@ -40,7 +40,9 @@ bool decode_project_record(std::string_view bytes, AreaProject& out);
 bool read_project_file(const std::string& path, AreaProject& out, std::string& error);
 
 // Writes the record through a temporary file renamed into place, so a failed
-// save leaves the previous project file as it was. Shows its own messages.
+// save leaves the previous project file as it was. Names of world files in
+// the project's folder or below are stored relative to it (stored_file_name).
+// Shows its own messages.
 bool write_project_file(const std::string& path, const AreaProject& project, Messages& messages);
 
 // The record's window blocks from the windows as they stand: visibility,

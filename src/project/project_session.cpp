@@ -38,6 +38,11 @@ constexpr int32_t kNewZoneResetMode = 2;
 
 const Table kTables[] = {Table::Rooms, Table::Mobs, Table::Objects, Table::Shops};
 
+// The caption of a project not opened from a file: its zone's name.
+std::string zone_caption(const AreaProject& project) {
+    return project.zone_name.empty() ? "Untitled Zone" : project.zone_name;
+}
+
 std::string AreaProject::*file_of(Table t) {
     switch (t) {
     case Table::Rooms: return &AreaProject::room_file;
@@ -162,7 +167,7 @@ bool ProjectSession::new_project(const std::function<bool(ProjectPropertiesForm&
     load_failures_.clear();
     project_.project_path.clear();
     take_properties(form, false);
-    set_caption(" - Untitled Zone");
+    set_caption(zone_caption(project_));
     const FormatSettings settings = format_settings();
     for (Table t : kTables) {
         std::string path = resolve(project_.*file_of(t));
@@ -397,7 +402,7 @@ bool ProjectSession::install_other_zones(uint64_t generation,
 void ProjectSession::adopt_restored() {
     load_failures_.clear();
     world_.project_zone_number = project_.zone_number;
-    set_caption(project_.project_path.empty() ? " - Untitled Zone" : project_.zone_name);
+    set_caption(zone_caption(project_));
     if (view_) view_->tables_loaded();
     set_project_open(true);
     world_.changed = true;
@@ -420,7 +425,7 @@ bool ProjectSession::save_project_as(const std::optional<ZoneHeaderFields>& zone
 void ProjectSession::close_project() {
     clear_world();
     set_project_open(false);
-    set_caption("- No Project");
+    set_caption("No Project");
 }
 
 ProjectPropertiesForm ProjectSession::load_project_properties() const {

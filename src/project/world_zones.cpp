@@ -20,6 +20,12 @@ namespace fs = std::filesystem;
 
 namespace tarnwick {
 
+int zone_command_count(const World& world) {
+    const CommandList& commands = world.zone.commands;
+    return int(std::count_if(commands.begin(), commands.end(),
+                             [](const zCommand& c) { return c.command != 'S'; }));
+}
+
 namespace {
 
 // "30.wld" of a UTF-8 path.
@@ -91,7 +97,7 @@ std::vector<WorldZone> list_world_zones(const std::string& dir) {
             z.number = w.zone.zone_number;
             z.name = w.zone.name;
             z.top = w.zone.top;
-            z.commands = int(w.zone.commands.size());
+            z.commands = zone_command_count(w);
             auto with = [&](auto reader) {
                 return [&settings, reader](World& world, const std::string& t, Messages& m) {
                     return reader(world, t, settings, m);

@@ -24,6 +24,12 @@ struct WorldZone {
     std::string problem;
 };
 
+class World;
+
+// The reset commands a zone holds: every command but the S that ends the
+// list (the zone reader adds one; it is no command of the builder's).
+int zone_command_count(const World& world);
+
 // Every zone file of `dir`, in zone-number order (a zone file that does not
 // load keeps its place by file name, number 0 unless the name is a number).
 std::vector<WorldZone> list_world_zones(const std::string& dir);

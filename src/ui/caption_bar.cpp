@@ -16,7 +16,12 @@ void CaptionBar::set_text(const QString& text) {
 }
 
 QString CaptionBar::full_text() const {
-    return QString::fromLatin1(kProductCaption) + text_ + (changed_ ? " *" : "");
+    return QString::fromLatin1(kProductCaption) + shown_text();
+}
+
+QString CaptionBar::shown_text() const {
+    // The product and the text are told apart as a title bar does.
+    return (text_.isEmpty() ? QString() : QStringLiteral(" - ") + text_) + (changed_ ? " *" : "");
 }
 
 void CaptionBar::set_changed(bool on) {
@@ -51,8 +56,7 @@ void CaptionBar::paintEvent(QPaintEvent*) {
     p.drawText(r, Qt::AlignVCenter | Qt::AlignLeft, product);
     int x = QFontMetrics(bold).horizontalAdvance(product);
     p.setFont(font());
-    p.drawText(r.adjusted(x, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
-               changed_ ? text_ + " *" : text_);
+    p.drawText(r.adjusted(x, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, shown_text());
 }
 
 }  // namespace tarnwick::ui

@@ -1,6 +1,7 @@
 #pragma once
-// The main window's caption: the product name and version followed by the
-// caption text, drawn flat or with a colour gradient.
+// The main window's caption: the product name and version, then " - " and
+// the caption text (a zone name, a project file, "No Project"), drawn flat or
+// with a colour gradient.
 
 #include <QWidget>
 
@@ -27,6 +28,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // What follows the product name.
+    QString shown_text() const;
     QString text_;
     bool gradient_ = false;
     bool changed_ = false;

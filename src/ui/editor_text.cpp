@@ -17,7 +17,6 @@ QString memo_to_qt(const std::string& bytes) {
 std::string memo_from_qt(const QString& text) {
     QString t = text;
     t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    t.replace(QChar('\n'), QStringLiteral("\r\n"));
     return from_qt(t);
 }
 

@@ -1,7 +1,8 @@
 #pragma once
-// Text at the widget boundary: records hold Windows-1252 bytes with CR LF
-// line breaks, widgets hold QString with LF breaks. Every editor window of
-// this folder converts through these functions only.
+// Text at the widget boundary: records hold Windows-1252 bytes, widgets hold
+// QString with LF breaks. Typed memo text reaches the record with LF breaks
+// (CR LF stays only in a text the file held so and the builder left alone).
+// Every editor window of this folder converts through these functions only.
 
 #include <QColor>
 #include <QFont>
@@ -16,7 +17,7 @@ namespace tarnwick::ui {
 QString to_qt(const std::string& bytes);
 std::string from_qt(const QString& text);
 
-// Memo text: CR LF in the record, LF in the widget.
+// Memo text: the widget shows CR LF as LF and gives back LF.
 QString memo_to_qt(const std::string& bytes);
 std::string memo_from_qt(const QString& text);
 

@@ -17,7 +17,6 @@ QString memo_to_widget(const std::string& bytes) {
 std::string memo_from_widget(const QString& text) {
     QString t = text;
     t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    t.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     return from_widget(t);
 }
 

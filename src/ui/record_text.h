@@ -1,6 +1,7 @@
 #pragma once
-// Record text at the widget boundary: records hold Windows-1252 bytes (memo
-// texts with CR LF breaks), widgets hold QString (LF breaks).
+// Record text at the widget boundary: records hold Windows-1252 bytes, widgets
+// hold QString. Memo texts show CR LF as LF and give back LF breaks, the line
+// ends the server sends on unchanged.
 
 #include <QString>
 #include <string>

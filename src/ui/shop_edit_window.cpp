@@ -101,10 +101,9 @@ TShopEdit::TShopEdit(AppContext& context, QWidget* parent)
     // A keeper from another zone is typed; Browse lists this zone's mobs.
     limit_typing(edkeepernum_, 11, QString::fromLatin1(kIntegerPattern));
     // The keeper's name follows a typed vnum at once.
-    connect(edkeepernum_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        bool ok = false;
-        const int vnum = text.toInt(&ok);
-        edkeepername_->setText(ok ? to_widget(context_.world.mob_name_of(vnum)) : QString());
+    connect(edkeepernum_, &QLineEdit::textEdited, this, [this] {
+        editor_.type_keeper(text_of(edkeepernum_));
+        edkeepername_->setText(to_widget(editor_.fields.keeper_name));
     });
     auto* browse = button("&Browse...", "Button1", &TShopEdit::Button1Click);
     sell_box_ = named(new QListWidget(this), "SellBox");
@@ -285,7 +284,7 @@ void TShopEdit::show_fields() {
 
 void TShopEdit::read_fields() {
     ShopFields& f = editor_.fields;
-    f.keeper_vnum = text_of(edkeepernum_);
+    editor_.type_keeper(text_of(edkeepernum_));
     f.sell_selected = sell_box_->currentItem() && sell_box_->currentItem()->isSelected()
                           ? sell_box_->currentRow() : -1;
     f.buy_selected = buy_box_->currentItem() && buy_box_->currentItem()->isSelected()

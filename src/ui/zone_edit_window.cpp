@@ -217,7 +217,10 @@ void TZoneEdit::show_commands_page() {
 }
 
 void TZoneEdit::header_edited() {
+    // The edit reaches the zone header at once, so the history records it as
+    // it is made (typing on in the same field grows the same step).
     editor_.header_edited = true;
+    editor_.apply_header_edits();
     context_.mark_changed();
 }
 

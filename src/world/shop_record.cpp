@@ -18,6 +18,13 @@ shop_data new_shop(const World& world) {
     // Fixed factors: the shop sells above and buys below an object's value.
     s.profit_sell = 1.1f;
     s.profit_buy = 0.9f;
+    // Open all day: the server turns a player away only before open1 or
+    // after close1 (then before open2 or after close2), and its hours run
+    // 0 to 23, so 0 to 28 never closes. The stock shops use these hours.
+    s.start1 = 0;
+    s.end1 = 28;
+    s.start2 = 0;
+    s.end2 = 0;
     s.msg_buy_missing = "%s No tengo ese item.";
     s.msg_sell_missing = "%s No pareces tener eso.";
     s.msg_not_buying = "%s No compro eso.";

@@ -74,7 +74,7 @@ Str: 18
 StrAdd: 50" "$out"
 
 out=$(cli check "$examples/tarnwick.zon" "$examples/tarnwick.shp" 2>&1)
-expect "check counts zone commands and shops" "$examples/tarnwick.zon: 18 commands
+expect "check counts zone commands and shops" "$examples/tarnwick.zon: 17 commands
 $examples/tarnwick.shp: 2 shops" "$out"
 cli format "$examples/tarnwick.zon" -o "$tmp/a.zon" --world "$examples/tarnwick.wld" \
   "$examples/tarnwick.mob" "$examples/tarnwick.obj"; expect "format of a zone with its world" 0 $?

@@ -17,9 +17,9 @@ before=$(cd "$w" && find . -type f | sort | xargs md5sum)
 out=$("$cli" zones "$w" 2>&1); rc=$?
 expect "a zone that does not load fails the listing" 1 $rc
 expect "zones are listed in number order with counts" \
-  "     7  Broken Zone                         799      0      0      0      0      1
+  "     7  Broken Zone                         799      0      0      0      0      0
         did not load: 7.wld: An error has ocurred while opening file!
-   186  The Tarnwick Mere                 18699     12      5      9      2     18" \
+   186  The Tarnwick Mere                 18699     12      5      9      2     17" \
   "$(echo "$out" | tail -n +2)"
 out=$("$cli" zones "$w" --json)
 expect "json names the problem or null" \
@@ -36,11 +36,12 @@ expect "json names are UTF-8" '"name": "Café € \"9\""' \
 "$cli" project create "$tmp/z.qzp" --world-dir "$w" --zone 186 --author Ana
 expect "project create --world-dir succeeds" 0 $?
 info=$("$cli" project info "$tmp/z.qzp")
+# Below the project's folder, so named from it.
 expect "the project names the zone's files in place" "zone_name: The Tarnwick Mere
 author: Ana
-zone_file: $w/zon/186.zon
-room_file: $w/wld/186.wld
-shop_file: $w/shp/186.shp
+zone_file: world/zon/186.zon
+room_file: world/wld/186.wld
+shop_file: world/shp/186.shp
 zone_number: 186" "$(echo "$info" | grep -E '^(zone_name|author|zone_file|room_file|shop_file|zone_number):')"
 "$cli" check "$tmp/z.qzp" >/dev/null 2>&1; expect "check opens the project" 0 $?
 

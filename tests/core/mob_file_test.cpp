@@ -156,12 +156,12 @@ TEST(MobFile, ReadsCrLfLongLinesAndAMissingLastLineBreak) {
     EXPECT_EQ(l.world.mobs[1].especs[1].description, long_value);
 }
 
-TEST(MobFile, CaptionCountsEveryRecordLineAndHighNumbersEndTheFile) {
+TEST(MobFile, CaptionCountsTheRecordsReadAndHighNumbersEndTheFile) {
     Loaded l = load(std::string(kTwoMobs).replace(std::string(kTwoMobs).find("$\n"), 2,
                                                   "#99999\nanything at all\n"));
     ASSERT_TRUE(l.ok);
     EXPECT_EQ(l.world.mob_count(), 2);
-    EXPECT_EQ(l.world.captions.mobs, "3 Registros.");
+    EXPECT_EQ(l.world.captions.mobs, "2 Registros.");  // #99999 is no mob
 
     Loaded empty = load("* banner only\n$\n");
     EXPECT_TRUE(empty.ok);

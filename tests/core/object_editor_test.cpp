@@ -124,13 +124,13 @@ TEST_F(ObjectEditorTest, ExtraDescriptionsChangeTheRecordAtOnce) {
     EXPECT_FALSE(editor.extra_to_modify());  // no text: not opened
     editor.select_extra(1);
     ASSERT_TRUE(editor.extra_to_modify());
-    EXPECT_EQ(editor.fields.desc_memo, "first\r\n");
+    EXPECT_EQ(editor.fields.desc_memo, "first\n");
     editor.modify_extra({"uno", "primero"});
     EXPECT_EQ(world.objects[0].extra_descs[1].keywords, "uno");
     editor.select_extra(0);
     editor.remove_extra();
     ASSERT_EQ(world.objects[0].extra_descs.size(), 1u);
-    EXPECT_EQ(world.objects[0].extra_descs[0].description, "primero\r\n");  // a description ends its line
+    EXPECT_EQ(world.objects[0].extra_descs[0].description, "primero\n");  // a description ends its line
 }
 
 TEST_F(ObjectEditorTest, AffectSlots) {

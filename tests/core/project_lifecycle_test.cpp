@@ -116,6 +116,31 @@ TEST(FileNames, ResolveUsesTheProjectFolderAndBareNames) {
     EXPECT_EQ(resolve_world_file(dir.file("sub/new.shp"), ""), dir.file("sub/new.shp"));
     EXPECT_EQ(resolve_world_file("", project), "");
     EXPECT_EQ(resolve_world_file("rel.wld", ""), "rel.wld");
+    // A relative name with Windows separators is found below the project too.
+    EXPECT_EQ(std::filesystem::path(resolve_world_file("sub\\castle.wld", project)),
+              std::filesystem::path(dir.file("sub/castle.wld")).lexically_normal());
+}
+
+TEST(FileNames, TheProjectFileStoresNamesBelowItsFolderRelativeToIt) {
+    TempDir dir;
+    namespace fs = std::filesystem;
+    const fs::path folder = dir.path();
+    const std::string project = dir.file("p.qzp");
+    const std::string outside = (folder.parent_path() / "x.wld").string();
+    const struct {
+        std::string name, stored;
+    } cases[] = {
+        {dir.file("x.wld"), "x.wld"},
+        {dir.file("sub/x.wld"), "sub/x.wld"},
+        {(folder / "sub" / ".." / "x.wld").string(), "x.wld"},
+        {outside, outside},              // another folder: kept absolute
+        {"sub/x.wld", "sub/x.wld"},      // already relative
+        {"C:\\mud\\x.wld", "C:\\mud\\x.wld"},  // another machine's, or another place
+        {"", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(stored_file_name(c.name, project), c.stored) << c.name;
+    // A project path given relative stands for the working directory's file.
+    EXPECT_EQ(stored_file_name((fs::current_path() / "x.wld").string(), "p.qzp"), "x.wld");
 }
 
 TEST(ProjectProperties, FileFieldsFollowTheStandardExtensionRules) {
@@ -226,7 +251,7 @@ TEST(ProjectLifecycle, ConfirmedNewLoadsTheNamedFilesThatExist) {
     EXPECT_EQ(s.project.zone_name, "New Zone");
     EXPECT_EQ(s.project.zone_number, 300);
     EXPECT_EQ(s.world.project_zone_number, 300);
-    EXPECT_EQ(s.session.caption(), " - Untitled Zone");
+    EXPECT_EQ(s.session.caption(), "New Zone");
     EXPECT_TRUE(s.session.project_open());
     EXPECT_EQ(s.view.events.back(), "enabled");
 }
@@ -417,9 +442,9 @@ TEST(ProjectLifecycle, CloseEmptiesTheWorldAndKeepsTheProject) {
     s.session.close_project();
     EXPECT_EQ(s.world.room_count(), 0);
     EXPECT_EQ(s.project, before);
-    EXPECT_EQ(s.session.caption(), "- No Project");
+    EXPECT_EQ(s.session.caption(), "No Project");
     EXPECT_EQ(s.view.events,
-              (std::vector<std::string>{"caption ", "cleared", "disabled", "caption - No Project"}));
+              (std::vector<std::string>{"caption ", "cleared", "disabled", "caption No Project"}));
 }
 
 TEST(ProjectLifecycle, PropertiesReloadChangedFilesOnly) {

@@ -184,6 +184,25 @@ TEST_P(ReaderOutcomes, EveryRecordLoadsOrTheLoadFailsNamingWhere) {
     }
 }
 
+// The list window's caption counts the records read, not the lines that
+// start with '#': a description may hold such a line, and text after the end
+// mark is no record.
+TEST_P(ReaderOutcomes, TheCaptionCountsTheRecordsRead) {
+    const RecordReader& r = GetParam();
+    Texts texts(r.fields.size(), "text");
+    for (size_t f = 0; f < texts.size(); ++f)
+        if (r.fields[f] == "description" || r.fields[f] == "extra description")
+            texts[f] = "A plaque on the wall reads:\n#1 in the realm";
+    const std::string bytes = r.head + r.record(5001, texts) + r.record(5002, texts) + r.end +
+                              "#5003 notes after the end\n";
+    World world;
+    MessageRecorder messages;
+    ASSERT_TRUE(format_named(r.format)->read(world, bytes, FormatSettings{}, messages));
+    const ListCaptions& c = world.captions;
+    EXPECT_EQ(c.rooms + c.mobs + c.objects + c.shops,
+              std::string(r.format) == "room" ? "2 Records." : "2 Registros.");
+}
+
 INSTANTIATE_TEST_SUITE_P(AllReaders, ReaderOutcomes, ::testing::ValuesIn(readers()),
                          [](const auto& p) { return std::string(p.param.format); });
 

@@ -80,6 +80,13 @@ TEST(RecordListOps, AddGivesNextVnumAndDefaults) {
     EXPECT_EQ(empty.objects[0].type, 12);
     add_record(empty, ListKind::Shop, msgs, nullptr);
     EXPECT_EQ(empty.shops[0].vnum, 18600);
+    // Open at every hour of the server's day (0 to 23), as the server tests
+    // the hours: closed before open1, or after close1 and outside open2-close2.
+    const shop_data& s = empty.shops[0];
+    for (int hour = 0; hour < 24; ++hour) {
+        const bool closed = s.start1 > hour || (s.end1 < hour && (s.start2 > hour || s.end2 < hour));
+        EXPECT_FALSE(closed) << "hour " << hour;
+    }
     EXPECT_TRUE(msgs.entries.empty());
 }
 

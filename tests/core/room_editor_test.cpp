@@ -196,7 +196,7 @@ TEST_F(RoomEditorTest, EditRemoveAndFollowExits) {
     form->key = "junk";
     form->description = "A trapdoor.\r\n";
     editor.finish_edit_exit(0, *form);
-    EXPECT_EQ(*here().exits[Down], (room_direction_data{"A trapdoor.\r\n", "trapdoor", 1, -1, 3003}));
+    EXPECT_EQ(*here().exits[Down], (room_direction_data{"A trapdoor.\n", "trapdoor", 1, -1, 3003}));
 
     EXPECT_EQ(editor.exit_target(0), 3);
     link(here(), Up, 4000);
@@ -248,7 +248,7 @@ TEST_F(RoomEditorTest, ExitDescriptionSentences) {
     editor.show_room(0);
     link(here(), North, 3001);
     editor.insert_exit_descriptions();
-    EXPECT_EQ(editor.form.description, "  Your only exit is to the north, where you see Temple.\r\n");
+    EXPECT_EQ(editor.form.description, "  Your only exit is to the north, where you see Temple.\n");
     EXPECT_TRUE(editor.modified);
     EXPECT_EQ(here().description, "");  // only a pending edit
 
@@ -256,7 +256,7 @@ TEST_F(RoomEditorTest, ExitDescriptionSentences) {
     editor.form.description = "Dusty.";
     editor.insert_exit_descriptions();
     EXPECT_EQ(editor.form.description,
-              "Dusty.\r\nHacia the north see Temple and to downside see Cellar.\r\n");
+              "Dusty.\nHacia the north see Temple and to downside see Cellar.\n");
 
     link(here(), East, 3002);
     EXPECT_EQ(exit_description_sentence(world, here(), messages),
@@ -294,7 +294,7 @@ TEST_F(RoomEditorTest, ExtraDescriptionsAddAtTheFrontModifyAndRemove) {
     EXPECT_EQ(editor.form.extra_text, "It reads: keep out.");
     ASSERT_TRUE(editor.extra_form());
     EXPECT_TRUE(editor.modify_extra({"sign board", "It reads: welcome."}));
-    EXPECT_EQ(here().extra_descs[1], (extra_descr_data{"sign board", "It reads: welcome.\r\n"}));
+    EXPECT_EQ(here().extra_descs[1], (extra_descr_data{"sign board", "It reads: welcome.\n"}));
     EXPECT_EQ(editor.form.chosen_extra, -1);
     EXPECT_FALSE(editor.remove_extra());  // nothing chosen
     editor.choose_extra(0);

@@ -176,6 +176,23 @@ TEST_F(ShopEditorTest, BrowsePicksTheKeeper) {
     EXPECT_EQ(editor.fields.keeper_name, "the baker");
 }
 
+// A typed keeper is named as typed and stays named through a list edit
+// made before the shop is applied.
+TEST_F(ShopEditorTest, ATypedKeeperKeepsItsNameThroughListEdits) {
+    editor.show_shop(1);  // a new shop: keeper 0, which no mob has
+    EXPECT_EQ(editor.fields.keeper_name, "(no existente)");
+    for (const auto& [typed, name] : {std::pair{"30", "(no existente)"}, {"3050", "the baker"}, {"", ""}}) {
+        editor.type_keeper(typed);
+        EXPECT_EQ(editor.fields.keeper_name, name) << typed;
+    }
+    editor.type_keeper("3050");
+    chooser.vnums = {3010};
+    editor.add_product();
+    EXPECT_EQ(editor.fields.keeper_name, "the baker");
+    editor.apply_shop();
+    EXPECT_EQ(world.shops[1].keeper, 3050);
+}
+
 TEST_F(ShopEditorTest, OtherZonesNameAndOfferKeepersProductsAndRooms) {
     world.shops[0].keeper = 3050;
     world.shops[0].products = {3100};

@@ -10,6 +10,7 @@
 #include "editors/room_editor.h"
 #include "editors/selection.h"
 #include "editors/shop_editor.h"
+#include "editors/typed_text.h"
 #include "formats/mob_file.h"
 #include "formats/object_file.h"
 #include "formats/room_file.h"
@@ -188,30 +189,76 @@ TEST(TypedText, ChangedDescriptionsEndWithALineBreakOthersStayAsTheyAre) {
 
     e.room.form.description = "Planks.\r\nRope";
     e.room.apply();
-    EXPECT_EQ(e.r().description, "Planks.\r\nRope\r\n");
+    EXPECT_EQ(e.r().description, "Planks.\nRope\n");
     e.room.form.description = "";
     e.room.apply();
     EXPECT_EQ(e.r().description, "");  // an empty text stays empty
 
     e.room.add_extra({"rope", "Frayed"});
-    EXPECT_EQ(e.r().extra_descs[0].description, "Frayed\r\n");
+    EXPECT_EQ(e.r().extra_descs[0].description, "Frayed\n");
     EXPECT_EQ(e.r().extra_descs[0].keywords, "rope");
     ExitForm exit = *e.room.edit_exit_form(0);
     exit.description = "A plank bridge";
     exit.keywords = "bridge";
     e.room.finish_edit_exit(0, exit);
-    EXPECT_EQ(e.r().exits[0]->exit_description, "A plank bridge\r\n");
+    EXPECT_EQ(e.r().exits[0]->exit_description, "A plank bridge\n");
     EXPECT_EQ(e.r().exits[0]->keywords, "bridge");
 
     e.mob.fields.descr = "A grey heron";
     e.mob.fields.long_name = "A heron stands here.";
     e.mob.apply_mob();
-    EXPECT_EQ(e.world.mobs[0].descr, "A grey heron\r\n");
+    EXPECT_EQ(e.world.mobs[0].descr, "A grey heron\n");
     EXPECT_EQ(e.world.mobs[0].long_name, "A heron stands here.");  // written with its break
 
     e.object.add_extra({"oar", "Worn"});
-    EXPECT_EQ(e.world.objects[0].extra_descs[0].description, "Worn\r\n");
+    EXPECT_EQ(e.world.objects[0].extra_descs[0].description, "Worn\n");
     EXPECT_TRUE(e.messages.texts().empty()) << e.messages.texts()[0];
+}
+
+// The server sends a text's bytes as they are, after turning each CR LF in
+// it into CR CR LF: typed texts are stored with LF. A text the builder left
+// alone keeps the line ends its file gave it, even where the widget showed
+// them as LF.
+TEST(TypedText, TypedTextsGetLfLineEndsUntouchedOnesKeepTheirs) {
+    const struct {
+        const char* name;
+        std::string stored, typed;
+        TextKind kind;
+        std::string want;
+    } cases[] = {
+        {"typed CR LF", "Planks.\n", "Planks.\r\nRope\r\n", TextKind::description, "Planks.\nRope\n"},
+        {"typed LF, final break added", "Planks.\n", "Planks.\nRope", TextKind::description,
+         "Planks.\nRope\n"},
+        {"shown as LF, not edited", "Old.\r\nLines.\r\n", "Old.\nLines.\n", TextKind::description,
+         "Old.\r\nLines.\r\n"},
+        {"shown as LF, then edited", "Old.\r\nLines.\r\n", "Old.\nNew lines.\n",
+         TextKind::description, "Old.\nNew lines.\n"},
+        {"read without a final break, not edited", "No break", "No break", TextKind::description,
+         "No break"},
+        {"a lone CR stays", "", "Bell\r", TextKind::description, "Bell\r\n"},
+        {"one line", "heron", "grey heron", TextKind::one_line, "grey heron"},
+        {"emptied", "Planks.\r\n", "", TextKind::description, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        MessageRecorder messages;
+        std::string stored = c.stored;
+        EXPECT_TRUE(store_text(stored, c.typed, "Room description", c.kind, messages));
+        EXPECT_EQ(stored, c.want);
+        EXPECT_TRUE(messages.entries.empty());
+    }
+    // Through an editor: a description read with CR LF and applied unchanged
+    // stays so; typed again it is stored with LF.
+    Editors e;
+    e.world.mobs[0].descr = "Grey.\r\nTall.\r\n";
+    e.mob.show_mob(0);
+    e.mob.fields.descr = "Grey.\nTall.\n";  // what the memo gives back
+    e.mob.apply_mob();
+    EXPECT_EQ(e.world.mobs[0].descr, "Grey.\r\nTall.\r\n");
+    e.mob.fields.descr = "Grey.\nVery tall.";
+    e.mob.apply_mob();
+    EXPECT_EQ(e.world.mobs[0].descr, "Grey.\nVery tall.\n");
+    EXPECT_EQ(add_memo_line("Dusty.", "A door leads north."), "Dusty.\nA door leads north.\n");
 }
 
 TEST(TypedText, WritersRefuseATextTheirReaderWouldRefuseAndKeepTheOldFile) {

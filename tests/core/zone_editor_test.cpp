@@ -175,6 +175,32 @@ TEST_F(ZoneEditorTest, GiveAndEquipGoDirectlyAfterTheirMobInListAndTree) {
     EXPECT_EQ(tree_shape(editor.tree().root()), "M(EGE)OG");
 }
 
+// A mob load at the top level has nothing before it to depend on: with
+// if-flag 1 the server would skip it whenever the command above it failed.
+// What lands under a command depends on that command.
+TEST_F(ZoneEditorTest, NewTopLevelMobsStandAloneAndCommandsUnderAnotherDependOnIt) {
+    struct Case {
+        char letter;
+        int selected;  // top-level node, -1 for the root
+        bool under_selected;
+        uint8_t if_flag;
+    };
+    const Case cases[] = {
+        {'M', -1, false, 0}, {'M', 1, false, 0},  // to the end, before the object
+        {'G', 0, true, 1},   {'E', 0, true, 1},   {'P', 1, true, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(1, c.letter) + " at node " + std::to_string(c.selected));
+        world.zone.commands.clear();
+        load({cmd('M', 20, 1, 3001), cmd('O', 13, 1, 3002), cmd('S', 0, 0, 0)});
+        ZoneTreeNode* at = c.selected < 0 ? &editor.tree().root() : top(size_t(c.selected));
+        const ZoneTreeNode* placed = editor.place(at, ZoneEditor::new_command(c.letter));
+        ASSERT_NE(placed, nullptr);
+        EXPECT_EQ(placed->parent, c.under_selected ? at : &editor.tree().root());
+        EXPECT_EQ(int(placed->command->if_flag), int(c.if_flag));
+    }
+}
+
 TEST_F(ZoneEditorTest, OtherCommandsGoBeforeTheSelectedOneOrToTheEnd) {
     load({cmd('M', 20, 1, 3001), cmd('E', 11, 1, 16), cmd('M', 21, 1, 3002)});
     editor.copy(top(1));

@@ -80,7 +80,7 @@ TEST_F(MainWindowTest, OpeningTheSampleFillsTheListsAndEnablesTheProject) {
     EXPECT_TRUE(main->project_commands_on());
     for (const char* name : {"Guardar1", "Opciones1", "NewRoomBtn", "DeleteShop", "RenumerarMundo1"})
         EXPECT_TRUE(enabled(name)) << name;
-    EXPECT_EQ(main->windowTitle(), "Tarnwick v1.0aThe Tarnwick Mere");
+    EXPECT_EQ(main->windowTitle(), "Tarnwick v1.0a - The Tarnwick Mere");
     const QStringList rooms = main->list(ListKind::Room)->lines();
     ASSERT_EQ(rooms.size(), 12);
     EXPECT_EQ(rooms[0], "#18600   ---   The Ferry Landing");
@@ -107,7 +107,7 @@ TEST_F(MainWindowTest, OpeningTheSampleFillsTheListsAndEnablesTheProject) {
 
     trigger("Cerrar1");
     EXPECT_FALSE(main->project_commands_on());
-    EXPECT_EQ(main->windowTitle(), "Tarnwick v1.0a- No Project");
+    EXPECT_EQ(main->windowTitle(), "Tarnwick v1.0a - No Project");
     EXPECT_TRUE(main->list(ListKind::Room)->lines().isEmpty());
 }
 
@@ -333,7 +333,7 @@ TEST_F(MainWindowTest, SavedWindowLayoutComesBackOnOpen) {
     messages.clear();
     trigger("Guardar1");
     EXPECT_FALSE(state->world.changed);
-    EXPECT_EQ(main->windowTitle(), "Tarnwick v1.0a" + zone.project());
+    EXPECT_EQ(main->windowTitle(), "Tarnwick v1.0a - " + zone.project());
     trigger("Cerrar1");
     EXPECT_TRUE(messages.entries.empty());
     EXPECT_FALSE(rooms->isVisible());
@@ -362,6 +362,37 @@ TEST_F(MainWindowTest, RenumberAsksFirst) {
     EXPECT_EQ(state->world.rooms[0].vnum, 700);
     EXPECT_EQ(main->list(ListKind::Room)->lines()[0], "#700   ---   The Ferry Landing");
     EXPECT_TRUE(state->world.changed);
+}
+
+// Names picked in the file chooser are absolute; the saved project names its
+// files from its folder, so a copy of the folder opened and saved in the
+// editor writes the copy's files and not the original's.
+TEST_F(MainWindowTest, ACopiedProjectFolderSavesIntoTheCopy) {
+    SampleZone zone;
+    ASSERT_TRUE(main->open_project(zone.project()));
+    for (auto field : {&AreaProject::zone_file, &AreaProject::room_file, &AreaProject::mob_file,
+                       &AreaProject::object_file, &AreaProject::shop_file})
+        state->project.*field = zone.file(state->project.*field);
+    state->context.mark_changed();
+    trigger("Guardar1");
+    ASSERT_FALSE(state->world.changed);
+    const std::string original_rooms = read_bytes(zone.file("tarnwick.wld"));
+
+    TempDir copy;
+    for (const auto& e : std::filesystem::directory_iterator(std::filesystem::path(zone.file(""))))
+        std::filesystem::copy_file(e.path(), copy.path() / e.path().filename());
+    ASSERT_TRUE(main->open_project(QString::fromStdString(copy.file("tarnwick.qzp"))));
+    ui::EditorWindow* rooms = main->room_editor();
+    rooms->select_record(0);
+    rooms->show();
+    auto* name = rooms->findChild<QLineEdit*>("Edit1");
+    name->selectAll();
+    QTest::keyClicks(name, "The Copied Landing");
+    rooms->apply_pending();
+    trigger("Guardar1");
+    EXPECT_FALSE(state->world.changed);
+    EXPECT_EQ(read_bytes(zone.file("tarnwick.wld")), original_rooms);
+    EXPECT_NE(read_bytes(copy.file("tarnwick.wld")).find("The Copied Landing~"), std::string::npos);
 }
 
 }  // namespace
@@ -440,7 +471,7 @@ TEST_F(MainWindowTest, NewProjectGoesThroughThePropertiesDialog) {
     });
     trigger("NewBtn");
     EXPECT_TRUE(main->project_commands_on());
-    EXPECT_EQ(main->windowTitle(), "Tarnwick v1.0a - Untitled Zone");
+    EXPECT_EQ(main->windowTitle(), "Tarnwick v1.0a - Sunken Keep");
     EXPECT_EQ(state->project.zone_name, "Sunken Keep");
     EXPECT_EQ(state->project.zone_number, 42);
     trigger("NewRoomBtn");

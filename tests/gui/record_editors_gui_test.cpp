@@ -28,6 +28,7 @@
 #include "ui/app_context.h"
 #include "ui/editor_factory.h"
 #include "ui/editor_window.h"
+#include "ui/editor_text.h"
 #include "ui/record_text.h"
 #include "world/lookup_lists.h"
 
@@ -239,6 +240,10 @@ TEST_F(EditorWindows, ShopEditStoresFieldsWhenLeavingTheShop) {
     keeper->selectAll();
     QTest::keyClicks(keeper, "3000");
     EXPECT_EQ(find<QLineEdit>(window.get(), "edkeepername")->text(), "the guard");
+    // ...and keeps that name when the fields are shown again, as adding a
+    // product does, before the shop is applied.
+    find<QPushButton>(window.get(), "addSellItem")->click();
+    EXPECT_EQ(find<QLineEdit>(window.get(), "edkeepername")->text(), "the guard");
     keeper->selectAll();
     QTest::keyClicks(keeper, "3001");
 
@@ -317,7 +322,10 @@ TEST(RecordText, EveryByteSurvivesTheWidgetBoundary) {
     EXPECT_EQ(ui::fields::from_widget(ui::fields::to_widget(all)), all);
     EXPECT_EQ(ui::fields::to_widget("\x80"), QString(QChar(0x20AC)));
     EXPECT_EQ(ui::fields::from_widget(QString(QChar(0x4E00))), "?");
-    EXPECT_EQ(ui::fields::memo_from_widget("a\nb"), "a\r\nb");
+    // Memo text gives back LF line ends, whatever it was shown from.
+    EXPECT_EQ(ui::fields::memo_from_widget("a\nb"), "a\nb");
+    EXPECT_EQ(ui::fields::memo_from_widget(ui::fields::memo_to_widget("a\r\nb\r\n")), "a\nb\n");
+    EXPECT_EQ(ui::memo_from_qt(ui::memo_to_qt("a\r\nb\n")), "a\nb\n");
 }
 
 }  // namespace

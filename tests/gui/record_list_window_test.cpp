@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -66,6 +67,13 @@ TEST_F(RecordListWindowTest, NewShopLineNamesNoKeeperUntilRefreshed) {
     main->NewShopClick();
     const QString last = shops->lines().last();
     EXPECT_TRUE(last.endsWith("   ---   Sin Keeper")) << last.toStdString();
+    // The editor shows the new shop open all day (the server's day runs 0 to 23).
+    ui::EditorWindow* editor = main->shop_editor();
+    EXPECT_EQ(editor->current_index(), state->world.shop_count() - 1);
+    QStringList hours;
+    for (const char* name : {"start1", "end1", "start2", "end2"})
+        hours << editor->findChild<QLineEdit*>(name)->text();
+    EXPECT_EQ(hours.join(' '), "0 28 0 0");
     shops->refresh_list();
     EXPECT_TRUE(shops->lines().last().endsWith("   ---   (no existente)"));
     EXPECT_FALSE(shops->findChild<QAction*>("Clonar1"));

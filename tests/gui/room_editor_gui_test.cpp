@@ -106,8 +106,9 @@ TEST_F(RoomEditorGui, AutoApplyFlagsAndExitSentence) {
               "A room.\n  Your only exit is to the north, where you see Plaza.\n");
     EXPECT_EQ(world.rooms[1].description, "A room.\r\n");
     click(window.get(), "ApplyBtn");
+    // Edited, the whole text is stored with the LF line ends the server sends on.
     EXPECT_EQ(world.rooms[1].description,
-              "A room.\r\n  Your only exit is to the north, where you see Plaza.\r\n");
+              "A room.\n  Your only exit is to the north, where you see Plaza.\n");
 }
 
 TEST_F(RoomEditorGui, ExtraDescriptionThroughTheDialog) {
@@ -119,7 +120,7 @@ TEST_F(RoomEditorGui, ExtraDescriptionThroughTheDialog) {
     });
     click(window.get(), "AgregarExtra");
     ASSERT_EQ(world.rooms[0].extra_descs.size(), 1u);
-    EXPECT_EQ(world.rooms[0].extra_descs[0], (extra_descr_data{"fountain", "Clear water.\r\n"}));
+    EXPECT_EQ(world.rooms[0].extra_descs[0], (extra_descr_data{"fountain", "Clear water.\n"}));
     auto* box = child<QListWidget>(window.get(), "DescBox");
     ASSERT_EQ(box->count(), 1);
     box->setCurrentRow(0);
@@ -192,7 +193,7 @@ TEST_F(RoomEditorGui, EditExitThroughBothPages) {
     });
     click(window.get(), "ExEdit");
     EXPECT_EQ(*world.rooms[0].exits[East],
-              (room_direction_data{"An oak door.\r\n", "door oak", 1, 3050, 3001}));
+              (room_direction_data{"An oak door.\n", "door oak", 1, 3050, 3001}));
 
     // A target below 0 removes the exit.
     exits->setCurrentItem(exits->topLevelItem(0));

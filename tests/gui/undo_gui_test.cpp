@@ -100,6 +100,28 @@ TEST_F(UndoGui, HistoryWindowGoesToAStepAndEditorsNeverShowARemovedRecord) {
     EXPECT_EQ(state->world.rooms[0].name, "Second step");
 }
 
+// A zone header edit is a step of the history the moment it is typed, with
+// the zone editor still open; undone, the field shows the old name again.
+TEST_F(UndoGui, AZoneHeaderEditEntersTheHistoryAsItIsTyped) {
+    SampleZone zone;
+    ASSERT_TRUE(main->open_project(zone.project()));
+    const QString original = QString::fromStdString(state->world.zone.name);
+    main->zone_editor()->show();
+    auto* name = main->zone_editor()->findChild<QWidget*>("InfoPage")->findChild<QLineEdit*>("Edit1");
+    name->selectAll();
+    QTest::keyClicks(name, "The Drowned Mere");
+    auto* history = main->history_window();
+    ASSERT_EQ(history->list()->count(), 2);  // as opened, and the typing as one step
+    EXPECT_EQ(history->list()->item(1)->text(), "Rename zone");
+    EXPECT_EQ(state->world.zone.name, "The Drowned Mere");
+    EXPECT_TRUE(main->zone_editor()->isVisible());
+
+    main->findChild<QAction*>("EditUndo")->trigger();
+    EXPECT_EQ(name->text(), original);
+    EXPECT_EQ(QString::fromStdString(state->world.zone.name), original);
+    EXPECT_FALSE(state->world.changed);
+}
+
 // The editor that gets killed: run by the test below in a process of its own.
 TEST(RecoveryCrash, ChildEditsAndWaitsToBeKilled) {
     const QString settings = qEnvironmentVariable("TARNWICK_CRASH_CHILD");

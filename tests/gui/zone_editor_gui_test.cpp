@@ -64,7 +64,7 @@ TEST_F(ZoneEditorGui, AddMobWithEquipmentAndSave) {
     action("AddM")->trigger();
     QTreeWidgetItem* mob = tree->currentItem();
     ASSERT_NE(mob, nullptr);
-    EXPECT_EQ(mob->text(0), "Load mob #3005 - the ferryman in room 3001 - Jetty: if_flag: true Max: 1");
+    EXPECT_EQ(mob->text(0), "Load mob #3005 - the ferryman in room 3001 - Jetty: if_flag: false Max: 1");
 
     window->update_menu();
     EXPECT_TRUE(action("AddE")->isEnabled());
@@ -97,7 +97,8 @@ TEST_F(ZoneEditorGui, AddMobWithEquipmentAndSave) {
                                messages));
     const std::string text = read_bytes(dir.file("zone.zon"));
     EXPECT_NE(text.find("#30\nThe Mere~\n 3001 20 0 \n"), std::string::npos) << text;
-    const size_t m = text.find("M     1  3005     1  3001\t* Load the ferryman in Jetty");
+    // The mob stands alone; its equipment depends on it.
+    const size_t m = text.find("M     0  3005     1  3001\t* Load the ferryman in Jetty");
     const size_t e = text.find("E     1  3010     1    16\t* Equip with a long pole");
     ASSERT_NE(m, std::string::npos) << text;
     ASSERT_NE(e, std::string::npos) << text;
