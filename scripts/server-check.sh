@@ -54,9 +54,13 @@ if [ -d "$corpus/zon" ]; then
   echo "corpus as it is: server exit $corpus_rc, $corpus_syserr SYSERR line(s)"
   [ "$corpus_rc" -eq 0 ] || { echo "FAIL the corpus itself does not boot"; failed=1; }
 
-  # Every zone opened as a project and saved elsewhere, with each option set.
-  for options in "" "--old-shops" "--obj-levels" "--obj-levels --mat-specs" "--alpha-bitvectors"; do
-    out=$work/saved${options// /}
+  # Every zone opened as a project and saved elsewhere: re-formatted with
+  # each option set, and saved as the editor's Save does (what did not
+  # change keeps its bytes).
+  for options in "" "--old-shops" "--obj-levels" "--obj-levels --mat-specs" "--alpha-bitvectors" save; do
+    verb=format
+    if [ "$options" = save ]; then verb=save options=""; fi
+    out=$work/saved-$verb${options// /}
     mkdir -p "$out"/{wld,mob,obj,zon,shp} "$work/projects"
     unsaved=0
     for zon in "$corpus"/zon/*.zon; do
@@ -66,8 +70,8 @@ if [ -d "$corpus/zon" ]; then
         --wld "$corpus/wld/$n.wld" --mob "$corpus/mob/$n.mob" --obj "$corpus/obj/$n.obj" \
         --shp "$corpus/shp/$n.shp" >/dev/null 2>&1
       # shellcheck disable=SC2086
-      if ! "$cli" format "$qzp" --out-dir "$work/out-$n" $options >"$work/format.log" 2>&1; then
-        echo "FAIL format of zone $n ${options:-(default options)}:"; sed 's/^/     /' "$work/format.log"
+      if ! "$cli" "$verb" "$qzp" --out-dir "$work/out-$n" $options >"$work/format.log" 2>&1; then
+        echo "FAIL $verb of zone $n ${options:-(default options)}:"; sed 's/^/     /' "$work/format.log"
         failed=1 unsaved=$((unsaved + 1))
       fi
       for t in wld mob obj zon shp; do
@@ -77,14 +81,49 @@ if [ -d "$corpus/zon" ]; then
       rm -rf "$work/out-$n"
     done
     if [ "$unsaved" -eq 0 ]; then
-      boot "corpus saved by format ${options:-(default options)}" "$out" "$corpus_syserr"
+      boot "corpus saved by $verb ${options:-(default options)}" "$out" "$corpus_syserr"
+      if [ "$verb" = save ]; then
+        # Nothing was edited: every file comes out as it went in.
+        if diff -r "$corpus" "$out" >"$work/save.diff"; then
+          echo "ok   corpus saved with no edit: every file the same bytes"
+        else
+          echo "FAIL corpus saved with no edit differs:"; head -n 20 "$work/save.diff" | sed 's/^/     /'
+          failed=1
+        fi
+      fi
     else
-      echo "FAIL corpus saved by format ${options:-(default options)}: $unsaved zone(s) not saved, not booted"
+      echo "FAIL corpus saved by $verb ${options:-(default options)}: $unsaved zone(s) not saved, not booted"
     fi
   done
 else
   echo "no corpus at $corpus: corpus boots skipped"
 fi
+
+# Text lines at the server's limit: 509 bytes boot, as the last line of a
+# text (a room's name, with its ~) and inside one (a description line). A
+# line of 510 inside a text overruns the server's line buffer (it crashes),
+# and the tool says so before anything is saved, on either kind of line.
+long=$work/long-lines
+mkdir -p "$long"/{wld,mob,obj,zon,shp}
+l509=$(head -c 509 /dev/zero | tr '\0' x)
+printf '#1\nLong lines~\n199 30 2\nS\n$\n' >"$long/zon/1.zon"
+printf '#100\n%s~\n%s\nend~\n1 0 0\nS\n$\n' "$l509" "$l509" >"$long/wld/1.wld"
+boot "text lines of 509 bytes" "$long" 0
+printf '#100\n%s~\n%s\nend~\n1 0 0\nS\n$\n' "$l509" "${l509}x" >"$long/wld/1.wld"
+bash "$server/check-world.sh" "$long" >"$work/boot.log" 2>&1
+echo "     the server on a 510-byte line inside a text: exit $? (as measured: it crashes)"
+for where in inside last; do
+  if [ "$where" = inside ]; then
+    printf '#100\nA room~\n%sx\nend~\n1 0 0\nS\n$\n' "$l509" >"$work/510.wld"
+  else
+    printf '#100\n%sx~\nA room.\n~\n1 0 0\nS\n$\n' "$l509" >"$work/510.wld"
+  fi
+  if "$cli" check --server "$work/510.wld" 2>&1 | grep -q "text line of 510 bytes"; then
+    echo "ok   a 510-byte text line ($where) is reported before saving"
+  else
+    echo "FAIL a 510-byte text line ($where) is not reported"; failed=1
+  fi
+done
 
 # The sample zone, saved.
 if "$cli" format examples/tarnwick.qzp --out-dir "$work/sample" >"$work/format.log" 2>&1; then

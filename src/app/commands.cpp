@@ -73,6 +73,7 @@ constexpr MenuCommand kMenuCommands[] = {
     {"Tools", "AjustarColumnadenDesripciones1", "&Align columns in descriptions",
      "AjustarColumnadenDesripciones1Click", "", false},
     {"Tools", "CheckZone1", "&Check zone", "CheckZone1Click", "F7", false},
+    {"Tools", "ReformatZone1", "Re-&format zone files...", "ReformatZone1Click", "", false},
 };
 
 constexpr ToolCommand kToolCommands[] = {

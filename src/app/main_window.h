@@ -165,6 +165,7 @@ public slots:
     void RenumerarMundo1Click();
     void AjustarColumnadenDesripciones1Click();
     void CheckZone1Click();
+    void ReformatZone1Click();
     void GeneralTBClose();
     void EditTBClose();
 

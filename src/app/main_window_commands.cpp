@@ -373,6 +373,20 @@ void MainWindow::RenumerarMundo1Click() {
     state_.context.mark_changed("Renumber zone to " + std::to_string(state_.project.zone_number) + "xx");
 }
 
+// The next save writes the five files anew in the house style: one step
+// that Undo takes back before the save.
+void MainWindow::ReformatZone1Click() {
+    if (state_.world.reformat) return;
+    if (state_.messages.ask("Re-format the zone's five files? The next save writes every record "
+                            "anew with the current preferences, with a banner and generated "
+                            "comments; the files' own layout and comments are not kept.") !=
+        Answer::Yes)
+        return;
+    apply_all_pending();
+    state_.world.reformat = true;
+    state_.context.mark_changed("Re-format zone files");
+}
+
 void MainWindow::AjustarColumnadenDesripciones1Click() {
     const std::vector<int> shown = settle_editors();
     wrap_all_descriptions(state_.world, state_.preferences.columns);
