@@ -120,6 +120,19 @@ void renumber_container_keys(World& world, int32_t base) {
     }
 }
 
+// The zone moves with its records: its number and its top into the new
+// hundred, the top as far above the bottom as it was, and never below the
+// highest room.
+void move_zone_header(World& world, int32_t base) {
+    zone_header& z = world.zone;
+    if (z.zone_number == 0 && z.top == 0 && z.name.empty()) return;
+    const int64_t above = std::max<int64_t>(0, int64_t(z.top) - int64_t(z.zone_number) * 100);
+    z.zone_number = base / 100;
+    int64_t top = int64_t(z.zone_number) * 100 + above;
+    for (const room_data& r : world.rooms) top = std::max<int64_t>(top, r.vnum);
+    z.top = int32_t(std::min<int64_t>(top, INT32_MAX));
+}
+
 bool renumber_world(World& world, int32_t base, Messages& messages) {
     const int largest = largest_table(world);
     if (base < 0 || (largest > 0 && int64_t(base) + largest - 1 > INT32_MAX)) {
@@ -152,6 +165,7 @@ bool renumber_world(World& world, int32_t base, Messages& messages) {
     renumber_rooms(world, base);
     renumber_container_keys(world, base);
     renumber_objects(world, base);
+    move_zone_header(world, base);
     world.changed = true;
     return true;
 }

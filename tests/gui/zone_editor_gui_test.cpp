@@ -26,6 +26,7 @@ struct ZoneEditorGui : ::testing::Test, EditorFixture {
         world.zone.zone_number = 30;
         world.zone.name = "Mere";
         world.zone.lifespan = 20;
+        world.zone.top = 3099;
         room_data room;
         room.vnum = 3001;
         room.name = "Jetty";
@@ -47,7 +48,7 @@ struct ZoneEditorGui : ::testing::Test, EditorFixture {
 };
 
 TEST_F(ZoneEditorGui, AddMobWithEquipmentAndSave) {
-    EXPECT_EQ(child<QLineEdit>(window.get(), "EditTop")->text(), "3002");
+    EXPECT_EQ(child<QLineEdit>(window.get(), "EditTop")->text(), "3099");  // as read
     ASSERT_EQ(tree->currentItem(), tree->topLevelItem(0));  // the root
     window->update_menu();
     EXPECT_TRUE(action("AddM")->isEnabled());
@@ -92,11 +93,16 @@ TEST_F(ZoneEditorGui, AddMobWithEquipmentAndSave) {
     QLineEdit* name = child<QLineEdit>(window.get(), "Edit1");
     name->clear();
     QTest::keyClicks(name, "The Mere");
+    // The top is the builder's to set, and the save keeps it.
+    QLineEdit* top = child<QLineEdit>(window.get(), "EditTop");
+    EXPECT_FALSE(top->isReadOnly());
+    top->clear();
+    QTest::keyClicks(top, "3050");
     TempDir dir;
     ASSERT_TRUE(save_zone_file(world, dir.file("zone.zon"), window->header_fields(), FormatSettings{},
                                messages));
     const std::string text = read_bytes(dir.file("zone.zon"));
-    EXPECT_NE(text.find("#30\nThe Mere~\n 3001 20 0 \n"), std::string::npos) << text;
+    EXPECT_NE(text.find("#30\nThe Mere~\n 3050 20 0 \n"), std::string::npos) << text;
     // The mob stands alone; its equipment depends on it.
     const size_t m = text.find("M     0  3005     1  3001\t* Load the ferryman in Jetty");
     const size_t e = text.find("E     1  3010     1    16\t* Equip with a long pole");
