@@ -12,6 +12,7 @@ const std::vector<Command>& commands() {
         {"lint", run_lint},
         {"zones", run_zones},
         {"map", run_map},
+        {"simulate", run_simulate},
     };
     return table;
 }
