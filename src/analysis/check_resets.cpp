@@ -139,7 +139,7 @@ void check_resets(const CheckContext& c, const std::vector<ResetRecord>& resets)
         if (why && !said_elsewhere(*why, cmd, m_before)) {
             if (gear && mob_loads)
                 missing_gear += std::string(missing_gear.empty() ? "" : "; ") + "object #" +
-                                num(cmd.arg1) + " (command " + num(int(i)) + ": " + why->why + ")";
+                                num(cmd.arg1) + " (command " + num(int(i) + 1) + ": " + why->why + ")";
             else
                 add(h, int(i), "never succeeds in " + resets_text + ": " + why->why, "sim-never");
         }

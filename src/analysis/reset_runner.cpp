@@ -168,7 +168,7 @@ private:
         const std::string whose =
             mob_command_ == latest_m_ ? ""
                                       : " (onto mob #" + num(m.vnum) + " of command " +
-                                            num(mob_command_) + ", the last mob loaded)";
+                                            num(mob_command_ + 1) + ", the last mob loaded)";
         if (c.command == 'G') {
             pop_.give(o.object, mob_);
             done(o, SimResult::Loaded, "loaded" + whose);

@@ -74,7 +74,7 @@ void print_text(const std::vector<const World*>& zones, const std::vector<ResetR
                 if (c.command != 'S') list.push_back(&c);
             for (const CommandOutcome& o : rec.commands)
                 if (o.zone == z->zone.zone_number && o.index < int(list.size()))
-                    std::printf("  zone %d command %d (%s): %s\n", o.zone, o.index,
+                    std::printf("  zone %d command %d (%s): %s\n", o.zone, o.index + 1,
                                 command_line(*list[size_t(o.index)]).c_str(), o.why.c_str());
         }
         for (const PopulationLine& line : population_lines(zones, rec.population, false))

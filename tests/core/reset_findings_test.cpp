@@ -49,7 +49,7 @@ TEST(ResetFindings, EachFaultOnceOnTheRecordItIsAbout) {
          {"M 0 1000 1 1000", "E 1 1003 1 16", "M 0 1001 1 1001", "E 1 1003 1 16", "G 1 1002 5"},
          {},
          {"sim-equipment 2 M command: mob #1001 loads, but in 3 resets never gets object #1003 "
-          "(command 3: skipped: 1 of max 1 already in the world); object #1002 (command 4: "
+          "(command 4: skipped: 1 of max 1 already in the world); object #1002 (command 5: "
           "skipped: the command before it failed)"}},
         {"disabled once no mob loads",
          {"M 0 1000 1 1000", "G 0 1002 9"},

@@ -117,7 +117,7 @@ std::vector<Case> cases() {
                         {2, 12, 3, "skipped: the command before it failed"},
                         {3, 12, 2, "skipped: disabled in reset 2: no mob loaded before it in "
                                    "this reset; the server disables the command"},
-                        {2, 12, 6, "loaded (onto mob #1202 of command 4, the last mob loaded)"}}});
+                        {2, 12, 6, "loaded (onto mob #1202 of command 5, the last mob loaded)"}}});
     }
     {
         World w = zone(13);
