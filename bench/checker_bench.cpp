@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "analysis/checker.h"
+#include "analysis/reset_sim.h"
 #include "bench_data.h"
 #include "project/world_folder.h"
 #include "world/messages.h"
@@ -100,5 +101,23 @@ void LintCorpus(benchmark::State& state) {
     state.counters["findings"] = double(found);
 }
 BENCHMARK(LintCorpus)->Unit(benchmark::kMillisecond);
+
+// Three resets of every zone of the corpus read as a world folder (the read
+// is outside the timed part: the editor and the tool hold the world already).
+void SimulateCorpus(benchmark::State& state) {
+    const std::string dir = (bench::corpus_dir() / "circle30").string();
+    if (!is_world_folder(dir)) {
+        state.SkipWithError("no corpus");
+        return;
+    }
+    SilentMessages messages;
+    WorldFolder folder;
+    read_world_folder(dir, folder, messages);
+    int mobs = 0;
+    for (auto _ : state)
+        mobs = simulate_resets(folder.zone_list(), {3, true}).back().population.mobs_in_world();
+    state.counters["mobs"] = double(mobs);
+}
+BENCHMARK(SimulateCorpus)->Unit(benchmark::kMillisecond);
 
 }  // namespace

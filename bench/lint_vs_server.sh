@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Times `tarnwick-cli lint WORLD_DIR` against the real server's syntax-check
 # boot (circle -c) of the same world, side by side, ROUNDS times each, and
-# prints the fastest round of each.
+# prints the fastest round of each. TOOL_COMMAND=simulate times
+# `tarnwick-cli simulate WORLD_DIR --json` (three resets of every zone) instead.
 # usage: bench/lint_vs_server.sh CLI [WORLD_DIR] [ROUNDS]
 set -euo pipefail
 cli=$(realpath "$1")
@@ -10,6 +11,7 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 server=${TARNWICK_SERVER:-$here/../shared/server}
 world=$(realpath "${2:-${TARNWICK_CORPUS:-$here/../shared/corpus}/circle30}")
 rounds=${3:-10}
+tool=${TOOL_COMMAND:-lint}
 build=$(mktemp -d)
 trap 'rm -rf "$build"' EXIT
 bash "$server/build.sh" "$build"
@@ -33,9 +35,10 @@ cpu_us() {
 best_server=0 best_lint=0
 for _ in $(seq "$rounds"); do
   s=$(cd "$lib" && cpu_us "$build/circle" -c -d "$lib")
-  l=$(cpu_us "$cli" lint "$world")
+  if [ "$tool" = simulate ]; then l=$(cpu_us "$cli" simulate "$world" --json)
+  else l=$(cpu_us "$cli" lint "$world"); fi
   if [ "$best_server" -eq 0 ] || [ "$s" -lt "$best_server" ]; then best_server=$s; fi
   if [ "$best_lint" -eq 0 ] || [ "$l" -lt "$best_lint" ]; then best_lint=$l; fi
 done
 echo "server syntax-check boot: $((best_server / 1000)) ms CPU (fastest of $rounds)"
-echo "tarnwick-cli lint:        $((best_lint / 1000)) ms CPU (fastest of $rounds)"
+printf 'tarnwick-cli %-12s %d ms CPU (fastest of %s)\n' "$tool:" "$((best_lint / 1000))" "$rounds"

@@ -7,6 +7,7 @@
 
 #include "analysis/finding.h"
 #include "analysis/reference_index.h"
+#include "analysis/reset_sim.h"
 
 namespace tarnwick {
 
@@ -38,5 +39,10 @@ void check_shops(const CheckContext& c);
 void check_objects_and_mobs(const CheckContext& c);
 // What the server's loader would refuse or damage in the zone's texts.
 void check_texts(const CheckContext& c);
+// What running the resets shows: commands that never work, equipment and
+// shop products that never arrive.
+void check_resets(const CheckContext& c, const std::vector<ResetRecord>& resets);
+// The resets the checker runs.
+constexpr int kCheckedResets = 3;
 
 }  // namespace tarnwick

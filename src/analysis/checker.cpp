@@ -11,6 +11,7 @@ namespace {
 std::vector<Finding> run(const std::vector<const World*>& zones, bool whole_world,
                          const std::vector<const World*>& checked) {
     const ReferenceIndex index(zones, whole_world);
+    const auto resets = simulate_resets(zones, {kCheckedResets, whole_world});
     std::vector<Finding> out;
     for (const World* zone : checked) {
         const CheckContext c{*zone, index, zone_range(*zone), out};
@@ -19,6 +20,7 @@ std::vector<Finding> run(const std::vector<const World*>& zones, bool whole_worl
         check_shops(c);
         check_objects_and_mobs(c);
         check_texts(c);
+        check_resets(c, resets);
     }
     sort_findings(out);
     return out;

@@ -12,6 +12,7 @@ constexpr MenuInfo kMenus[] = {
     {"Mobs", "Mobs1", "&Mobs", true},
     {"Objects", "Objetos1", "&Objects", true},
     {"Shops", "Shops1", "&Shops", true},
+    {"Zone", "Zone1", "&Zone", true},
     {"Help", "Ayuda1", "&Help", false},
 };
 
@@ -65,6 +66,7 @@ constexpr MenuCommand kMenuCommands[] = {
     {"Shops", "Eliminar3", "&Remove", "DeleteShopClick", "", false},
     {"Shops", "-", "", "", "", false},
     {"Shops", "ListadeShops1", "&Shop List", "ListadeShops1Click", "", true},
+    {"Zone", "SimulateReset1", "&Simulate reset", "SimulateReset1Click", "", false},
     {"Help", "Contenido1", "&Contents", "Contenido1Click", "F1", false},
     {"Help", "Acercade1", "&About...", "Acercade1Click", "", false},
     // The menu of the "Tools" toolbar button.

@@ -28,6 +28,7 @@ class FindWindow;
 class MapWindow;
 class PrefsForm;
 class ProblemsWindow;
+class ResetWindow;
 class ProjectForm;
 class RecordListWindow;
 class SelectItemDialog;
@@ -72,6 +73,7 @@ public:
     ui::TextViewer* viewer() const { return viewer_; }
     // Created by the first Check zone; nullptr before.
     ui::ProblemsWindow* problems() const { return problems_; }
+    ui::ResetWindow* reset_window() const { return reset_window_; }
     ui::MapWindow* map_window() const { return map_; }
     ui::ProjectForm* project_form() const { return project_form_; }
     ui::PrefsForm* prefs_form() const { return prefs_form_; }
@@ -166,6 +168,7 @@ public slots:
     void AjustarColumnadenDesripciones1Click();
     void CheckZone1Click();
     void ReformatZone1Click();
+    void SimulateReset1Click();
     void GeneralTBClose();
     void EditTBClose();
 
@@ -242,6 +245,7 @@ private:
     ui::ObjectChoiceDialog* object_choice_ = nullptr;
     ui::TextViewer* viewer_ = nullptr;
     ui::ProblemsWindow* problems_ = nullptr;
+    ui::ResetWindow* reset_window_ = nullptr;
     ui::MapWindow* map_ = nullptr;
     AboutBox* about_ = nullptr;
     ui::HelpWindow* help_ = nullptr;

@@ -13,6 +13,7 @@ const std::vector<Command>& commands() {
         {"lint", run_lint},
         {"zones", run_zones},
         {"map", run_map},
+        {"simulate", run_simulate},
     };
     return table;
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/file_kinds.h"
+#include "project/record_places.h"
 
 namespace tarnwick::cli {
 
@@ -35,6 +36,7 @@ int run_renumber(const std::vector<std::string>& args);
 int run_lint(const std::vector<std::string>& args);
 int run_zones(const std::vector<std::string>& args);
 int run_map(const std::vector<std::string>& args);
+int run_simulate(const std::vector<std::string>& args);
 
 // Project files (.qzp) for check and format.
 bool is_project_file(const std::string& path);
@@ -43,5 +45,9 @@ int format_project(const std::vector<std::string>& args);
 // The project's world files that exist (resolved paths); false, after a
 // message, when the project file cannot be read.
 bool project_world_files(const std::string& path, std::vector<std::string>& files);
+// Loads world files (a project's, or any set) into one zone, naming each
+// file in `places`; false, after a message, when one did not load.
+bool load_zone_files(const std::vector<std::string>& paths, World& world, RecordPlaces& places,
+                     Messages& messages);
 
 }  // namespace tarnwick::cli

@@ -68,7 +68,8 @@ RecordKind kind_of_extension(const std::string& ext) {
     return RecordKind::Zone;
 }
 
-// Loads the files (or the project's files) into one zone.
+}  // namespace
+
 bool load_zone_files(const std::vector<std::string>& paths, World& world, RecordPlaces& places,
                      Messages& messages) {
     bool ok = true;
@@ -87,8 +88,6 @@ bool load_zone_files(const std::vector<std::string>& paths, World& world, Record
     world.sort_rooms();
     return ok;
 }
-
-}  // namespace
 
 int run_lint(const std::vector<std::string>& args) {
     if (wants_help(args, kLintHelp)) return 0;

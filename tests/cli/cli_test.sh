@@ -107,5 +107,18 @@ $tmp/four.wld line 12, room #3001: the last line has no line break after it, and
 $tmp/four.zon line 3, zone #30, top: top 100 is below room #3001 of $tmp/four.wld: the server puts the rooms above the top in no zone, or in the next
 2 file(s) checked for the server, 4 finding(s)" "$out"
 
+# simulate: the sample's resets, as text and as JSON.
+out=$(cli simulate "$examples/tarnwick.qzp" --resets 2)
+expect "simulate runs the resets" 0 $?
+expect "simulate counts the world after each reset" "reset 1: 5 mobs and 7 objects in the world
+reset 2: 6 mobs and 7 objects in the world" "$(printf '%s\n' "$out" | grep '^reset')"
+expect "simulate says why a command did nothing" "  zone 186 command 2 (G 1 18603 5): skipped: the command before it failed" \
+  "$(printf '%s\n' "$out" | grep 'command 2 (' | tail -1)"
+json=$(cli simulate "$examples/tarnwick.qzp" --json | tr -d '\r')
+expect "simulate --json gives one entry per reset" 3 "$(printf '%s\n' "$json" | grep -c mobs_in_world)"
+expect "simulate --json counts commands from 0" '    {"zone": 186, "index": 0, "command": "M", "done": true, "why": "loaded"},' \
+  "$(printf '%s\n' "$json" | grep '"index": 0,' | head -1)"
+cli simulate "$examples/tarnwick.qzp" --resets 0 2>/dev/null; expect "--resets 0 is a usage error" 2 $?
+
 echo "$failures failed"
 [ "$failures" -eq 0 ]

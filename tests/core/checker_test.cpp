@@ -41,7 +41,7 @@ obj_record object(int32_t vnum, int32_t type, int32_t wear) {
 
 // Zone 10: rooms 1000-1002 joined both ways, a locked door 1001 east <->
 // 1002 west with key 1000, a mob that holds the key and wields a sword, a
-// chest with a bottle in it, a shop. Nothing in it is wrong.
+// chest with a bottle in it, a shop selling the key. Nothing in it is wrong.
 World sound_zone() {
     World w;
     w.zone.zone_number = 10;
@@ -65,6 +65,7 @@ World sound_zone() {
     w.objects.push_back(object(1003, 17, 1 | 1 << 14));  // bottle
     w.objects[3].values[2] = 3;                          // of ale
     command(w, 'M', 1000, 1, 1000);
+    w.zone.commands.back().if_flag = 0;  // the first command has none before it
     command(w, 'G', 1000, 1, 0);
     command(w, 'E', 1001, 1, 16);
     command(w, 'O', 1002, 1, 1002);
@@ -75,7 +76,7 @@ World sound_zone() {
     shop_data s;
     s.vnum = 1000;
     s.keeper = 1000;
-    s.products = {1003};
+    s.products = {1000};  // the shop lists what its keeper carries
     s.rooms = {1000};
     s.start1 = 0;
     s.end1 = 28;
@@ -269,9 +270,9 @@ TEST(Checker, RemovalQuestionNamesEveryReference) {
          "Room #1000 is the target of 1 exit, 2 zone commands and 1 shop. Remove it anyway?"},
         {RecordKind::Mob, 1000, "Mob #1000 is named by 1 zone command and 1 shop. Remove it anyway?"},
         {RecordKind::Object, 1000,
-         "Object #1000 is named by 1 zone command and 2 doors as their key. Remove it anyway?"},
+         "Object #1000 is named by 1 zone command, 1 shop and 2 doors as their key. Remove it anyway?"},
         {RecordKind::Object, 1003,
-         "Object #1003 is named by 2 zone commands and 1 shop. Remove it anyway?"},
+         "Object #1003 is named by 2 zone commands. Remove it anyway?"},
         {RecordKind::Room, 1050, ""},
     };
     for (const auto& c : cases)

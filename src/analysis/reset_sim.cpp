@@ -1,0 +1,70 @@
+// The resets in order: the boot's reset of every zone by zone number, then
+// the later ones, each followed by a copy of what the world holds.
+
+#include "analysis/reset_sim.h"
+
+#include <algorithm>
+
+#include "analysis/reset_runner.h"
+#include "world/world.h"
+
+namespace tarnwick {
+
+bool succeeded(const CommandOutcome& o) {
+    switch (o.result) {
+    case SimResult::Loaded:
+    case SimResult::LoadedNowhere:
+    case SimResult::DoorSet:
+    case SimResult::Removed:
+    case SimResult::NothingToRemove: return true;
+    default: return false;
+    }
+}
+
+int simulated_command_count(const World& zone) {
+    int n = 0;
+    for (const auto& c : zone.zone.commands)
+        if (c.command != 'S') ++n;
+    return n;
+}
+
+std::vector<ResetRecord> simulate_resets(const std::vector<const World*>& zones,
+                                         const SimOptions& options) {
+    const Prototypes p(zones);
+    std::vector<ZoneRun> runs;
+    for (const World* z : zones) {
+        ZoneRun r;
+        r.zone = z;
+        r.range = zone_range(*z);
+        for (const auto& c : z->zone.commands)
+            if (c.command == 'S') break;
+            else r.commands.push_back(&c);
+        resolve_commands(r, p, options.whole_world);
+        runs.push_back(std::move(r));
+    }
+    std::stable_sort(runs.begin(), runs.end(), [](const ZoneRun& a, const ZoneRun& b) {
+        return a.zone->zone.zone_number < b.zone->zone.zone_number;
+    });
+
+    std::vector<ResetRecord> records;
+    Population pop;
+    for (int reset = 1; reset <= options.resets; ++reset) {
+        ResetRecord rec;
+        for (ZoneRun& z : runs) {
+            if (reset > 1 && z.zone->zone.reset_mode == 0) {
+                for (size_t i = 0; i < z.commands.size(); ++i)
+                    rec.commands.push_back({z.zone->zone.zone_number, int(i),
+                                            z.commands[i]->command, false, SimResult::NotReset,
+                                            "not run: reset mode 0 resets the zone at boot only",
+                                            -1, -1});
+                continue;
+            }
+            run_zone_reset(z, p, pop, reset, rec.commands);
+        }
+        rec.population = pop;
+        records.push_back(std::move(rec));
+    }
+    return records;
+}
+
+}  // namespace tarnwick

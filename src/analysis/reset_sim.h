@@ -1,0 +1,76 @@
+#pragma once
+// Runs zone resets as a CircleMUD 3.0 server does (db.c reset_zone): the
+// boot's first reset of every zone in zone-number order, then later resets
+// of every zone whose reset mode resets it, with no player taking anything
+// in between. Records what each command did and why, and what the world
+// holds after each reset. Reads the Worlds only.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "analysis/reset_population.h"
+
+namespace tarnwick {
+
+class World;
+
+// What became of one command in one reset. Done is what the server passes to
+// the next command's if-flag; a done command may still have lost what it
+// made (Lost), and an R that found nothing is done too, as the server has it.
+enum class SimResult {
+    Loaded,         // made and placed where the command says
+    LoadedNowhere,  // an O command to room -1: in the world, in no room
+    Zapped,         // E of an object the mob's alignment refuses: in its inventory instead
+    Lost,           // made, then in no place (wear position taken, into itself)
+    DoorSet,
+    Removed,
+    NothingToRemove,
+    SkippedIfFlag,  // the command before it failed
+    SkippedFirst,   // if-flag set on the zone's first command
+    AtMax,          // the max-existing count is reached
+    BadArgument,    // an argument the server refuses this time (wear position)
+    Missing,        // names a record that does not exist: disabled at boot
+    Disabled,       // the server disables it from now on (see why)
+    WasDisabled,    // disabled in an earlier reset
+    NotOpen,        // names a record of a zone that is not open here
+    NotReset,       // the zone's reset mode never resets it after boot
+};
+
+struct CommandOutcome {
+    int32_t zone = 0;
+    int index = 0;  // position in the zone's command list, from 0
+    char command = 0;
+    bool done = false;
+    SimResult result = SimResult::Loaded;
+    std::string why;  // "loaded", "skipped: the command before it failed", ...
+    int mob = -1;     // the mob made or handed to (a Population id), -1 for none
+    int object = -1;  // the object made or removed, -1 for none
+};
+
+// True for an outcome that put in place what the command is there for.
+bool succeeded(const CommandOutcome& outcome);
+
+struct ResetRecord {
+    std::vector<CommandOutcome> commands;  // zone by zone, in the order they ran
+    Population population;                 // the world after this reset
+};
+
+constexpr int kDefaultResets = 3;
+
+struct SimOptions {
+    int resets = kDefaultResets;  // the boot's reset counts as the first
+    // The zones are the whole world: a vnum none of them holds does not
+    // exist. Otherwise a vnum outside the zones' own ranges is NotOpen.
+    bool whole_world = true;
+};
+
+// `zones` in any order; a vnum two zones hold is the earlier zone's (list
+// the open zone first). The resets run in zone-number order.
+std::vector<ResetRecord> simulate_resets(const std::vector<const World*>& zones,
+                                         const SimOptions& options = {});
+
+// The zone's commands in file order, its closing S left out.
+int simulated_command_count(const World& zone);
+
+}  // namespace tarnwick
