@@ -50,12 +50,12 @@ void write_command(const World& world, const zCommand& c, std::string& out) {
         return;
     case 'D': case 'E': case 'M': case 'O': case 'P':
         out += c.command;
-        for (int32_t v : {c.if_flag, c.arg1, c.arg2, c.arg3}) append_field5(out, v);
+        for (int32_t v : {int32_t(c.if_flag), c.arg1, c.arg2, c.arg3}) append_field5(out, v);
         out += '\t';
         break;
     default:
         out += c.command;
-        for (int32_t v : {c.if_flag, c.arg1, c.arg2}) append_field5(out, v);
+        for (int32_t v : {int32_t(c.if_flag), c.arg1, c.arg2}) append_field5(out, v);
         out += "\t\t";
         break;
     }
