@@ -2,8 +2,8 @@
 # Times `tarnwick-cli lint WORLD_DIR` against the real server's syntax-check
 # boot (circle -c) of the same world, side by side, ROUNDS times each, and
 # prints the fastest round of each, with the tool's start-up alone
-# (`--version`) beside them. It fails when the start-up costs more than a
-# fifth of the server's boot (the tool loading a library it does not need,
+# (`--version`) beside them. It fails when the start-up costs more than
+# half the server's boot (the tool loading a library it does not need,
 # as Qt once was) or, with MAX_LINT_RATIO=R, when lint costs more than R times
 # the boot.
 # usage: bench/lint_vs_server.sh CLI [WORLD_DIR] [ROUNDS]
