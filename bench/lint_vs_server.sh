@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
 # Times `tarnwick-cli lint WORLD_DIR` against the real server's syntax-check
 # boot (circle -c) of the same world, side by side, ROUNDS times each, and
-# prints the fastest round of each. TOOL_COMMAND=simulate times
-# `tarnwick-cli simulate WORLD_DIR --json` (three resets of every zone) instead.
+# prints the fastest round of each, with the tool's start-up alone
+# (`--version`) beside them. TOOL_COMMAND=simulate times
+# `tarnwick-cli simulate WORLD_DIR --json` (three resets of every zone)
+# instead of lint. It fails when the start-up costs more than half the
+# server's boot (the tool loading a library it does not need, as Qt once
+# was) or, with MAX_LINT_RATIO=R, when the timed command costs more than R
+# times the boot.
 # usage: bench/lint_vs_server.sh CLI [WORLD_DIR] [ROUNDS]
 set -euo pipefail
 cli=$(realpath "$1")
@@ -32,13 +37,25 @@ cpu_us() {
   out=$( { time "$@" >/dev/null 2>&1; } 2>&1 | tail -1)
   awk '{ printf "%d", ($1 + $2) * 1000000 }' <<< "$out"
 }
-best_server=0 best_lint=0
+best_server=0 best_lint=0 best_start=0
 for _ in $(seq "$rounds"); do
   s=$(cd "$lib" && cpu_us "$build/circle" -c -d "$lib")
   if [ "$tool" = simulate ]; then l=$(cpu_us "$cli" simulate "$world" --json)
   else l=$(cpu_us "$cli" lint "$world"); fi
+  v=$(cpu_us "$cli" --version)
   if [ "$best_server" -eq 0 ] || [ "$s" -lt "$best_server" ]; then best_server=$s; fi
   if [ "$best_lint" -eq 0 ] || [ "$l" -lt "$best_lint" ]; then best_lint=$l; fi
+  if [ "$best_start" -eq 0 ] || [ "$v" -lt "$best_start" ]; then best_start=$v; fi
 done
 echo "server syntax-check boot: $((best_server / 1000)) ms CPU (fastest of $rounds)"
 printf 'tarnwick-cli %-12s %d ms CPU (fastest of %s)\n' "$tool:" "$((best_lint / 1000))" "$rounds"
+echo "tarnwick-cli --version:   $((best_start / 1000)) ms CPU (fastest of $rounds)"
+status=0
+if [ $((best_start * 2)) -gt "$best_server" ]; then
+  echo "FAIL: the tool's start-up costs more than half the server's boot"; status=1
+fi
+if [ -n "${MAX_LINT_RATIO:-}" ] &&
+   awk -v l="$best_lint" -v s="$best_server" -v r="$MAX_LINT_RATIO" 'BEGIN { exit !(l > s * r) }'; then
+  echo "FAIL: lint costs more than $MAX_LINT_RATIO times the server's boot"; status=1
+fi
+exit $status

@@ -23,7 +23,7 @@ endforeach()
 
 install(TARGETS tarnwick-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(TARNWICK_GUI)
-  install(TARGETS tarnwick RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(TARGETS tarnwick tarnwick-map-png RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
 install(FILES ${TARNWICK_LIST_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/tarnwick)
 install(FILES docs/man/tarnwick.1 docs/man/tarnwick-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)

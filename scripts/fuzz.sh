@@ -6,6 +6,8 @@
 # the input that caused it is kept in build-fuzz/artifacts/. With
 # TARNWICK_FUZZ_ROUNDTRIP=1 the world readers' targets also check that what
 # was read survives a save and a second read.
+#   usage: fuzz.sh [build|run]     (default: both, build first)
+# FUZZ_JOBS (1) targets run at a time: each uses one core.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -13,17 +15,29 @@ build=${FUZZ_BUILD_DIR:-$root/build-fuzz}
 seconds=${FUZZ_SECONDS:-20}
 corpus=${TARNWICK_CORPUS:-$root/../shared/corpus}
 
-CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DTARNWICK_FUZZ=ON -DTARNWICK_GUI=OFF -DTARNWICK_TESTS=OFF >/dev/null
-cmake --build "$build" -j 2
+step=${1:-all}
+jobs=${FUZZ_JOBS:-1}
+
+if [ "$step" = all ] || [ "$step" = build ]; then
+  # Only the fuzz targets: the command-line tool is not fuzzed.
+  CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DTARNWICK_FUZZ=ON -DTARNWICK_GUI=OFF -DTARNWICK_TESTS=OFF >/dev/null
+  # shellcheck disable=SC2046
+  cmake --build "$build" -j 2 --target $(sed -n 's/^set(TARNWICK_FUZZ_READERS \(.*\))$/\1/p' \
+    fuzz/CMakeLists.txt | tr ' ' '\n' | sed 's/^/fuzz_/')
+fi
+[ "$step" = build ] && exit 0
 
 declare -A ext=([room]=wld [mob]=mob [object]=obj [zone]=zon [shop]=shp [project]=qzp)
 mkdir -p "$build/artifacts"
-failed=()
-for target in "$build"/fuzz/fuzz_*; do
-  [ -x "$target" ] || continue
+
+# fuzz_one TARGET: runs one target; its report goes to artifacts/READER.report
+# and its status (0, or 1 for a fault) to READER.status.
+fuzz_one() {
+  local target=$1 reader e work seeds dir report
   reader=${target##*/fuzz_}
   e=${ext[$reader]:-none}
+  report=$build/artifacts/$reader.report
   work=$(mktemp -d)
   seeds=$(mktemp -d)
   # Seeds: every file of this reader's extension we can find, at run time.
@@ -34,17 +48,36 @@ for target in "$build"/fuzz/fuzz_*; do
   if [ -d "tests/data/regressions/$reader" ]; then
     cp -t "$seeds" --backup=numbered tests/data/regressions/"$reader"/* 2>/dev/null || true
   fi
-  echo "== fuzz_$reader: $(ls "$seeds" | wc -l) seeds, ${seconds}s"
+  echo "== fuzz_$reader: $(ls "$seeds" | wc -l) seeds, ${seconds}s" >"$report"
+  local status=0
   if ! "$target" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 \
       -dict=fuzz/world_files.dict -print_final_stats=1 \
       -artifact_prefix="$build/artifacts/$reader-" "$work" "$seeds" \
       >"$build/artifacts/$reader.log" 2>&1; then
-    failed+=("$reader")
-    tail -40 "$build/artifacts/$reader.log"
+    status=1
+    tail -40 "$build/artifacts/$reader.log" >>"$report"
   else
-    grep -E 'stat::number_of_executed_units|cov:' "$build/artifacts/$reader.log" | tail -2
+    grep -E 'stat::number_of_executed_units|cov:' "$build/artifacts/$reader.log" | tail -2 >>"$report"
   fi
   rm -rf "$work" "$seeds"
+  echo $status >"$build/artifacts/$reader.status"
+}
+
+targets=()
+for target in "$build"/fuzz/fuzz_*; do
+  [ -x "$target" ] && targets+=("$target")
+done
+rm -f "$build"/artifacts/*.status
+for target in "${targets[@]}"; do
+  while [ "$(jobs -rp | wc -l)" -ge "$jobs" ]; do wait -n || true; done
+  fuzz_one "$target" &
+done
+wait
+failed=()
+for target in "${targets[@]}"; do
+  reader=${target##*/fuzz_}
+  cat "$build/artifacts/$reader.report"
+  [ "$(cat "$build/artifacts/$reader.status" 2>/dev/null)" = 0 ] || failed+=("$reader")
 done
 if [ ${#failed[@]} -gt 0 ]; then
   echo "fuzzing found faults in: ${failed[*]} (inputs in $build/artifacts/)"

@@ -1,11 +1,26 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing Tarnwick needs on Debian 12.
+# Installs what Tarnwick needs on Debian 12, in two sets:
+#   install-deps.sh editor   building and running the editor (and its
+#                            screenshot without a display): compiler, CMake,
+#                            Ninja, Qt 6 base, a font
+#   install-deps.sh test     the editor's set and what the tests and checks
+#                            need: GoogleTest, Google Benchmark, clang and
+#                            libFuzzer, mingw-w64 and Wine, the package and
+#                            desktop-file checkers, the server's compiler
+#                            parts, and a comma-decimal locale
+# Without an argument it installs the test set.
 set -euo pipefail
-packages=(g++ cmake ninja-build qt6-base-dev libgtest-dev xvfb xauth
-          libbenchmark-dev clang libclang-rt-14-dev libxml2-utils
-          dpkg-dev file desktop-file-utils appstream man-db locales
-          g++-mingw-w64-x86-64-posix googletest wine64
-          gcc libc6-dev libcrypt-dev)  # the last three build the real server for its check
+set_name=${1:-test}
+editor=(g++ cmake ninja-build qt6-base-dev fonts-dejavu-core)
+tests=(libgtest-dev googletest xvfb xauth libbenchmark-dev clang libclang-rt-14-dev
+       libxml2-utils dpkg-dev file desktop-file-utils appstream man-db locales
+       g++-mingw-w64-x86-64-posix wine64
+       gcc libc6-dev libcrypt-dev)  # the last three build the real server for its check
+case "$set_name" in
+  editor) packages=("${editor[@]}") ;;
+  test) packages=("${editor[@]}" "${tests[@]}") ;;
+  *) echo "usage: install-deps.sh [editor|test]" >&2; exit 2 ;;
+esac
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -16,6 +31,7 @@ if [ ${#missing[@]} -gt 0 ]; then
   $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+[ "$set_name" = test ] || exit 0
 # A locale with a decimal comma, for the widget tests' second run.
 if ! locale -a | grep -qi '^de_DE\.utf-\?8$'; then
   $SUDO sed -i 's/^# *de_DE.UTF-8 UTF-8/de_DE.UTF-8 UTF-8/' /etc/locale.gen

@@ -25,6 +25,12 @@ echo "$out"
 [ "$out" = "tarnwick-cli $(dpkg-deb -f "$deb" Version)
 lookup lists: /usr/share/tarnwick" ] || { echo "FAIL: unexpected --version output"; status=1; }
 man -w tarnwick-cli >/dev/null || { echo "FAIL: man tarnwick-cli not found"; status=1; }
+# The tool loads no Qt; PNG maps come from tarnwick-map-png beside it.
+if ldd /usr/bin/tarnwick-cli | grep -q libQt; then echo "FAIL: tarnwick-cli links Qt"; status=1; fi
+png=$(mktemp -d)
+(cd / && /usr/bin/tarnwick-cli map /usr/share/doc/tarnwick/examples/tarnwick.qzp -o "$png/map.png") &&
+  [ -s "$png/map.png" ] || { echo "FAIL: the installed tarnwick-cli drew no PNG map"; status=1; }
+rm -rf "$png"
 DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq tarnwick >/dev/null
 [ "$status" -eq 0 ] && echo "package installed, ran and was removed"
 exit $status

@@ -1,20 +1,29 @@
 #!/usr/bin/env bash
 # Builds the core, the command-line tool, the core tests and the widget
 # tests with AddressSanitizer and UndefinedBehaviorSanitizer in
-# build-sanitize/ and runs them and the conformance check. Any sanitizer
-# report aborts the process that made it, which fails its test. The widget
-# tests run offscreen in one process, as a developer runs them, so state one
-# test leaves behind reaches the next.
+# build-sanitize/ and runs them. Any sanitizer report aborts the process
+# that made it, which fails its test. The widget tests run offscreen in one
+# process, as a developer runs them, so state one test leaves behind reaches
+# the next.
+#   usage: sanitize.sh [build|run]     (default: both, build first)
+# Only the programs the tests run are built (the conformance checker too,
+# which the reliability checks run from this tree).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${SANITIZE_BUILD_DIR:-build-sanitize}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTARNWICK_SANITIZE=ON \
-  -DTARNWICK_GUI=ON >/dev/null
-cmake --build "$build" -j 2
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1
-export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-ctest --test-dir "$build" --output-on-failure -j 2 -LE gui
-# Qt and the font libraries keep caches until exit that the leak checker
-# would report; every other check stays on.
-ASAN_OPTIONS=${ASAN_OPTIONS/detect_leaks=1/detect_leaks=0} QT_QPA_PLATFORM=offscreen \
-  "$build/tests/gui_tests" --gtest_brief=1
+step=${1:-all}
+if [ "$step" = all ] || [ "$step" = build ]; then
+  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTARNWICK_SANITIZE=ON \
+    -DTARNWICK_GUI=ON -DTARNWICK_TESTS=ON >/dev/null
+  cmake --build "$build" -j 2 --target core_tests gui_tests tarnwick-cli tarnwick-map-png \
+    tarnwick tarnwick-conformance
+fi
+if [ "$step" = all ] || [ "$step" = run ]; then
+  export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1
+  export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+  ctest --test-dir "$build" --output-on-failure -j "${SANITIZE_JOBS:-2}" -LE gui
+  # Qt and the font libraries keep caches until exit that the leak checker
+  # would report; every other check stays on.
+  ASAN_OPTIONS=${ASAN_OPTIONS/detect_leaks=1/detect_leaks=0} QT_QPA_PLATFORM=offscreen \
+    "$build/tests/gui_tests" --gtest_brief=1
+fi

@@ -1,6 +1,7 @@
 #include "analysis/server_lines.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace tarnwick {
 
@@ -43,7 +44,14 @@ bool ServerLines::tilde_text(std::string_view& out, int& start_line) {
         return false;
     }
     out = data_.substr(pos_, tilde - pos_);
-    line_ += int(std::count(out.begin(), out.end(), '\n')) + 1;
+    // Lines are long next to their breaks: memchr skips to each one.
+    const char* const text_end = out.data() + out.size();
+    for (const char* p = out.data(); !out.empty() && p < text_end; ++p) {
+        p = static_cast<const char*>(std::memchr(p, '\n', size_t(text_end - p)));
+        if (!p) break;
+        ++line_;
+    }
+    ++line_;
     const std::size_t end = data_.find('\n', tilde);
     pos_ = end == std::string_view::npos ? data_.size() : end + 1;
     return true;

@@ -8,6 +8,7 @@
 #include "analysis/reference_index.h"
 #include "cli/commands.h"
 #include "cli/json_text.h"
+#include "cli/progress.h"
 #include "cli/stderr_messages.h"
 #include "project/world_folder.h"
 #include "world/world.h"
@@ -126,6 +127,7 @@ int run_lint(const std::vector<std::string>& args) {
                          inputs[0].c_str());
             return 2;
         }
+        Progress progress("reading " + inputs[0]);
         WorldFolder folder;
         if (!read_world_folder(inputs[0], folder, messages)) {
             std::fprintf(stderr, "tarnwick-cli: %s: no zone file loaded\n", inputs[0].c_str());
@@ -134,7 +136,9 @@ int run_lint(const std::vector<std::string>& args) {
         for (const auto& f : folder.failures)
             std::fprintf(stderr, "tarnwick-cli: %s: did not load\n", f.c_str());
         loaded = folder.failures.empty();
-        findings = check_zones(folder.zone_list());
+        const auto zones = folder.zone_list();
+        progress.step("checking " + std::to_string(zones.size()) + " zones");
+        findings = check_zones(zones);
         folder.places.locate(findings);
     } else {
         std::vector<std::string> files = inputs;

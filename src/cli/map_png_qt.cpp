@@ -1,5 +1,5 @@
-// PNG maps for the command-line tool: Qt draws them on the offscreen
-// platform, so no display is needed.
+// PNG maps for tarnwick-map-png: Qt draws them on the offscreen platform,
+// so no display is needed.
 
 #include <QGuiApplication>
 #include <cstdio>
@@ -9,8 +9,6 @@
 #include "ui/map_paint.h"
 
 namespace tarnwick::cli {
-
-bool png_available() { return true; }
 
 bool write_png(const MapPicture& picture, const std::string& path, std::string& error) {
     std::unique_ptr<QGuiApplication> app;
@@ -22,7 +20,7 @@ bool write_png(const MapPicture& picture, const std::string& path, std::string& 
                 std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
         });
         static int argc = 3;
-        static char arg0[] = "tarnwick-cli", arg1[] = "-platform", arg2[] = "offscreen";
+        static char arg0[] = "tarnwick-map-png", arg1[] = "-platform", arg2[] = "offscreen";
         static char* argv[] = {arg0, arg1, arg2, nullptr};
         app = std::make_unique<QGuiApplication>(argc, argv);
     }

@@ -73,15 +73,6 @@ bool load_with_zone_number(World& world, const FileKind& kind, const std::string
 
 }  // namespace
 
-bool wants_help(const std::vector<std::string>& args, const char* help) {
-    for (const auto& a : args)
-        if (a == "--help" || a == "-h") {
-            std::fputs(help, stdout);
-            return true;
-        }
-    return false;
-}
-
 bool parse_options(const std::vector<std::string>& args, Options& options,
                    std::vector<std::string>& rest, std::string* out_path) {
     for (size_t i = 0; i < args.size(); ++i) {

@@ -5,6 +5,7 @@
 
 #include "cli/commands.h"
 #include "cli/json_text.h"
+#include "cli/progress.h"
 #include "project/world_folder.h"
 #include "project/world_zones.h"
 
@@ -42,7 +43,11 @@ int run_zones(const std::vector<std::string>& args) {
                      dir.c_str());
         return 1;
     }
-    const auto zones = list_world_zones(dir);
+    std::vector<WorldZone> zones;
+    {
+        Progress progress("reading the zones of " + dir);
+        zones = list_world_zones(dir);
+    }
     bool failed = false;
     if (json) std::printf("[");
     else

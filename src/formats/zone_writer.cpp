@@ -18,10 +18,21 @@ namespace {
 // The longest zone line the server reads whole, without its line break.
 constexpr size_t kMaxZoneLineBytes = 254;
 
-std::string field5(int32_t v) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%5d", int(v));
-    return buffer;
+// Appends " " and the number right-aligned in five columns (as "%5d"
+// writes it), without a formatted print: a whole world is written for every
+// check of its texts, and the zone commands are most of its numbers.
+void append_field5(std::string& out, int32_t v) {
+    char digits[12];
+    int n = 0;
+    uint32_t magnitude = v < 0 ? 0u - uint32_t(v) : uint32_t(v);
+    do {
+        digits[n++] = char('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (v < 0) digits[n++] = '-';
+    out += ' ';
+    if (n < 5) out.append(size_t(5 - n), ' ');
+    while (n > 0) out += digits[--n];
 }
 
 // A comment must stay on its command's line: a name holding a line break
@@ -40,12 +51,13 @@ void write_command(const World& world, const zCommand& c, std::string& out) {
         return;
     case 'D': case 'E': case 'M': case 'O': case 'P':
         out += c.command;
-        out += " " + field5(c.if_flag) + " " + field5(c.arg1) + " " + field5(c.arg2) + " " +
-               field5(c.arg3) + "\t";
+        for (int32_t v : {int32_t(c.if_flag), c.arg1, c.arg2, c.arg3}) append_field5(out, v);
+        out += '\t';
         break;
     default:
         out += c.command;
-        out += " " + field5(c.if_flag) + " " + field5(c.arg1) + " " + field5(c.arg2) + "\t\t";
+        for (int32_t v : {int32_t(c.if_flag), c.arg1, c.arg2}) append_field5(out, v);
+        out += "\t\t";
         break;
     }
     // The server reads a zone line into 255 bytes and takes the rest of a

@@ -36,6 +36,10 @@ lookup lists: $prefix/share/tarnwick" ] || fail "tarnwick-cli --version printed:
   fail "installed tarnwick-cli check of the sample"
 
 if [ -x "$prefix/bin/tarnwick" ]; then
+  # The PNG map program is installed beside the tool, which finds it there.
+  PATH=/usr/bin:/bin "$prefix/bin/tarnwick-cli" map "$source/examples/tarnwick.qzp" -o "$tmp/map.png" \
+    >/dev/null 2>&1 && [ -s "$tmp/map.png" ] || fail "installed tarnwick-cli map -o PNG"
+  ldd "$prefix/bin/tarnwick-cli" | grep -q libQt && fail "installed tarnwick-cli links Qt"
   out=$("$prefix/bin/tarnwick" --version 2>&1) || fail "tarnwick --version: $out"
   [ "$out" = "tarnwick ${VERSION:-1.0}
 lookup lists: $prefix/share/tarnwick" ] || fail "tarnwick --version printed: $out"
