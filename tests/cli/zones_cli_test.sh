@@ -18,12 +18,12 @@ out=$("$cli" zones "$w" 2>&1); rc=$?
 expect "a zone that does not load fails the listing" 1 $rc
 expect "zones are listed in number order with counts" \
   "     7  Broken Zone                         799      0      0      0      0      0
-        did not load: 7.wld: An error has ocurred while opening file!
+        did not load: 7.wld: The file could not be read from line 1 on: Format error in room #700. 1 record could not be read; none came before.
    186  The Tarnwick Mere                 18699     12      5      9      2     17" \
   "$(echo "$out" | tail -n +2)"
 out=$("$cli" zones "$w" --json)
 expect "json names the problem or null" \
-  '"problem": "7.wld: An error has ocurred while opening file!"},|"problem": null}' \
+  '"problem": "7.wld: The file could not be read from line 1 on: Format error in room #700. 1 record could not be read; none came before."},|"problem": null}' \
   "$(echo "$out" | grep -o '"problem": [^}]*},\?' | paste -sd'|')"
 
 # JSON is UTF-8: the files' Windows-1252 letters (0xE9, and 0x80 the euro

@@ -108,12 +108,14 @@ TEST(KeptSaves, EveryCorpusZoneSavesOnlyWhatChanged) {
 
         Opened o;
         ASSERT_TRUE(o.session.open_project(dir.file(n + ".qzp")));
-        ASSERT_TRUE(o.session.load_failures().empty());
+        // Only the files the zone lacks (zone 0 has no shops) fail to load.
+        for (const auto& failed : o.session.load_failures()) ASSERT_FALSE(fs::exists(failed)) << failed;
         ASSERT_TRUE(o.session.save_project());
-        for (const char* k : kKinds) {
-            const std::string path = dir.file(n + "." + k);
-            if (!fs::exists(path)) continue;
-            EXPECT_EQ(fs::last_write_time(path), old) << k << " was written with no edit";
+        for (int k = 0; k < 5; ++k) {
+            // A file the zone lacks is made by the first save, as in the editor.
+            if (original[size_t(k)].empty()) continue;
+            const std::string path = dir.file(n + "." + kKinds[k]);
+            EXPECT_EQ(fs::last_write_time(path), old) << kKinds[k] << " was written with no edit";
         }
 
         // One edit of each kind; each file changes in that record alone.
