@@ -95,6 +95,17 @@ if [ -d "$corpus/zon" ]; then
       echo "FAIL corpus saved by $verb ${options:-(default options)}: $unsaved zone(s) not saved, not booted"
     fi
   done
+  # One room renamed, one mob's level, one object's cost, one shop's profit
+  # and one zone command's max changed in every zone (the core test that
+  # checks each file changes only there writes them out): the server boots
+  # them as it boots the corpus.
+  if [ -x "$build/tests/core_tests" ]; then
+    TARNWICK_EDITED_CORPUS=$work/edited-corpus TARNWICK_CORPUS=$(dirname "$corpus") \
+      "$build/tests/core_tests" --gtest_brief=1 \
+      --gtest_filter=KeptSaves.EveryCorpusZoneSavesOnlyWhatChanged >"$work/kept.log" 2>&1 ||
+      { echo "FAIL the edited corpus was not made:"; tail -n 20 "$work/kept.log"; failed=1; }
+    boot "corpus with one edit of each kind per zone, saved" "$work/edited-corpus" "$corpus_syserr"
+  fi
 else
   echo "no corpus at $corpus: corpus boots skipped"
 fi

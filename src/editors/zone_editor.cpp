@@ -36,6 +36,7 @@ void ZoneEditor::show_zone_header() {
     const zone_header& z = world_.zone;
     header.vnum = std::to_string(z.zone_number);
     header.top = std::to_string(z.top);
+    shown_top_ = header.top;
     header.name = z.name;
     header.lifespan = std::to_string(z.lifespan);
     header.reset_mode = z.reset_mode >= 0 && z.reset_mode <= 2 ? z.reset_mode : -1;
@@ -45,7 +46,9 @@ ZoneHeaderFields ZoneEditor::header_fields() const {
     ZoneHeaderFields f;
     if (!to_int32(header.vnum, f.zone_number)) f.zone_number = world_.project_zone_number;
     f.name = header.name;
-    if (!to_int32(header.top, f.top)) f.top = world_.zone.top;
+    // A top the builder did not type follows the zone's, which adding a room
+    // above it may have raised since the page was shown.
+    if (header.top == shown_top_ || !to_int32(header.top, f.top)) f.top = world_.zone.top;
     if (!to_int32(header.lifespan, f.lifespan)) f.lifespan = world_.zone.lifespan;
     f.reset_mode = header.reset_mode;
     return f;

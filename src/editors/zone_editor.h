@@ -88,6 +88,7 @@ public:
 private:
     World& world_;
     Messages& messages_;
+    std::string shown_top_;  // the top as the page last showed it
     ZoneTree tree_;
     std::optional<zCommand> clipboard_;
 };

@@ -55,6 +55,21 @@ TEST_F(KeptFilesGui, ACutRoomsFileShowsItsIntactRoomsAndIsKeptAsBak) {
     EXPECT_EQ(read_bytes(wld), whole.substr(0, at + 1) + "$\n");
 }
 
+// The top is the one in the file; a room added above it through the room
+// list raises it, and the save writes it.
+TEST_F(KeptFilesGui, ARoomAddedAboveTheTopRaisesIt) {
+    SampleZone zone;
+    ASSERT_TRUE(main->open_project(zone.project()));
+    EXPECT_EQ(state->world.zone.top, 18699);
+    state->world.zone.top = 18605;
+    trigger("Agregar1");  // Rooms > Add: #18612
+    EXPECT_EQ(state->world.rooms.back().vnum, 18612);
+    EXPECT_EQ(state->world.zone.top, 18612);
+    trigger("Guardar1");
+    EXPECT_NE(read_bytes(zone.file("tarnwick.zon")).find("~\n 18612 20 2 \n"), std::string::npos)
+        << read_bytes(zone.file("tarnwick.zon"));
+}
+
 TEST_F(KeptFilesGui, ReformatIsOneStepAndTheNextSaveWritesTheHouseStyle) {
     SampleZone zone;
     ASSERT_TRUE(main->open_project(zone.project()));
