@@ -129,7 +129,8 @@ for where in inside last; do
   else
     printf '#100\n%sx~\nA room.\n~\n1 0 0\nS\n$\n' "$l509" >"$work/510.wld"
   fi
-  if "$cli" check --server "$work/510.wld" 2>&1 | grep -q "text line of 510 bytes"; then
+  said=$("$cli" check --server "$work/510.wld" 2>&1)
+  if grep -q "text line of 510 bytes" <<<"$said"; then
     echo "ok   a 510-byte text line ($where) is reported before saving"
   else
     echo "FAIL a 510-byte text line ($where) is not reported"; failed=1

@@ -1,5 +1,8 @@
 #include "project/save_preflight.h"
 
+#include <algorithm>
+#include <climits>
+
 #include "analysis/preflight_world.h"
 #include "project/file_names.h"
 #include "world/world.h"
@@ -17,6 +20,16 @@ std::vector<PreflightFinding> preflight_save(World& world, const AreaProject& pr
         {bare_file_name(project.room_file), bare_file_name(project.mob_file),
          bare_file_name(project.object_file), bare_file_name(project.zone_file),
          bare_file_name(project.shop_file)});
+    // A top the file already had, over rooms the rooms file already held, is
+    // how the builder laid the world out (the next zone's range may cover
+    // those rooms): it is told by the checker, not asked about at every save.
+    if (world.kept.zone && world.kept.rooms && world.kept.zone->head.top == world.zone.top) {
+        int32_t highest_read = INT32_MIN, highest = INT32_MIN;
+        for (const room_data& r : world.kept.rooms->records) highest_read = std::max(highest_read, r.vnum);
+        for (const room_data& r : world.rooms) highest = std::max(highest, r.vnum);
+        if (highest <= highest_read)
+            std::erase_if(findings, [](const PreflightFinding& f) { return f.field == "top"; });
+    }
     world.zone = kept;
     return findings;
 }
