@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "world/dialect.h"
 #include "world/kept_source.h"
 #include "world/mob_record.h"
 #include "world/object_record.h"
@@ -39,6 +40,8 @@ public:
     std::vector<shop_data> shops;
     zone_header zone;
     int32_t project_zone_number = 0;
+    // The layout the zone's files were read in and are written in.
+    Dialect dialect = Dialect::Circle30;
     ListCaptions captions;
     // Set by every change to the world, cleared when it is opened or saved.
     bool changed = false;
