@@ -1,5 +1,6 @@
 #include "formats/mob_file.h"
 
+#include "formats/dialect_lines.h"
 #include "formats/kept_records.h"
 #include "formats/read_report.h"
 #include "formats/record_heads.h"
@@ -23,6 +24,7 @@ std::string number_of(int32_t vnum) { return std::to_string(vnum); }
 struct MobReader {
     TextSource& in;
     Messages& messages;
+    Dialect dialect = Dialect::Circle30;
     int indicator = kNoReadError;
     std::vector<RecordHead> heads{};
     size_t end = 0;  // where the line that ended the mobiles starts
@@ -88,6 +90,21 @@ struct MobReader {
         }
     }
 
+    // tbaMUD's `a1 a2 a3 a4 f1 f2 f3 f4 alignment type`: four words of
+    // action flags, four of affects.
+    bool read_flag_words_line(char_data& mob, std::string_view line, char& type) {
+        size_t at = 0;
+        std::string_view letter;
+        if (!parse_flag_words(line, at, mob.action_flags, mob.action_more) ||
+            !parse_flag_words(line, at, mob.affect_flags, mob.affect_more) ||
+            !parse_int32(line, at, mob.align) || !parse_word(line, at, letter)) {
+            mob.action_more = mob.affect_more = {};
+            return false;
+        }
+        type = letter[0];
+        return true;
+    }
+
     bool read_mob(char_data& mob, int32_t vnum) {
         if (!text(mob.alias, "alias", vnum) || !text(mob.short_name, "short description", vnum) ||
             !text(mob.long_name, "long description", vnum))
@@ -96,12 +113,15 @@ struct MobReader {
         if (line_end != std::string::npos) mob.long_name.resize(line_end);
         if (!text(mob.descr, "description", vnum)) return false;
 
-        std::string line, actions, affects;
+        std::string line;
         char type = 0;
         if (!in.read_line(line)) return unexpected_end(vnum);
-        scan(line, "%s %s %d %c", actions, affects, mob.align, type);
-        mob.action_flags = flags_from_text(actions);
-        mob.affect_flags = flags_from_text(affects);
+        if (dialect != Dialect::TbaMud || !read_flag_words_line(mob, line, type)) {
+            std::string actions, affects;
+            scan(line, "%s %s %d %c", actions, affects, mob.align, type);
+            mob.action_flags = flags_from_text(actions);
+            mob.affect_flags = flags_from_text(affects);
+        }
         if (type != 'S' && type != 'E') {
             messages.show("Tipo de mob no v\xe1lido ( mob " + number_of(vnum) + ")");
             return false;
@@ -109,6 +129,10 @@ struct MobReader {
         mob.enhanced = type == 'E';
         if (!read_simple_block(mob, vnum)) return false;
         if (mob.enhanced && !read_especs(mob, vnum)) return false;
+        if (dialect == Dialect::TbaMud && !read_trigger_lines(in, mob.triggers)) {
+            messages.show("Format error in trigger line of mob #" + number_of(vnum));
+            return false;
+        }
         mob.vnum = vnum;
         return true;
     }
@@ -153,6 +177,7 @@ struct MobReader {
 };
 
 bool read_mobs_from(World& world, TextSource& in, const std::string& path, Messages& messages) {
+    in.set_tilde_at_line_end(world.dialect == Dialect::TbaMud);
     world.clear_mobs();
     const int records = in.count_record_lines();
     world.captions.mobs = std::to_string(records) + " Registros.";
@@ -163,7 +188,7 @@ bool read_mobs_from(World& world, TextSource& in, const std::string& path, Messa
         return true;
     }
     ReadReport report(messages);
-    MobReader reader{in, report.held()};
+    MobReader reader{in, report.held(), world.dialect};
     reader.heads.reserve(size_t(records));
     const bool complete = reader.read_all(world);
     if (!complete && reader.over_capacity) {
@@ -214,7 +239,12 @@ void write_mob_record(const World& world, int index, const FormatSettings& setti
     out += mob.short_name + "~\n";
     out += mob.long_name + "\n~\n";
     out += mob.descr + "~\n";
-    if (settings.alpha_bitvectors) {
+    if (world.dialect == Dialect::TbaMud) {
+        write_flag_words(out, mob.action_flags, mob.action_more);
+        out += ' ';
+        write_flag_words(out, mob.affect_flags, mob.affect_more);
+        out += ' ';
+    } else if (settings.alpha_bitvectors) {
         flags_to_text(out, mob.action_flags);
         flags_to_text(out, mob.affect_flags);
     } else {
@@ -231,14 +261,17 @@ void write_mob_record(const World& world, int index, const FormatSettings& setti
     out += number_of(mob.gold) + " " + number_of(mob.exp) + "\n";
     out += number_of(mob.load_pos) + " " + number_of(mob.default_pos) + " " + number_of(mob.sex) +
            "\n";
-    if (!mob.enhanced) return;
-    for (const auto& spec : mob.especs) out += spec.keywords + ": " + spec.description + "\n";
-    out += "E\n";
+    if (mob.enhanced) {
+        for (const auto& spec : mob.especs) out += spec.keywords + ": " + spec.description + "\n";
+        out += "E\n";
+    }
+    if (world.dialect == Dialect::TbaMud) write_trigger_lines(out, mob.triggers);
 }
 
 WrittenFile<char_data> mob_file_output(const World& world, const FormatSettings& settings) {
     const RecordFileStyle style{
-        [&](std::string& out) { write_banner(out, settings.zone_name, settings.author); }, "$\n"};
+        [&](std::string& out) { write_banner(out, settings.zone_name, settings.author); },
+        world.dialect == Dialect::TbaMud ? "$~\n" : "$\n"};
     return write_records(world.mobs, world.kept.mobs.get(), settings.house_style, style,
                          [&](int i, std::string& out) { write_mob_record(world, i, settings, out); });
 }

@@ -1,5 +1,6 @@
 #include "formats/object_file.h"
 
+#include "formats/dialect_lines.h"
 #include "formats/kept_records.h"
 #include "formats/read_report.h"
 #include "formats/record_heads.h"
@@ -22,6 +23,7 @@ std::string number_of(int32_t n) { return std::to_string(n); }
 struct ObjectReader {
     TextSource& in;
     Messages& messages;
+    Dialect dialect = Dialect::Circle30;
     int indicator = kNoReadError;
     std::vector<RecordHead> heads{};
     size_t end = 0;  // where the line that ended the objects starts
@@ -36,8 +38,47 @@ struct ObjectReader {
         return false;
     }
 
+    // tbaMUD's lines: `type e1..e4 w1..w4 a1..a4` (extra, wear and affect
+    // flags, four words each; the one-line form of older files is read as
+    // well), four values, `weight cost rent [level [timer]]`.
+    bool read_four_word_numbers(obj_record& obj, const std::string& context) {
+        std::string_view line;
+        size_t at = 0;
+        bool ok = in.read_line(line) && parse_int32(line, at, obj.type);
+        const size_t flags_at = at;
+        MoreFlags affect_more{};
+        if (ok && !(parse_flag_words(line, at, obj.extra_flags, obj.extra_more) &&
+                    parse_flag_words(line, at, obj.wear_flags, obj.wear_more) &&
+                    parse_flag_words(line, at, obj.affect_flags[0], affect_more))) {
+            std::string_view extra, wear;
+            at = flags_at;
+            obj.extra_more = obj.wear_more = affect_more = {};
+            ok = parse_word(line, at, extra) && parse_word(line, at, wear);
+            obj.extra_flags = flags_from_text(extra);
+            obj.wear_flags = flags_from_text(wear);
+            obj.affect_flags[0] = 0;
+        }
+        for (size_t i = 0; i < affect_more.size(); ++i) obj.affect_flags[i + 1] = affect_more[i];
+        if (!ok) {
+            messages.show("Format error in first numeric line (expecting 13 args), " + context);
+            return false;
+        }
+        if (!in.read_line(line) || scan_numbers(line, obj.values[0], obj.values[1],
+                                                obj.values[2], obj.values[3]) != 4) {
+            messages.show("Format error in second numeric line (expecting 4 args), " + context);
+            return false;
+        }
+        if (!in.read_line(line) || scan_numbers(line, obj.weight, obj.cost, obj.cost_per_day,
+                                                obj.level, obj.timer) < 3) {
+            messages.show("Format error in third numeric line (expecting 5 args), " + context);
+            return false;
+        }
+        return true;
+    }
+
     // The three numeric lines; the second may carry a level and material specs.
     bool read_numbers(obj_record& obj, const std::string& context) {
+        if (dialect == Dialect::TbaMud) return read_four_word_numbers(obj, context);
         std::string line, extra_flags, wear_flags;
         int got = 0;
         if (in.read_line(line)) got = scan(line, " %d %s %s", obj.type, extra_flags, wear_flags);
@@ -116,6 +157,19 @@ struct ObjectReader {
                 if (in.read_line(numbers)) scan(numbers, " %d %d ", slot.location, slot.modifier);
                 break;
             }
+            case 'T':
+                if (dialect == Dialect::TbaMud) {
+                    int32_t trigger = 0;
+                    if (!parse_trigger_line(line, trigger)) {
+                        messages.show("Format error in trigger line of object #" +
+                                      number_of(vnum));
+                        return false;
+                    }
+                    obj.triggers.push_back(trigger);
+                    break;
+                }
+                messages.show(in.unexpected_line(line, "E, A, #vnum or $"));
+                return false;
             case 'E': {
                 extra_descr_data extra;
                 if (!text(extra.keywords, "extra description keywords", vnum) ||
@@ -173,6 +227,7 @@ struct ObjectReader {
 
 bool read_objects_from(World& world, TextSource& in, const std::string& path,
                        const FormatSettings& settings, Messages& messages) {
+    in.set_tilde_at_line_end(world.dialect == Dialect::TbaMud);
     world.clear_objects();
     const int records = in.count_record_lines();
     world.captions.objects = std::to_string(records) + " Registros.";
@@ -184,7 +239,7 @@ bool read_objects_from(World& world, TextSource& in, const std::string& path,
         return true;
     }
     ReadReport report(messages);
-    ObjectReader reader{in, report.held()};
+    ObjectReader reader{in, report.held(), world.dialect};
     reader.heads.reserve(size_t(records));
     const bool complete = reader.read_all(world);
     if (!complete && reader.over_capacity) {
@@ -238,6 +293,33 @@ bool load_object_file(World& world, const std::string& path, const FormatSetting
     return read_objects_from(world, file, path, settings, messages);
 }
 
+namespace {
+
+// The numbers, triggers, extra descriptions and affects of a tbaMUD object,
+// in the order its own writer puts them.
+void write_four_word_object(const obj_record& obj, std::string& out) {
+    out += number_of(obj.type) + " ";
+    write_flag_words(out, obj.extra_flags, obj.extra_more, FlagForm::Letters);
+    out += ' ';
+    write_flag_words(out, obj.wear_flags, obj.wear_more, FlagForm::Letters);
+    out += ' ';
+    write_flag_words(out, obj.affect_flags[0],
+                     {obj.affect_flags[1], obj.affect_flags[2], obj.affect_flags[3]},
+                     FlagForm::Letters);
+    out += "\n" + number_of(obj.values[0]) + " " + number_of(obj.values[1]) + " " +
+           number_of(obj.values[2]) + " " + number_of(obj.values[3]) + "\n";
+    out += number_of(obj.weight) + " " + number_of(obj.cost) + " " + number_of(obj.cost_per_day) +
+           " " + number_of(obj.level) + " " + number_of(obj.timer) + "\n";
+    write_trigger_lines(out, obj.triggers);
+    for (const auto& extra : obj.extra_descs)
+        out += "E\n" + extra.keywords + "~\n" + extra.description + "~\n";
+    for (const auto& affect : obj.affects)
+        if (affect.location > 0)
+            out += "A\n" + number_of(affect.location) + " " + number_of(affect.modifier) + "\n";
+}
+
+}  // namespace
+
 void write_object_record(const World& world, int index, const FormatSettings& settings,
                          std::string& out, Messages& messages, bool& warned) {
     const obj_record& obj = world.objects.at(index);
@@ -247,6 +329,10 @@ void write_object_record(const World& world, int index, const FormatSettings& se
     out += obj.long_description + "~\n";
     out += obj.action_description + "~\n";
 
+    if (world.dialect == Dialect::TbaMud) {
+        write_four_word_object(obj, out);
+        return;
+    }
     out += number_of(obj.type) + " ";
     if (settings.alpha_bitvectors) {
         flags_to_text(out, obj.extra_flags);
@@ -287,7 +373,8 @@ WrittenFile<obj_record> object_file_output(const World& world, const FormatSetti
                                            Messages& messages) {
     bool warned = false;
     const RecordFileStyle style{
-        [&](std::string& out) { write_banner(out, settings.zone_name, settings.author); }, "$\n"};
+        [&](std::string& out) { write_banner(out, settings.zone_name, settings.author); },
+        world.dialect == Dialect::TbaMud ? "$~\n" : "$\n"};
     return write_records(world.objects, world.kept.objects.get(), settings.house_style, style,
                          [&](int i, std::string& out) {
                              write_object_record(world, i, settings, out, messages, warned);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "formats/dialect_lines.h"
 #include "formats/kept_records.h"
 #include "formats/read_report.h"
 #include "formats/record_heads.h"
@@ -22,6 +23,7 @@ namespace {
 struct RoomReader {
     TextSource& in;
     Messages& messages;
+    Dialect dialect = Dialect::Circle30;
     int indicator = kNoReadError;
     std::vector<RecordHead> heads{};
     size_t end = 0;             // where the line that ended the rooms starts
@@ -56,9 +58,31 @@ struct RoomReader {
             indicator = kExitLineError;
             return true;
         }
-        exit.door = (door == 1 || door == 2) ? door : 0;
+        // tbaMUD adds hidden doors (3, and 4 pick-proof).
+        const int32_t most = dialect == Dialect::TbaMud ? 4 : 2;
+        exit.door = (door >= 1 && door <= most) ? door : 0;
         exit.key_vnum = key;
         exit.target_vnum = target;
+        return true;
+    }
+
+    // `zone flags sector`; tbaMUD writes `zone f1 f2 f3 f4 sector` (and
+    // still reads the one-word line).
+    bool read_flags_line(room_data& room, std::string_view line) {
+        std::string_view flags;
+        int32_t zone = 0, sector = 0;
+        size_t at = 0;
+        if (!parse_int32(line, at, zone)) return false;
+        if (dialect == Dialect::TbaMud) {
+            size_t four = at;
+            if (parse_flag_words(line, four, room.flags, room.flags_more) &&
+                parse_int32(line, four, room.sector))
+                return true;
+            room.flags_more = {};
+        }
+        if (!parse_word(line, at, flags) || !parse_int32(line, at, sector)) return false;
+        room.flags = flags_from_text(flags);
+        room.sector = sector;
         return true;
     }
 
@@ -76,16 +100,11 @@ struct RoomReader {
             messages.show("Error reading description of " + context());
             return false;
         }
-        std::string_view line, flags;
-        int32_t zone = 0, sector = 0;
-        size_t at = 0;
-        if (!in.read_line(line) || !parse_int32(line, at, zone) || !parse_word(line, at, flags) ||
-            !parse_int32(line, at, sector)) {
+        std::string_view line;
+        if (!in.read_line(line) || !read_flags_line(room, line)) {
             messages.show("Format error in room #" + std::to_string(vnum));
             return false;
         }
-        room.flags = flags_from_text(flags);
-        room.sector = sector;
         const auto section_error = [vnum] {
             return "Format error in room #" + std::to_string(vnum) + " (expecting D/E/S)";
         };
@@ -123,6 +142,11 @@ struct RoomReader {
                 break;
             }
             case 'S':
+                if (dialect == Dialect::TbaMud && !read_trigger_lines(in, room.triggers)) {
+                    messages.show("Format error in trigger line of room #" +
+                                  std::to_string(vnum));
+                    return false;
+                }
                 return true;
             default:
                 messages.show(section_error());
@@ -173,6 +197,7 @@ struct RoomReader {
 // the middle keeps the rooms before the damage, and says so once.
 bool read_rooms_from(World& world, TextSource& in, const std::string& path,
                      const FormatSettings& settings, Messages& messages) {
+    in.set_tilde_at_line_end(world.dialect == Dialect::TbaMud);
     const int records = in.count_record_lines();
     world.captions.rooms = std::to_string(records) + " Records.";
     bool complete = true;
@@ -183,7 +208,7 @@ bool read_rooms_from(World& world, TextSource& in, const std::string& path,
     } else {
         world.rooms.reserve(size_t(std::min(records, kRoomCapacity)));
         ReadReport report(messages);
-        RoomReader reader{in, report.held()};
+        RoomReader reader{in, report.held(), world.dialect};
         reader.heads.reserve(size_t(records));
         complete = reader.read_all(world);
         if (!complete && reader.over_capacity) {
@@ -257,7 +282,10 @@ void write_room_record(const World& world, int index, const FormatSettings& sett
     append(out, "#", std::to_string(room.vnum), "\n");
     append(out, room.name, "~\n", room.description, "~\n");
     append(out, std::to_string(world.project_zone_number), " ");
-    if (settings.alpha_bitvectors) {
+    if (world.dialect == Dialect::TbaMud) {
+        write_flag_words(out, room.flags, room.flags_more);
+        out += ' ';
+    } else if (settings.alpha_bitvectors) {
         flags_to_text(out, room.flags);
     } else {
         flags_to_number(out, room.flags);
@@ -277,11 +305,13 @@ void write_room_record(const World& world, int index, const FormatSettings& sett
         append(out, "E\n", extra.keywords, "~\n", extra.description, "~\n");
     }
     out += "S\n";
+    if (world.dialect == Dialect::TbaMud) write_trigger_lines(out, room.triggers);
 }
 
 WrittenFile<room_data> room_file_output(const World& world, const FormatSettings& settings) {
     const RecordFileStyle style{
-        [&](std::string& out) { write_banner(out, settings.zone_name, settings.author); }, "$\n"};
+        [&](std::string& out) { write_banner(out, settings.zone_name, settings.author); },
+        world.dialect == Dialect::TbaMud ? "$~\n" : "$\n"};
     return write_records(world.rooms, world.kept.rooms.get(), settings.house_style, style,
                          [&](int i, std::string& out) { write_room_record(world, i, settings, out); });
 }

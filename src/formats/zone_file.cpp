@@ -8,7 +8,9 @@
 #include <memory>
 #include <vector>
 
+#include "formats/dialect_sniff.h"
 #include "formats/zone_commands.h"
+#include "world/bitvector.h"
 #include "world/messages.h"
 #include "world/scan.h"
 #include "world/text_source.h"
@@ -18,14 +20,35 @@ namespace tarnwick {
 
 namespace {
 
-// Letters whose lines carry a third argument.
-bool has_third_argument(char letter) {
+// Letters whose lines carry a third argument; tbaMUD gives G one too and
+// adds T (and V, whose strings follow).
+bool has_third_argument(char letter, Dialect dialect) {
     switch (letter) {
     case 'M': case 'O': case 'E': case 'P': case 'D':
         return true;
+    case 'G': case 'T': case 'V':
+        return dialect == Dialect::TbaMud;
     default:
         return false;
     }
+}
+
+// A V command's name and value: a word, then the rest of the line up to a
+// tab or line break (blanks included), as the server reads them.
+bool read_variable(std::string_view rest, zCommand& command) {
+    size_t pos = 0;
+    int32_t skip = 0;
+    for (int i = 0; i < 4; ++i)
+        if (!parse_int32(rest, pos, skip)) return false;
+    std::string_view name;
+    if (!parse_word(rest, pos, name)) return false;
+    while (pos < rest.size() && is_blank(rest[pos])) ++pos;
+    size_t end = rest.find_first_of("\f\n\r\t\v", pos);
+    if (end == std::string_view::npos) end = rest.size();
+    if (end == pos) return false;
+    command.var_name = std::string(name.substr(0, 79));
+    command.var_value = std::string(rest.substr(pos, std::min<size_t>(end - pos, 79)));
+    return true;
 }
 
 struct ZoneReader {
@@ -33,15 +56,21 @@ struct ZoneReader {
     Messages& messages;
     zone_header& zone;
     int line_no = 0;  // physical lines consumed so far, banner and comments included
+    Dialect dialect = Dialect::Circle30;
     // Where each part lies in the source, for keeping the file.
     size_t header_start = 0, header_end = 0, tail_start = 0;
-    std::vector<ByteSpan> leads, lines;
+    std::vector<ByteSpan> leads{}, lines{};
 
     // Next line that is neither empty nor a comment; false at end of file.
     bool next(std::string& line) {
         int n = in.read_line(line);
         line_no += n;
         return n > 0;
+    }
+
+    static std::string before_tilde(const std::string& line) {
+        const size_t tilde = line.find('~');
+        return tilde == std::string::npos ? line : line.substr(0, tilde);
     }
 
     bool read_header() {
@@ -56,12 +85,48 @@ struct ZoneReader {
             messages.show("Format error in zone, line " + std::to_string(line_no + 1) + "\n");
             return false;
         }
-        size_t tilde = line.find('~');
-        zone.name = tilde == std::string::npos ? line : line.substr(0, tilde);
-        if (!next(line) ||
-            scan(line, " %d %d %d ", zone.top, zone.lifespan, zone.reset_mode) != 3) {
+        zone.name = before_tilde(line);
+        if (!next(line)) {
             messages.show("Format error in 3-constant line of " + zone.name);
             return false;
+        }
+        dialect = header_dialect(line);
+        if (dialect == Dialect::TbaMud) return read_builders_header(line);
+        const bool ok = dialect == Dialect::Circle31
+                            ? scan(line, " %d %d %d %d ", zone.bot, zone.top, zone.lifespan,
+                                   zone.reset_mode) == 4
+                            : scan(line, " %d %d %d ", zone.top, zone.lifespan,
+                                   zone.reset_mode) == 3;
+        if (!ok) {
+            messages.show("Format error in 3-constant line of " + zone.name);
+            return false;
+        }
+        header_end = in.position();
+        return true;
+    }
+
+    // tbaMUD: the line read as the name was the builders line; then the
+    // name, then `bot top lifespan reset_mode`, optionally followed by four
+    // words of zone flags and the level range.
+    bool read_builders_header(const std::string& name_line) {
+        zone.builders = zone.name;
+        zone.name = before_tilde(name_line);
+        std::string line;
+        std::string f1, f2, f3, f4;
+        if (!next(line) || scan(line, " %d %d %d %d ", zone.bot, zone.top, zone.lifespan,
+                                zone.reset_mode) != 4) {
+            // Most likely a damaged numbers line of a zone without builders.
+            messages.show("Format error in 3-constant line of " + zone.builders);
+            return false;
+        }
+        zone.has_flags_line = scan(line, " %d %d %d %d %s %s %s %s %d %d", zone.bot, zone.top,
+                                   zone.lifespan, zone.reset_mode, f1, f2, f3, f4,
+                                   zone.min_level, zone.max_level) == 10;
+        if (zone.has_flags_line) {
+            zone.flags = {flags_from_text(f1), flags_from_text(f2), flags_from_text(f3),
+                          flags_from_text(f4)};
+        } else {
+            zone.min_level = zone.max_level = -1;
         }
         header_end = in.position();
         return true;
@@ -89,10 +154,11 @@ struct ZoneReader {
             int32_t if_flag = 0;
             const std::string_view rest = p < line.size() ? std::string_view(line).substr(p + 1) : "";
             const bool ok =
-                has_third_argument(letter)
-                    ? scan(rest, " %d %d %d %d ", if_flag, command.arg1, command.arg2,
-                           command.arg3) == 4
-                    : scan(rest, " %d %d %d ", if_flag, command.arg1, command.arg2) == 3;
+                (letter != 'V' || dialect != Dialect::TbaMud || read_variable(rest, command)) &&
+                (has_third_argument(letter, dialect)
+                     ? scan(rest, " %d %d %d %d ", if_flag, command.arg1, command.arg2,
+                            command.arg3) == 4
+                     : scan(rest, " %d %d %d ", if_flag, command.arg1, command.arg2) == 3);
             if (!ok) {
                 messages.show("Format error in " + zone.name + ", line " +
                               std::to_string(line_no) + ": '" + line + "'\n");
@@ -170,6 +236,7 @@ bool read_zone_from(World& world, TextSource& in, const std::string& path, Messa
         return false;
     }
     world.kept.zone = keep_zone(in, path, reader, world.zone);
+    world.dialect = reader.dialect;
     return true;
 }
 

@@ -8,6 +8,7 @@
 #include "formats/saved_texts.h"
 #include "formats/zone_file.h"
 #include "formats/zone_kept.h"
+#include "formats/zone_layouts.h"
 #include "world/banner.h"
 #include "world/world.h"
 
@@ -76,7 +77,27 @@ void write_header_lines(const zone_header& zone, std::string& out) {
            std::to_string(zone.reset_mode) + " \n";
 }
 
+// The header and command lines of the zone's dialect.
+HeaderWriter header_writer(Dialect dialect) {
+    switch (dialect) {
+    case Dialect::Circle31: return write_bottom_header;
+    case Dialect::TbaMud: return write_builders_header;
+    case Dialect::Circle30: break;
+    }
+    return write_header_lines;
+}
+
+void write_dialect_command(const World& world, const zCommand& c, std::string& out) {
+    if (world.dialect == Dialect::TbaMud) {
+        if (c.command != 'S' && c.command != '\0') write_four_number_command(world, c, out);
+    } else {
+        write_command(world, c, out);
+    }
+}
+
 // The house style: a banner, the header, every command with its comment.
+// The servers that count a zone's command lines against its commands count
+// the S line too, so they get one; CircleMUD 3.0 gets "$~" alone, as ever.
 WrittenZone write_anew(const World& world, const FormatSettings& settings) {
     WrittenZone w;
     w.kept = std::make_shared<KeptZoneFile>();
@@ -84,19 +105,23 @@ WrittenZone write_anew(const World& world, const FormatSettings& settings) {
     std::string& out = w.bytes;
     write_banner(out, one_line(settings.zone_name), one_line(settings.author));
     next.before_header = {0, out.size()};
-    write_header_lines(world.zone, out);
-    out += "\n";
+    header_writer(world.dialect)(world.zone, out);
+    if (world.dialect == Dialect::Circle30) out += "\n";
     next.header = {next.before_header.end, out.size()};
     for (const zCommand& c : world.zone.commands) {
         if (c.command == 'S' || c.command == '\0') continue;
         const size_t begin = out.size();
-        write_command(world, c, out);
+        write_dialect_command(world, c, out);
         next.commands.push_back(c);
         next.leads.push_back({begin, begin});
         next.lines.push_back({begin, out.size()});
     }
     next.tail.begin = out.size();
-    out += "$~\n";
+    switch (world.dialect) {
+    case Dialect::Circle30: out += "$~\n"; break;
+    case Dialect::Circle31: out += "S\n$~\n"; break;
+    case Dialect::TbaMud: out += "S\n$\n"; break;
+    }
     next.tail.end = out.size();
     return w;
 }
@@ -106,8 +131,8 @@ WrittenZone write_anew(const World& world, const FormatSettings& settings) {
 WrittenZone zone_file_output(const World& world, const FormatSettings& settings) {
     const KeptZoneFile* kept = settings.house_style ? nullptr : world.kept.zone.get();
     WrittenZone w = kept ? write_over(world, *kept, [&](const zCommand& c, std::string& out) {
-                               write_command(world, c, out);
-                           }, write_header_lines)
+                               write_dialect_command(world, c, out);
+                           }, header_writer(world.dialect))
                          : write_anew(world, settings);
     w.kept->path = kept ? kept->path : std::string();
     w.kept->head = zone_head_values(world.zone);

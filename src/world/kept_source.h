@@ -7,6 +7,7 @@
 // ends. Comparing values rather than marking edits means no edit path can
 // forget a mark, and an edit undone by hand keeps the old bytes too.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -18,6 +19,7 @@
 #include "world/object_record.h"
 #include "world/room_record.h"
 #include "world/shop_record.h"
+#include "world/trigger_record.h"
 #include "world/zone_record.h"
 
 namespace tarnwick {
@@ -52,6 +54,11 @@ struct KeptFile {
 struct ZoneHeadValues {
     int32_t zone_number = 0, top = 0, lifespan = 0, reset_mode = 0;
     std::string name;
+    int32_t bot = 0;
+    std::string builders;
+    std::array<int32_t, 4> flags{};
+    int32_t min_level = -1, max_level = -1;
+    bool has_flags_line = false;
     bool operator==(const ZoneHeadValues&) const = default;
 };
 ZoneHeadValues zone_head_values(const zone_header& zone);
@@ -78,6 +85,14 @@ struct KeptSources {
     std::shared_ptr<const KeptFile<obj_record>> objects;
     std::shared_ptr<const KeptFile<shop_data>> shops;
     std::shared_ptr<const KeptZoneFile> zone;
+    std::shared_ptr<const KeptFile<trig_data>> triggers;
+};
+
+// A file kept whole and written back unchanged: a zone's quests (tbaMUD),
+// which the editor does not read.
+struct KeptWholeFile {
+    std::string path;
+    std::string bytes;
 };
 
 }  // namespace tarnwick

@@ -17,6 +17,7 @@ struct char_data {
     std::string descr;
     int32_t action_flags = 0;
     int32_t affect_flags = 0;
+    MoreFlags action_more{}, affect_more{};
     int32_t align = 0;
     bool enhanced = false;  // type E
     int32_t ac = 0;
@@ -34,6 +35,7 @@ struct char_data {
     int32_t power = 0, endurance = 0, reward = 0;
     // E-specs: name in keywords, value in description; held in file order.
     std::vector<extra_descr_data> especs;
+    TriggerList triggers;
     bool operator==(const char_data&) const = default;
 };
 

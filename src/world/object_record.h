@@ -27,6 +27,11 @@ struct obj_record {
     int32_t type = 0;
     int32_t extra_flags = 0;
     int32_t wear_flags = 0;
+    MoreFlags extra_more{}, wear_more{};
+    // Affect bits the object gives its wearer (tbaMUD); four words.
+    std::array<int32_t, 4> affect_flags{};
+    // tbaMUD's third numbers line carries the level (into `level`) and a timer.
+    int32_t timer = 0;
     std::array<int32_t, 4> values{};
     int32_t level = 0;
     int32_t material = -1, durability = -1, initial_durability = -1;
@@ -38,6 +43,7 @@ struct obj_record {
     std::array<obj_affect, kObjectAffectSlots> affects{};
     // Held in file order; an entry added in the editor goes to the front.
     std::vector<extra_descr_data> extra_descs;
+    TriggerList triggers;
     bool operator==(const obj_record&) const = default;
 };
 

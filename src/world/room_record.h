@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "world/flag_words.h"
+
 namespace tarnwick {
 
 enum Direction { North = 0, East, South, West, Up, Down };
@@ -22,7 +24,7 @@ struct extra_descr_data {
 struct room_direction_data {
     std::string exit_description;
     std::string keywords;
-    int32_t door = 0;        // 0 no door, 1 door, 2 pick-proof door
+    int32_t door = 0;        // 0 no door, 1 door, 2 pick-proof door; 3, 4 hidden (tbaMUD)
     int32_t key_vnum = -1;   // object vnum of the key, -1 for none
     int32_t target_vnum = -1;
     bool operator==(const room_direction_data&) const = default;
@@ -38,6 +40,8 @@ struct room_data {
     // Held in place: a copied room owns copies of its exits.
     std::array<std::optional<room_direction_data>, kDirectionCount> exits{};
     int32_t flags = 0;
+    MoreFlags flags_more{};
+    TriggerList triggers;
     bool operator==(const room_data&) const = default;
 };
 

@@ -9,6 +9,7 @@
 #include "world/file_path.h"
 #include "world/messages.h"
 #include "world/platform_files.h"
+#include "world/scan.h"
 
 namespace tarnwick {
 
@@ -176,6 +177,7 @@ int TextSource::count_record_lines() const {
 }
 
 std::string TextSource::read_tilde_string(int& indicator, Messages& messages) {
+    if (tilde_at_line_end_) return read_line_end_tilde_string(indicator, messages);
     // The usual string: its tilde lies within the longest text allowed.
     // Lines are joined by LF in the buffer just as in the result, so the
     // text is one copy of the bytes before the tilde.
@@ -215,6 +217,37 @@ std::string TextSource::read_tilde_string(int& indicator, Messages& messages) {
             messages.show("SYSERR: String too large - truncated");
             indicator = kStringTooLong;
             return text;  // the rest of the string stays unread
+        }
+        text.append(kept);
+        if (complete) return text;
+        text.push_back('\n');
+    }
+}
+
+char TextSource::peek_letter() const {
+    for (size_t p = pos_; p < data_.size(); ++p)
+        if (!is_blank(data_[p])) return data_[p];
+    return 0;
+}
+
+// Line by line: each line ending in '~' ends the text, without the '~';
+// lines are joined by LF as in the 3.0 rule.
+std::string TextSource::read_line_end_tilde_string(int& indicator, Messages& messages) {
+    std::string text;
+    for (;;) {
+        if (pos_ >= data_.size()) return {};  // end of file inside the string
+        size_t end = data_.find('\n', pos_);
+        const bool last = end == std::string::npos;
+        if (last) end = data_.size();
+        const std::string_view line(data_.data() + pos_, end - pos_);
+        const bool complete = !line.empty() && line.back() == '~';
+        const std::string_view kept = complete ? line.substr(0, line.size() - 1) : line;
+        const size_t added = kept.size() + (complete ? 0 : 1);
+        pos_ = last ? data_.size() : end + 1;
+        if (text.size() + added > kMaxTildeString) {
+            messages.show("SYSERR: String too large - truncated");
+            indicator = kStringTooLong;
+            return text;
         }
         text.append(kept);
         if (complete) return text;

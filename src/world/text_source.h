@@ -33,6 +33,10 @@ public:
 
     bool at_end() const { return pos_ >= data_.size(); }
     void rewind() { pos_ = 0; }
+    // The first byte after white space from the read position, without
+    // reading it, as the server peeks for a record's trigger lines; 0 at
+    // the end of the file.
+    char peek_letter() const;
     const std::string& data() const { return data_; }
     // The file's own bytes, before text mode (CR LF, a byte-order mark),
     // and where a position of data() lies in them.
@@ -72,6 +76,11 @@ public:
     // message) when the text exceeds kMaxTildeString bytes.
     std::string read_tilde_string(int& indicator, Messages& messages);
 
+    // tbaMUD's rule: a '~' ends a text only as the last byte of its line;
+    // one anywhere else is part of the text. Off (CircleMUD's rule: the
+    // first '~' ends it, the rest of its line is skipped) until set.
+    void set_tilde_at_line_end(bool on) { tilde_at_line_end_ = on; }
+
 private:
     void take(std::string bytes);
 
@@ -82,6 +91,9 @@ private:
     std::string name_;
     size_t pos_ = 0;
     size_t line_start_ = 0;
+    bool tilde_at_line_end_ = false;
+
+    std::string read_line_end_tilde_string(int& indicator, Messages& messages);
 };
 
 }  // namespace tarnwick

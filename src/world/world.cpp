@@ -55,6 +55,12 @@ int World::find_room(int32_t vnum) const { return find_vnum(rooms, vnum); }
 int World::find_mob(int32_t vnum) const { return find_vnum(mobs, vnum); }
 int World::find_object(int32_t vnum) const { return find_vnum(objects, vnum); }
 
+const trig_data* World::find_trigger(int32_t vnum) const {
+    for (const trig_data& t : triggers)
+        if (t.vnum == vnum) return &t;
+    return nullptr;
+}
+
 namespace {
 // A record of another zone named as `how` says; `fallback` when there is none.
 std::string other_name(const OtherRecord* r, World::OtherZoneName how, const char* fallback) {
@@ -93,6 +99,7 @@ void World::remove_shop(int index) { remove_at(shops, index); }
 
 void World::clear_zone_header() {
     zone.name.clear();
+    zone.builders.clear();
     zone.commands.clear();
 }
 
@@ -105,6 +112,9 @@ void World::clear_world() {
     captions = {};
     other_zones.reset();
     kept = {};
+    triggers.clear();
+    quests.reset();
+    dialect = Dialect::Circle30;
     reformat = false;
 }
 

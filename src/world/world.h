@@ -15,6 +15,7 @@
 #include "world/object_record.h"
 #include "world/room_record.h"
 #include "world/shop_record.h"
+#include "world/trigger_record.h"
 #include "world/zone_record.h"
 
 namespace tarnwick {
@@ -38,6 +39,9 @@ public:
     std::vector<char_data> mobs;
     std::vector<obj_record> objects;
     std::vector<shop_data> shops;
+    // tbaMUD: the zone's trigger scripts, and its quests file kept as read.
+    std::vector<trig_data> triggers;
+    std::shared_ptr<const KeptWholeFile> quests;
     zone_header zone;
     int32_t project_zone_number = 0;
     // The layout the zone's files were read in and are written in.
@@ -63,6 +67,7 @@ public:
     int find_room(int32_t vnum) const;
     int find_mob(int32_t vnum) const;
     int find_object(int32_t vnum) const;
+    const trig_data* find_trigger(int32_t vnum) const;
 
     // How a record of another zone of the world folder is named: labelled
     // with its zone ("The Temple (zone 30)") as the editor shows it, plain

@@ -1,0 +1,75 @@
+#include "formats/zone_layouts.h"
+
+#include "formats/dialect_lines.h"
+#include "world/world.h"
+
+namespace tarnwick {
+
+namespace {
+
+// A text must stay on its line: a line break inside would start a line
+// that the server reads as a command.
+std::string one_line(std::string text) {
+    for (char& c : text)
+        if (c == '\n' || c == '\r') c = ' ';
+    return text;
+}
+
+std::string numbers_line(const zone_header& zone) {
+    return std::to_string(zone.bot) + " " + std::to_string(zone.top) + " " +
+           std::to_string(zone.lifespan) + " " + std::to_string(zone.reset_mode);
+}
+
+// What the command loads, as the server's writer names it.
+std::string loaded_name(const World& world, const zCommand& c) {
+    constexpr World::OtherZoneName kOwn = World::OtherZoneName::None;
+    switch (c.command) {
+    case 'M': return world.mob_name_of(c.arg1, kOwn);
+    case 'O': case 'G': case 'E': case 'P': return world.object_name_of(c.arg1, kOwn);
+    case 'D': return world.room_name_of(c.arg1, kOwn);
+    case 'R': return world.object_name_of(c.arg2, kOwn);
+    case 'T': {
+        const trig_data* trigger = world.find_trigger(c.arg2);
+        return trigger ? trigger->name : std::string();
+    }
+    default: return {};
+    }
+}
+
+}  // namespace
+
+void write_bottom_header(const zone_header& zone, std::string& out) {
+    out += "#" + std::to_string(zone.zone_number) + "\n";
+    out += one_line(zone.name) + "~\n";
+    out += numbers_line(zone) + "\n";
+}
+
+void write_builders_header(const zone_header& zone, std::string& out) {
+    out += "#" + std::to_string(zone.zone_number) + "\n";
+    out += (zone.builders.empty() ? std::string("None.") : one_line(zone.builders)) + "~\n";
+    out += (zone.name.empty() ? std::string("undefined") : one_line(zone.name)) + "~\n";
+    out += numbers_line(zone);
+    const bool flagged = zone.flags != std::array<int32_t, 4>{} || zone.min_level != -1 ||
+                         zone.max_level != -1 || zone.has_flags_line;
+    if (flagged) {
+        out += ' ';
+        write_flag_words(out, zone.flags[0], {zone.flags[1], zone.flags[2], zone.flags[3]},
+                         FlagForm::Letters);
+        out += " " + std::to_string(zone.min_level) + " " + std::to_string(zone.max_level);
+    }
+    out += "\n";
+}
+
+void write_four_number_command(const World& world, const zCommand& c, std::string& out) {
+    const bool unused_third = c.command == 'G' || c.command == 'R';
+    out += c.command;
+    for (int32_t v : {int32_t(c.if_flag), c.arg1, c.arg2, unused_third ? -1 : c.arg3})
+        out += " " + std::to_string(v);
+    if (c.command == 'V') {
+        out += " " + one_line(c.var_name) + " " + one_line(c.var_value) + "\n";
+        return;
+    }
+    out += " \t(" + one_line(loaded_name(world, c)) + ")\n";
+}
+
+}  // namespace tarnwick
