@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cctype>
 
+#include "formats/dialect_sniff.h"
 #include "formats/mob_file.h"
 #include "formats/object_file.h"
 #include "formats/room_file.h"
 #include "formats/shop_file.h"
+#include "formats/trigger_file.h"
 #include "formats/zone_file.h"
 #include "project/world_zones.h"
 #include "world/messages.h"
@@ -25,6 +27,7 @@ std::optional<int> first_of(const std::vector<T>& table) {
 const FileKind kKinds[] = {
     {".wld", "rooms",
      [](World& w, const std::string& p, const Options& o, Messages& m) {
+         w.dialect = world_file_dialect(p);
          return load_room_file(w, p, o.settings, m);
      },
      [](World& w, const std::string& p, const Options& o, Messages& m) {
@@ -40,6 +43,7 @@ const FileKind kKinds[] = {
      }},
     {".mob", "mobiles",
      [](World& w, const std::string& p, const Options& o, Messages& m) {
+         w.dialect = world_file_dialect(p);
          return load_mob_file(w, p, o.settings, m);
      },
      [](World& w, const std::string& p, const Options& o, Messages& m) {
@@ -55,6 +59,7 @@ const FileKind kKinds[] = {
      }},
     {".obj", "objects",
      [](World& w, const std::string& p, const Options& o, Messages& m) {
+         w.dialect = world_file_dialect(p);
          return load_object_file(w, p, o.settings, m);
      },
      [](World& w, const std::string& p, const Options& o, Messages& m) {
@@ -72,6 +77,7 @@ const FileKind kKinds[] = {
     {".zon", "commands",
      [](World& w, const std::string& p, const Options& o, Messages& m) {
          // The zone's own records first, so the comments carry real names.
+         w.dialect = zone_file_dialect(p);
          for (const auto& extra : o.world_files) {
              const FileKind* k = kind_of(extra);
              if (!k || std::string(k->extension) == ".zon" || !k->load(w, extra, o, m)) return false;
@@ -87,6 +93,7 @@ const FileKind kKinds[] = {
      nullptr},
     {".shp", "shops",
      [](World& w, const std::string& p, const Options&, Messages& m) {
+         w.dialect = world_file_dialect(p);
          return load_shop_file(w, p, m);
      },
      [](World& w, const std::string& p, const Options& o, Messages& m) {
@@ -94,6 +101,17 @@ const FileKind kKinds[] = {
      },
      [](const World& w) { return w.shop_count(); },
      [](const World& w) { return first_of(w.shops); },
+     nullptr},
+    {".trg", "triggers",
+     [](World& w, const std::string& p, const Options&, Messages& m) {
+         w.dialect = Dialect::TbaMud;
+         return load_trigger_file(w, p, m);
+     },
+     [](World& w, const std::string& p, const Options& o, Messages& m) {
+         return save_trigger_file(w, p, o.settings, m);
+     },
+     [](const World& w) { return int(w.triggers.size()); },
+     [](const World& w) { return first_of(w.triggers); },
      nullptr},
 };
 

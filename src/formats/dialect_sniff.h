@@ -22,4 +22,9 @@ Dialect zone_text_dialect(const std::string& text);
 // The same for the file at `path`; CircleMUD 3.0 when it cannot be read.
 Dialect zone_file_dialect(const std::string& path);
 
+// The dialect of any world file of a zone: its zone file's (DIR/wld/N.wld
+// has DIR/zon/N.zon; a file elsewhere, N.zon beside it), else what its own
+// first record shows (four-word flag lines, a trigger file), else 3.0.
+Dialect world_file_dialect(const std::string& path);
+
 }  // namespace tarnwick

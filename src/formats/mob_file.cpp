@@ -177,7 +177,7 @@ struct MobReader {
 };
 
 bool read_mobs_from(World& world, TextSource& in, const std::string& path, Messages& messages) {
-    in.set_tilde_at_line_end(world.dialect == Dialect::TbaMud);
+    in.set_text_rules(world.dialect);
     world.clear_mobs();
     const int records = in.count_record_lines();
     world.captions.mobs = std::to_string(records) + " Registros.";

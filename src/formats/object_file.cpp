@@ -227,7 +227,7 @@ struct ObjectReader {
 
 bool read_objects_from(World& world, TextSource& in, const std::string& path,
                        const FormatSettings& settings, Messages& messages) {
-    in.set_tilde_at_line_end(world.dialect == Dialect::TbaMud);
+    in.set_text_rules(world.dialect);
     world.clear_objects();
     const int records = in.count_record_lines();
     world.captions.objects = std::to_string(records) + " Registros.";

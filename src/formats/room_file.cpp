@@ -197,7 +197,7 @@ struct RoomReader {
 // the middle keeps the rooms before the damage, and says so once.
 bool read_rooms_from(World& world, TextSource& in, const std::string& path,
                      const FormatSettings& settings, Messages& messages) {
-    in.set_tilde_at_line_end(world.dialect == Dialect::TbaMud);
+    in.set_text_rules(world.dialect);
     const int records = in.count_record_lines();
     world.captions.rooms = std::to_string(records) + " Records.";
     bool complete = true;

@@ -76,7 +76,7 @@ struct TriggerReader {
 bool read_triggers_from(World& world, TextSource& in, const std::string& path,
                         Messages& messages) {
     world.triggers.clear();
-    in.set_tilde_at_line_end(true);
+    in.set_text_rules(Dialect::TbaMud);
     ReadReport report(messages);
     TriggerReader reader{in, report.held()};
     const bool complete = reader.read_all(world);
@@ -127,16 +127,17 @@ bool load_trigger_file(World& world, const std::string& path, Messages& messages
     return read_triggers_from(world, file, path, messages);
 }
 
-WrittenFile<trig_data> trigger_file_output(const World& world) {
+WrittenFile<trig_data> trigger_file_output(const World& world, const FormatSettings& settings) {
     const RecordFileStyle style{[](std::string&) {}, "$~\n"};
-    return write_records(world.triggers, world.kept.triggers.get(), world.reformat, style,
+    return write_records(world.triggers, world.kept.triggers.get(), settings.house_style, style,
                          [&](int i, std::string& out) {
                              write_trigger_record(world.triggers[size_t(i)], out);
                          });
 }
 
-bool save_trigger_file(World& world, const std::string& path, Messages& messages) {
-    auto written = trigger_file_output(world);
+bool save_trigger_file(World& world, const std::string& path, const FormatSettings& settings,
+                       Messages& messages) {
+    auto written = trigger_file_output(world, settings);
     if (!save_kept_file(path, written, world.kept.triggers.get(),
                         "Error while opening file - " + path, messages))
         return false;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "formats/kept_records.h"
+#include "world/format_settings.h"
 #include "world/trigger_record.h"
 
 namespace tarnwick {
@@ -22,8 +23,10 @@ bool load_trigger_file(World& world, const std::string& path, Messages& messages
 
 // The file: triggers that did not change copied from the file as read, the
 // others as the server's own writer lays them out.
-WrittenFile<trig_data> trigger_file_output(const World& world);
-bool save_trigger_file(World& world, const std::string& path, Messages& messages);
+// With settings.house_style every trigger is written anew.
+WrittenFile<trig_data> trigger_file_output(const World& world, const FormatSettings& settings);
+bool save_trigger_file(World& world, const std::string& path, const FormatSettings& settings,
+                       Messages& messages);
 
 // Where a zone's triggers and quests are kept, from its zone file's path:
 // DIR/zon/N.zon has DIR/trg/N.trg and DIR/qst/N.qst; a zone file anywhere

@@ -8,12 +8,14 @@
 #include "formats/object_file.h"
 #include "formats/room_file.h"
 #include "formats/shop_file.h"
+#include "formats/trigger_file.h"
 #include "formats/zone_file.h"
 #include "project/damaged_files.h"
 #include "project/file_names.h"
 #include "project/preferences.h"
 #include "project/save_preflight.h"
 #include "project/world_zones.h"
+#include "project/zone_scripts.h"
 #include "project/zone_top.h"
 #include "world/file_path.h"
 #include "world/messages.h"
@@ -169,6 +171,7 @@ bool ProjectSession::new_project(const std::function<bool(ProjectPropertiesForm&
     take_properties(form, false);
     set_caption(zone_caption(project_));
     const FormatSettings settings = format_settings();
+    take_zone_dialect(world_, resolve(project_.zone_file));
     for (Table t : kTables) {
         std::string path = resolve(project_.*file_of(t));
         if (file_exists(path) && !load_table(t, world_, path, settings, messages_))
@@ -186,6 +189,8 @@ bool ProjectSession::new_project(const std::function<bool(ProjectPropertiesForm&
     std::string zone_path = resolve(project_.zone_file);
     if (file_exists(zone_path) && !load_zone_file(world_, zone_path, messages_))
         load_failures_.push_back(zone_path);
+    if (file_exists(zone_path) && !load_zone_scripts(world_, zone_path, messages_))
+        load_failures_.push_back(trigger_path_for(zone_path));
     world_.changed = false;
     if (view_) view_->tables_loaded();
     set_project_open(true);
@@ -210,6 +215,7 @@ bool ProjectSession::open_world_zone(const AreaProject& record) {
     set_caption(project_.zone_name);
     world_.project_zone_number = project_.zone_number;
     const FormatSettings settings = format_settings();
+    take_zone_dialect(world_, project_.zone_file);
     for (Table t : kTables) {
         const std::string& file = project_.*file_of(t);
         if (!file_exists(file)) {
@@ -222,6 +228,8 @@ bool ProjectSession::open_world_zone(const AreaProject& record) {
     }
     if (!load_zone_file(world_, project_.zone_file, messages_))
         load_failures_.push_back(project_.zone_file);
+    if (!load_zone_scripts(world_, project_.zone_file, messages_))
+        load_failures_.push_back(trigger_path_for(project_.zone_file));
     world_.changed = false;
     // DIR/zon/N.zon: the rest of DIR is read later, away from this thread.
     const std::string folder =
@@ -260,6 +268,7 @@ bool ProjectSession::open_project(const std::string& path) {
     world_.project_zone_number = project_.zone_number;
 
     const FormatSettings settings = format_settings();
+    take_zone_dialect(world_, resolve(project_.zone_file));
     for (Table t : kTables) {
         std::string file = resolve(project_.*file_of(t));
         if (!load_table(t, world_, file, settings, messages_)) {
@@ -271,6 +280,8 @@ bool ProjectSession::open_project(const std::string& path) {
     // The zone reader reports its own errors.
     std::string zone_path = resolve(project_.zone_file);
     if (!load_zone_file(world_, zone_path, messages_)) load_failures_.push_back(zone_path);
+    if (!load_zone_scripts(world_, zone_path, messages_))
+        load_failures_.push_back(trigger_path_for(zone_path));
 
     world_.changed = false;
     if (view_) {
@@ -366,7 +377,10 @@ bool ProjectSession::save_project(const std::optional<ZoneHeaderFields>& zone_fi
     bool zone = save(project_.zone_file, [&](const std::string& path) {
         return save_zone_file(world_, path, header, settings, messages_);
     });
-    bool all = rooms && mobs && objects && shops && zone;
+    // A tbaMUD zone's triggers and quests go beside its zone file.
+    const bool scripts = zone && save_zone_scripts(world_, resolve(project_.zone_file), settings,
+                                                   messages_);
+    bool all = rooms && mobs && objects && shops && zone && scripts;
     if (!all) {
         std::string text = "Se ha producido un error al grabar archivo de ";
         if (!mobs) text += "Mobs ";

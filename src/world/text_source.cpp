@@ -244,7 +244,7 @@ std::string TextSource::read_line_end_tilde_string(int& indicator, Messages& mes
         const std::string_view kept = complete ? line.substr(0, line.size() - 1) : line;
         const size_t added = kept.size() + (complete ? 0 : 1);
         pos_ = last ? data_.size() : end + 1;
-        if (text.size() + added > kMaxTildeString) {
+        if (text.size() + added > max_text_) {
             messages.show("SYSERR: String too large - truncated");
             indicator = kStringTooLong;
             return text;

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "world/dialect.h"
+
 namespace tarnwick {
 
 class Messages;
@@ -15,8 +17,10 @@ class Messages;
 // Read error indicator values shared by the readers of one load.
 enum ReadError { kNoReadError = 0, kExitLineError = 1, kStringTooLong = 2 };
 
-// Longest text a tilde string may hold (the server's own limit).
+// Longest text a tilde string may hold (the server's own limit); tbaMUD
+// reads texts six times longer.
 constexpr size_t kMaxTildeString = 8191;
+constexpr size_t kMaxTbaMudString = 49151;
 
 class TextSource {
 public:
@@ -76,10 +80,14 @@ public:
     // message) when the text exceeds kMaxTildeString bytes.
     std::string read_tilde_string(int& indicator, Messages& messages);
 
-    // tbaMUD's rule: a '~' ends a text only as the last byte of its line;
-    // one anywhere else is part of the text. Off (CircleMUD's rule: the
-    // first '~' ends it, the rest of its line is skipped) until set.
-    void set_tilde_at_line_end(bool on) { tilde_at_line_end_ = on; }
+    // How texts end and how long they may be. tbaMUD's rule: a '~' ends a
+    // text only as the last byte of its line, one anywhere else is part of
+    // the text, and a text may hold kMaxTbaMudString bytes. CircleMUD's
+    // (until set): the first '~' ends it, the rest of its line is skipped.
+    void set_text_rules(Dialect dialect) {
+        tilde_at_line_end_ = dialect == Dialect::TbaMud;
+        max_text_ = tilde_at_line_end_ ? kMaxTbaMudString : kMaxTildeString;
+    }
 
 private:
     void take(std::string bytes);
@@ -92,6 +100,7 @@ private:
     size_t pos_ = 0;
     size_t line_start_ = 0;
     bool tilde_at_line_end_ = false;
+    size_t max_text_ = kMaxTildeString;
 
     std::string read_line_end_tilde_string(int& indicator, Messages& messages);
 };
