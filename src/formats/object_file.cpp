@@ -373,7 +373,11 @@ WrittenFile<obj_record> object_file_output(const World& world, const FormatSetti
                                            Messages& messages) {
     bool warned = false;
     const RecordFileStyle style{
-        [&](std::string& out) { write_banner(out, settings.zone_name, settings.author); },
+        [&](std::string& out) {
+            // tbaMUD's files start with their first record, as its writer saves them.
+            if (world.dialect != Dialect::TbaMud)
+                write_banner(out, settings.zone_name, settings.author);
+        },
         world.dialect == Dialect::TbaMud ? "$~\n" : "$\n"};
     return write_records(world.objects, world.kept.objects.get(), settings.house_style, style,
                          [&](int i, std::string& out) {

@@ -310,7 +310,11 @@ void write_room_record(const World& world, int index, const FormatSettings& sett
 
 WrittenFile<room_data> room_file_output(const World& world, const FormatSettings& settings) {
     const RecordFileStyle style{
-        [&](std::string& out) { write_banner(out, settings.zone_name, settings.author); },
+        [&](std::string& out) {
+            // tbaMUD's files start with their first record, as its writer saves them.
+            if (world.dialect != Dialect::TbaMud)
+                write_banner(out, settings.zone_name, settings.author);
+        },
         world.dialect == Dialect::TbaMud ? "$~\n" : "$\n"};
     return write_records(world.rooms, world.kept.rooms.get(), settings.house_style, style,
                          [&](int i, std::string& out) { write_room_record(world, i, settings, out); });

@@ -20,14 +20,25 @@ std::string numbers_line(const zone_header& zone) {
            std::to_string(zone.lifespan) + " " + std::to_string(zone.reset_mode);
 }
 
-// What the command loads, as the server's writer names it.
+// What the command loads, as the server's writer names it; empty for a
+// record the zone does not hold.
 std::string loaded_name(const World& world, const zCommand& c) {
-    constexpr World::OtherZoneName kOwn = World::OtherZoneName::None;
+    const auto mob = [&](int32_t vnum) {
+        const int i = world.find_mob(vnum);
+        return i < 0 ? std::string() : world.mobs[size_t(i)].short_name;
+    };
+    const auto object = [&](int32_t vnum) {
+        const int i = world.find_object(vnum);
+        return i < 0 ? std::string() : world.objects[size_t(i)].short_description;
+    };
     switch (c.command) {
-    case 'M': return world.mob_name_of(c.arg1, kOwn);
-    case 'O': case 'G': case 'E': case 'P': return world.object_name_of(c.arg1, kOwn);
-    case 'D': return world.room_name_of(c.arg1, kOwn);
-    case 'R': return world.object_name_of(c.arg2, kOwn);
+    case 'M': return mob(c.arg1);
+    case 'O': case 'G': case 'E': case 'P': return object(c.arg1);
+    case 'D': {
+        const int i = world.find_room(c.arg1);
+        return i < 0 ? std::string() : world.rooms[size_t(i)].name;
+    }
+    case 'R': return object(c.arg2);
     case 'T': {
         const trig_data* trigger = world.find_trigger(c.arg2);
         return trigger ? trigger->name : std::string();

@@ -103,7 +103,8 @@ WrittenZone write_anew(const World& world, const FormatSettings& settings) {
     w.kept = std::make_shared<KeptZoneFile>();
     KeptZoneFile& next = *w.kept;
     std::string& out = w.bytes;
-    write_banner(out, one_line(settings.zone_name), one_line(settings.author));
+    if (world.dialect != Dialect::TbaMud)
+        write_banner(out, one_line(settings.zone_name), one_line(settings.author));
     next.before_header = {0, out.size()};
     header_writer(world.dialect)(world.zone, out);
     if (world.dialect == Dialect::Circle30) out += "\n";

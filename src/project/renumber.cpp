@@ -33,7 +33,8 @@ int32_t map_object(const World& w, int32_t base, int32_t v) {
 }
 
 int largest_table(const World& w) {
-    return std::max({w.room_count(), w.mob_count(), w.object_count(), w.shop_count()});
+    return std::max({w.room_count(), w.mob_count(), w.object_count(), w.shop_count(),
+                     int(w.triggers.size())});
 }
 
 // The first record of another zone of the world folder whose vnum one of
@@ -85,10 +86,33 @@ void renumber_zone_commands(World& world, int32_t base) {
             c.arg1 = map_room(world, base, c.arg1);
             c.arg2 = map_object(world, base, c.arg2);
             break;
+        case 'T':
+        case 'V':
+            // A room trigger or variable names its room; a mob's or an
+            // object's goes to what was loaded last.
+            c.arg3 = map_room(world, base, c.arg3);
+            break;
         default:
             break;
         }
     }
+}
+
+void renumber_triggers(World& world, int32_t base) {
+    const auto map_trigger = [&](int32_t v) {
+        for (size_t i = 0; i < world.triggers.size(); ++i)
+            if (world.triggers[i].vnum == v) return base + int32_t(i);
+        return v;
+    };
+    for (room_data& r : world.rooms)
+        for (int32_t& t : r.triggers) t = map_trigger(t);
+    for (char_data& m : world.mobs)
+        for (int32_t& t : m.triggers) t = map_trigger(t);
+    for (obj_record& o : world.objects)
+        for (int32_t& t : o.triggers) t = map_trigger(t);
+    for (zCommand& c : world.zone.commands)
+        if (c.command == 'T') c.arg2 = map_trigger(c.arg2);
+    for (size_t i = 0; i < world.triggers.size(); ++i) world.triggers[i].vnum = base + int32_t(i);
 }
 
 void renumber_shops(World& world, int32_t base) {
@@ -127,7 +151,15 @@ void move_zone_header(World& world, int32_t base) {
     zone_header& z = world.zone;
     if (z.zone_number == 0 && z.top == 0 && z.name.empty()) return;
     const int64_t above = std::max<int64_t>(0, int64_t(z.top) - int64_t(z.zone_number) * 100);
+    const int64_t bot_above = std::max<int64_t>(0, int64_t(z.bot) - int64_t(z.zone_number) * 100);
     z.zone_number = base / 100;
+    // The bottom moves as far above the zone's hundred as it was, and
+    // never above the lowest room.
+    if (z.bot != 0 || world.dialect != Dialect::Circle30) {
+        int64_t bot = int64_t(z.zone_number) * 100 + bot_above;
+        for (const room_data& r : world.rooms) bot = std::min<int64_t>(bot, r.vnum);
+        z.bot = int32_t(std::clamp<int64_t>(bot, 0, INT32_MAX));
+    }
     int64_t top = int64_t(z.zone_number) * 100 + above;
     for (const room_data& r : world.rooms) top = std::max<int64_t>(top, r.vnum);
     z.top = int32_t(std::min<int64_t>(top, INT32_MAX));
@@ -159,6 +191,7 @@ bool renumber_world(World& world, int32_t base, Messages& messages) {
                          "folder already use: " + list + ".\nRenumber anyway?") != Answer::Yes)
             return false;
     }
+    renumber_triggers(world, base);
     renumber_zone_commands(world, base);
     renumber_shops(world, base);
     renumber_mobs(world, base);

@@ -24,8 +24,12 @@ bool renumber_world(World& world, int32_t base, Messages& messages);
 
 // The steps, each renumbering only what it names.
 // Reset commands: M mob/room, O object/room, G and E object, P object and
-// container object, D room, R room and object (the server's order).
+// container object, D room, R room and object (the server's order); T and
+// V their room.
 void renumber_zone_commands(World& world, int32_t base);
+// Triggers, with their attachments to rooms, mobs and objects and the
+// trigger of every T command.
+void renumber_triggers(World& world, int32_t base);
 // Keeper, products and rooms of every shop, then the shops themselves.
 void renumber_shops(World& world, int32_t base);
 // Exit targets and exit keys (objects), then the rooms themselves.

@@ -1,9 +1,11 @@
 // Builds a zone through the editors' own operations, then saves it as a
 // project into a folder for the real server to boot:
-//   tarnwick-edited-zone SOURCE.qzp OUT_DIR
+//   tarnwick-edited-zone [--dialect circle30|circle31|tbamud] SOURCE.qzp OUT_DIR
 // On top of SOURCE's zone: a room with exits both ways, a mob with an E-spec,
-// an object of every type, a reset command of every letter and a shop; then
-// the zone is renumbered to the next hundred. Prints every message the
+// an object of every type, a reset command of every letter and a shop (and
+// in tbaMUD a trigger attached to a room, a mob and an object, a hidden
+// door and T and V commands); then the zone is renumbered to the next
+// hundred and saved in the dialect. Prints every message the
 // editors gave and exits 1 when an operation failed.
 
 #include <cstdio>
@@ -52,9 +54,44 @@ void expect(bool ok, const char* what) {
 
 }  // namespace
 
+// tbaMUD's parts: a trigger of each attach type, each attached to the new
+// record of its kind, and the zone commands that only it has.
+void add_scripts(World& world, ZoneEditor& zone, int32_t room_vnum, int32_t mob_vnum,
+                 int32_t object_vnum) {
+    const char* names[] = {"netmaker greets", "thing glows", "loft creaks"};
+    for (int32_t attach : {kAttachMobile, kAttachObject, kAttachRoom}) {
+        trig_data t;
+        t.vnum = world.zone.zone_number * 100 + attach;
+        t.name = names[attach];
+        t.attach_type = attach;
+        t.trigger_types = attach == kAttachRoom ? 1 << 2 : 1 << 6;  // an enter / a greet
+        t.narg = 100;
+        t.script = "%echo% Something stirs.\n";
+        world.triggers.push_back(t);
+    }
+    world.mobs[size_t(world.find_mob(mob_vnum))].triggers.push_back(world.triggers[0].vnum);
+    world.objects[size_t(world.find_object(object_vnum))].triggers.push_back(world.triggers[1].vnum);
+    room_data& room = world.rooms[size_t(world.find_room(room_vnum))];
+    room.triggers.push_back(world.triggers[2].vnum);
+    room.exits[Down]->door = 3;  // a hidden door
+    zCommand t = ZoneEditor::new_command('T');
+    t.if_flag = 0, t.arg1 = 2, t.arg2 = world.triggers[2].vnum, t.arg3 = room_vnum;
+    zone.place(nullptr, t);
+    zCommand v = ZoneEditor::new_command('V');
+    v.if_flag = 0, v.arg1 = 2, v.arg2 = 0, v.arg3 = room_vnum;
+    v.var_name = "visits", v.var_value = "0";
+    zone.place(nullptr, v);
+    world.zone.builders = "The Tarnwick team";
+}
+
 int main(int argc, char** argv) {
+    Dialect dialect = Dialect::Circle30;
+    if (argc == 5 && std::string(argv[1]) == "--dialect" && dialect_from_key(argv[2], dialect)) {
+        argv += 2;
+        argc -= 2;
+    }
     if (argc != 3) {
-        std::fputs("usage: tarnwick-edited-zone SOURCE.qzp OUT_DIR\n", stderr);
+        std::fputs("usage: tarnwick-edited-zone [--dialect D] SOURCE.qzp OUT_DIR\n", stderr);
         return 2;
     }
     World world;
@@ -63,6 +100,8 @@ int main(int argc, char** argv) {
     MessageRecorder messages;  // every question answered Yes
     ProjectSession session(world, project, preferences, messages);
     if (!session.open_project(argv[1])) return 1;
+    world.dialect = dialect;
+    world.zone.bot = world.zone.zone_number * 100;
     LookupLists lists;
     expect(load_lookup_lists(lists, {TARNWICK_SOURCE_DATA}, messages), "lookup lists");
 
@@ -103,7 +142,8 @@ int main(int argc, char** argv) {
     for (int type = 1; type <= 23; ++type) {
         const int index = add_record(world, ListKind::Object, messages, nullptr);
         objects.show_object(index);
-        objects.fields.alias = "thing" + std::to_string(type);
+        // A drink container's last alias names a drink (3.1 and tbaMUD check it).
+        objects.fields.alias = "thing" + std::to_string(type) + (type == 17 ? " water" : "");
         objects.fields.short_description = "a thing of type " + std::to_string(type);
         objects.fields.long_description = "A thing of type " + std::to_string(type) + " lies here.";
         objects.fields.type_entry = type - 1;
@@ -129,6 +169,7 @@ int main(int argc, char** argv) {
     zone.place(o, command('P', object_vnums[7], 1, container));
     zone.place(nullptr, command('D', room_vnum, Down, 0));
     zone.place(nullptr, command('R', room_vnum, object_vnums[11], 0));
+    if (dialect == Dialect::TbaMud) add_scripts(world, zone, room_vnum, mob_vnum, object_vnums[0]);
 
     // A shop kept by the new mob, selling two of the new objects in the new room.
     const int shop = add_record(world, ListKind::Shop, messages, nullptr);
