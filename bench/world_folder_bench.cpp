@@ -4,6 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
+
 #include "bench_data.h"
 #include "project/preferences.h"
 #include "project/project_session.h"
@@ -14,7 +16,12 @@
 namespace tarnwick {
 namespace {
 
-std::string corpus_world() { return (bench::corpus_dir() / "circle30").string(); }
+// The 3.0 corpus, or the world folder TARNWICK_BENCH_WORLD names (the
+// tbaMUD-sized world of bench/tbamud_world.sh); the zone opened is 30.
+std::string corpus_world() {
+    if (const char* world = std::getenv("TARNWICK_BENCH_WORLD")) return world;
+    return (bench::corpus_dir() / "circle30").string();
+}
 
 void ListCorpusZones(benchmark::State& state) {
     const std::string dir = corpus_world();

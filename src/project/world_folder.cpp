@@ -4,10 +4,12 @@
 #include <filesystem>
 #include <sstream>
 
+#include "formats/dialect_sniff.h"
 #include "formats/mob_file.h"
 #include "formats/object_file.h"
 #include "formats/room_file.h"
 #include "formats/shop_file.h"
+#include "formats/trigger_file.h"
 #include "formats/zone_file.h"
 #include "world/file_path.h"
 #include "world/messages.h"
@@ -120,6 +122,7 @@ bool read_world_folder(const std::string& dir, WorldFolder& out, Messages& messa
     for (const auto& type : types)
         for (const auto& path : world_folder_files(dir, type.name)) {
             World file;
+            file.dialect = world_file_dialect(path);
             std::string text;
             if (!read_file_bytes(path, text) || !type.read(file, text, settings, messages)) {
                 out.failures.push_back(path);
@@ -131,6 +134,16 @@ bool read_world_folder(const std::string& dir, WorldFolder& out, Messages& messa
             distribute(file.objects, out.zones, &World::objects);
             distribute(file.shops, out.zones, &World::shops);
         }
+    // tbaMUD's trigger scripts, so that attachments resolve across zones.
+    for (const auto& path : world_folder_files(dir, "trg")) {
+        World file;
+        std::string text;
+        if (!read_file_bytes(path, text) || !read_triggers(file, text, messages)) {
+            out.failures.push_back(path);
+            continue;
+        }
+        distribute(file.triggers, out.zones, &World::triggers);
+    }
     for (auto& z : out.zones) {
         z.sort_rooms();
         z.sort_mobs();
