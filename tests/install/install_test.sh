@@ -16,6 +16,7 @@ DESTDIR="$tmp/root" cmake --install "$build" --prefix /usr >"$tmp/install.log" 2
   { cat "$tmp/install.log"; fail "cmake --install"; }
 prefix=$tmp/root/usr
 for f in bin/tarnwick-cli share/tarnwick/sectortype.txt share/tarnwick/itemaff.txt \
+         share/tarnwick/circle31/mobactions.txt share/tarnwick/tbamud/zoneflags.txt \
          share/man/man1/tarnwick.1 share/man/man1/tarnwick-cli.1 \
          share/bash-completion/completions/tarnwick-cli share/doc/tarnwick/user-guide.md \
          share/applications/org.tarnwick.Tarnwick.desktop \
