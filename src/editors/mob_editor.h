@@ -3,6 +3,7 @@
 // mob record, the two estimate labels and the Autolevel sliders. The window
 // copies widget edits into `fields` and calls the change operations.
 
+#include "world/dialect_lists.h"
 #include <functional>
 #include <string>
 #include <vector>
@@ -13,7 +14,6 @@ namespace tarnwick {
 
 class World;
 class Messages;
-struct LookupLists;
 struct char_data;
 
 enum class MobSex { Neutral = 0, Male = 1, Female = 2 };
@@ -46,7 +46,7 @@ public:
     // Reports a change to the world (the default marks world.changed).
     std::function<void()> on_world_changed;
 
-    MobEditor(World& world, const LookupLists& lists, Messages& messages);
+    MobEditor(World& world, ListsByDialect lists, Messages& messages);
 
     MobFields fields;
     bool auto_apply = true;
@@ -84,7 +84,10 @@ private:
     void run_power_rule();
 
     World& world_;
-    const LookupLists& lists_;
+    // The lists of the open zone's dialect.
+    const LookupLists& lists() const;
+
+    ListsByDialect lists_;
     Messages& messages_;
     int current_ = -1;
     bool modified_ = false;

@@ -3,6 +3,7 @@
 // one object record, the QuickInfo summary, extra descriptions and the six
 // affect slots (both changed in the record at once), and the values dialog.
 
+#include "world/dialect_lists.h"
 #include <array>
 #include <functional>
 #include <optional>
@@ -18,7 +19,6 @@ namespace tarnwick {
 
 class World;
 class Messages;
-struct LookupLists;
 struct Preferences;
 struct obj_record;
 
@@ -62,7 +62,7 @@ public:
     // Reports a change to the world (the default marks world.changed).
     std::function<void()> on_world_changed;
 
-    ObjectEditor(World& world, const LookupLists& lists, const Preferences& preferences,
+    ObjectEditor(World& world, ListsByDialect lists, const Preferences& preferences,
                  Messages& messages);
 
     ObjectFields fields;
@@ -112,7 +112,10 @@ private:
     void refresh_field_states();
 
     World& world_;
-    const LookupLists& lists_;
+    // The lists of the open zone's dialect.
+    const LookupLists& lists() const;
+
+    ListsByDialect lists_;
     const Preferences& preferences_;
     Messages& messages_;
     int current_ = -1;
@@ -120,7 +123,9 @@ private:
     ShownRecord shown_record_;
 };
 
-// The summary lines of an object's values (empty for an unknown type).
-std::vector<std::string> quick_info_lines(const obj_record& object);
+// The summary lines of an object's values (empty for an unknown type), as
+// the dialect's values table names them.
+std::vector<std::string> quick_info_lines(const obj_record& object,
+                                          Dialect d = Dialect::Circle30);
 
 }  // namespace tarnwick

@@ -4,6 +4,7 @@
 // keywords), applied back on "&Ok" or by "Auto apply", and the exit and
 // extra description commands, which change the room at once.
 
+#include "world/dialect_lists.h"
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,7 +16,6 @@ namespace tarnwick {
 
 class World;
 class Messages;
-struct LookupLists;
 
 // One line of the exit list: columns "Direction", "VNum", "Description".
 struct ExitLine {
@@ -40,7 +40,7 @@ struct RoomForm {
 
 class RoomEditor {
 public:
-    RoomEditor(World& world, const LookupLists& lists, Messages& messages);
+    RoomEditor(World& world, ListsByDialect lists, Messages& messages);
 
     RoomForm form;
     // Set by edits of the name, description, sector or a flag.
@@ -103,7 +103,10 @@ private:
     void refresh_lists();
 
     World& world_;
-    const LookupLists& lists_;
+    // The lists of the open zone's dialect.
+    const LookupLists& lists() const;
+
+    ListsByDialect lists_;
     Messages& messages_;
     int current_ = -1;
 };
