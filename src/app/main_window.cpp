@@ -397,7 +397,8 @@ void MainWindow::world_cleared() {
 
 void MainWindow::show_zone_lists() {
     lists_dialect_ = state_.world.dialect;
-    for (ui::EditorWindow* e : {zone_editor_, room_editor_, mob_editor_, object_editor_, shop_editor_})
+    for (ui::EditorWindow* e :
+         {zone_editor_, room_editor_, mob_editor_, object_editor_, shop_editor_})
         e->lists_loaded();
     emit state_.context.listsLoaded();
 }

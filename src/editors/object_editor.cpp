@@ -53,8 +53,10 @@ obj_record* ObjectEditor::record() {
 
 void ObjectEditor::lists_changed() {
     const obj_record* o = record();
-    fields.extra_checks = flag_checks(lists().item_effects.size(), o ? o->extra_flags : 0, world_.dialect);
-    fields.wear_checks = flag_checks(lists().item_wear.size(), o ? o->wear_flags : 0, world_.dialect);
+    fields.extra_checks =
+        flag_checks(lists().item_effects.size(), o ? o->extra_flags : 0, world_.dialect);
+    fields.wear_checks =
+        flag_checks(lists().item_wear.size(), o ? o->wear_flags : 0, world_.dialect);
     rebuild_affect_lines();
 }
 

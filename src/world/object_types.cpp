@@ -37,7 +37,8 @@ const std::array<ObjectTypeInfo, kObjectTypeCount>& object_types(Dialect d) {
     static const std::array<ObjectTypeInfo, kObjectTypeCount> types = [] {
         auto t = object_types();
         t[5] = {6, "FURNITURE      Item is furniture that can be sat on.", "Furniture"};
-        t[6] = {7, "FREE           Currently not implemented.  Do not use.", "Free (Unimplemented)"};
+        t[6] = {7, "FREE           Currently not implemented.  Do not use.",
+                "Free (Unimplemented)"};
         t[13] = {14, "FREE2          Currently not implemented.  Do not use.",
                  "Free2 (Unimplemented)"};
         return t;
@@ -66,7 +67,8 @@ ValueDescription list(const char* caption, const char* help, const NameNumberLis
 
 std::array<ObjectValuesInfo, kObjectTypeCount> build_values_table(Dialect d) {
     std::array<ObjectValuesInfo, kObjectTypeCount> t;
-    for (int k = 0; k < kObjectTypeCount; ++k) t[size_t(k)].title = object_types(d)[size_t(k)].title;
+    for (int k = 0; k < kObjectTypeCount; ++k)
+        t[size_t(k)].title = object_types(d)[size_t(k)].title;
     auto of = [&t](int type) -> std::array<ValueDescription, 4>& {
         return t[size_t(type - 1)].values;
     };

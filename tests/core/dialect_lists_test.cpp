@@ -171,7 +171,8 @@ TEST(DialectLists, EditorsShowTheOpenZonesSetAndTypes) {
         EXPECT_EQ(rooms.form.flags, c.room_flags);
         EXPECT_EQ(mobs.fields.affects, c.mob_affects);
         ASSERT_FALSE(objects.fields.quick_info.empty());
-        EXPECT_EQ(objects.fields.quick_info[0], std::string("Values for Object type ") + c.type_title);
+        EXPECT_EQ(objects.fields.quick_info[0],
+                  std::string("Values for Object type ") + c.type_title);
         EXPECT_EQ(object_type_info(6, c.dialect)->title, std::string(c.type_title));
         // Applying keeps what the dialect's list shows.
         rooms.apply();

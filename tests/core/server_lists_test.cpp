@@ -163,7 +163,8 @@ TEST_P(DialectServerLists, EveryListMatchesTheServersNamesInOrder) {
         size_t problems;
     } changes[] = {{Change::None, 0}, {Change::SwapFirstTwo, 2}, {Change::DropLast, 1}};
 
-    const std::string folder = std::string(TARNWICK_SOURCE_DATA) + "/" + std::string(list_subfolder(d));
+    const std::string folder =
+        std::string(TARNWICK_SOURCE_DATA) + "/" + std::string(list_subfolder(d));
     const auto files = list_file_names(d);
     int checked = 0;
     for (const auto& row : lists) {
