@@ -145,6 +145,8 @@ TRoomEdit::TRoomEdit(AppContext& context, QWidget* parent)
         edited();
     });
     connect(flags_, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
+        // Filling the list changes its items too; only the user's clicks are edits.
+        if (loading_) return;
         int row = flags_->row(item);
         if (row < 0 || size_t(row) >= editor_.form.flags.size()) return;
         editor_.form.flags[size_t(row)] = item->checkState() == Qt::Checked;
