@@ -3,12 +3,12 @@
 // mob record, the two estimate labels and the Autolevel sliders. The window
 // copies widget edits into `fields` and calls the change operations.
 
-#include "world/dialect_lists.h"
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "editors/shown_record.h"
+#include "world/dialect_lists.h"
 
 namespace tarnwick {
 
@@ -83,10 +83,10 @@ private:
     void run_endurance_rule();
     void run_power_rule();
 
-    World& world_;
     // The lists of the open zone's dialect.
     const LookupLists& lists() const;
 
+    World& world_;
     ListsByDialect lists_;
     Messages& messages_;
     int current_ = -1;

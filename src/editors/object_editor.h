@@ -3,7 +3,6 @@
 // one object record, the QuickInfo summary, extra descriptions and the six
 // affect slots (both changed in the record at once), and the values dialog.
 
-#include "world/dialect_lists.h"
 #include <array>
 #include <functional>
 #include <optional>
@@ -14,6 +13,7 @@
 
 #include "world/room_record.h"
 #include "world/object_types.h"
+#include "world/dialect_lists.h"
 
 namespace tarnwick {
 
@@ -111,10 +111,10 @@ private:
     void rebuild_affect_lines();
     void refresh_field_states();
 
-    World& world_;
     // The lists of the open zone's dialect.
     const LookupLists& lists() const;
 
+    World& world_;
     ListsByDialect lists_;
     const Preferences& preferences_;
     Messages& messages_;

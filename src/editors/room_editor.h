@@ -4,13 +4,13 @@
 // keywords), applied back on "&Ok" or by "Auto apply", and the exit and
 // extra description commands, which change the room at once.
 
-#include "world/dialect_lists.h"
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "editors/exit_form.h"
 #include "editors/extra_desc_form.h"
+#include "world/dialect_lists.h"
 
 namespace tarnwick {
 
@@ -102,10 +102,10 @@ private:
     // pending edits of the other fields.
     void refresh_lists();
 
-    World& world_;
     // The lists of the open zone's dialect.
     const LookupLists& lists() const;
 
+    World& world_;
     ListsByDialect lists_;
     Messages& messages_;
     int current_ = -1;
