@@ -20,6 +20,8 @@ foreach(f ${TARNWICK_LIST_FILES})
   configure_file(${f} ${CMAKE_BINARY_DIR}/share/tarnwick/ COPYONLY)
 endforeach()
 foreach(d ${TARNWICK_LIST_DIALECTS})
+  # configure_file takes a folder that does not exist yet for a file name.
+  file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/share/tarnwick/${d})
   foreach(f ${TARNWICK_LIST_FILES_${d}})
     configure_file(${f} ${CMAKE_BINARY_DIR}/share/tarnwick/${d}/ COPYONLY)
   endforeach()
