@@ -27,6 +27,11 @@ for f in bin/tarnwick-cli share/tarnwick/sectortype.txt share/tarnwick/itemaff.t
   [ -e "$prefix/$f" ] || fail "not installed: $f"
 done
 
+# The build folder is laid out as an install, each dialect's lists in its own folder.
+for f in circle31/mobactions.txt tbamud/zoneflags.txt; do
+  [ -f "$build/share/tarnwick/$f" ] || fail "not in the build folder: share/tarnwick/$f"
+done
+
 # Run from a folder holding no lists, so only the install can supply them.
 mkdir "$tmp/elsewhere"
 cd "$tmp/elsewhere"
