@@ -10,6 +10,15 @@ build=${1:-build}
 deb=$(ls "$build"/tarnwick_*.deb)
 echo "built $deb and $(ls "$build"/tarnwick-*.tar.gz)"
 dpkg-deb -f "$deb" Depends
+# Both packages carry every dialect's lookup lists.
+tgz=$(ls "$build"/tarnwick-*.tar.gz)
+deb_files=$(dpkg-deb -c "$deb")
+tgz_files=$(tar -tzf "$tgz")
+for listed in share/tarnwick/roomflags.txt share/tarnwick/circle31/mobactions.txt \
+              share/tarnwick/tbamud/zoneflags.txt; do
+  grep -q "/usr/$listed\$" <<<"$deb_files" || { echo "FAIL: $deb lacks $listed"; exit 1; }
+  grep -q "/$listed\$" <<<"$tgz_files" || { echo "FAIL: $tgz lacks $listed"; exit 1; }
+done
 if [ "$(id -u)" -ne 0 ] || ! command -v apt-get >/dev/null; then
   echo "not root: the package is built but not installed"
   exit 0

@@ -21,7 +21,7 @@ struct AppState {
     World world;
     AreaProject project;
     Preferences preferences;
-    LookupLists lists;
+    DialectLists lists;
     Messages& messages;
     SettingsStore& prefs_store;
     SettingsStore& recent_files_store;

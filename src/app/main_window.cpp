@@ -32,7 +32,7 @@
 #include "ui/selection_dialogs.h"
 #include "ui/text_viewer.h"
 #include "ui/zone_edit_window.h"
-#include "world/lookup_lists.h"
+#include "world/dialect_lists.h"
 #include "world/wrap.h"
 
 namespace tarnwick::app {
@@ -164,12 +164,10 @@ void MainWindow::create_windows() {
     // reads the recent-files list.
     prefs_form_ = new ui::PrefsForm(this);
     note(prefs_form_);
-    load_lookup_lists(state_.lists,
-                      default_list_folders(QCoreApplication::applicationDirPath().toStdString()),
-                      state_.messages);
-    for (ui::EditorWindow* e : {zone_editor_, room_editor_, mob_editor_, object_editor_, shop_editor_})
-        e->lists_loaded();
-    emit ctx.listsLoaded();
+    load_dialect_lists(state_.lists,
+                       default_list_folders(QCoreApplication::applicationDirPath().toStdString()),
+                       state_.messages);
+    show_zone_lists();
     ui::apply_general_font(prefs_form_, state_.preferences.font);
     recent_.read(state_.recent_files_store);
     rebuild_recent_menu();
@@ -397,10 +395,20 @@ void MainWindow::world_cleared() {
     update_caption();
 }
 
+void MainWindow::show_zone_lists() {
+    lists_dialect_ = state_.world.dialect;
+    for (ui::EditorWindow* e :
+         {zone_editor_, room_editor_, mob_editor_, object_editor_, shop_editor_})
+        e->lists_loaded();
+    emit state_.context.listsLoaded();
+}
+
 void MainWindow::tables_loaded() {
     // A project just opened starts its history here; tables a properties
     // change loads into an edited project are a step of that change.
     if (state_.context.history.size() == 0) reset_history();
+    // A zone of another dialect is shown with its own server's names.
+    if (state_.world.dialect != lists_dialect_) show_zone_lists();
     const ListCaptions& c = state_.world.captions;
     room_list_->fill_after_load(c.rooms);
     mob_list_->fill_after_load(c.mobs);

@@ -188,6 +188,9 @@ private:
     void place_windows(const WindowLayouts& record) override;
 
     void create_windows();
+    // The editors fill their lists and check lists again from the open
+    // zone's lookup lists.
+    void show_zone_lists();
     void build_menus();
     void build_toolbars();
     void rebuild_recent_menu();
@@ -231,6 +234,8 @@ private:
     QStringList creation_order_;
     RecentFiles recent_;
     bool project_on_ = false;
+    // The dialect whose lookup lists the editors show.
+    Dialect lists_dialect_ = Dialect::Circle30;
     bool shown_once_ = false;
     bool exiting_ = false;
 

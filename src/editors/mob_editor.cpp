@@ -2,6 +2,7 @@
 
 #include "editors/field_convert.h"
 #include "editors/typed_text.h"
+#include "world/flag_layout.h"
 #include "world/lookup_lists.h"
 #include "world/messages.h"
 #include "world/scan.h"
@@ -26,10 +27,12 @@ std::string range_text(int64_t low, int64_t high) {
 
 }  // namespace
 
-MobEditor::MobEditor(World& world, const LookupLists& lists, Messages& messages)
+MobEditor::MobEditor(World& world, ListsByDialect lists, Messages& messages)
     : world_(world), lists_(lists), messages_(messages) {
     lists_changed();
 }
+
+const LookupLists& MobEditor::lists() const { return lists_.of(world_.dialect); }
 
 bool MobEditor::shown() const { return current_ >= 0 && current_ < world_.mob_count(); }
 
@@ -39,14 +42,14 @@ char_data* MobEditor::record() {
 }
 
 void MobEditor::lists_changed() {
-    fields.affects.assign(lists_.mob_affects.size(), false);
-    fields.actions.assign(lists_.mob_actions.size(), false);
+    fields.affects.assign(lists().mob_affects.size(), false);
+    fields.actions.assign(lists().mob_actions.size(), false);
     if (const char_data* m = record()) {
-        fields.affects = flag_checks(lists_.mob_affects.size(), m->affect_flags);
-        fields.actions = flag_checks(lists_.mob_actions.size(), m->action_flags);
+        fields.affects = flag_checks(lists().mob_affects.size(), m->affect_flags, world_.dialect);
+        fields.actions = flag_checks(lists().mob_actions.size(), m->action_flags, world_.dialect);
     }
-    if (fields.load_pos >= int(lists_.load_positions.size())) fields.load_pos = -1;
-    if (fields.default_pos >= int(lists_.default_positions.size())) fields.default_pos = -1;
+    if (fields.load_pos >= int(lists().load_positions.size())) fields.load_pos = -1;
+    if (fields.default_pos >= int(lists().default_positions.size())) fields.default_pos = -1;
 }
 
 void MobEditor::show_mob(int index) {
@@ -74,8 +77,8 @@ void MobEditor::show_mob(int index) {
         return;
     }
     const char_data& m = world_.mobs[current_];
-    fields.load_pos = position_entry(m.load_pos, lists_.load_positions.size());
-    fields.default_pos = position_entry(m.default_pos, lists_.default_positions.size());
+    fields.load_pos = position_entry(m.load_pos, lists().load_positions.size());
+    fields.default_pos = position_entry(m.default_pos, lists().default_positions.size());
     fields.vnum = num(m.vnum);
     fields.alias = m.alias;
     fields.short_name = m.short_name;
@@ -100,8 +103,8 @@ void MobEditor::show_mob(int index) {
     // "E-Specs..." follows the type choices only; showing leaves it as it is.
     fields.type_entry = m.enhanced ? 1 : 0;
     update_estimates();
-    fields.affects = flag_checks(lists_.mob_affects.size(), m.affect_flags);
-    fields.actions = flag_checks(lists_.mob_actions.size(), m.action_flags);
+    fields.affects = flag_checks(lists().mob_affects.size(), m.affect_flags, world_.dialect);
+    fields.actions = flag_checks(lists().mob_actions.size(), m.action_flags, world_.dialect);
     set_modified(false);
 }
 
@@ -148,8 +151,8 @@ bool MobEditor::apply_mob() {
     fits = store_text(m->descr, fields.descr, "Mob detailed description", TextKind::description,
                       messages_) &&
            fits;
-    m->affect_flags = flags_from_checks(fields.affects);
-    m->action_flags = flags_from_checks(fields.actions);
+    m->affect_flags = flags_from_checks(fields.affects, world_.dialect, 0);
+    m->action_flags = flags_from_checks(fields.actions, world_.dialect, 0);
     m->load_pos = fields.load_pos;
     m->default_pos = fields.default_pos;
     m->sex = int32_t(fields.sex);

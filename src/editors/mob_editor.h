@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "editors/shown_record.h"
+#include "world/dialect_lists.h"
 
 namespace tarnwick {
 
 class World;
 class Messages;
-struct LookupLists;
 struct char_data;
 
 enum class MobSex { Neutral = 0, Male = 1, Female = 2 };
@@ -46,7 +46,7 @@ public:
     // Reports a change to the world (the default marks world.changed).
     std::function<void()> on_world_changed;
 
-    MobEditor(World& world, const LookupLists& lists, Messages& messages);
+    MobEditor(World& world, ListsByDialect lists, Messages& messages);
 
     MobFields fields;
     bool auto_apply = true;
@@ -83,8 +83,11 @@ private:
     void run_endurance_rule();
     void run_power_rule();
 
+    // The lists of the open zone's dialect.
+    const LookupLists& lists() const;
+
     World& world_;
-    const LookupLists& lists_;
+    ListsByDialect lists_;
     Messages& messages_;
     int current_ = -1;
     bool modified_ = false;

@@ -4,6 +4,7 @@
 #include "editors/field_convert.h"
 #include "editors/typed_text.h"
 #include "project/preferences.h"
+#include "world/flag_layout.h"
 #include "world/lookup_lists.h"
 #include "world/messages.h"
 #include "world/world.h"
@@ -14,9 +15,9 @@ namespace {
 std::string num(int32_t v) { return std::to_string(v); }
 }  // namespace
 
-std::vector<std::string> quick_info_lines(const obj_record& o) {
+std::vector<std::string> quick_info_lines(const obj_record& o, Dialect dialect) {
     std::vector<std::string> out;
-    const ObjectValuesInfo* info = object_values_for(o.type);
+    const ObjectValuesInfo* info = object_values_for(o.type, dialect);
     if (!info) return out;
     out.push_back("Values for Object type " + info->title);
     for (int v = 0; v < 4; ++v) {
@@ -34,12 +35,14 @@ std::vector<std::string> quick_info_lines(const obj_record& o) {
     return out;
 }
 
-ObjectEditor::ObjectEditor(World& world, const LookupLists& lists, const Preferences& preferences,
+ObjectEditor::ObjectEditor(World& world, ListsByDialect lists, const Preferences& preferences,
                            Messages& messages)
     : world_(world), lists_(lists), preferences_(preferences), messages_(messages) {
     lists_changed();
     rebuild_affect_lines();
 }
+
+const LookupLists& ObjectEditor::lists() const { return lists_.of(world_.dialect); }
 
 bool ObjectEditor::shown() const { return current_ >= 0 && current_ < world_.object_count(); }
 
@@ -50,8 +53,10 @@ obj_record* ObjectEditor::record() {
 
 void ObjectEditor::lists_changed() {
     const obj_record* o = record();
-    fields.extra_checks = flag_checks(lists_.item_effects.size(), o ? o->extra_flags : 0);
-    fields.wear_checks = flag_checks(lists_.item_wear.size(), o ? o->wear_flags : 0);
+    fields.extra_checks =
+        flag_checks(lists().item_effects.size(), o ? o->extra_flags : 0, world_.dialect);
+    fields.wear_checks =
+        flag_checks(lists().item_wear.size(), o ? o->wear_flags : 0, world_.dialect);
     rebuild_affect_lines();
 }
 
@@ -66,13 +71,13 @@ void ObjectEditor::refresh_quick_info(bool warn) {
     fields.quick_info.clear();
     const obj_record* o = record();
     if (!o) return;
-    if (!object_type_info(o->type)) {
+    if (!object_type_info(o->type, world_.dialect)) {
         // An unknown type is reported when the object comes into view, not
         // again on every refresh of the same object.
         if (warn) messages_.show("Error! Unknown Object Type!");
         return;
     }
-    fields.quick_info = quick_info_lines(*o);
+    fields.quick_info = quick_info_lines(*o, world_.dialect);
 }
 
 void ObjectEditor::rebuild_affect_lines() {
@@ -82,9 +87,9 @@ void ObjectEditor::rebuild_affect_lines() {
     for (int i = 0; i < kObjectAffectSlots; ++i) {
         const obj_affect& a = o->affects[i];
         if (a.location <= 0) continue;
-        if (size_t(a.location) < lists_.item_affects.size())
+        if (size_t(a.location) < lists().item_affects.size())
             fields.affect_lines[i] =
-                lists_.item_affects[a.location] + " modified " + num(a.modifier);
+                lists().item_affects[a.location] + " modified " + num(a.modifier);
         else
             fields.affect_lines[i] = " *** Invalid Modifier*** ";
     }
@@ -132,12 +137,12 @@ void ObjectEditor::show_object(int index) {
     fields.short_description = o->short_description;
     fields.long_description = o->long_description;
     fields.action_description = o->action_description;
-    fields.type_entry = object_type_info(o->type) ? o->type - 1 : -1;
+    fields.type_entry = object_type_info(o->type, world_.dialect) ? o->type - 1 : -1;
     for (const extra_descr_data& e : o->extra_descs) fields.desc_lines.push_back(e.keywords);
     fields.modify_extra_enabled = fields.remove_extra_enabled = false;
     fields.type_enabled = fields.values_enabled = fields.add_extra_enabled = true;
-    fields.extra_checks = flag_checks(lists_.item_effects.size(), o->extra_flags);
-    fields.wear_checks = flag_checks(lists_.item_wear.size(), o->wear_flags);
+    fields.extra_checks = flag_checks(lists().item_effects.size(), o->extra_flags, world_.dialect);
+    fields.wear_checks = flag_checks(lists().item_wear.size(), o->wear_flags, world_.dialect);
     rebuild_affect_lines();
     fields.weight = num(o->weight);
     fields.cost = num(o->cost);
@@ -167,8 +172,8 @@ bool ObjectEditor::apply_object() {
                       "Object action description", TextKind::one_line, messages_) &&
            fits;
     o->type = fields.type_entry >= 0 ? fields.type_entry + 1 : 0;
-    o->extra_flags = flags_from_checks(fields.extra_checks);
-    o->wear_flags = flags_from_checks(fields.wear_checks);
+    o->extra_flags = flags_from_checks(fields.extra_checks, world_.dialect, 0);
+    o->wear_flags = flags_from_checks(fields.wear_checks, world_.dialect, 0);
     o->cost = int_or(fields.cost, 1000);
     o->cost_per_day = int_or(fields.cost_per_day, 200);
     o->weight = int_or(fields.weight, 10);
@@ -194,7 +199,7 @@ std::optional<ValuesDialogForm> ObjectEditor::edit_values() {
     }
     ValuesDialogForm form;
     if (o) form.values = o->values;
-    const ObjectValuesInfo& info = object_values_table()[fields.type_entry];
+    const ObjectValuesInfo& info = object_values_table(world_.dialect)[fields.type_entry];
     form.caption = info.title.empty() ? "Values for object" : "Values for object type " + info.title;
     for (int v = 0; v < 4; ++v) {
         const ValueDescription& d = info.values[v];
@@ -286,7 +291,7 @@ void ObjectEditor::select_affect(int line) {
         const obj_affect& a = o->affects[line];
         fields.affect_modifier = num(a.modifier);
         fields.affect_location =
-            a.location > 0 && size_t(a.location) < lists_.item_affects.size() ? a.location : -1;
+            a.location > 0 && size_t(a.location) < lists().item_affects.size() ? a.location : -1;
     }
     fields.affect_apply_enabled = false;
 }

@@ -13,12 +13,12 @@
 
 #include "world/room_record.h"
 #include "world/object_types.h"
+#include "world/dialect_lists.h"
 
 namespace tarnwick {
 
 class World;
 class Messages;
-struct LookupLists;
 struct Preferences;
 struct obj_record;
 
@@ -62,7 +62,7 @@ public:
     // Reports a change to the world (the default marks world.changed).
     std::function<void()> on_world_changed;
 
-    ObjectEditor(World& world, const LookupLists& lists, const Preferences& preferences,
+    ObjectEditor(World& world, ListsByDialect lists, const Preferences& preferences,
                  Messages& messages);
 
     ObjectFields fields;
@@ -111,8 +111,11 @@ private:
     void rebuild_affect_lines();
     void refresh_field_states();
 
+    // The lists of the open zone's dialect.
+    const LookupLists& lists() const;
+
     World& world_;
-    const LookupLists& lists_;
+    ListsByDialect lists_;
     const Preferences& preferences_;
     Messages& messages_;
     int current_ = -1;
@@ -120,7 +123,9 @@ private:
     ShownRecord shown_record_;
 };
 
-// The summary lines of an object's values (empty for an unknown type).
-std::vector<std::string> quick_info_lines(const obj_record& object);
+// The summary lines of an object's values (empty for an unknown type), as
+// the dialect's values table names them.
+std::vector<std::string> quick_info_lines(const obj_record& object,
+                                          Dialect d = Dialect::Circle30);
 
 }  // namespace tarnwick

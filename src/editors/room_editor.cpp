@@ -1,6 +1,7 @@
 #include "editors/room_editor.h"
 
 #include "editors/typed_text.h"
+#include "world/flag_layout.h"
 #include "world/lookup_lists.h"
 #include "world/messages.h"
 #include "world/other_zones.h"
@@ -9,8 +10,10 @@
 
 namespace tarnwick {
 
-RoomEditor::RoomEditor(World& world, const LookupLists& lists, Messages& messages)
+RoomEditor::RoomEditor(World& world, ListsByDialect lists, Messages& messages)
     : world_(world), lists_(lists), messages_(messages) {}
+
+const LookupLists& RoomEditor::lists() const { return lists_.of(world_.dialect); }
 
 bool RoomEditor::has_room() const { return current_ >= 0 && current_ < world_.room_count(); }
 
@@ -20,14 +23,14 @@ void RoomEditor::show_room(int index) {
     if (has_room() && auto_apply && modified) apply();
     current_ = index >= 0 && index < world_.room_count() ? index : -1;
     form = RoomForm{};
-    form.flags.assign(lists_.room_flags.size(), false);
+    form.flags.assign(lists().room_flags.size(), false);
     if (room_data* r = room()) {
         form.vnum = std::to_string(r->vnum);
         form.name = r->name;
         form.description = r->description;
-        int sectors = int(lists_.sector_types.size());
+        int sectors = int(lists().sector_types.size());
         form.sector = r->sector >= 0 && r->sector < sectors ? r->sector : -1;
-        form.flags = flag_checks(lists_.room_flags.size(), r->flags);
+        form.flags = flag_checks(lists().room_flags.size(), r->flags, world_.dialect);
         form.enabled = true;
         refresh_lists();
     }
@@ -44,7 +47,7 @@ bool RoomEditor::apply() {
                       TextKind::description, messages_) &&
            fits;
     r->sector = form.sector;
-    r->flags = flags_from_checks(form.flags);
+    r->flags = flags_from_checks(form.flags, world_.dialect, 0);
     modified = !fits;
     return true;
 }

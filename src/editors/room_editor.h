@@ -10,12 +10,12 @@
 
 #include "editors/exit_form.h"
 #include "editors/extra_desc_form.h"
+#include "world/dialect_lists.h"
 
 namespace tarnwick {
 
 class World;
 class Messages;
-struct LookupLists;
 
 // One line of the exit list: columns "Direction", "VNum", "Description".
 struct ExitLine {
@@ -40,7 +40,7 @@ struct RoomForm {
 
 class RoomEditor {
 public:
-    RoomEditor(World& world, const LookupLists& lists, Messages& messages);
+    RoomEditor(World& world, ListsByDialect lists, Messages& messages);
 
     RoomForm form;
     // Set by edits of the name, description, sector or a flag.
@@ -102,8 +102,11 @@ private:
     // pending edits of the other fields.
     void refresh_lists();
 
+    // The lists of the open zone's dialect.
+    const LookupLists& lists() const;
+
     World& world_;
-    const LookupLists& lists_;
+    ListsByDialect lists_;
     Messages& messages_;
     int current_ = -1;
 };

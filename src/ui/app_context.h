@@ -9,7 +9,7 @@
 #include "editors/selection.h"
 #include "project/area_project.h"
 #include "project/preferences.h"
-#include "world/lookup_lists.h"
+#include "world/dialect_lists.h"
 #include "world/messages.h"
 #include "world/world.h"
 
@@ -20,17 +20,21 @@ enum class RecordKind { Room, Mob, Object, Shop };
 class AppContext : public QObject {
     Q_OBJECT
 public:
-    AppContext(World& w, AreaProject& p, Preferences& prefs, LookupLists& l, Messages& m,
+    AppContext(World& w, AreaProject& p, Preferences& prefs, ListsByDialect l, Messages& m,
                Chooser& c, QObject* parent = nullptr)
-        : QObject(parent), world(w), project(p), preferences(prefs), lists(l), messages(m),
+        : QObject(parent), world(w), project(p), preferences(prefs), list_sets(l), messages(m),
           chooser(c) {}
 
     World& world;
     AreaProject& project;
     Preferences& preferences;
-    LookupLists& lists;
+    // The lookup lists of each dialect, or one set for all.
+    ListsByDialect list_sets;
     Messages& messages;
     Chooser& chooser;
+
+    // The lookup lists of the open zone's dialect.
+    const LookupLists& lists() const { return list_sets.of(world.dialect); }
 
     // The undo history: every change reported through mark_changed becomes a
     // step (or grows the last one).
@@ -59,7 +63,7 @@ signals:
     void tableChanged(tarnwick::ui::RecordKind kind);
     // The preferences were applied: fonts, colours and field states follow.
     void preferencesApplied();
-    // The lookup lists were (re)loaded.
+    // The lookup lists were (re)loaded, or a zone of another dialect opened.
     void listsLoaded();
     // The other zones of the world folder arrived: names of records outside
     // the zone are written again.

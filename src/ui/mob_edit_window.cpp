@@ -48,7 +48,7 @@ QLineEdit* TMobEdit::number_field(const QString& name, int max_length, int min, 
 }
 
 TMobEdit::TMobEdit(AppContext& context, QWidget* parent)
-    : EditorWindow(context, parent), editor_(context.world, context.lists, context.messages) {
+    : EditorWindow(context, parent), editor_(context.world, context.list_sets, context.messages) {
     setObjectName(QStringLiteral("MobEdit"));
     setWindowTitle(QStringLiteral("Mob Edition"));
     auto named = [this](auto* w, const char* name) {
@@ -219,10 +219,10 @@ TMobEdit::TMobEdit(AppContext& context, QWidget* parent)
 
 void TMobEdit::lists_loaded() {
     filling_ = true;
-    fill_check_list(mob_flags_, context_.lists.mob_affects);
-    fill_check_list(mob_actions_, context_.lists.mob_actions);
-    fill_combo(loadposcombo_, context_.lists.load_positions);
-    fill_combo(defaultposcombo_, context_.lists.default_positions);
+    fill_check_list(mob_flags_, context_.lists().mob_affects);
+    fill_check_list(mob_actions_, context_.lists().mob_actions);
+    fill_combo(loadposcombo_, context_.lists().load_positions);
+    fill_combo(defaultposcombo_, context_.lists().default_positions);
     filling_ = false;
     editor_.lists_changed();
     show_fields();
@@ -317,7 +317,7 @@ void TMobEdit::ApplyBtnClick() {
 void TMobEdit::ESpecBtnClick() {
     const int index = editor_.current();
     if (index < 0 || index >= context_.world.mob_count()) return;
-    specs_->edit(context_.world, context_.messages, context_.lists.especs, index,
+    specs_->edit(context_.world, context_.messages, context_.lists().especs, index,
                  [this] { context_.mark_changed(); });
 }
 

@@ -31,7 +31,7 @@ EditorWindow* create_object_editor(AppContext& context, QWidget* parent) {
 
 TObjEdit::TObjEdit(AppContext& context, QWidget* parent)
     : EditorWindow(context, parent),
-      editor_(context.world, context.lists, context.preferences, context.messages) {
+      editor_(context.world, context.list_sets, context.preferences, context.messages) {
     setObjectName(QStringLiteral("ObjEdit"));
     setWindowTitle(QStringLiteral("Object Edition"));
     auto named = [this](auto* w, const char* name) {
@@ -55,7 +55,6 @@ TObjEdit::TObjEdit(AppContext& context, QWidget* parent)
     edlongdescription_ = line("edlongdescription");
     edactiondescription_ = line("edactiondescription");
     type_combo_ = named(new QComboBox(this), "ComboBox1");
-    for (const ObjectTypeInfo& t : object_types()) type_combo_->addItem(to_widget(t.editor_entry));
     QFont fixed(QStringLiteral("Monospace"));
     fixed.setStyleHint(QFont::TypeWriter);
     type_combo_->setFont(fixed);
@@ -194,9 +193,13 @@ TObjEdit::TObjEdit(AppContext& context, QWidget* parent)
 
 void TObjEdit::lists_loaded() {
     filling_ = true;
-    fill_check_list(extra_check_, context_.lists.item_effects);
-    fill_check_list(wear_check_, context_.lists.item_wear);
-    fill_combo(combo_aff_, context_.lists.item_affects);
+    fill_check_list(extra_check_, context_.lists().item_effects);
+    fill_check_list(wear_check_, context_.lists().item_wear);
+    fill_combo(combo_aff_, context_.lists().item_affects);
+    // The type names are the open zone's dialect's, as its lists are.
+    type_combo_->clear();
+    for (const ObjectTypeInfo& t : object_types(context_.world.dialect))
+        type_combo_->addItem(to_widget(t.editor_entry));
     filling_ = false;
     editor_.lists_changed();
     show_fields();

@@ -34,7 +34,7 @@ QPushButton* button(const QString& text, const char* name, QWidget* parent) {
 }  // namespace
 
 TRoomEdit::TRoomEdit(AppContext& context, QWidget* parent)
-    : EditorWindow(context, parent), editor_(context.world, context.lists, context.messages) {
+    : EditorWindow(context, parent), editor_(context.world, context.list_sets, context.messages) {
     setObjectName("TRoomEdit");
     // "[*]" marks where Qt shows the modified state ("*" while edits are pending).
     setWindowTitle(QString::fromUtf8("Edición de Room[*]"));
@@ -145,6 +145,8 @@ TRoomEdit::TRoomEdit(AppContext& context, QWidget* parent)
         edited();
     });
     connect(flags_, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
+        // Filling the list changes its items too; only the user's clicks are edits.
+        if (loading_) return;
         int row = flags_->row(item);
         if (row < 0 || size_t(row) >= editor_.form.flags.size()) return;
         editor_.form.flags[size_t(row)] = item->checkState() == Qt::Checked;
@@ -215,7 +217,7 @@ void TRoomEdit::set_modified(bool modified) {
 void TRoomEdit::lists_loaded() {
     loading_ = true;
     sector_->clear();
-    for (const std::string& s : context_.lists.sector_types) sector_->addItem(to_qt(s));
+    for (const std::string& s : context_.lists().sector_types) sector_->addItem(to_qt(s));
     loading_ = false;
     // The flag list's length follows the list; show the room again.
     select_record(editor_.current());
@@ -258,8 +260,8 @@ void TRoomEdit::show_form() {
     description_->setPlainText(memo_to_qt(f.description));
     sector_->setCurrentIndex(f.sector);
     flags_->clear();
-    for (size_t j = 0; j < context_.lists.room_flags.size(); ++j) {
-        auto* item = new QListWidgetItem(to_qt(context_.lists.room_flags[j]), flags_);
+    for (size_t j = 0; j < context_.lists().room_flags.size(); ++j) {
+        auto* item = new QListWidgetItem(to_qt(context_.lists().room_flags[j]), flags_);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(j < f.flags.size() && f.flags[j] ? Qt::Checked : Qt::Unchecked);
     }

@@ -4,8 +4,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "world/dialect_lists.h"
 #include "world/file_path.h"
-#include "world/messages.h"
 
 #ifndef TARNWICK_DATA_DIR
 #define TARNWICK_DATA_DIR "data"
@@ -84,26 +84,7 @@ bool read_list_file(const std::string& name, const std::vector<std::string>& fol
 
 bool load_lookup_lists(LookupLists& lists, const std::vector<std::string>& folders,
                        Messages& messages) {
-    lists = LookupLists{};
-    const std::pair<const char*, std::vector<std::string>*> order[] = {
-        {"sectortype.txt", &lists.sector_types},
-        {"roomflags.txt", &lists.room_flags},
-        {"mobaffects.txt", &lists.mob_affects},
-        {"mobactions.txt", &lists.mob_actions},
-        {"mobpos.txt", &lists.load_positions},
-        {"mobpos.txt", &lists.default_positions},
-        {"especs.txt", &lists.especs},
-        {"itemeffects.txt", &lists.item_effects},
-        {"itemwear.txt", &lists.item_wear},
-        {"itemaff.txt", &lists.item_affects},
-    };
-    for (const auto& [name, list] : order) {
-        if (!read_list_file(name, folders, *list)) {
-            messages.show(std::string("Cannot open file ") + name);
-            return false;
-        }
-    }
-    return true;
+    return load_lookup_lists(lists, Dialect::Circle30, folders, messages);
 }
 
 std::vector<bool> flag_checks(size_t count, int32_t flags) {

@@ -1,6 +1,9 @@
 #pragma once
-// The nine name lists read from the list files at start-up. Entry i of a
-// flags list names bit (i % 32); entry i of any other list names value i.
+// The name lists read from the list files at start-up: nine files for
+// CircleMUD, and zone flags too for tbaMUD (dialect_lists.h reads each
+// dialect's set). Entry i of a CircleMUD flags list names bit (i % 32), of a
+// tbaMUD one bit i of its four words (flag_layout.h); entry i of any other
+// list names value i.
 
 #include <cstdint>
 #include <string>
@@ -20,6 +23,7 @@ struct LookupLists {
     std::vector<std::string> item_effects;       // itemeffects.txt
     std::vector<std::string> item_wear;          // itemwear.txt
     std::vector<std::string> item_affects;       // itemaff.txt
+    std::vector<std::string> zone_flags;         // zoneflags.txt, tbaMUD's set only
 };
 
 class Messages;

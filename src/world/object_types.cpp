@@ -32,9 +32,27 @@ const std::array<ObjectTypeInfo, kObjectTypeCount>& object_types() {
     return types;
 }
 
+const std::array<ObjectTypeInfo, kObjectTypeCount>& object_types(Dialect d) {
+    if (d != Dialect::TbaMud) return object_types();
+    static const std::array<ObjectTypeInfo, kObjectTypeCount> types = [] {
+        auto t = object_types();
+        t[5] = {6, "FURNITURE      Item is furniture that can be sat on.", "Furniture"};
+        t[6] = {7, "FREE           Currently not implemented.  Do not use.",
+                "Free (Unimplemented)"};
+        t[13] = {14, "FREE2          Currently not implemented.  Do not use.",
+                 "Free2 (Unimplemented)"};
+        return t;
+    }();
+    return types;
+}
+
 std::optional<ObjectTypeInfo> object_type_info(int type) {
+    return object_type_info(type, Dialect::Circle30);
+}
+
+std::optional<ObjectTypeInfo> object_type_info(int type, Dialect d) {
     if (type < 1 || type > kObjectTypeCount) return std::nullopt;
-    return object_types()[size_t(type - 1)];
+    return object_types(d)[size_t(type - 1)];
 }
 
 namespace {
@@ -47,9 +65,10 @@ ValueDescription list(const char* caption, const char* help, const NameNumberLis
     return {caption, help, ValueKind::List, &names, int(names.size())};
 }
 
-std::array<ObjectValuesInfo, kObjectTypeCount> build_values_table() {
+std::array<ObjectValuesInfo, kObjectTypeCount> build_values_table(Dialect d) {
     std::array<ObjectValuesInfo, kObjectTypeCount> t;
-    for (int k = 0; k < kObjectTypeCount; ++k) t[size_t(k)].title = object_types()[size_t(k)].title;
+    for (int k = 0; k < kObjectTypeCount; ++k)
+        t[size_t(k)].title = object_types(d)[size_t(k)].title;
     auto of = [&t](int type) -> std::array<ValueDescription, 4>& {
         return t[size_t(type - 1)].values;
     };
@@ -104,19 +123,37 @@ std::array<ObjectValuesInfo, kObjectTypeCount> build_values_table() {
     of(20)[0] = number("Gold coins", "Number of gold coins in the pile");
 
     of(23) = of(17);  // a fountain holds liquid as a drink container does
+
+    if (d == Dialect::TbaMud) {
+        // The server refuses furniture holding more people than it seats.
+        of(6)[0] = number("Seats", "Number of people it can hold (0 to 10)");
+        of(6)[1] = number("People in it", "Number of people sitting in it (at most Seats)");
+    }
     return t;
 }
 
 }  // namespace
 
 const std::array<ObjectValuesInfo, kObjectTypeCount>& object_values_table() {
-    static const std::array<ObjectValuesInfo, kObjectTypeCount> table = build_values_table();
+    static const std::array<ObjectValuesInfo, kObjectTypeCount> table =
+        build_values_table(Dialect::Circle30);
+    return table;
+}
+
+const std::array<ObjectValuesInfo, kObjectTypeCount>& object_values_table(Dialect d) {
+    if (d != Dialect::TbaMud) return object_values_table();
+    static const std::array<ObjectValuesInfo, kObjectTypeCount> table =
+        build_values_table(Dialect::TbaMud);
     return table;
 }
 
 const ObjectValuesInfo* object_values_for(int type) {
+    return object_values_for(type, Dialect::Circle30);
+}
+
+const ObjectValuesInfo* object_values_for(int type, Dialect d) {
     if (type < 1 || type > kObjectTypeCount) return nullptr;
-    return &object_values_table()[size_t(type - 1)];
+    return &object_values_table(d)[size_t(type - 1)];
 }
 
 std::string value_caption_or_default(const ValueDescription& value, int v) {

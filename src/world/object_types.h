@@ -1,11 +1,15 @@
 #pragma once
-// The built-in object type table (types 1 to 23) and the values table that
-// says what each of an object's four values means for its type.
+// The built-in object type tables (types 1 to 23) and the values tables
+// that say what each of an object's four values means for its type. The
+// tables are the dialect's: tbaMUD turns types 6, 7 and 14 (CircleMUD's
+// FIREWEAPON, MISSILE and TRAP) into FURNITURE, FREE and FREE2. The
+// functions without a dialect give CircleMUD's.
 
 #include <array>
 #include <optional>
 #include <string>
 
+#include "world/dialect.h"
 #include "world/name_number_lists.h"
 
 namespace tarnwick {
@@ -23,8 +27,10 @@ struct ObjectTypeInfo {
 
 // Entry k is type k + 1.
 const std::array<ObjectTypeInfo, kObjectTypeCount>& object_types();
+const std::array<ObjectTypeInfo, kObjectTypeCount>& object_types(Dialect d);
 // The entry of `type`; nullopt outside 1 to 23.
 std::optional<ObjectTypeInfo> object_type_info(int type);
+std::optional<ObjectTypeInfo> object_type_info(int type, Dialect d);
 
 enum class ValueKind {
     None,    // no meaning for the type, no caption
@@ -47,8 +53,10 @@ struct ObjectValuesInfo {
 
 // Entry k describes type k + 1.
 const std::array<ObjectValuesInfo, kObjectTypeCount>& object_values_table();
+const std::array<ObjectValuesInfo, kObjectTypeCount>& object_values_table(Dialect d);
 // The entry of `type`; nullptr outside 1 to 23.
 const ObjectValuesInfo* object_values_for(int type);
+const ObjectValuesInfo* object_values_for(int type, Dialect d);
 
 // The caption the values dialog shows for value v: its own, or "Value v".
 std::string value_caption_or_default(const ValueDescription& value, int v);

@@ -16,6 +16,7 @@ DESTDIR="$tmp/root" cmake --install "$build" --prefix /usr >"$tmp/install.log" 2
   { cat "$tmp/install.log"; fail "cmake --install"; }
 prefix=$tmp/root/usr
 for f in bin/tarnwick-cli share/tarnwick/sectortype.txt share/tarnwick/itemaff.txt \
+         share/tarnwick/circle31/mobactions.txt share/tarnwick/tbamud/zoneflags.txt \
          share/man/man1/tarnwick.1 share/man/man1/tarnwick-cli.1 \
          share/bash-completion/completions/tarnwick-cli share/doc/tarnwick/user-guide.md \
          share/applications/org.tarnwick.Tarnwick.desktop \
@@ -24,6 +25,11 @@ for f in bin/tarnwick-cli share/tarnwick/sectortype.txt share/tarnwick/itemaff.t
          share/icons/hicolor/scalable/apps/org.tarnwick.Tarnwick.svg \
          share/icons/hicolor/48x48/apps/org.tarnwick.Tarnwick.png; do
   [ -e "$prefix/$f" ] || fail "not installed: $f"
+done
+
+# The build folder is laid out as an install, each dialect's lists in its own folder.
+for f in circle31/mobactions.txt tbamud/zoneflags.txt; do
+  [ -f "$build/share/tarnwick/$f" ] || fail "not in the build folder: share/tarnwick/$f"
 done
 
 # Run from a folder holding no lists, so only the install can supply them.
