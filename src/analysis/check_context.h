@@ -3,6 +3,8 @@
 // every zone in the check, and the list the findings go to.
 
 #include <string>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "analysis/finding.h"
@@ -39,9 +41,18 @@ void check_shops(const CheckContext& c);
 void check_objects_and_mobs(const CheckContext& c);
 // What the server's loader would refuse or damage in the zone's texts.
 void check_texts(const CheckContext& c);
+// The simulated resets with, for each, where each zone's outcomes lie (they
+// run zone by zone), so that checking one zone of a large world does not
+// walk every zone's outcomes.
+struct CheckedResets {
+    explicit CheckedResets(const std::vector<ResetRecord>& all);
+    const std::vector<ResetRecord>& resets;
+    // Per reset: zone number -> [first, last) of its commands.
+    std::vector<std::unordered_map<int32_t, std::pair<size_t, size_t>>> blocks;
+};
 // What running the resets shows: commands that never work, equipment and
 // shop products that never arrive.
-void check_resets(const CheckContext& c, const std::vector<ResetRecord>& resets);
+void check_resets(const CheckContext& c, const CheckedResets& resets);
 // The resets the checker runs.
 constexpr int kCheckedResets = 3;
 

@@ -90,13 +90,27 @@ void check_keepers(const CheckContext& c, const std::vector<ResetRecord>& resets
 
 }  // namespace
 
-void check_resets(const CheckContext& c, const std::vector<ResetRecord>& resets) {
+CheckedResets::CheckedResets(const std::vector<ResetRecord>& all) : resets(all) {
+    for (const ResetRecord& r : all) {
+        auto& zones = blocks.emplace_back();
+        for (size_t i = 0; i < r.commands.size(); ++i) {
+            auto [it, added] = zones.try_emplace(r.commands[i].zone, i, i + 1);
+            if (!added) it->second.second = i + 1;
+        }
+    }
+}
+
+void check_resets(const CheckContext& c, const CheckedResets& checked) {
+    const std::vector<ResetRecord>& resets = checked.resets;
     const int32_t zone = c.zone.zone.zone_number;
     std::vector<CommandHistory> history;
     for (const auto& cmd : c.zone.zone.commands)
         if (cmd.command != 'S') history.push_back({&cmd, {}, false, nullptr, 0});
-    for (size_t reset = 0; reset < resets.size(); ++reset)
-        for (const CommandOutcome& o : resets[reset].commands) {
+    for (size_t reset = 0; reset < resets.size(); ++reset) {
+        const auto block = checked.blocks[reset].find(zone);
+        if (block == checked.blocks[reset].end()) continue;
+        for (size_t i = block->second.first; i < block->second.second; ++i) {
+            const CommandOutcome& o = resets[reset].commands[i];
             if (o.zone != zone || o.index >= int(history.size()) || o.result == SimResult::NotReset)
                 continue;
             CommandHistory& h = history[size_t(o.index)];
@@ -107,6 +121,7 @@ void check_resets(const CheckContext& c, const std::vector<ResetRecord>& resets)
                 h.disabled_in = int(reset) + 1;
             }
         }
+    }
     const std::string resets_text = num(int(resets.size())) + (resets.size() == 1 ? " reset" : " resets");
     auto add = [&](const CommandHistory& h, int index, const std::string& message, const char* check) {
         c.add(Severity::Warning, RecordKind::ZoneCommand, zone, "command",

@@ -11,7 +11,8 @@ namespace {
 std::vector<Finding> run(const std::vector<const World*>& zones, bool whole_world,
                          const std::vector<const World*>& checked) {
     const ReferenceIndex index(zones, whole_world);
-    const auto resets = simulate_resets(zones, {kCheckedResets, whole_world});
+    const auto simulated = simulate_resets(zones, {kCheckedResets, whole_world});
+    const CheckedResets resets(simulated);
     std::vector<Finding> out;
     for (const World* zone : checked) {
         const CheckContext c{*zone, index, zone_range(*zone), out};
