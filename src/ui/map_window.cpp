@@ -39,6 +39,9 @@ MapWindow::MapWindow(AppContext& context, QWidget* parent)
     setObjectName("TMapWindow");
     setWindowTitle("Zone map");
     scene_ = new QGraphicsScene(this);
+    // The scene is built anew after every change: keeping a spatial index
+    // of a thousand rooms' items costs more than the lookups it saves.
+    scene_->setItemIndexMethod(QGraphicsScene::NoIndex);
     view_ = new MapView(scene_, this);
     view_->setObjectName("mapView");
     view_->handlers.press = [this](QPointF at, bool twice) { return pressed(at, twice); };
@@ -191,10 +194,11 @@ void MapWindow::fit() {
 }
 
 std::optional<QPointF> MapWindow::room_centre(int32_t vnum) const {
-    for (QGraphicsItem* item : scene_->items())
-        if (item->data(kRoleKey).toInt() == role_key(ShapeRole::Room) && item->data(kVnumKey).toInt() == vnum)
-            return item->boundingRect().center();
-    return std::nullopt;
+    const int i = layout_.find(vnum);
+    if (i < 0 || layout_.rooms[size_t(i)].pos.level != level_) return std::nullopt;
+    double x = 0, y = 0;
+    cell_centre(layout_, layout_.rooms[size_t(i)].pos, x, y);
+    return QPointF(x, y);
 }
 
 int MapWindow::item_count(ShapeRole role) const {
