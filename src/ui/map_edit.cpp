@@ -138,7 +138,6 @@ void MapWindow::start_naming(int32_t vnum) {
     if (!name_edit_) {
         name_edit_ = new QLineEdit(view_->viewport());
         name_edit_->setObjectName("mapNameEdit");
-        connect(name_edit_, &QLineEdit::returnPressed, this, [this] { finish_naming(true); });
         connect(name_edit_, &QLineEdit::editingFinished, this, [this] {
             // Focus gone elsewhere: what was typed counts.
             if (naming_ >= 0 && !name_edit_->hasFocus()) finish_naming(true);
@@ -159,8 +158,8 @@ void MapWindow::finish_naming(bool keep) {
     if (naming_ < 0 || !name_edit_) return;
     const int32_t vnum = naming_;
     naming_ = -1;
-    name_edit_->hide();
     view_->setFocus();
+    name_edit_->hide();
     const int index = context_.world.find_room(vnum);
     if (!keep || index < 0) return;
     std::string& name = context_.world.rooms[size_t(index)].name;
@@ -177,11 +176,14 @@ void MapWindow::finish_naming(bool keep) {
 }
 
 bool MapWindow::eventFilter(QObject* watched, QEvent* event) {
-    // Escape leaves the name as it was, and must not close the window.
-    if (watched == name_edit_ && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-        finish_naming(false);
-        return true;
+    // Enter keeps the name typed, Escape the name as it was; neither goes
+    // on to the window, which would close or press a button.
+    if (watched == name_edit_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            finish_naming(key != Qt::Key_Escape);
+            return true;
+        }
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -111,6 +112,17 @@ QGraphicsView* MapWindow::view() const { return view_; }
 
 void MapWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    if (!sized_ && screen()) {
+        // A map squeezed into the space the other windows leave is too small
+        // to read: it opens large, in the middle of the screen, over them.
+        sized_ = true;
+        const QRect free = screen()->availableGeometry();
+        const QSize want = QSize(1100, 760).boundedTo(free.size() - QSize(40, 80));
+        if (width() < want.width() || height() < want.height()) {
+            resize(want);
+            move(free.center() - QPoint(want.width() / 2, want.height() / 2));
+        }
+    }
     if (stale_) refresh();
     if (!fitted_) {
         fitted_ = true;

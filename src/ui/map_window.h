@@ -143,6 +143,7 @@ private:
     int exit_direction_ = -1;
     bool stale_ = true;
     bool fitted_ = false;
+    bool sized_ = false;
     bool view_touched_ = false;
     std::string memory_path_;
     MapMemory memory_;
