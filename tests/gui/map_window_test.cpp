@@ -18,6 +18,7 @@
 #include <filesystem>
 
 #include "editors/map_dig.h"
+#include "project/map_memory.h"
 #include "gui_support.h"
 #include "ui/editor_window.h"
 #include "ui/map_window.h"
@@ -99,6 +100,56 @@ TEST_F(MapWindowTest, ExportsTheLevelShownAsPngAndSvg) {
     const QImage image(png);
     EXPECT_EQ(image.width(), int(map->scene()->sceneRect().width() + 0.5));
     EXPECT_NE(read_bytes(svg.toStdString()).find(">Reed Lane<"), std::string::npos);
+}
+
+TEST_F(MapWindowTest, AMovedRoomStaysUntilLaidOutAgainAndDeleteRemovesTheSelectedExit) {
+    // A room dragged by its middle to a free cell two columns east of the
+    // rightmost room.
+    const MapRoom moved = map->layout().rooms.front();
+    int east = moved.pos.x;
+    for (const MapRoom& r : map->layout().rooms)
+        if (r.pos.level == moved.pos.level) east = std::max(east, r.pos.x);
+    map->view()->setTransform(QTransform::fromScale(0.5, 0.5));
+    const QPoint from = on_screen(moved.vnum);
+    const QPoint to = map->view()->mapFromScene(*map->cell_beside(moved.vnum, east - moved.pos.x + 2, 0));
+    QWidget* viewport = map->view()->viewport();
+    QTest::mousePress(viewport, Qt::LeftButton, {}, from);
+    QTest::mouseMove(viewport, to);
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, to);
+    const GridPos kept = map->layout().rooms.front().pos;
+    EXPECT_EQ(kept.x, east + 2);
+    EXPECT_EQ(kept.y, moved.pos.y);
+    // It stays there through a change of the zone and in the file beside
+    // the project, and the world files know nothing of it.
+    EXPECT_FALSE(state->world.changed);
+    map->refresh();
+    EXPECT_EQ(map->layout().rooms.front().pos, kept);
+    const MapMemory file = load_map_memory(zone.file("tarnwick.map"));
+    ASSERT_TRUE(file.placement.count(moved.vnum));
+    EXPECT_EQ(file.placement.at(moved.vnum), kept);
+    main->findChild<QAction*>("LayOutAgain")->trigger();
+    EXPECT_EQ(map->layout().rooms.front().pos, moved.pos);
+    EXPECT_TRUE(load_map_memory(zone.file("tarnwick.map")).placement.empty());
+
+    // A click on the side an exit leaves by selects it; Delete removes it
+    // as one step.
+    int32_t vnum = -1;
+    int direction = -1;
+    for (const MapExit& e : map->layout().exits)
+        if (e.direction < Up && e.target == ExitTarget::InZone &&
+            map->layout().rooms[size_t(e.from)].pos.level == map->level()) {
+            vnum = map->layout().rooms[size_t(e.from)].vnum;
+            direction = e.direction;
+            break;
+        }
+    ASSERT_GE(vnum, 0);
+    map->fit();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, map->view()->mapFromScene(*map->grip_point(vnum, direction)));
+    ASSERT_EQ(map->selected_exit(), (std::pair{vnum, direction}));
+    QTest::keyClick(map->view(), Qt::Key_Delete);
+    EXPECT_FALSE(state->world.rooms[size_t(room_index(vnum))].exits[size_t(direction)]);
+    EXPECT_EQ(main->findChild<QAction*>("EditUndo")->text(),
+              QString("&Undo Remove exit %1 of #%2").arg(direction_word(direction)).arg(vnum));
 }
 
 // Every exit of the rooms from `first` on, as "from direction to" lines.
