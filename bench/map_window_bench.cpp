@@ -1,14 +1,17 @@
 // The map window showing a zone at full room capacity: layout, scene built,
-// fitted and painted once, as a builder opening the map sees it.
+// fitted and painted once, as a builder opening the map sees it; and a room
+// dug on it from the keyboard.
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QGraphicsView>
 #include <QImage>
+#include <QKeyEvent>
 #include <QPainter>
 
 #include "bench/map_zone.h"
+#include "editors/record_list_ops.h"
 #include "project/area_project.h"
 #include "project/preferences.h"
 #include "ui/app_context.h"
@@ -47,6 +50,50 @@ void MapWindowFullZone(benchmark::State& state) {
     state.counters["items"] = double(window.scene()->items().size());
 }
 BENCHMARK(MapWindowFullZone)->Name("MapWindow/1000_rooms")->Unit(benchmark::kMillisecond);
+
+// A builder digging east with Shift+Right on that zone, one room short of
+// the table's limit: the room and its exits made, the undo step recorded,
+// the map laid out, rebuilt and painted. The dig is undone outside the
+// timed part.
+void MapDigFullZone(benchmark::State& state) {
+    World world = full_capacity_zone();
+    while (world.room_count() >= record_limit(ListKind::Room)) world.rooms.pop_back();
+    AreaProject project;
+    Preferences preferences;
+    LookupLists lists;
+    SilentMessages messages;
+    NoChooser chooser;
+    ui::AppContext context(world, project, preferences, lists, messages, chooser);
+    ui::MapWindow window(context, nullptr);
+    window.resize(1200, 800);
+    window.show();
+    QApplication::processEvents();
+    int32_t from = -1;
+    for (const MapRoom& r : window.layout().rooms)
+        if (r.pos.level == window.level() && !world.rooms[size_t(r.room_index)].exits[East]) {
+            from = r.vnum;
+            break;
+        }
+    QImage target(window.view()->viewport()->size(), QImage::Format_RGB32);
+    const int rooms = world.room_count();
+    for (auto _ : state) {
+        state.PauseTiming();
+        window.select_room(from);
+        state.ResumeTiming();
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Right, Qt::ShiftModifier);
+        QApplication::sendEvent(window.view(), &press);
+        QPainter painter(&target);
+        window.view()->viewport()->render(&painter);
+        painter.end();
+        state.PauseTiming();
+        if (world.room_count() != rooms + 1) state.SkipWithError("no room was dug");
+        context.history.undo();
+        window.refresh();
+        state.ResumeTiming();
+    }
+    state.counters["rooms"] = double(rooms + 1);
+}
+BENCHMARK(MapDigFullZone)->Name("MapDig/999th_room")->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tarnwick::bench

@@ -225,13 +225,20 @@ int first_level(const MapLayout& layout) {
 
 MapPicture draw_map_level(const MapLayout& layout, const World& world, int level) {
     Painter p(layout, level);
+    // Every shape of an exit carries its direction, so a viewer can tell
+    // which exit of its room a click landed on.
+    auto draw_exit_of = [&](const MapExit& e) {
+        const size_t first = p.picture.shapes.size();
+        draw_exit(p, layout, e);
+        for (size_t k = first; k < p.picture.shapes.size(); ++k) p.picture.shapes[k].direction = e.direction;
+    };
     // Lines first, so the boxes cover their ends.
     for (const MapExit& e : layout.exits)
-        if (layout.rooms[size_t(e.from)].pos.level == level && e.direction < Up) draw_exit(p, layout, e);
+        if (layout.rooms[size_t(e.from)].pos.level == level && e.direction < Up) draw_exit_of(e);
     for (size_t i = 0; i < layout.rooms.size(); ++i)
         if (layout.rooms[i].pos.level == level) draw_room(p, layout.rooms[i], int(i), world);
     for (const MapExit& e : layout.exits)
-        if (layout.rooms[size_t(e.from)].pos.level == level && e.direction >= Up) draw_exit(p, layout, e);
+        if (layout.rooms[size_t(e.from)].pos.level == level && e.direction >= Up) draw_exit_of(e);
     return p.picture;
 }
 

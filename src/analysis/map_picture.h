@@ -37,6 +37,7 @@ struct MapShape {
     double font_size = 11;
     bool bold = false;
     int32_t room_vnum = -1;  // the room the shape belongs to
+    int direction = -1;      // the exit the shape draws, for exit shapes
 };
 
 struct MapPicture {

@@ -9,21 +9,19 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QMouseEvent>
-#include <QPainter>
+#include <QPainterPath>
 #include <QPushButton>
-#include <QStyleOptionGraphicsItem>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QWheelEvent>
 #include <algorithm>
-#include <cmath>
-#include <functional>
 
+#include "analysis/map_placement.h"
 #include "analysis/map_svg.h"
 #include "ui/app_context.h"
 #include "ui/editor_window.h"
 #include "ui/map_paint.h"
+#include "ui/map_view.h"
 #include "ui/record_list_window.h"
 #include "world/atomic_file.h"
 
@@ -31,73 +29,9 @@ namespace tarnwick::ui {
 
 namespace {
 
-// Room names are left out below this scale: they would be unreadable.
-constexpr double kNameScale = 0.55;
-constexpr int kRoleKey = 0, kVnumKey = 1;
-
-// Items of the map carry their shape's role from 1 up: other items (the
-// selection mark) answer 0.
-int role_key(ShapeRole role) { return int(role) + 1; }
-
-class ShapeItem : public QGraphicsItem {
-public:
-    explicit ShapeItem(MapShape shape) : shape_(std::move(shape)), bounds_(map_shape_bounds(shape_)) {
-        setData(kRoleKey, role_key(shape_.role));
-        setData(kVnumKey, shape_.room_vnum);
-    }
-    QRectF boundingRect() const override { return bounds_; }
-    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget*) override {
-        if (shape_.role == ShapeRole::RoomName &&
-            option->levelOfDetailFromTransform(painter->worldTransform()) < kNameScale)
-            return;
-        painter->setRenderHint(QPainter::Antialiasing);
-        paint_map_shape(*painter, shape_);
-    }
-
-private:
-    MapShape shape_;
-    QRectF bounds_;
-};
-
-// The view: the wheel zooms around the mouse, a drag pans, and a press on a
-// room box is reported with its vnum.
-class MapView : public QGraphicsView {
-public:
-    MapView(QGraphicsScene* scene, QWidget* parent) : QGraphicsView(scene, parent) {
-        setDragMode(QGraphicsView::ScrollHandDrag);
-        setTransformationAnchor(QGraphicsView::AnchorUnderMouse);
-        setRenderHint(QPainter::Antialiasing);
-        setBackgroundBrush(Qt::white);
-    }
-    std::function<void(int32_t, bool)> on_room;
-
-protected:
-    void wheelEvent(QWheelEvent* event) override {
-        const double steps = event->angleDelta().y() / 120.0;
-        const double factor = std::pow(1.2, steps);
-        const double now = transform().m11();
-        if (now * factor < 0.05 || now * factor > 8) return;
-        scale(factor, factor);
-        event->accept();
-    }
-    void mousePressEvent(QMouseEvent* event) override {
-        if (event->button() == Qt::LeftButton) report(event->position().toPoint(), false);
-        QGraphicsView::mousePressEvent(event);
-    }
-    void mouseDoubleClickEvent(QMouseEvent* event) override {
-        if (event->button() == Qt::LeftButton) report(event->position().toPoint(), true);
-        QGraphicsView::mouseDoubleClickEvent(event);
-    }
-
-private:
-    void report(const QPoint& at, bool twice) {
-        for (QGraphicsItem* item : items(at))
-            if (item->data(kRoleKey).toInt() == role_key(ShapeRole::Room) && on_room) {
-                on_room(item->data(kVnumKey).toInt(), twice);
-                return;
-            }
-    }
-};
+// The smallest zoom the map opens at: room numbers at about ten pixels,
+// names at about eight.
+constexpr double kReadableZoom = 0.9;
 
 }  // namespace
 
@@ -106,10 +40,16 @@ MapWindow::MapWindow(AppContext& context, QWidget* parent)
     setObjectName("TMapWindow");
     setWindowTitle("Zone map");
     scene_ = new QGraphicsScene(this);
-    auto* view = new MapView(scene_, this);
-    view->on_room = [this](int32_t vnum, bool twice) { room_pressed(vnum, twice); };
-    view_ = view;
+    // The scene is built anew after every change: keeping a spatial index
+    // of a thousand rooms' items costs more than the lookups it saves.
+    scene_->setItemIndexMethod(QGraphicsScene::NoIndex);
+    view_ = new MapView(scene_, this);
     view_->setObjectName("mapView");
+    view_->handlers.press = [this](QPointF at, bool twice) { return pressed(at, twice); };
+    view_->handlers.drag = [this](QPointF at) { dragged(at); };
+    view_->handlers.release = [this](QPointF at, bool was_drag) { released(at, was_drag); };
+    view_->handlers.context_menu = [this](QPointF at, QPoint global) { context_menu(at, global); };
+    view_->handlers.key = [this](int key, Qt::KeyboardModifiers m) { return key_pressed(key, m); };
 
     auto* menu_bar = new QMenuBar(this);
     QMenu* file = menu_bar->addMenu("&File");
@@ -118,12 +58,16 @@ MapWindow::MapWindow(AppContext& context, QWidget* parent)
         ->setObjectName("ExportPng");
     file->addAction("Export map as &SVG...", this, &MapWindow::ExportSvgClick)
         ->setObjectName("ExportSvg");
+    QMenu* map_menu = menu_bar->addMenu("&Map");
+    map_menu->setObjectName("MapMenu");
+    map_menu->addAction("&Lay out again", this, &MapWindow::lay_out_again)->setObjectName("LayOutAgain");
 
     levels_ = new QComboBox(this);
     levels_->setObjectName("levelBox");
     connect(levels_, &QComboBox::activated, this,
             [this](int i) { set_level(levels_->itemData(i).toInt()); });
     auto* fit_button = new QPushButton("Fit", this);
+    fit_button->setFocusPolicy(Qt::NoFocus);
     fit_button->setObjectName("fitButton");
     connect(fit_button, &QPushButton::clicked, this, &MapWindow::fit);
     summary_ = new QLabel(this);
@@ -138,7 +82,7 @@ MapWindow::MapWindow(AppContext& context, QWidget* parent)
     layout->setMenuBar(menu_bar);
     layout->addLayout(bar);
     layout->addWidget(view_, 1);
-    resize(900, 640);
+    resize(1100, 760);
 
     // Several signals may come from one edit: one redraw follows them all.
     refresh_timer_ = new QTimer(this);
@@ -164,24 +108,49 @@ void MapWindow::refresh_soon() {
     if (isVisible()) refresh_timer_->start();
 }
 
+QGraphicsView* MapWindow::view() const { return view_; }
+
 void MapWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    if (!sized_ && screen()) {
+        // A map squeezed into the space the other windows leave is too small
+        // to read: it opens large, in the middle of the screen, over them.
+        sized_ = true;
+        const QRect free = screen()->availableGeometry();
+        const QSize want = QSize(1100, 760).boundedTo(free.size() - QSize(40, 80));
+        if (width() < want.width() || height() < want.height()) {
+            resize(want);
+            move(free.center() - QPoint(want.width() / 2, want.height() / 2));
+        }
+    }
     if (stale_) refresh();
     if (!fitted_) {
         fitted_ = true;
-        fit();
+        if (!apply_view()) fit();
     }
+}
+
+void MapWindow::hideEvent(QHideEvent* event) {
+    finish_naming(true);
+    save_memory();
+    QDialog::hideEvent(event);
 }
 
 void MapWindow::refresh() {
     refresh_timer_->stop();
     stale_ = false;
+    follow_project();
     layout_ = lay_out_zone(context_.world);
+    place_as_kept(layout_, context_.world, memory_.placement);
     const bool known = std::find(layout_.levels.begin(), layout_.levels.end(), level_) !=
                        layout_.levels.end();
     if (!known) level_ = first_level(layout_);
     fill_levels();
     redraw();
+    if (!fitted_ && isVisible()) {
+        fitted_ = true;
+        if (!apply_view()) fit();
+    }
 }
 
 void MapWindow::fill_levels() {
@@ -214,20 +183,34 @@ void MapWindow::redraw() {
     const MapPicture picture = draw_map_level(layout_, context_.world, level_);
     scene_->setSceneRect(0, 0, picture.width, picture.height);
     for (const MapShape& s : picture.shapes) scene_->addItem(new ShapeItem(s));
+    drag_item_ = nullptr;
     mark(marked_);
+    if (exit_room_ >= 0) mark_exit(exit_room_, exit_direction_);
 }
 
 void MapWindow::fit() {
     view_->fitInView(scene_->sceneRect(), Qt::KeepAspectRatio);
-    // A small zone is shown at its natural size rather than blown up.
-    if (view_->transform().m11() > 1) view_->resetTransform();
+    // A small zone is shown at its natural size rather than blown up, a
+    // large one no smaller than its texts can be read at, from its top
+    // left or around the room selected.
+    const double zoom = view_->transform().m11();
+    if (zoom > 1 || zoom < kReadableZoom) {
+        const double z = zoom > 1 ? 1 : kReadableZoom;
+        view_->setTransform(QTransform::fromScale(z, z));
+        const auto centre = room_centre(marked_);
+        if (centre)
+            view_->centerOn(*centre);
+        else
+            view_->ensureVisible(QRectF(0, 0, 1, 1), 0, 0);
+    }
 }
 
 std::optional<QPointF> MapWindow::room_centre(int32_t vnum) const {
-    for (QGraphicsItem* item : scene_->items())
-        if (item->data(kRoleKey).toInt() == role_key(ShapeRole::Room) && item->data(kVnumKey).toInt() == vnum)
-            return item->boundingRect().center();
-    return std::nullopt;
+    const int i = layout_.find(vnum);
+    if (i < 0 || layout_.rooms[size_t(i)].pos.level != level_) return std::nullopt;
+    double x = 0, y = 0;
+    cell_centre(layout_, layout_.rooms[size_t(i)].pos, x, y);
+    return QPointF(x, y);
 }
 
 int MapWindow::item_count(ShapeRole role) const {
@@ -235,39 +218,6 @@ int MapWindow::item_count(ShapeRole role) const {
     for (QGraphicsItem* item : scene_->items())
         if (item->data(kRoleKey).toInt() == role_key(role) && dynamic_cast<ShapeItem*>(item)) ++n;
     return n;
-}
-
-void MapWindow::mark(int32_t vnum) {
-    marked_ = vnum;
-    delete marker_;
-    marker_ = nullptr;
-    const auto centre = room_centre(vnum);
-    if (!centre) return;
-    marker_ = scene_->addRect(QRectF(*centre - QPointF(kBoxWidth / 2 + 4, kBoxHeight / 2 + 4),
-                                     QSizeF(kBoxWidth + 8, kBoxHeight + 8)),
-                              QPen(QColor(230, 120, 0), 3));
-    marker_->setZValue(1);
-}
-
-void MapWindow::room_pressed(int32_t vnum, bool twice) {
-    const int i = layout_.find(vnum);
-    if (i < 0) return;
-    const int index = layout_.rooms[size_t(i)].room_index;
-    if (index >= context_.world.room_count()) return;
-    mark(vnum);
-    if (room_list_) {
-        room_list_->list()->setCurrentRow(index);
-        room_list_->ListBox1Click();
-    }
-    if (twice && room_editor_) {
-        room_editor_->select_record(index);
-        room_editor_->show();
-        room_editor_->raise();
-    }
-    if (twice)
-        emit roomActivated(index);
-    else
-        emit roomClicked(index);
 }
 
 bool MapWindow::export_to(const QString& path, QString* error) {

@@ -1,6 +1,7 @@
 // The zone map window over the sample zone: opened from the Rooms menu, a
 // double-click on a room opens it in the room editor, an exit added in the
-// room editor shows up as a new line, and the level shown exports as files.
+// room editor shows up as a new line, the level shown exports as files, and
+// a zone built from the map by keyboard and mouse saves and boots.
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,11 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <cstdio>
+#include <filesystem>
+
+#include "editors/map_dig.h"
+#include "project/map_memory.h"
 #include "gui_support.h"
 #include "ui/editor_window.h"
 #include "ui/map_window.h"
@@ -94,6 +100,173 @@ TEST_F(MapWindowTest, ExportsTheLevelShownAsPngAndSvg) {
     const QImage image(png);
     EXPECT_EQ(image.width(), int(map->scene()->sceneRect().width() + 0.5));
     EXPECT_NE(read_bytes(svg.toStdString()).find(">Reed Lane<"), std::string::npos);
+}
+
+TEST_F(MapWindowTest, AMovedRoomStaysUntilLaidOutAgainAndDeleteRemovesTheSelectedExit) {
+    // A room dragged by its middle to a free cell two columns east of the
+    // rightmost room.
+    const MapRoom moved = map->layout().rooms.front();
+    int east = moved.pos.x;
+    for (const MapRoom& r : map->layout().rooms)
+        if (r.pos.level == moved.pos.level) east = std::max(east, r.pos.x);
+    map->view()->setTransform(QTransform::fromScale(0.5, 0.5));
+    const QPoint from = on_screen(moved.vnum);
+    const QPoint to = map->view()->mapFromScene(*map->cell_beside(moved.vnum, east - moved.pos.x + 2, 0));
+    QWidget* viewport = map->view()->viewport();
+    QTest::mousePress(viewport, Qt::LeftButton, {}, from);
+    QTest::mouseMove(viewport, to);
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, to);
+    const GridPos kept = map->layout().rooms.front().pos;
+    EXPECT_EQ(kept.x, east + 2);
+    EXPECT_EQ(kept.y, moved.pos.y);
+    // It stays there through a change of the zone and in the file beside
+    // the project, and the world files know nothing of it.
+    EXPECT_FALSE(state->world.changed);
+    map->refresh();
+    EXPECT_EQ(map->layout().rooms.front().pos, kept);
+    const MapMemory file = load_map_memory(zone.file("tarnwick.map"));
+    ASSERT_TRUE(file.placement.count(moved.vnum));
+    EXPECT_EQ(file.placement.at(moved.vnum), kept);
+    main->findChild<QAction*>("LayOutAgain")->trigger();
+    EXPECT_EQ(map->layout().rooms.front().pos, moved.pos);
+    EXPECT_TRUE(load_map_memory(zone.file("tarnwick.map")).placement.empty());
+
+    // A click on the side an exit leaves by selects it; Delete removes it
+    // as one step.
+    int32_t vnum = -1;
+    int direction = -1;
+    for (const MapExit& e : map->layout().exits)
+        if (e.direction < Up && e.target == ExitTarget::InZone &&
+            map->layout().rooms[size_t(e.from)].pos.level == map->level()) {
+            vnum = map->layout().rooms[size_t(e.from)].vnum;
+            direction = e.direction;
+            break;
+        }
+    ASSERT_GE(vnum, 0);
+    map->fit();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, map->view()->mapFromScene(*map->grip_point(vnum, direction)));
+    ASSERT_EQ(map->selected_exit(), (std::pair{vnum, direction}));
+    QTest::keyClick(map->view(), Qt::Key_Delete);
+    EXPECT_FALSE(state->world.rooms[size_t(room_index(vnum))].exits[size_t(direction)]);
+    EXPECT_EQ(main->findChild<QAction*>("EditUndo")->text(),
+              QString("&Undo Remove exit %1 of #%2").arg(direction_word(direction)).arg(vnum));
+}
+
+// Every exit of the rooms from `first` on, as "from direction to" lines.
+std::vector<std::string> exits_from(const World& w, int32_t first) {
+    std::vector<std::string> out;
+    for (const room_data& r : w.rooms)
+        for (int d = 0; d < kDirectionCount; ++d)
+            if (r.exits[size_t(d)] && (r.vnum >= first || r.exits[size_t(d)]->target_vnum >= first))
+                out.push_back(std::to_string(r.vnum) + " " + direction_word(d) + " " +
+                              std::to_string(r.exits[size_t(d)]->target_vnum));
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+TEST_F(MapWindowTest, ARowDugFromTheKeyboardAndLinkedByDraggingSavesAndBoots) {
+    // The walk starts at a room with no exit east.
+    int32_t start = -1;
+    for (const MapRoom& r : map->layout().rooms)
+        if (r.pos.level == map->level() && !state->world.rooms[size_t(r.room_index)].exits[East]) {
+            start = r.vnum;
+            break;
+        }
+    ASSERT_GE(start, 0);
+    const int32_t a = state->world.next_room_vnum(), b = a + 1, c = a + 2;
+    const int rooms_before = state->world.room_count();
+    QGraphicsView* view = map->view();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, on_screen(start));
+    ASSERT_EQ(map->selected_room(), start);
+
+    // Three rooms east; the first is named as it is dug, the others keep
+    // the default name (Escape).
+    QTest::keyClick(view, Qt::Key_Right, Qt::ShiftModifier);
+    ASSERT_EQ(map->selected_room(), a);
+    ASSERT_TRUE(map->name_editor() && map->name_editor()->isVisible());
+    map->name_editor()->selectAll();
+    QTest::keyClicks(map->name_editor(), "Reed Corner");
+    QTest::keyClick(map->name_editor(), Qt::Key_Return);
+    for (int32_t next : {b, c}) {
+        QTest::keyClick(view, Qt::Key_Right, Qt::ShiftModifier);
+        ASSERT_EQ(map->selected_room(), next);
+        QTest::keyClick(map->name_editor(), Qt::Key_Escape);
+        EXPECT_TRUE(map->isVisible());  // Escape closed the name field only
+    }
+    // Walking back west along the exits dug, then east again.
+    QTest::keyClick(view, Qt::Key_Left);
+    EXPECT_EQ(map->selected_room(), b);
+    QTest::keyClick(view, Qt::Key_Right);
+    EXPECT_EQ(map->selected_room(), c);
+    EXPECT_EQ(main->findChild<QAction*>("EditUndo")->text(),
+              QString("&Undo Dig east from #%1").arg(b));
+
+    // The last room linked north to the first by a drag, the exit back
+    // accepted.
+    view->setTransform(QTransform::fromScale(0.5, 0.5));
+    view->centerOn(*map->room_centre(b));
+    messages.answers = {Answer::Yes};
+    const QPoint from = view->mapFromScene(*map->grip_point(c, North));
+    const QPoint to = on_screen(a);
+    QTest::mousePress(view->viewport(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(view->viewport(), (from + to) / 2);
+    QTest::mouseMove(view->viewport(), to);
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, to);
+    const auto linked = exits_from(state->world, a);
+    EXPECT_NE(std::find(linked.begin(), linked.end(), std::to_string(c) + " north " + std::to_string(a)),
+              linked.end());
+    EXPECT_NE(std::find(linked.begin(), linked.end(), std::to_string(a) + " south " + std::to_string(c)),
+              linked.end());
+
+    // Undo the link and the third room, redo the room.
+    QAction* undo = main->findChild<QAction*>("EditUndo");
+    QAction* redo = main->findChild<QAction*>("EditRedo");
+    ASSERT_TRUE(undo && redo);
+    undo->trigger();
+    undo->trigger();
+    EXPECT_EQ(state->world.find_room(c), -1);
+    redo->trigger();
+    ASSERT_EQ(state->world.room_count(), rooms_before + 3);
+    const std::vector<std::string> expected = {
+        std::to_string(start) + " east " + std::to_string(a), std::to_string(a) + " east " + std::to_string(b),
+        std::to_string(a) + " west " + std::to_string(start), std::to_string(b) + " east " + std::to_string(c),
+        std::to_string(b) + " west " + std::to_string(a),     std::to_string(c) + " west " + std::to_string(b)};
+    std::vector<std::string> sorted = expected;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(exits_from(state->world, a), sorted);
+    // The map follows the history.
+    for (int waited = 0; map->layout().rooms.size() != size_t(rooms_before + 3) && waited < 2000; waited += 10)
+        QTest::qWait(10);
+    EXPECT_EQ(map->layout().rooms.size(), size_t(rooms_before + 3));
+
+    // Saved and opened again, the zone holds exactly those rooms and exits.
+    trigger("Guardar1");
+    ASSERT_FALSE(state->world.changed) << (messages.texts().empty() ? "" : messages.texts().back());
+    ASSERT_TRUE(main->open_project(zone.project()));
+    ASSERT_EQ(state->world.room_count(), rooms_before + 3);
+    EXPECT_EQ(exits_from(state->world, a), sorted);
+    EXPECT_EQ(state->world.rooms[size_t(state->world.find_room(a))].name, "Reed Corner");
+    EXPECT_EQ(state->world.rooms[size_t(state->world.find_room(c))].sector,
+              state->world.rooms[size_t(state->world.find_room(start))].sector);
+
+    // The real server boots the saved zone without complaint.
+    const std::filesystem::path server = TARNWICK_SERVER_DEFAULT;
+    if (!std::filesystem::exists(server / "check-world.sh")) GTEST_SKIP() << "no server at " << server;
+    TempDir world;
+    for (const char* ext : {"wld", "mob", "obj", "zon", "shp"}) {
+        std::filesystem::create_directories(world.path() / ext);
+        std::filesystem::copy_file(zone.file(std::string("tarnwick.") + ext),
+                                   world.path() / ext / (std::string("tarnwick.") + ext));
+    }
+    const std::string command = "bash '" + (server / "check-world.sh").string() + "' '" +
+                                world.path().string() + "' 2>&1 | tail -1";
+    std::string last;
+    if (FILE* p = popen(command.c_str(), "r")) {
+        char buffer[512];
+        while (fgets(buffer, sizeof buffer, p)) last = buffer;
+        pclose(p);
+    }
+    EXPECT_EQ(last, "server exit 0, SYSERR lines: 0\n");
 }
 
 }  // namespace
