@@ -176,7 +176,8 @@ struct MobReader {
     }
 };
 
-bool read_mobs_from(World& world, TextSource& in, const std::string& path, Messages& messages) {
+bool read_mobs_from(World& world, TextSource& in, const std::string& path, bool keep,
+                    Messages& messages) {
     in.set_text_rules(world.dialect);
     world.clear_mobs();
     const int records = in.count_record_lines();
@@ -200,8 +201,9 @@ bool read_mobs_from(World& world, TextSource& in, const std::string& path, Messa
     }
     const int unread = complete ? 0 : damaged(report, in, reader, world.mob_count(), "mobiles");
     if (complete) report.pass_on();
-    world.kept.mobs =
-        keep_records(in, path, world.mobs, reader.heads, reader.end, complete, unread);
+    if (keep)
+        world.kept.mobs =
+            keep_records(in, path, world.mobs, reader.heads, reader.end, complete, unread);
     report_duplicate_vnums(std::move(reader.heads), in, "mobiles", messages);
     // The caption counts the records read: a description line may start
     // with '#' too.
@@ -212,13 +214,14 @@ bool read_mobs_from(World& world, TextSource& in, const std::string& path, Messa
 
 }  // namespace
 
-bool read_mobs(World& world, const std::string& text, const FormatSettings&, Messages& messages) {
+bool read_mobs(World& world, const std::string& text, const FormatSettings& settings,
+               Messages& messages) {
     TextSource in(text);
     world.kept.mobs.reset();
-    return read_mobs_from(world, in, "", messages);
+    return read_mobs_from(world, in, "", settings.keep_sources, messages);
 }
 
-bool load_mob_file(World& world, const std::string& path, const FormatSettings&,
+bool load_mob_file(World& world, const std::string& path, const FormatSettings& settings,
                    Messages& messages) {
     TextSource file;
     world.kept.mobs.reset();
@@ -228,7 +231,7 @@ bool load_mob_file(World& world, const std::string& path, const FormatSettings&,
         messages.show("Se ha producido un error al abrir el archivo.");
         return false;
     }
-    return read_mobs_from(world, file, path, messages);
+    return read_mobs_from(world, file, path, settings.keep_sources, messages);
 }
 
 void write_mob_record(const World& world, int index, const FormatSettings& settings,

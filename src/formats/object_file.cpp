@@ -252,15 +252,16 @@ bool read_objects_from(World& world, TextSource& in, const std::string& path,
     const int unread =
         complete ? 0 : damaged(report, in, reader, world.object_count(), "objects");
     if (complete) report.pass_on();
-    world.kept.objects = keep_records(in, path, world.objects, reader.heads, reader.end,
-                                      complete, unread);
+    if (settings.keep_sources)
+        world.kept.objects = keep_records(in, path, world.objects, reader.heads, reader.end,
+                                          complete, unread);
     report_duplicate_vnums(std::move(reader.heads), in, "objects", messages);
     // The caption counts the records read: a description line may start
     // with '#' too.
     world.captions.objects = std::to_string(world.object_count()) + " Registros.";
     world.sort_objects();
-    if (settings.column_check) {
-        wrap_object_descriptions(world, settings.columns);
+    if (settings.column_check) wrap_object_descriptions(world, settings.columns);
+    if (settings.column_check && world.kept.objects) {
         // Wrapping at load is the builder's preference, not a change to save.
         auto kept = std::make_shared<KeptFile<obj_record>>(*world.kept.objects);
         for (auto& obj : kept->records) {

@@ -220,8 +220,9 @@ bool read_rooms_from(World& world, TextSource& in, const std::string& path,
         }
         const int unread = complete ? 0 : damaged(report, in, reader, world.room_count(), "rooms");
         if (complete) report.pass_on();
-        world.kept.rooms = keep_records(in, path, world.rooms, reader.heads, reader.end,
-                                        complete, unread);
+        if (settings.keep_sources)
+            world.kept.rooms = keep_records(in, path, world.rooms, reader.heads, reader.end,
+                                            complete, unread);
         report_duplicate_vnums(std::move(reader.heads), in, "rooms", messages);
         world.sort_rooms();
         // The caption counts the records read: a description line may start

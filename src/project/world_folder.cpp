@@ -88,7 +88,8 @@ std::vector<const World*> WorldFolder::zone_list() const {
 
 bool read_world_folder(const std::string& dir, WorldFolder& out, Messages& messages) {
     out = WorldFolder{};
-    const FormatSettings settings;
+    FormatSettings settings;
+    settings.keep_sources = false;  // read for reference and checks, never saved
     for (const auto& path : world_folder_files(dir, "zon")) {
         World zone;
         std::string text;

@@ -15,6 +15,10 @@ struct FormatSettings {
     bool save_obj_levels = false;   // object level on the second numeric line
     bool save_mat_specs = false;    // material specifications after the level
     bool house_style = false;       // write every record anew, as for a new file
+    // Keep each file's bytes and records as read, for saves that copy what
+    // did not change; reads for reference only (the other zones of a world
+    // folder, lint) go without.
+    bool keep_sources = true;
     std::string zone_name;          // banner: the project's zone name
     std::string author;             // banner: the project's author
 };
