@@ -51,7 +51,7 @@ bool header_numbers(PreflightWalk& w, std::string_view line, std::string_view na
     } else if (fields < 4) {
         const bool old_on_name = tba && scan_numbers(name, n[0], n[1], n[2]) == 3;
         const bool old = old_on_name || scan_numbers(line, n[0], n[1], n[2]) == 3;
-        return w.fatal(old_on_name ? name_line : at, "top",
+        return w.fatal(old_on_name ? name_line : at, "numbers line",
                        old ? "a CircleMUD 3.0 header (top, lifespan and reset mode), where the "
                              "server needs bot, top, lifespan and reset mode"
                            : stray(line, "bot, top, lifespan and reset mode"));
@@ -111,7 +111,7 @@ bool walk_later_zone(PreflightWalk& w, ZoneHeader& header) {
     if (dialect == Dialect::TbaMud && !w.line(line, "builders", "the builders line")) return false;
     if (!w.line(name, "name", "the zone name")) return false;
     const int name_line = w.in.line();
-    if (!w.line(line, "top", "the bot, top, lifespan and reset mode line")) return false;
+    if (!w.line(line, "numbers line", "the bot, top, lifespan and reset mode line")) return false;
     bool first_is_command = false;
     if (!header_numbers(w, line, name, name_line, header, first_is_command)) return false;
 

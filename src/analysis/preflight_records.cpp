@@ -75,9 +75,12 @@ bool walk_mobile(PreflightWalk& w) {
         return w.fatal(w.in.line(), "gold/experience line",
                        stray(line, "two numbers, gold and experience"));
     if (!w.line(line, "position line", "the position, default position and sex line")) return false;
-    if (numbers_on(line) != 3)
+    // CircleMUD 3.0 reads a fourth number to refuse it; 3.1 reads three.
+    if (w.dialect() == Dialect::Circle30 ? numbers_on(line) != 3 : numbers_on(line) < 3)
         return w.fatal(w.in.line(), "position line",
-                       stray(line, "exactly three numbers, positions and sex"));
+                       stray(line, w.dialect() == Dialect::Circle30
+                                       ? "exactly three numbers, positions and sex"
+                                       : "three numbers, positions and sex"));
     if (type == 'S' || type == 's') return true;
     while (w.line(line, "E-specs", "the 'E' line that ends the E-specs")) {
         if (line == "E") return true;

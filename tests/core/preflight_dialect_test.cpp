@@ -80,7 +80,7 @@ TEST(PreflightDialects, FindsEachServerFaultWhereTheServerMeetsIt) {
          "#100\nstone~\na stone~\nA stone.~\n~\n12 0 0 0 0 a 0 0 0 0 0 0 0\n0 0 0 0\n1 1\n$\n", 8,
          "object #100", "weight line", "weight, cost and rent"},
         {"a CircleMUD 3.0 zone header", kTba, K::zone, "#1\nPlace~\n199 15 2\nM 0 100 1 100\nS\n$~\n",
-         3, "zone #1", "top", "CircleMUD 3.0 header"},
+         3, "zone #1", "numbers line", "CircleMUD 3.0 header"},
         {"a CircleMUD 3.1 zone header", kTba, K::zone, "#1\nPlace~\n100 199 15 2\nM 0 100 1 100\nS\n$~\n",
          3, "zone #1", "builders",
          "no builders line"},
@@ -101,7 +101,7 @@ TEST(PreflightDialects, FindsEachServerFaultWhereTheServerMeetsIt) {
         {"a room above the top", kTba, K::zone, "#1\nNone.~\nPlace~\n100 150 15 2\nS\n$~\n", 4, "zone #1",
          "top", "another zone's bot and top", kTbaRoom + "#160\nB~\nC~\n1 0 0 0 0 0\nS\n$\n"},
         {"3.1: a CircleMUD 3.0 zone header", k31, K::zone, "#1\nPlace~\n199 15 2\nS\n$~\n", 3, "zone #1",
-         "top", "CircleMUD 3.0 header"},
+         "numbers line", "CircleMUD 3.0 header"},
         {"3.1: a T command, which 3.1 does not count", k31, K::zone,
          "#1\nPlace~\n100 199 15 2\nT 0 0 101 -1\nS\n$~\n", 4, "zone #1", "command", "not counted"},
         {"3.1: a room below the bot", k31, K::zone, "#1\nPlace~\n150 199 15 2\nS\n$~\n", 3, "zone #1",
@@ -129,7 +129,8 @@ TEST(PreflightDialects, FindsEachServerFaultWhereTheServerMeetsIt) {
 TEST(PreflightDialects, SoundFilesOfEachServerCutAnywhereStopOnce) {
     // What each server reads and CircleMUD 3.0 would not: diagonal exits,
     // trigger lines, an E-spec section ended by "E" and a CR, a '~' inside
-    // a tbaMUD text line, a last line with no line break.
+    // a tbaMUD text line, a last line with no line break, a fourth number
+    // on a 3.1 mob's position line.
     const std::string tba_rooms = kTbaRoom + "#101\nA ~ hall~\nLong.\n~\n1 a 0 0 0 0\nD6\n~\n~\n0 -1 100\nS\n$\n";
     const std::string tba_mobs = kTbaMob + "T 101\n#101\ndog~\na dog~\nA dog.\n~\nWoof.\n~\n"
                                            "0 0 0 0 0 0 0 0 0 E\n1 20 10 1d1+1 1d2+0\n5 10\n8 8 0\nStr: 12\nE\r\n$\n";
@@ -144,7 +145,7 @@ TEST(PreflightDialects, SoundFilesOfEachServerCutAnywhereStopOnce) {
     const PreflightInput sound31[] = {
         {K::rooms, "y.wld", "#100\nA~\nB~\n1 0 0\nS\n$", k31},
         {K::mobiles, "y.mob", "#101\ndog~\na dog~\nA dog.\n~\nWoof.\n~\n0 0 0 E\n"
-                              "1 20 10 1d1+1 1d2+0\n5 10\n8 8 0\nStr: 12\nE\r\n$\n", k31},
+                              "1 20 10 1d1+1 1d2+0\n5 10\n8 8 0 1\nStr: 12\nE\r\n$\n", k31},
         {K::zone, "y.zon", k31Zone, k31},
     };
     for (const auto& found : preflight_files(sound31)) ADD_FAILURE() << describe(found);
