@@ -31,17 +31,18 @@ struct TriggerCheck {
 
     // The trigger, or null after a finding on the record's `field`.
     const trig_data* find(RecordKind kind, int32_t vnum, const char* field, int32_t trigger,
-                          const char* check, int command = -1, int line = 0) const {
+                          const char* check, int command = -1, int line = 0,
+                          const std::string& head = {}) const {
         const trig_data* found = c.zone.find_trigger(trigger);
         if (!found) found = c.index.trigger(trigger);
         if (found) return found;
         if (trigger >= bot && trigger <= top)
             c.add(Severity::Error, kind, vnum, field,
-                  "trigger #" + num(trigger) + " does not exist: the server attaches nothing",
+                  head + "trigger #" + num(trigger) + " does not exist: the server attaches nothing",
                   check, command);
         else
             c.add(Severity::Note, kind, vnum, field,
-                  "trigger #" + num(trigger) + " belongs to " + CheckContext::zone_of(trigger) +
+                  head + "trigger #" + num(trigger) + " belongs to " + CheckContext::zone_of(trigger) +
                       ", whose triggers are not checked here",
                   "trigger-elsewhere", command);
         c.out.back().line = line;
@@ -73,7 +74,7 @@ struct TriggerCheck {
             return;
         }
         const trig_data* trigger = find(RecordKind::ZoneCommand, zone, "arg2", cmd.arg2,
-                                        "cmd-trigger", index, cmd.line);
+                                        "cmd-trigger", index, cmd.line, "T command: ");
         if (trigger && trigger->attach_type != cmd.arg1)
             add(Severity::Warning, "arg2",
                 "trigger #" + num(cmd.arg2) + " is " + (trigger->attach_type == kAttachObject ? "an " : "a ") +
