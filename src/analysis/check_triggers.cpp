@@ -1,11 +1,10 @@
 // Trigger attachments of a tbaMUD zone: each trigger a room, mob or object
 // lists, and each T zone command's, must exist and be made for that kind of
 // record (the server attaches a missing one to nothing, and runs one made
-// for another kind on events it does not mean). Triggers are known where
-// their trigger files were read: the open zone's, and those of any zone in
-// the check that has them. A world folder's other zones are read without
-// their trigger files, so a trigger outside this zone's vnums that no
-// checked zone holds is noted, not reported missing.
+// for another kind on events it does not mean). Triggers resolve across
+// every zone in the check (a world folder's zones are read with their
+// trigger files); a zone checked by itself only notes a trigger outside its
+// own vnums.
 
 #include "analysis/check_context.h"
 #include "world/world.h"
@@ -36,7 +35,7 @@ struct TriggerCheck {
         const trig_data* found = c.zone.find_trigger(trigger);
         if (!found) found = c.index.trigger(trigger);
         if (found) return found;
-        if (trigger >= bot && trigger <= top)
+        if (c.index.whole_world() || (trigger >= bot && trigger <= top))
             c.add(Severity::Error, kind, vnum, field,
                   head + "trigger #" + num(trigger) + " does not exist: the server attaches nothing",
                   check, command);
