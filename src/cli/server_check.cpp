@@ -80,7 +80,11 @@ int check_server(const std::vector<std::string>& args) {
             status = 2;
             continue;
         }
-        file.dialect = world_file_dialect(path);
+        // tbaMUD's layout is unmistakable; a zone header of four numbers
+        // is CircleMUD 3.1's, or the likeliest slip in a 3.0 file, so loose
+        // files are checked as 3.0 unless they are tbaMUD's (a project is
+        // checked in its zone file's dialect).
+        if (world_file_dialect(path) == Dialect::TbaMud) file.dialect = Dialect::TbaMud;
         groups[0].push_back(std::move(file));
     }
     size_t findings = 0, files = 0;
