@@ -39,6 +39,8 @@ void check_exits(const CheckContext& c);
 void check_zone_commands(const CheckContext& c);
 void check_shops(const CheckContext& c);
 void check_objects_and_mobs(const CheckContext& c);
+// tbaMUD: the triggers rooms, mobs, objects and T commands attach.
+void check_triggers(const CheckContext& c);
 // What the server's loader would refuse or damage in the zone's texts.
 void check_texts(const CheckContext& c);
 // The simulated resets with, for each, where each zone's outcomes lie (they

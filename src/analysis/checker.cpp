@@ -20,6 +20,7 @@ std::vector<Finding> run(const std::vector<const World*>& zones, bool whole_worl
         check_zone_commands(c);
         check_shops(c);
         check_objects_and_mobs(c);
+        check_triggers(c);
         check_texts(c);
         check_resets(c, resets);
     }

@@ -15,13 +15,6 @@ namespace tarnwick {
 
 namespace {
 
-struct ZoneHeader {
-    int number = 0;
-    int top = 0;
-    int top_line = 0;
-    bool read = false;
-};
-
 bool walk_zone_file(PreflightWalk& w, ZoneHeader& header) {
     std::string_view line;
     if (!w.line(line, "", "'#' and the zone number")) return false;
@@ -43,7 +36,7 @@ bool walk_zone_file(PreflightWalk& w, ZoneHeader& header) {
               "server reads them as top, lifespan and reset mode");
     else if (n[0] > INT16_MAX)
         w.add(w.in.line(), "top", "a top above 32767, which the server cannot hold");
-    header = {number, n[0], w.in.line(), true};
+    header = {number, 0, n[0], w.in.line(), true};
     for (;;) {
         if (!w.line(line, "command", "the 'S' or '$' line that ends the commands")) return false;
         size_t at = 0;
@@ -66,11 +59,24 @@ bool walk_zone_file(PreflightWalk& w, ZoneHeader& header) {
     }
 }
 
+
+// The zone file as the walk's server reads it.
+bool walk_any_zone(PreflightWalk& w, ZoneHeader& header) {
+    return w.dialect() == Dialect::Circle30 ? walk_zone_file(w, header) : walk_later_zone(w, header);
+}
+
+// The rooms file as the walk's server reads it, with its lowest and highest
+// room vnums (3.1 reads rooms as 3.0 does).
+bool walk_any_rooms(PreflightWalk& w, int& lowest, int& highest) {
+    return w.dialect() == Dialect::TbaMud ? walk_tba_rooms(w, lowest, highest)
+                                          : walk_rooms(w, lowest, highest);
+}
+
 }  // namespace
 
 bool walk_zone(PreflightWalk& w) {
     ZoneHeader header;
-    return walk_zone_file(w, header);
+    return walk_any_zone(w, header);
 }
 
 bool walk_shops(PreflightWalk& w) {
@@ -106,11 +112,12 @@ std::optional<WorldFileKind> world_file_kind(std::string_view path) {
 std::vector<PreflightFinding> preflight_file(const PreflightInput& input) {
     std::vector<PreflightFinding> out;
     PreflightWalk walk(input, out);
-    int highest = 0;
+    const bool tba = input.dialect == Dialect::TbaMud;
+    int lowest = 0, highest = 0;
     switch (input.kind) {
-    case WorldFileKind::rooms: walk_rooms(walk, highest); break;
-    case WorldFileKind::mobiles: walk_mobiles(walk); break;
-    case WorldFileKind::objects: walk_objects(walk); break;
+    case WorldFileKind::rooms: walk_any_rooms(walk, lowest, highest); break;
+    case WorldFileKind::mobiles: tba ? walk_tba_mobiles(walk) : walk_mobiles(walk); break;
+    case WorldFileKind::objects: tba ? walk_tba_objects(walk) : walk_objects(walk); break;
     case WorldFileKind::zone: walk_zone(walk); break;
     case WorldFileKind::shops: walk_shops(walk); break;
     }
@@ -132,14 +139,28 @@ std::vector<PreflightFinding> preflight_files(std::span<const PreflightInput> in
     std::vector<PreflightFinding> ignored;
     PreflightWalk zone_walk(*zone, ignored), room_walk(*rooms, ignored);
     ZoneHeader header;
-    int highest = INT32_MIN;
-    walk_zone_file(zone_walk, header);
-    walk_rooms(room_walk, highest);
-    if (header.read && highest > header.top)
+    int lowest = INT32_MAX, highest = INT32_MIN;
+    walk_any_zone(zone_walk, header);
+    walk_any_rooms(room_walk, lowest, highest);
+    if (!header.read) return out;
+    const Dialect dialect = zone->dialect;
+    if (dialect != Dialect::Circle30 && lowest < header.bot)
+        out.push_back({zone->file, header.top_line, zone_walk.record, "bot",
+                       "bot " + std::to_string(header.bot) + " is above room #" +
+                           std::to_string(lowest) + " of " + rooms->file +
+                           ": the server stops at a room below its zone's bot"});
+    if (highest > header.top)
         out.push_back({zone->file, header.top_line, zone_walk.record, "top",
                        "top " + std::to_string(header.top) + " is below room #" +
                            std::to_string(highest) + " of " + rooms->file +
-                           ": the server puts the rooms above the top in no zone, or in the next"});
+                           (dialect == Dialect::Circle30
+                                ? ": the server puts the rooms above the top in no zone, or in the next"
+                                : dialect == Dialect::Circle31
+                                      ? ": the server puts the rooms above the top in the next "
+                                        "zone, and stops when no zone follows"
+                                      : ": unless another zone's bot and top hold them, the "
+                                        "server stops on the rooms above the top, or crashes "
+                                        "on them")});
     return out;
 }
 

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "world/dialect.h"
+
 namespace tarnwick {
 
 enum class WorldFileKind { rooms, mobiles, objects, zone, shops };
@@ -28,6 +30,8 @@ struct PreflightInput {
     WorldFileKind kind;
     std::string file;
     std::string_view bytes;
+    // The server the file is for: each reads its own layout and limits.
+    Dialect dialect = Dialect::Circle30;
 };
 
 // The kind of a world file by its extension (.wld .mob .obj .zon .shp).
@@ -37,7 +41,8 @@ std::optional<WorldFileKind> world_file_kind(std::string_view path);
 std::vector<PreflightFinding> preflight_file(const PreflightInput& input);
 
 // Each file alone, then, when the files hold one zone file and one rooms
-// file, the zone's top against the highest room vnum.
+// file, the zone's top against the highest room vnum (and, for CircleMUD 3.1
+// and tbaMUD, its bot against the lowest).
 std::vector<PreflightFinding> preflight_files(std::span<const PreflightInput> inputs);
 
 // "30.wld line 57, room #3001, description: MESSAGE"

@@ -15,17 +15,6 @@ constexpr int kServerEndVnum = 99999;  // a record number that ends the file
 constexpr int kServerMaxAffects = 6;
 constexpr int kServerDirections = 6;
 
-int numbers_on(std::string_view line) {
-    int32_t n[5] = {};
-    return scan_numbers(line, n[0], n[1], n[2], n[3], n[4]);
-}
-
-std::string stray(std::string_view line, const char* expecting) {
-    std::string text = std::string("expecting ") + expecting + ", found " + quoted(line);
-    if (line == "\r") text += " (a lone CR: lines of this file end in CR LF)";
-    return text;
-}
-
 bool walk_room(PreflightWalk& w) {
     std::string_view line;
     if (!w.text("name") || !w.text("description")) return false;
@@ -86,9 +75,12 @@ bool walk_mobile(PreflightWalk& w) {
         return w.fatal(w.in.line(), "gold/experience line",
                        stray(line, "two numbers, gold and experience"));
     if (!w.line(line, "position line", "the position, default position and sex line")) return false;
-    if (numbers_on(line) != 3)
+    // CircleMUD 3.0 reads a fourth number to refuse it; 3.1 reads three.
+    if (w.dialect() == Dialect::Circle30 ? numbers_on(line) != 3 : numbers_on(line) < 3)
         return w.fatal(w.in.line(), "position line",
-                       stray(line, "exactly three numbers, positions and sex"));
+                       stray(line, w.dialect() == Dialect::Circle30
+                                       ? "exactly three numbers, positions and sex"
+                                       : "three numbers, positions and sex"));
     if (type == 'S' || type == 's') return true;
     while (w.line(line, "E-specs", "the 'E' line that ends the E-specs")) {
         if (line == "E") return true;
@@ -101,7 +93,7 @@ bool walk_mobile(PreflightWalk& w) {
 
 }  // namespace
 
-bool walk_rooms(PreflightWalk& w, int& highest_vnum) {
+bool walk_rooms(PreflightWalk& w, int& lowest_vnum, int& highest_vnum) {
     std::string_view line;
     for (;;) {
         if (!w.line(line, "", "'#' and a vnum, or '$'")) return false;
@@ -110,6 +102,7 @@ bool walk_rooms(PreflightWalk& w, int& highest_vnum) {
         int vnum = 0;
         if (!w.record_number(line, "room", vnum)) return false;
         if (vnum >= kServerEndVnum) return true;
+        lowest_vnum = std::min(lowest_vnum, vnum);
         highest_vnum = std::max(highest_vnum, vnum);
         if (!walk_room(w)) return false;
     }

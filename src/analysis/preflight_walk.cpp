@@ -20,6 +20,17 @@ std::string quoted(std::string_view line) {
     return out + "'";
 }
 
+std::string stray(std::string_view line, const char* expecting) {
+    std::string text = std::string("expecting ") + expecting + ", found " + quoted(line);
+    if (line == "\r") text += " (a lone CR: lines of this file end in CR LF)";
+    return text;
+}
+
+int numbers_on(std::string_view line) {
+    int32_t n[5] = {};
+    return scan_numbers(line, n[0], n[1], n[2], n[3], n[4]);
+}
+
 void PreflightWalk::add(int line, std::string field, std::string message) {
     out_.push_back({file_, line, record, std::move(field), std::move(message)});
 }
@@ -32,7 +43,7 @@ bool PreflightWalk::fatal(int line, std::string field, std::string message) {
 void PreflightWalk::report_long_lines() {
     for (auto [number, bytes] : in.take_long_lines())
         add(number, "", "line of " + std::to_string(bytes) + " bytes: the server reads at most " +
-                            std::to_string(ServerLines::kMaxLineBytes) +
+                            std::to_string(in.max_line_bytes()) +
                             " and takes the rest for the next line");
 }
 
@@ -54,17 +65,18 @@ bool PreflightWalk::text(const char* field, std::string_view* out) {
     if (!in.tilde_text(text, start))
         return fatal(start, field, "the file ends inside this text (no '~')");
     if (out) *out = text;
-    const TextLimitProblem problem = check_text_limits(text);
+    const bool tba = dialect() == Dialect::TbaMud;
+    const TextLimitProblem problem = tba ? check_tba_text_limits(text) : check_text_limits(text);
     if (problem.kind == TextLimitProblem::Kind::line_too_long)
         add(start + int(problem.line) - 1, field,
             "text line of " + std::to_string(problem.length) + " bytes: the server keeps at most " +
-                std::to_string(kServerMaxTextLineBytes) +
+                std::to_string(tba ? kTbaMaxTextLineBytes : kServerMaxTextLineBytes) +
                 " and overruns its line buffer or reads the rest as more lines");
     else if (problem.kind == TextLimitProblem::Kind::text_too_long)
         return fatal(start, field,
                      "text of " + std::to_string(problem.length) +
                          " bytes once each line end is CR LF: the server's limit is " +
-                         std::to_string(kServerMaxTextBytes));
+                         std::to_string(tba ? kTbaMaxTextBytes : kServerMaxTextBytes));
     return true;
 }
 
@@ -77,7 +89,13 @@ bool PreflightWalk::record_number(std::string_view line, const char* what, int& 
     record = std::string(what) + " #" + std::to_string(number);
     if (number < 0)
         add(in.line(), "vnum", "a negative vnum, which the server cannot place");
-    else if (number > INT16_MAX && number < 99999)
+    else if (dialect() == Dialect::TbaMud) {
+        // tbaMUD's vnums are unsigned, 65535 meaning none.
+        if (number >= UINT16_MAX && number < 99999)
+            add(in.line(), "vnum",
+                "the server holds vnums up to 65534 and reads this one as " +
+                    std::to_string(uint16_t(number)));
+    } else if (number > INT16_MAX && number < 99999)
         add(in.line(), "vnum",
             "the server holds vnums up to 32767 and reads this one as " +
                 std::to_string(int16_t(uint16_t(number))));

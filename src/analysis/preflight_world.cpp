@@ -20,10 +20,12 @@ std::vector<PreflightFinding> preflight_world(const World& world, const FormatSe
     const std::string objects = object_file_text(world, settings, silent);
     const std::string zone = zone_file_text(world, settings);
     const std::string shops = shop_file_output(world, settings).bytes;
-    const PreflightInput inputs[] = {
-        {WorldFileKind::rooms, names[0], rooms},     {WorldFileKind::mobiles, names[1], mobs},
-        {WorldFileKind::objects, names[2], objects}, {WorldFileKind::zone, names[3], zone},
-        {WorldFileKind::shops, names[4], shops}};
+    const Dialect d = world.dialect;
+    const PreflightInput inputs[] = {{WorldFileKind::rooms, names[0], rooms, d},
+                                     {WorldFileKind::mobiles, names[1], mobs, d},
+                                     {WorldFileKind::objects, names[2], objects, d},
+                                     {WorldFileKind::zone, names[3], zone, d},
+                                     {WorldFileKind::shops, names[4], shops, d}};
     return preflight_files(inputs);
 }
 

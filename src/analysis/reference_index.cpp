@@ -32,6 +32,7 @@ ReferenceIndex::ReferenceIndex(const std::vector<const World*>& zones, bool whol
         for (const auto& r : w->rooms) rooms_.emplace(r.vnum, &r);
         for (const auto& o : w->objects) objects_.emplace(o.vnum, &o);
         for (const auto& m : w->mobs) mobs_.insert(m.vnum);
+        for (const auto& t : w->triggers) triggers_.emplace(t.vnum, &t);
         for (const auto& c : w->zone.commands) {
             if (c.command == 'M') loaded_mobs_.insert(c.arg1);
             if (c.command == 'O' || c.command == 'G' || c.command == 'E' || c.command == 'P')
@@ -43,6 +44,11 @@ ReferenceIndex::ReferenceIndex(const std::vector<const World*>& zones, bool whol
 const room_data* ReferenceIndex::room(int32_t vnum) const {
     auto it = rooms_.find(vnum);
     return it == rooms_.end() ? nullptr : it->second;
+}
+
+const trig_data* ReferenceIndex::trigger(int32_t vnum) const {
+    auto it = triggers_.find(vnum);
+    return it == triggers_.end() ? nullptr : it->second;
 }
 
 const obj_record* ReferenceIndex::object(int32_t vnum) const {

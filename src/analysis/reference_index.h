@@ -36,6 +36,8 @@ public:
 
     const room_data* room(int32_t vnum) const;
     const obj_record* object(int32_t vnum) const;
+    // A trigger of any zone checked whose trigger file was read (tbaMUD).
+    const trig_data* trigger(int32_t vnum) const;
     bool has_mob(int32_t vnum) const { return mobs_.count(vnum) != 0; }
     // Loaded by an M command / by an O, G, E or P command of any zone.
     bool mob_loaded(int32_t vnum) const { return loaded_mobs_.count(vnum) != 0; }
@@ -52,6 +54,7 @@ private:
     bool whole_world_;
     std::unordered_map<int32_t, const room_data*> rooms_;
     std::unordered_map<int32_t, const obj_record*> objects_;
+    std::unordered_map<int32_t, const trig_data*> triggers_;
     std::unordered_set<int32_t> mobs_, loaded_mobs_, loaded_objects_;
 };
 

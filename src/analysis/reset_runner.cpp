@@ -84,8 +84,16 @@ private:
         case 'E': to_mob(z, i, c, o); break;
         case 'R': remove(c, o); break;
         case 'D': door(z, i, c, o); break;
-        // tbaMUD's T (attach a trigger) and V (set a variable) get their
-        // cases here when that dialect is read; 3.0 disables any other letter.
+        // tbaMUD's T attaches a trigger and V sets a script variable: they
+        // load nothing, and the checker looks at their triggers itself.
+        case 'T':
+        case 'V':
+            if (z.zone->dialect == Dialect::TbaMud) {
+                done(o, SimResult::Loaded, c.command == 'T' ? "trigger attached" : "variable set");
+                break;
+            }
+            [[fallthrough]];
+        // 3.0 and 3.1 disable any other letter.
         default:
             disable(z, i, o, std::string("unknown command '") + c.command +
                                  "'; the server disables it");

@@ -6,6 +6,7 @@
 
 #include "analysis/preflight.h"
 #include "cli/commands.h"
+#include "formats/dialect_sniff.h"
 #include "project/area_project.h"
 #include "project/file_names.h"
 #include "project/project_file.h"
@@ -18,6 +19,7 @@ struct LoadedFile {
     WorldFileKind kind;
     std::string path;
     std::string bytes;
+    Dialect dialect = Dialect::Circle30;
 };
 
 bool read_whole(const std::string& path, std::string& bytes) {
@@ -47,9 +49,13 @@ bool project_files(const std::string& path, std::vector<LoadedFile>& out) {
         {&project.room_file, WorldFileKind::rooms},     {&project.mob_file, WorldFileKind::mobiles},
         {&project.object_file, WorldFileKind::objects}, {&project.zone_file, WorldFileKind::zone},
         {&project.shop_file, WorldFileKind::shops}};
+    // Every file of the project is read as its zone file's server reads it.
+    const Dialect dialect = project.zone_file.empty()
+                                ? Dialect::Circle30
+                                : zone_file_dialect(resolve_world_file(project.zone_file, path));
     for (auto [name, kind] : files) {
         if (name->empty()) continue;
-        LoadedFile file{kind, resolve_world_file(*name, path), {}};
+        LoadedFile file{kind, resolve_world_file(*name, path), {}, dialect};
         if (read_whole(file.path, file.bytes)) out.push_back(std::move(file));
     }
     return true;
@@ -74,12 +80,17 @@ int check_server(const std::vector<std::string>& args) {
             status = 2;
             continue;
         }
+        // tbaMUD's layout is unmistakable; a zone header of four numbers
+        // is CircleMUD 3.1's, or the likeliest slip in a 3.0 file, so loose
+        // files are checked as 3.0 unless they are tbaMUD's (a project is
+        // checked in its zone file's dialect).
+        if (world_file_dialect(path) == Dialect::TbaMud) file.dialect = Dialect::TbaMud;
         groups[0].push_back(std::move(file));
     }
     size_t findings = 0, files = 0;
     for (const auto& group : groups) {
         std::vector<PreflightInput> inputs;
-        for (const LoadedFile& f : group) inputs.push_back({f.kind, f.path, f.bytes});
+        for (const LoadedFile& f : group) inputs.push_back({f.kind, f.path, f.bytes, f.dialect});
         files += inputs.size();
         for (const PreflightFinding& finding : preflight_files(inputs)) {
             std::printf("%s\n", describe(finding).c_str());

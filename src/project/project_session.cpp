@@ -328,7 +328,7 @@ bool ProjectSession::save_project(const std::optional<ZoneHeaderFields>& zone_fi
     // written; the user may save all the same.
     const auto findings = preflight_save(world_, project_, format_settings(),
                                          zone_fields ? *zone_fields : zone_header_fields(world_));
-    if (!findings.empty() && messages_.ask(preflight_question(findings)) != Answer::Yes)
+    if (!findings.empty() && messages_.ask(preflight_question(findings, world_.dialect)) != Answer::Yes)
         return false;
     if (view_) {
         WindowLayouts live = project_.windows;

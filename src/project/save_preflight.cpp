@@ -34,8 +34,10 @@ std::vector<PreflightFinding> preflight_save(World& world, const AreaProject& pr
     return findings;
 }
 
-std::string preflight_question(const std::vector<PreflightFinding>& findings, size_t shown) {
-    std::string text = "The CircleMUD 3.0 server would refuse or damage what is about to be saved:\n\n";
+std::string preflight_question(const std::vector<PreflightFinding>& findings, Dialect dialect,
+                               size_t shown) {
+    std::string text = "The " + std::string(dialect_name(dialect)) +
+                       " server would refuse or damage what is about to be saved:\n\n";
     for (size_t i = 0; i < findings.size() && i < shown; ++i) text += describe(findings[i]) + "\n";
     if (findings.size() > shown)
         text += "... and " + std::to_string(findings.size() - shown) + " more\n";

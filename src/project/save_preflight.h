@@ -21,8 +21,9 @@ std::vector<PreflightFinding> preflight_save(World& world, const AreaProject& pr
                                              const FormatSettings& settings,
                                              const ZoneHeaderFields& zone_fields);
 
-// The question put to the user: the findings (at most `shown` of them),
-// then "Save anyway?".
-std::string preflight_question(const std::vector<PreflightFinding>& findings, size_t shown = 12);
+// The question put to the user, naming the zone's server: the findings (at
+// most `shown` of them), then "Save anyway?".
+std::string preflight_question(const std::vector<PreflightFinding>& findings,
+                               Dialect dialect = Dialect::Circle30, size_t shown = 12);
 
 }  // namespace tarnwick

@@ -98,6 +98,13 @@ bool read_world_folder(const std::string& dir, WorldFolder& out, Messages& messa
             continue;
         }
         zone.project_zone_number = zone.zone.zone_number;
+        // A tbaMUD zone's triggers live beside it; the checker resolves the
+        // triggers its rooms, mobs, objects and T commands attach.
+        const std::string triggers = trigger_path_for(path);
+        std::error_code missing;
+        if (zone.dialect == Dialect::TbaMud && fs::is_regular_file(native_path(triggers), missing) &&
+            !load_trigger_file(zone, triggers, messages))
+            out.failures.push_back(triggers);
         out.places.index_text(path, text, RecordKind::Zone);
         out.zones.push_back(std::move(zone));
     }

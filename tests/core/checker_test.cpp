@@ -257,6 +257,79 @@ TEST(Checker, WholeWorldResolvesReferencesAcrossZones) {
               (std::vector<std::string>{"exit-target", "cmd-object"}));
 }
 
+// The sound zone in tbaMUD's layout, with a trigger for each kind of record
+// attached to one, and a T command giving the mob its trigger again.
+World sound_tba_zone() {
+    World w = sound_zone();
+    w.dialect = Dialect::TbaMud;
+    w.zone.bot = 1000;
+    for (auto [vnum, attach] : {std::pair{1000, kAttachRoom}, {1001, kAttachMobile}, {1002, kAttachObject}}) {
+        trig_data t;
+        t.vnum = vnum;
+        t.name = "trigger";
+        t.attach_type = attach;
+        t.script = "say hello";
+        w.triggers.push_back(t);
+    }
+    w.rooms[0].triggers = {1000};
+    w.mobs[0].triggers = {1001};
+    w.objects[0].triggers = {1002};
+    command(w, 'T', kAttachMobile, 1001, -1);
+    return w;
+}
+
+constexpr int kTriggerCommand = 8;
+
+TEST(Checker, TbaMudTriggersExistAndSuitTheirRecords) {
+    for (const auto& f : check_zone(sound_tba_zone()))
+        ADD_FAILURE() << record_label(f) << ": " << f.message;
+    const Case cases[] = {
+        {"a trigger that does not exist", [](World& w) { w.rooms[0].triggers = {1050}; },
+         "trigger-missing", Severity::Error, RecordKind::Room, 1000, -1, "triggers"},
+        {"a mob trigger on a room", [](World& w) { w.rooms[0].triggers = {1001}; }, "trigger-kind",
+         Severity::Warning, RecordKind::Room, 1000, -1, "triggers"},
+        {"a room trigger on an object", [](World& w) { w.objects[0].triggers = {1000}; },
+         "trigger-kind", Severity::Warning, RecordKind::Object, 1000, -1, "triggers"},
+        {"a trigger of another zone", [](World& w) { w.mobs[0].triggers = {3001}; },
+         "trigger-elsewhere", Severity::Note, RecordKind::Mob, 1000, -1, "triggers"},
+        {"a T command with a missing trigger", [](World& w) { nth_command(w, kTriggerCommand).arg2 = 1050; },
+         "cmd-trigger", Severity::Error, RecordKind::ZoneCommand, 10, kTriggerCommand, "arg2"},
+        {"a T command attaching a room trigger to a mob",
+         [](World& w) { nth_command(w, kTriggerCommand).arg2 = 1000; }, "cmd-trigger",
+         Severity::Warning, RecordKind::ZoneCommand, 10, kTriggerCommand, "arg2"},
+        {"a T command of no trigger type", [](World& w) { nth_command(w, kTriggerCommand).arg1 = 3; },
+         "cmd-trigger", Severity::Error, RecordKind::ZoneCommand, 10, kTriggerCommand, "arg1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        World w = sound_tba_zone();
+        c.damage(w);
+        const auto found = check_zone(w);
+        ASSERT_EQ(found.size(), 1u) << (found.empty() ? "" : record_label(found[0]) + ": " + found[0].message);
+        const Finding& f = found[0];
+        EXPECT_EQ(f.check, c.check);
+        EXPECT_EQ(f.severity, c.severity);
+        EXPECT_EQ(f.kind, c.kind);
+        EXPECT_EQ(f.vnum, c.vnum);
+        EXPECT_EQ(f.command_index, c.command);
+        EXPECT_EQ(f.field, c.field);
+        if (c.kind == RecordKind::ZoneCommand) {
+            EXPECT_EQ(f.line, nth_command(w, c.command).line);
+        }
+    }
+    // Another zone's trigger resolves when that zone's triggers are checked too.
+    World a = sound_tba_zone();
+    a.mobs[0].triggers = {2000};
+    World b;
+    b.dialect = Dialect::TbaMud;
+    b.zone.zone_number = 20;
+    b.zone.bot = 2000;
+    b.zone.top = 2099;
+    b.triggers.push_back({});
+    b.triggers[0].vnum = 2000;
+    EXPECT_EQ(check_zone_among(a, {&b}), std::vector<Finding>{});
+}
+
 TEST(Checker, RemovalQuestionNamesEveryReference) {
     World w = sound_zone();
     const struct {

@@ -54,6 +54,17 @@ inline std::filesystem::path corpus_dir() {
 #endif
 }
 
+// The shared folder of real worlds and servers (corpus-tbamud,
+// corpus-circle31...), when present.
+inline std::filesystem::path shared_dir() {
+    if (const char* env = std::getenv("TARNWICK_SHARED")) return env;
+#ifdef TARNWICK_SHARED_DEFAULT
+    return TARNWICK_SHARED_DEFAULT;
+#else
+    return {};
+#endif
+}
+
 // True when `got` is the one message a reader gives for a file damaged in
 // its records: where reading stopped, each message the reader gave on the
 // way (their line breaks aside), and as many records kept as `kept`.
