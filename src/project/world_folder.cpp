@@ -142,16 +142,6 @@ bool read_world_folder(const std::string& dir, WorldFolder& out, Messages& messa
             distribute(file.objects, out.zones, &World::objects);
             distribute(file.shops, out.zones, &World::shops);
         }
-    // tbaMUD's trigger scripts, so that attachments resolve across zones.
-    for (const auto& path : world_folder_files(dir, "trg")) {
-        World file;
-        std::string text;
-        if (!read_file_bytes(path, text) || !read_triggers(file, text, messages)) {
-            out.failures.push_back(path);
-            continue;
-        }
-        distribute(file.triggers, out.zones, &World::triggers);
-    }
     for (auto& z : out.zones) {
         z.sort_rooms();
         z.sort_mobs();
