@@ -70,6 +70,8 @@ void MobEditor::show_mob(int index) {
         fields.damage_label = "Damage per attack: 0";
         current_ = -1;
         fields.sex = MobSex::Male;
+        fields.action_more = fields.affect_more = MoreFlags{};
+        fields.triggers.load({});
         set_modified(false);
         return;
     }
@@ -102,6 +104,9 @@ void MobEditor::show_mob(int index) {
     update_estimates();
     fields.affects = flag_checks(lists_.mob_affects.size(), m.affect_flags);
     fields.actions = flag_checks(lists_.mob_actions.size(), m.action_flags);
+    fields.action_more = m.action_more;
+    fields.affect_more = m.affect_more;
+    fields.triggers.load(m.triggers);
     set_modified(false);
 }
 
@@ -150,6 +155,9 @@ bool MobEditor::apply_mob() {
            fits;
     m->affect_flags = flags_from_checks(fields.affects);
     m->action_flags = flags_from_checks(fields.actions);
+    m->action_more = fields.action_more;
+    m->affect_more = fields.affect_more;
+    fields.triggers.apply(m->triggers);
     m->load_pos = fields.load_pos;
     m->default_pos = fields.default_pos;
     m->sex = int32_t(fields.sex);
