@@ -13,6 +13,10 @@ namespace tarnwick {
 
 std::vector<PreflightFinding> preflight_world(const World& world, const FormatSettings& settings,
                                               const WorldFileNames& names) {
+    // The walk reads the files as the CircleMUD 3.0 server does; the later
+    // dialects' lines (trigger lines, four-word flags, tbaMUD's zone header)
+    // would all look damaged to it.
+    if (world.dialect != Dialect::Circle30) return {};
     // The object writer's own warnings are for the save itself.
     SilentMessages silent;
     const std::string rooms = room_file_text(world, settings);

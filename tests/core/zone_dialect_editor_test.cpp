@@ -109,7 +109,7 @@ TEST_F(ZoneDialectTest, TriggerAndVariableCommandsInTreeFormAndFile) {
 
     // The form edits a V's name and value; a name of two words or an empty
     // value would not read back, and keeps the old one.
-    zCommand& v = *top(3)->command;
+    zCommand& v = *top(2)->command;
     CommandForm form;
     ASSERT_TRUE(form.open(v, messages));
     EXPECT_TRUE(form.has_variable);
@@ -132,8 +132,8 @@ TEST_F(ZoneDialectTest, TriggerAndVariableCommandsInTreeFormAndFile) {
     ASSERT_TRUE(read_zone(again, text, messages)) << text;
     std::vector<std::string> letters;
     for (const zCommand& c : again.zone.commands) letters.push_back(std::string(1, c.command));
-    EXPECT_EQ(letters, (std::vector<std::string>{"M", "T", "T", "T", "V"}));
-    const zCommand& back = again.zone.commands.back();
+    EXPECT_EQ(letters, (std::vector<std::string>{"M", "T", "T", "T", "V", "S"}));
+    const zCommand& back = *std::prev(again.zone.commands.end(), 2);
     EXPECT_EQ(back.var_name, "greeted");
     EXPECT_EQ(back.var_value, "yes indeed");
     EXPECT_EQ(back.arg3, 3002);
