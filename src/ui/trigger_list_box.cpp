@@ -81,6 +81,8 @@ void TriggerListBox::add() {
     prompt.setWindowTitle(QStringLiteral("Attach trigger"));
     prompt.setLabelText(QStringLiteral("Trigger vnum:"));
     prompt.setInputMode(QInputDialog::TextInput);
+    // Wide enough for its title under a window manager's frame.
+    prompt.setMinimumWidth(prompt.fontMetrics().horizontalAdvance(prompt.windowTitle()) * 2 + 120);
     if (prompt.exec() != QDialog::Accepted) return;
     if (!list_->add(from_qt(prompt.textValue().trimmed()), world_, messages_)) return;
     refresh();

@@ -50,6 +50,9 @@ ZoneHeaderExtras::ZoneHeaderExtras(QWidget* page, QFormLayout* form) : QObject(p
     levels->setContentsMargins(0, 0, 0, 0);
     min_level_ = number_edit("zoneMinLevel", levels_row_);
     max_level_ = number_edit("zoneMaxLevel", levels_row_);
+    // Levels are short numbers: the fields need not span the page.
+    for (QLineEdit* e : {min_level_, max_level_})
+        e->setMaximumWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("-99999")) + 24);
     levels->addWidget(min_level_);
     levels->addWidget(new QLabel(QStringLiteral("to"), levels_row_));
     levels->addWidget(max_level_);
