@@ -1,17 +1,21 @@
 // A tbaMUD zone edited through the editors' own fields: zone 30 of the
 // tbaMUD corpus opened from a world folder, a room's fourth flag word and a
-// mob's trigger list changed through the widgets and saved. Only the two
-// records change, the rest of every file stays byte for byte, and the real
-// server boots the saved folder as well as it boots the zone unedited.
+// mob's trigger list changed through the widgets and saved (the exit dialog
+// offering hidden doors on the way). Only the two records change, the rest
+// of every file stays byte for byte, and the real server boots the saved
+// folder as well as it boots the zone unedited.
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+#include <QDialog>
 #include <QInputDialog>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <array>
 #include <cstdio>
@@ -118,6 +122,19 @@ TEST_F(DialectFieldsTest, RoomFlagWordAndMobTriggersSaveOnlyThoseRecords) {
     QTest::keyClicks(word4, "8");
     child<QPushButton>(rooms, "ApplyBtn")->click();
     EXPECT_EQ(w.rooms[size_t(room)].flags_more, (MoreFlags{0, 0, 8}));
+    // Its exit dialog offers tbaMUD's hidden doors.
+    auto* exits = child<QTreeWidget>(rooms, "ExitBox");
+    ASSERT_TRUE(exits && exits->topLevelItemCount() > 0);
+    exits->setCurrentItem(exits->topLevelItem(0));
+    on_next_modal([](QWidget* modal) {
+        auto* doors = modal->findChild<QComboBox*>("ComboBox1");
+        ASSERT_TRUE(doors);
+        EXPECT_EQ(doors->count(), 5);
+        EXPECT_EQ(doors->itemText(3), "Hidden door");
+        EXPECT_EQ(doors->itemText(4), "Hidden pick-proof door");
+        static_cast<QDialog*>(modal)->reject();
+    });
+    child<QPushButton>(rooms, "ExEdit")->click();
 
     // The mob: attach 3005 (a mobile trigger of the zone), remove 3016.
     main->EditordeMobs1Click();
