@@ -17,6 +17,13 @@ const std::array<const char*, 6> kDirectionPhrases = {"the north", "the east", "
 const std::array<const char*, 3> kDoorTypes = {
     "Sin Puerta", "Puerta Normal", "PickProof (Se puede abrir solo con la llave)"};
 
+const std::array<const char*, 2> kHiddenDoorTypes = {"Hidden door", "Hidden pick-proof door"};
+
+int door_type_count(const World& world) {
+    return int(kDoorTypes.size()) +
+           (world.dialect == Dialect::TbaMud ? int(kHiddenDoorTypes.size()) : 0);
+}
+
 int reverse_direction(int direction) {
     static const int reverse[6] = {2, 3, 0, 1, 5, 4};
     return direction >= 0 && direction < 6 ? reverse[direction] : -1;
@@ -46,7 +53,7 @@ ExitForm exit_form_of(const World& world, const room_direction_data& exit) {
     ExitForm f;
     f.target = std::to_string(exit.target_vnum);
     f.target_name = world.room_name_of(exit.target_vnum);
-    f.door = exit.door >= 0 && exit.door <= 2 ? exit.door : 0;
+    f.door = exit.door >= 0 && exit.door < door_type_count(world) ? exit.door : 0;
     f.description = exit.exit_description;
     f.key = std::to_string(exit.key_vnum);
     f.keywords = exit.keywords;

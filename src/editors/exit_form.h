@@ -21,6 +21,10 @@ extern const std::array<const char*, 6> kDirectionMenuItems;
 // "the north", ..., "upside", "downside": used in generated sentences.
 extern const std::array<const char*, 6> kDirectionPhrases;
 extern const std::array<const char*, 3> kDoorTypes;
+// tbaMUD's door types 3 and 4, offered after kDoorTypes in its zones.
+extern const std::array<const char*, 2> kHiddenDoorTypes;
+// How many door types the exit dialog offers in a zone of `world`'s dialect.
+int door_type_count(const World& world);
 int reverse_direction(int direction);
 // The direction whose caption is `caption`, or -1.
 int direction_of_caption(const std::string& caption);

@@ -90,7 +90,8 @@ size_t run_bytes(const TableRun<Record>& run) {
 
 ZoneValues zone_values(const World& w) {
     return {w.zone.zone_number, w.zone.top,  w.zone.lifespan, w.zone.reset_mode,
-            w.project_zone_number, w.zone.name, w.reformat};
+            w.project_zone_number, w.zone.name, w.reformat, w.zone.bot,
+            w.zone.min_level,  w.zone.max_level, w.zone.builders, w.zone.flags};
 }
 void set_zone_values(World& w, const ZoneValues& v) {
     w.zone.zone_number = v.zone_number;
@@ -100,6 +101,11 @@ void set_zone_values(World& w, const ZoneValues& v) {
     w.project_zone_number = v.project_zone_number;
     w.zone.name = v.name;
     w.reformat = v.reformat;
+    w.zone.bot = v.bot;
+    w.zone.min_level = v.min_level;
+    w.zone.max_level = v.max_level;
+    w.zone.builders = v.builders;
+    w.zone.flags = v.flags;
 }
 ProjectValues project_values(const AreaProject* p) {
     if (!p) return {};

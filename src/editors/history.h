@@ -11,6 +11,7 @@
 // (typing into one field, applying the same field again) merge into one step.
 // A saved-state mark tells whether the world equals what was last saved.
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -35,6 +36,10 @@ struct ZoneValues {
     int32_t zone_number = 0, top = 0, lifespan = 0, reset_mode = 0, project_zone_number = 0;
     std::string name;
     bool reformat = false;
+    // The later dialects' header fields.
+    int32_t bot = 0, min_level = -1, max_level = -1;
+    std::string builders;
+    std::array<int32_t, 4> flags{};
     bool operator==(const ZoneValues&) const = default;
 };
 

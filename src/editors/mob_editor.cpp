@@ -73,6 +73,8 @@ void MobEditor::show_mob(int index) {
         fields.damage_label = "Damage per attack: 0";
         current_ = -1;
         fields.sex = MobSex::Male;
+        fields.action_more = fields.affect_more = MoreFlags{};
+        fields.triggers.load({});
         set_modified(false);
         return;
     }
@@ -105,6 +107,9 @@ void MobEditor::show_mob(int index) {
     update_estimates();
     fields.affects = flag_checks(lists().mob_affects.size(), m.affect_flags, world_.dialect);
     fields.actions = flag_checks(lists().mob_actions.size(), m.action_flags, world_.dialect);
+    fields.action_more = m.action_more;
+    fields.affect_more = m.affect_more;
+    fields.triggers.load(m.triggers);
     set_modified(false);
 }
 
@@ -153,6 +158,9 @@ bool MobEditor::apply_mob() {
            fits;
     m->affect_flags = flags_from_checks(fields.affects, world_.dialect, 0);
     m->action_flags = flags_from_checks(fields.actions, world_.dialect, 0);
+    m->action_more = fields.action_more;
+    m->affect_more = fields.affect_more;
+    fields.triggers.apply(m->triggers);
     m->load_pos = fields.load_pos;
     m->default_pos = fields.default_pos;
     m->sex = int32_t(fields.sex);

@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "editors/shown_record.h"
+#include "editors/trigger_attachments.h"
 #include "world/dialect_lists.h"
+#include "world/flag_words.h"
 
 namespace tarnwick {
 
@@ -27,6 +29,8 @@ struct MobFields {
     std::string gold = "0", exp = "0";
     int type_entry = 0;  // 0 "S (Simple)", 1 "E (Enhanced)", -1 none
     std::vector<bool> affects, actions;  // one check per list line
+    MoreFlags action_more{}, affect_more{};  // words 2 to 4 (tbaMUD)
+    TriggerAttachments triggers{kAttachMobile};
     int load_pos = -1, default_pos = -1; // selected position entries
     MobSex sex = MobSex::Male;
     bool autolevel = false;        // the "Autolevel" check box

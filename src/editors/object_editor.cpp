@@ -63,7 +63,9 @@ void ObjectEditor::lists_changed() {
 void ObjectEditor::preferences_changed() { refresh_field_states(); }
 
 void ObjectEditor::refresh_field_states() {
-    fields.level_enabled = shown() && preferences_.save_obj_levels;
+    // tbaMUD files always hold an object's level.
+    fields.level_enabled =
+        shown() && (preferences_.save_obj_levels || world_.dialect == Dialect::TbaMud);
     fields.material_enabled = shown() && preferences_.save_mat_specs;
 }
 
@@ -127,6 +129,10 @@ void ObjectEditor::show_object(int index) {
         fields.material.clear();
         fields.durability.clear();
         fields.initial_durability.clear();
+        fields.extra_more = fields.wear_more = MoreFlags{};
+        fields.affect_flags = {};
+        fields.timer = 0;
+        fields.triggers.load({});
         rebuild_affect_lines();
         refresh_field_states();
         set_modified(false);
@@ -151,6 +157,11 @@ void ObjectEditor::show_object(int index) {
     fields.material = num(o->material);
     fields.durability = num(o->durability);
     fields.initial_durability = num(o->initial_durability);
+    fields.extra_more = o->extra_more;
+    fields.wear_more = o->wear_more;
+    fields.affect_flags = o->affect_flags;
+    fields.timer = o->timer;
+    fields.triggers.load(o->triggers);
     refresh_field_states();
     set_modified(false);
 }
@@ -181,6 +192,11 @@ bool ObjectEditor::apply_object() {
     o->material = int_or(fields.material, 0);
     o->durability = int_or(fields.durability, 0);
     o->initial_durability = int_or(fields.initial_durability, 0);
+    o->extra_more = fields.extra_more;
+    o->wear_more = fields.wear_more;
+    o->affect_flags = fields.affect_flags;
+    o->timer = fields.timer;
+    fields.triggers.apply(o->triggers);
     touch_world();
     if (on_record_applied) on_record_applied(current_);
     modified_ = !fits;

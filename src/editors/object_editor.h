@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "editors/shown_record.h"
+#include "editors/trigger_attachments.h"
+#include "world/flag_words.h"
 
 #include "world/room_record.h"
 #include "world/object_types.h"
@@ -29,6 +31,12 @@ struct ObjectFields {
     bool add_extra_enabled = false, modify_extra_enabled = false, remove_extra_enabled = false;
     std::string weight = "10", cost = "1000", cost_per_day = "200";
     std::vector<bool> extra_checks, wear_checks;
+    // tbaMUD: words 2 to 4 of the extra and wear flags, the four affect
+    // words, the timer and the attached triggers.
+    MoreFlags extra_more{}, wear_more{};
+    std::array<int32_t, 4> affect_flags{};
+    int32_t timer = 0;
+    TriggerAttachments triggers{kAttachObject};
     std::string level, material, durability, initial_durability;
     bool level_enabled = false, material_enabled = false;
     std::vector<std::string> quick_info;

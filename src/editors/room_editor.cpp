@@ -31,6 +31,8 @@ void RoomEditor::show_room(int index) {
         int sectors = int(lists().sector_types.size());
         form.sector = r->sector >= 0 && r->sector < sectors ? r->sector : -1;
         form.flags = flag_checks(lists().room_flags.size(), r->flags, world_.dialect);
+        form.flags_more = r->flags_more;
+        form.triggers.load(r->triggers);
         form.enabled = true;
         refresh_lists();
     }
@@ -48,6 +50,8 @@ bool RoomEditor::apply() {
            fits;
     r->sector = form.sector;
     r->flags = flags_from_checks(form.flags, world_.dialect, 0);
+    r->flags_more = form.flags_more;
+    form.triggers.apply(r->triggers);
     modified = !fits;
     return true;
 }

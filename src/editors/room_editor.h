@@ -10,7 +10,9 @@
 
 #include "editors/exit_form.h"
 #include "editors/extra_desc_form.h"
+#include "editors/trigger_attachments.h"
 #include "world/dialect_lists.h"
+#include "world/flag_words.h"
 
 namespace tarnwick {
 
@@ -31,6 +33,8 @@ struct RoomForm {
     std::string description;  // Memo1, lines joined by CR LF
     int sector = -1;          // SectorTypeCombo index, -1 none
     std::vector<bool> flags;  // RoomFlags, one check per room flag list entry
+    MoreFlags flags_more{};   // roomFlagWord2..4 (tbaMUD)
+    TriggerAttachments triggers{kAttachRoom};  // triggerList (tbaMUD)
     std::vector<ExitLine> exits;
     std::vector<std::string> extras;  // DescBox
     int chosen_extra = -1;

@@ -6,10 +6,10 @@
 
 namespace tarnwick {
 
-const std::array<const char*, 7> kCommandActions = {
+const std::array<const char*, 9> kCommandActions = {
     "Cargar un Mob",          "Cargar un Objeto",        "Darle un objeto a un mob",
     "Equipar un mob con un objeto", "Poner objeto en objeto", "Setear estado de puerta",
-    "Quitar Objeto de Room"};
+    "Quitar Objeto de Room", "Attach a trigger", "Set a script variable"};
 
 namespace {
 
@@ -23,7 +23,9 @@ constexpr CommandField kHidden{false, "", B::None, C::None, 3};
 
 // The R command keeps the server's order (room in argument 1, object in
 // argument 2) behind the dialog's object-first layout.
-const std::array<CommandLayout, 7> kLayouts = {{
+// T and V (tbaMUD) name what they attach to in argument 1: the mobile or
+// object the commands before loaded last, or the room of argument 3.
+const std::array<CommandLayout, 9> kLayouts = {{
     {'M', "Load Mobile in Room...", 0,
      {field("Mob Number", B::Mob, 1), field("Max. Num::", B::None, 2),
       field("Room VNum:", B::Room, 3)}},
@@ -43,6 +45,12 @@ const std::array<CommandLayout, 7> kLayouts = {{
       field("State:", B::None, 3, C::State)}},
     {'R', "Remove Object from room...", 6,
      {field("Object Number:", B::Object, 2), field("Room VNum:", B::Room, 1), kHidden}},
+    {'T', "Attach trigger...", 7,
+     {field("Attach to:", B::None, 1, C::Attach), field("Trigger VNum:", B::None, 2),
+      field("Room VNum:", B::Room, 3)}},
+    {'V', "Set script variable...", 8,
+     {field("On:", B::None, 1, C::Attach), field("Context:", B::None, 2),
+      field("Room VNum:", B::Room, 3)}},
 }};
 
 int32_t& argument(zCommand& c, int n) { return n == 1 ? c.arg1 : n == 2 ? c.arg2 : c.arg3; }
@@ -66,10 +74,13 @@ const std::vector<std::string>& choice_entries(ChoiceKind kind) {
         "Worn around left wrist", "Wielded as a weapon", "Held"};
     static const std::vector<std::string> exits = {"North", "East", "South", "West", "Up", "Down"};
     static const std::vector<std::string> states = {"Open", "Closed", "Locked"};
+    static const std::vector<std::string> attach = {"Mobile loaded last", "Object loaded last",
+                                                    "Room"};
     switch (kind) {
     case ChoiceKind::Position: return positions;
     case ChoiceKind::Exit: return exits;
     case ChoiceKind::State: return states;
+    case ChoiceKind::Attach: return attach;
     default: return none;
     }
 }
@@ -81,6 +92,9 @@ bool CommandForm::open(const zCommand& command, Messages& messages) {
         return false;
     }
     if_flag = command.if_flag != 0;
+    has_variable = command.command == 'V';
+    var_name = command.var_name;
+    var_value = command.var_value;
     for (int i = 0; i < 3; ++i) {
         const CommandField& f = layout->fields[size_t(i)];
         fields[size_t(i)] = "0";
@@ -121,6 +135,16 @@ void CommandForm::apply(zCommand& command) const {
         int32_t value = 0;
         if (to_int32(fields[i], value)) argument(command, f.argument) = value;
     }
+    if (!has_variable) return;
+    // Blanks would end the name early on reading; line breaks or tabs the
+    // value (the server reads it to the first of them).
+    const bool one_word = !var_name.empty() && var_name.size() < 80 &&
+                          var_name.find_first_of(" \t\r\n\f\v") == std::string::npos;
+    const bool one_line = var_value.find_first_not_of(' ') != std::string::npos &&
+                          var_value.size() < 80 &&
+                          var_value.find_first_of("\t\r\n\f\v") == std::string::npos;
+    if (one_word) command.var_name = var_name;
+    if (one_line) command.var_value = var_value;
 }
 
 }  // namespace tarnwick

@@ -17,7 +17,7 @@ class Messages;
 class World;
 
 enum class BrowseKind { None, Room, Mob, Object };
-enum class ChoiceKind { None, Position, Exit, State };
+enum class ChoiceKind { None, Position, Exit, State, Attach };
 
 struct CommandField {
     bool visible = true;
@@ -34,7 +34,7 @@ struct CommandLayout {
     std::array<CommandField, 3> fields;
 };
 
-extern const std::array<const char*, 7> kCommandActions;
+extern const std::array<const char*, 9> kCommandActions;
 // Null for a letter the dialog cannot edit.
 const CommandLayout* command_layout(char letter);
 // The entries of a choice list (empty for ChoiceKind::None).
@@ -46,6 +46,9 @@ struct CommandForm {
     bool if_flag = true;
     std::array<std::string, 3> fields;  // number text per field (hidden under a list)
     std::array<int, 3> choice{-1, -1, -1};  // list selection per field, -1 none
+    // A V command's variable name and value; other letters have none.
+    bool has_variable = false;
+    std::string var_name, var_value;
 
     // Fills the form from a command; false (after "Unknown Command.") for a
     // letter without a layout.
@@ -56,7 +59,9 @@ struct CommandForm {
     // field, a cancel leaves the field as it was.
     void browse(int field, Chooser& chooser, const World& world);
     // On OK: if_flag and the three arguments. A field that is empty or no
-    // number keeps its argument's previous value.
+    // number keeps its argument's previous value. A V command's name must
+    // be one word and its value not empty (the server reads no other): a
+    // name or value that is not keeps the previous one.
     void apply(zCommand& command) const;
 };
 

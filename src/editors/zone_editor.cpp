@@ -8,9 +8,10 @@
 
 namespace tarnwick {
 
-const std::array<const char*, 7> kAddCaptions = {
+const std::array<const char*, 9> kAddCaptions = {
     "&Mob", "&Object", "&Give Object to Mob", "&Equip mobile with object",
-    "&Put object in object", "&Set door state", "&Remove object from room"};
+    "&Put object in object", "&Set door state", "&Remove object from room",
+    "Attach &trigger", "Set script &variable"};
 const std::array<const char*, 3> kResetModeNames = {"Nunca", "S\xF3lo Desierta", "Siempre"};
 
 namespace {
@@ -40,6 +41,11 @@ void ZoneEditor::show_zone_header() {
     header.name = z.name;
     header.lifespan = std::to_string(z.lifespan);
     header.reset_mode = z.reset_mode >= 0 && z.reset_mode <= 2 ? z.reset_mode : -1;
+    header.bot = std::to_string(z.bot);
+    header.builders = z.builders;
+    header.flags = z.flags;
+    header.min_level = std::to_string(z.min_level);
+    header.max_level = std::to_string(z.max_level);
 }
 
 ZoneHeaderFields ZoneEditor::header_fields() const {
@@ -51,6 +57,18 @@ ZoneHeaderFields ZoneEditor::header_fields() const {
     if (header.top == shown_top_ || !to_int32(header.top, f.top)) f.top = world_.zone.top;
     if (!to_int32(header.lifespan, f.lifespan)) f.lifespan = world_.zone.lifespan;
     f.reset_mode = header.reset_mode;
+    const auto number_or = [](const std::string& text, int32_t old) {
+        int32_t v = 0;
+        return to_int32(text, v) ? v : old;
+    };
+    const zone_header& z = world_.zone;
+    if (world_.dialect != Dialect::Circle30) f.bot = number_or(header.bot, z.bot);
+    if (world_.dialect == Dialect::TbaMud) {
+        f.builders = header.builders;
+        f.flags = header.flags;
+        f.min_level = number_or(header.min_level, z.min_level);
+        f.max_level = number_or(header.max_level, z.max_level);
+    }
     return f;
 }
 
@@ -76,13 +94,16 @@ ZoneMenuState ZoneEditor::menu_state(const ZoneTreeNode* selected) const {
         adds = "MOP";
         pastes = "MOP";
     }
+    // Trigger commands exist in tbaMUD zones only.
+    if (world_.dialect == Dialect::TbaMud && !adds.empty()) adds += "TV";
+    if (world_.dialect == Dialect::TbaMud && !pastes.empty()) pastes += "TV";
     for (char c : adds) s.add[size_t(add_slot(c))] = true;
     s.copy = selected->command != nullptr;
     s.paste = clipboard_ && pastes.find(clipboard_->command) != std::string::npos;
     return s;
 }
 
-zCommand ZoneEditor::new_command(char letter) {
+zCommand ZoneEditor::new_command(char letter, const ZoneTreeNode* selected) {
     zCommand c;
     c.command = letter;
     // A mob load stands at the top level, where nothing comes before it to
@@ -93,6 +114,11 @@ zCommand ZoneEditor::new_command(char letter) {
     c.arg2 = 1;
     c.arg3 = 0;
     c.line = 0;
+    if (letter == 'T' || letter == 'V') {
+        const bool on_mob = selected && selected->command && selected->command->command == 'M';
+        c.arg1 = on_mob ? 0 : 2;
+        c.arg2 = 0;
+    }
     return c;
 }
 
@@ -117,21 +143,27 @@ ZoneTreeNode* ZoneEditor::place(ZoneTreeNode* selected, const zCommand& command)
     case 'G':
         if (at && at->command == 'M') return link_after(*selected);
         return append_to_root();
+    case 'T':
+    case 'V':
+        // One attached to the mob loaded last belongs to that mob's group.
+        if (at && at->command == 'M' && command.arg1 == 0) return link_after(*selected);
+        break;
     case 'P':
         if (at) return link_after(*selected);
         messages_.show("This is the weirdest error that you have never seen.\nOcurred in line 86");
         return append_to_root();
     default:
-        if (at) {
-            // Only top-level nodes take siblings; a child stands for its parent.
-            while (selected->parent != &root) selected = selected->parent;
-            at = selected->command;
-            auto it = list.insert(position_of(list, at), command);
-            it->tree_node = nullptr;
-            return tree_.insert(world_, *selected->parent, size_t(selected->index_in_parent()), *it);
-        }
-        return append_to_root();
+        break;
     }
+    if (at) {
+        // Only top-level nodes take siblings; a child stands for its parent.
+        while (selected->parent != &root) selected = selected->parent;
+        at = selected->command;
+        auto it = list.insert(position_of(list, at), command);
+        it->tree_node = nullptr;
+        return tree_.insert(world_, *selected->parent, size_t(selected->index_in_parent()), *it);
+    }
+    return append_to_root();
 }
 
 void ZoneEditor::refresh(ZoneTreeNode* node) {

@@ -23,16 +23,22 @@ struct ZoneHeaderForm {
     std::string top;       // EditTop: the highest vnum the zone's resets cover
     std::string lifespan;  // EditN2
     int reset_mode = -1;   // ComboBox1: "Nunca", "Sólo Desierta", "Siempre"; -1 none
+    std::string bot;       // zoneBot: the lowest room vnum (CircleMUD 3.1, tbaMUD)
+    // tbaMUD: zoneBuilders, zoneFlagWord1..4, zoneMinLevel and zoneMaxLevel
+    // (-1: no limit).
+    std::string builders;
+    std::array<int32_t, 4> flags{};
+    std::string min_level, max_level;
 };
 
-// The letters of the seven "&Add" items, in menu order.
-constexpr std::array<char, 7> kAddLetters = {'M', 'O', 'G', 'E', 'P', 'D', 'R'};
-extern const std::array<const char*, 7> kAddCaptions;
+// The letters of the "&Add" items, in menu order; T and V are tbaMUD's.
+constexpr std::array<char, 9> kAddLetters = {'M', 'O', 'G', 'E', 'P', 'D', 'R', 'T', 'V'};
+extern const std::array<const char*, 9> kAddCaptions;
 extern const std::array<const char*, 3> kResetModeNames;
 
 // Which context menu items are enabled for a selected node.
 struct ZoneMenuState {
-    std::array<bool, 7> add{};  // by kAddLetters
+    std::array<bool, 9> add{};  // by kAddLetters
     bool copy = false;
     bool paste = false;
 };
@@ -44,8 +50,9 @@ public:
     // Rebuilds the tree from the command list and fills the header fields.
     void show_zone_header();
     // The header fields as saving commits them: a zone number that is no
-    // number gives the project zone number, a lifespan that is no number
-    // keeps the old one.
+    // number gives the project zone number, a lifespan (bottom, level) that
+    // is no number keeps the old one. The fields of the later dialects are
+    // set only for a zone of a dialect whose header holds them.
     ZoneHeaderFields header_fields() const;
     // Copies the fields into the zone header.
     void commit_header();
@@ -64,7 +71,9 @@ public:
 
     // A fresh command for an "&Add" item: argument 2 = 1; if_flag 0 for a
     // top-level mob load (as the stock zones have it), 1 for the others.
-    static zCommand new_command(char letter);
+    // A T or V command attaches to the mob when added on one, else to a
+    // room, and starts with argument 2 (trigger vnum, context) 0.
+    static zCommand new_command(char letter, const ZoneTreeNode* selected = nullptr);
     // Links `command` into the list and the tree relative to the selected
     // node and returns its node.
     ZoneTreeNode* place(ZoneTreeNode* selected, const zCommand& command);

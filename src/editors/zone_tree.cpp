@@ -25,6 +25,8 @@ int command_image(char letter) {
     case 'P': return 4;
     case 'D': return 5;
     case 'R': return 6;
+    case 'T': return 8;
+    case 'V': return 9;
     default: return 7;
     }
 }
@@ -49,6 +51,16 @@ void ZoneTree::build(World& world) {
             insert(world, parent, parent.children.size(), c);
             break;
         }
+        case 'T':
+        case 'V':
+            // Attached to the mob loaded last (argument 1 is 0): under it.
+            if (last_mob && c.arg1 == 0) {
+                insert(world, *last_mob, last_mob->children.size(), c);
+                break;
+            }
+            insert(world, *root_, root_->children.size(), c);
+            last_mob = nullptr;
+            break;
         default:
             // A command between a mob and its E or G ends the mob's group:
             // the E and G after it stand under the root, so the tree keeps

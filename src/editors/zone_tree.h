@@ -25,7 +25,8 @@ struct ZoneTreeNode {
     int index_in_parent() const;
 };
 
-// The image of a command's node: M 0, O 1, G 2, E 3, P 4, D 5, R 6, else 7.
+// The image of a command's node: M 0, O 1, G 2, E 3, P 4, D 5, R 6, T 8, V 9,
+// else 7.
 int command_image(char letter);
 
 class ZoneTree {

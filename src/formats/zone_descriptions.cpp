@@ -56,6 +56,24 @@ std::string own_room(const World& w, int32_t vnum) { return w.room_name_of(vnum,
 std::string own_mob(const World& w, int32_t vnum) { return w.mob_name_of(vnum, kOwn); }
 std::string own_object(const World& w, int32_t vnum) { return w.object_name_of(vnum, kOwn); }
 
+// What a T or V command attaches to: argument 1 says which kind of record,
+// argument 3 the room when it is one.
+std::string attach_target(const World& w, const zCommand& c, bool own_names) {
+    switch (c.arg1) {
+    case 0: return "the mob loaded last";
+    case 1: return "the object loaded last";
+    case 2:
+        return "room #" + num(c.arg3) + " (" +
+               (own_names ? own_room(w, c.arg3) : w.room_name_of(c.arg3)) + ")";
+    default: return "(invalid attach type " + num(c.arg1) + ")";
+    }
+}
+
+std::string trigger_name(const World& w, int32_t vnum) {
+    const trig_data* t = w.find_trigger(vnum);
+    return t ? t->name : std::string("no such trigger");
+}
+
 }  // namespace
 
 std::string wear_position_name(int32_t position) {
@@ -98,6 +116,12 @@ std::string long_description(const World& w, const zCommand& c) {
                num(c.arg1) + " (" + w.room_name_of(c.arg1) + ") - if_flag: " + flag;
     case 'R':
         return "Remove object #" + num(c.arg2) + " from room #" + num(c.arg1);
+    case 'T':
+        return "Attach trigger #" + num(c.arg2) + " (" + trigger_name(w, c.arg2) + ") to " +
+               attach_target(w, c, false) + ", if_flag: " + flag;
+    case 'V':
+        return "Set variable " + c.var_name + " = " + c.var_value + " on " +
+               attach_target(w, c, false) + " (context " + num(c.arg2) + "), if_flag: " + flag;
     default:
         return kUnknown;
     }
@@ -120,6 +144,10 @@ std::string short_description(const World& w, const zCommand& c) {
                own_room(w, c.arg1);
     case 'R':
         return "Remove " + own_object(w, c.arg2) + " from " + own_room(w, c.arg1);
+    case 'T':
+        return "Attach " + trigger_name(w, c.arg2) + " to " + attach_target(w, c, true);
+    case 'V':
+        return "Set " + c.var_name + " = " + c.var_value + " on " + attach_target(w, c, true);
     default:
         return kUnknown;
     }

@@ -189,6 +189,11 @@ ZoneHeaderFields zone_header_fields(const World& world) {
     f.top = world.zone.top;
     f.lifespan = world.zone.lifespan;
     f.reset_mode = world.zone.reset_mode;
+    f.bot = world.zone.bot;
+    f.builders = world.zone.builders;
+    f.flags = world.zone.flags;
+    f.min_level = world.zone.min_level;
+    f.max_level = world.zone.max_level;
     return f;
 }
 
@@ -199,6 +204,11 @@ void commit_zone_header(World& world, const ZoneHeaderFields& fields) {
     zone.lifespan = fields.lifespan;
     zone.reset_mode = fields.reset_mode;
     zone.top = fields.top;
+    if (fields.bot) zone.bot = *fields.bot;
+    if (fields.builders) zone.builders = *fields.builders;
+    if (fields.flags) zone.flags = *fields.flags;
+    if (fields.min_level) zone.min_level = *fields.min_level;
+    if (fields.max_level) zone.max_level = *fields.max_level;
 }
 
 namespace {

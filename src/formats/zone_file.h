@@ -1,7 +1,9 @@
 #pragma once
 // The zone file (.zon): header and reset commands.
 
+#include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "world/format_settings.h"
@@ -22,9 +24,16 @@ struct ZoneHeaderFields {
     int32_t top = 0;
     int32_t lifespan = 0;
     int32_t reset_mode = 0;
+    // The fields of the later dialects' headers. A field left empty keeps
+    // the header's own value, so fields made up for the first five alone
+    // never clear a bottom, builders, flags or levels read from the file.
+    std::optional<int32_t> bot;                     // CircleMUD 3.1, tbaMUD
+    std::optional<std::string> builders;            // tbaMUD
+    std::optional<std::array<int32_t, 4>> flags;    // tbaMUD
+    std::optional<int32_t> min_level, max_level;    // tbaMUD; -1 unset
 };
 
-// Fields that show the zone header as it is.
+// Fields that show the zone header as it is, every field set.
 ZoneHeaderFields zone_header_fields(const World& world);
 // Writes the fields into the header.
 void commit_zone_header(World& world, const ZoneHeaderFields& fields);

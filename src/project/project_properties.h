@@ -8,6 +8,7 @@
 #include <string>
 
 #include "project/area_project.h"
+#include "world/dialect.h"
 #include "world/messages.h"
 
 namespace tarnwick {
@@ -26,6 +27,11 @@ struct ProjectPropertiesForm {
     // "Use the same name for all archives": the other four file fields are
     // read-only and follow the zone file.
     bool same_name = false;
+    // A new project asks which server its zone is written for ("Server:");
+    // a zone file that exists already brings its own. Not kept in the
+    // project record: a project reopened finds it in its zone file.
+    bool ask_dialect = false;
+    Dialect dialect = Dialect::Circle30;
 
     std::string& file(FileField field);
     const std::string& file(FileField field) const;

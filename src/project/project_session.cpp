@@ -163,6 +163,7 @@ bool ProjectSession::new_project(const std::function<bool(ProjectPropertiesForm&
     // field keeps the author.
     ProjectPropertiesForm form;
     form.author = project_.author;
+    form.ask_dialect = true;
     if (!show_dialog(form)) return false;
 
     clear_world();
@@ -171,7 +172,11 @@ bool ProjectSession::new_project(const std::function<bool(ProjectPropertiesForm&
     take_properties(form, false);
     set_caption(zone_caption(project_));
     const FormatSettings settings = format_settings();
-    take_zone_dialect(world_, resolve(project_.zone_file));
+    const std::string zone_path = resolve(project_.zone_file);
+    if (file_exists(zone_path))
+        take_zone_dialect(world_, zone_path);
+    else
+        world_.dialect = form.dialect;
     for (Table t : kTables) {
         std::string path = resolve(project_.*file_of(t));
         if (file_exists(path) && !load_table(t, world_, path, settings, messages_))
@@ -186,7 +191,10 @@ bool ProjectSession::new_project(const std::function<bool(ProjectPropertiesForm&
                                                   INT32_MIN, INT32_MAX));
     world_.zone.lifespan = kNewZoneLifespan;
     world_.zone.reset_mode = kNewZoneResetMode;
-    std::string zone_path = resolve(project_.zone_file);
+    // The later dialects' headers name the zone's lowest room too.
+    if (world_.dialect != Dialect::Circle30)
+        world_.zone.bot = int32_t(std::clamp<int64_t>(int64_t(project_.zone_number) * 100,
+                                                      INT32_MIN, INT32_MAX));
     if (file_exists(zone_path) && !load_zone_file(world_, zone_path, messages_))
         load_failures_.push_back(zone_path);
     if (file_exists(zone_path) && !load_zone_scripts(world_, zone_path, messages_))

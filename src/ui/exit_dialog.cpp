@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -112,6 +113,15 @@ void TDirectionData::door_changed(int index) {
 }
 
 void TDirectionData::show_form() {
+    // The door types follow the zone's dialect: tbaMUD adds hidden doors.
+    const int types = door_type_count(context_.world);
+    if (door_->count() != types) {
+        const QSignalBlocker quiet(door_);
+        door_->clear();
+        for (const char* d : kDoorTypes) door_->addItem(to_qt(d));
+        for (int i = int(kDoorTypes.size()); i < types; ++i)
+            door_->addItem(to_qt(kHiddenDoorTypes[size_t(i) - kDoorTypes.size()]));
+    }
     target_->setText(to_qt(form_.target));
     title_->setText(to_qt(form_.target_name));
     description_->setPlainText(memo_to_qt(form_.description));

@@ -17,9 +17,11 @@
 #include <QVBoxLayout>
 
 #include "ui/app_context.h"
+#include "ui/dialect_page.h"
 #include "ui/editor_factory.h"
 #include "ui/espec_dialog.h"
 #include "ui/record_widgets.h"
+#include "ui/trigger_list_box.h"
 
 namespace tarnwick::ui {
 
@@ -199,6 +201,12 @@ TMobEdit::TMobEdit(AppContext& context, QWidget* parent)
     tabs->addTab(general, QStringLiteral("General"));
     tabs->addTab(mob_flags_, QStringLiteral("Affections"));
     tabs->addTab(mob_actions_, QStringLiteral("Actions"));
+    tabs_ = tabs;
+    dialect_ = new DialectPage(context.world, context.messages, tabs);
+    dialect_->add_row(QStringLiteral("Actions, words 2-4"), QStringLiteral("mobActionWord"), 2, 3);
+    dialect_->add_row(QStringLiteral("Affections, words 2-4"), QStringLiteral("mobAffectWord"), 2, 3);
+    tabs->addTab(dialect_, QStringLiteral("Triggers"));
+    connect(dialect_, &DialectPage::edited, this, [this] { field_changed(false); });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(auto_apply_);
     buttons->addWidget(espec_btn_);
@@ -257,6 +265,13 @@ void TMobEdit::show_fields() {
     damage_label_->setText(QString::fromStdString(f.damage_label));
     apply_btn_->setEnabled(editor_.modified());
     espec_btn_->setEnabled(f.especs_enabled);
+    if (dialect_) {
+        dialect_->set_row(0, f.action_more.data());
+        dialect_->set_row(1, f.affect_more.data());
+        dialect_->set_enabled_fields(editor_.shown());
+        dialect_->triggers()->show_list(&editor_.fields.triggers, editor_.shown());
+        tabs_->setTabVisible(tabs_->indexOf(dialect_), DialectPage::shown_for(context_.world.dialect));
+    }
     filling_ = false;
 }
 
@@ -277,6 +292,9 @@ void TMobEdit::read_fields() {
     f.load_pos = loadposcombo_->currentIndex();
     f.default_pos = defaultposcombo_->currentIndex();
     f.sex = male_->isChecked() ? MobSex::Male : female_->isChecked() ? MobSex::Female : MobSex::Neutral;
+    if (!dialect_) return;
+    dialect_->read_row(0, f.action_more.data());
+    dialect_->read_row(1, f.affect_more.data());
 }
 
 void TMobEdit::field_changed(bool number_field) {

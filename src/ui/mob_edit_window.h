@@ -14,10 +14,12 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QSlider;
+class QTabWidget;
 class QWidget;
 
 namespace tarnwick::ui {
 
+class DialectPage;
 class TFormSpecs;
 
 class TMobEdit : public EditorWindow {
@@ -57,6 +59,8 @@ private:
     QLabel *hit_label_, *damage_label_;
     QPushButton *apply_btn_, *espec_btn_;
     TFormSpecs* specs_;
+    QTabWidget* tabs_;
+    DialectPage* dialect_ = nullptr;  // tbaMUD: flag words 2-4 and triggers
 };
 
 }  // namespace tarnwick::ui

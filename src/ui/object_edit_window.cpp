@@ -14,11 +14,13 @@
 #include <QVBoxLayout>
 
 #include "ui/app_context.h"
+#include "ui/dialect_page.h"
 #include "ui/editor_factory.h"
 #include "ui/editor_text.h"
 #include "ui/extra_desc_dialog.h"
 #include "ui/record_text.h"
 #include "ui/record_widgets.h"
+#include "ui/trigger_list_box.h"
 #include "ui/values_dialog.h"
 
 namespace tarnwick::ui {
@@ -177,6 +179,13 @@ TObjEdit::TObjEdit(AppContext& context, QWidget* parent)
     tabs_->addTab(wear_check_, QStringLiteral("Wear Bitvector"));
     tabs_->addTab(extras, QStringLiteral("Extra descriptions"));
     tabs_->addTab(affects, QStringLiteral("Affect Fields"));
+    dialect_ = new DialectPage(context.world, context.messages, tabs_);
+    dialect_->add_row(QStringLiteral("Extra flags, words 2-4"), QStringLiteral("objExtraWord"), 2, 3);
+    dialect_->add_row(QStringLiteral("Wear flags, words 2-4"), QStringLiteral("objWearWord"), 2, 3);
+    dialect_->add_row(QStringLiteral("Affect flags, words 1-4"), QStringLiteral("objAffectWord"), 1, 4);
+    dialect_->add_row(QStringLiteral("Timer"), QStringLiteral("objTimer"), 0, 1);
+    tabs_->addTab(dialect_, QStringLiteral("Triggers"));
+    connect(dialect_, &DialectPage::edited, this, &TObjEdit::field_changed);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(auto_apply_);
     buttons->addStretch();
@@ -252,6 +261,15 @@ void TObjEdit::show_fields() {
     set_text(ed_aff_, f.affect_modifier);
     aff_apply_->setEnabled(f.affect_apply_enabled);
     apply_btn_->setEnabled(editor_.modified());
+    if (dialect_) {
+        dialect_->set_row(0, f.extra_more.data());
+        dialect_->set_row(1, f.wear_more.data());
+        dialect_->set_row(2, f.affect_flags.data());
+        dialect_->set_row(3, &f.timer);
+        dialect_->set_enabled_fields(editor_.shown());
+        dialect_->triggers()->show_list(&editor_.fields.triggers, editor_.shown());
+        tabs_->setTabVisible(tabs_->indexOf(dialect_), DialectPage::shown_for(context_.world.dialect));
+    }
     filling_ = false;
 }
 
@@ -273,6 +291,11 @@ void TObjEdit::read_fields() {
     f.initial_durability = text_of(edit_initial_durability_);
     f.affect_location = combo_aff_->currentIndex();
     f.affect_modifier = text_of(ed_aff_);
+    if (!dialect_) return;
+    dialect_->read_row(0, f.extra_more.data());
+    dialect_->read_row(1, f.wear_more.data());
+    dialect_->read_row(2, f.affect_flags.data());
+    dialect_->read_row(3, &f.timer);
 }
 
 void TObjEdit::field_changed() {

@@ -15,6 +15,7 @@ class QTabWidget;
 
 namespace tarnwick::ui {
 
+class DialectPage;
 class TExtraDescForm;
 class TFormValues;
 
@@ -50,6 +51,7 @@ private:
     ObjectEditor editor_;
     bool filling_ = false;
     QTabWidget* tabs_;
+    DialectPage* dialect_ = nullptr;  // tbaMUD: flag words, timer and triggers
     QLineEdit *edvnum_, *edalias_, *edshortdescription_, *edlongdescription_,
         *edactiondescription_;
     QComboBox* type_combo_;

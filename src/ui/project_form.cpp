@@ -3,6 +3,7 @@
 #include "ui/project_form.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QIntValidator>
@@ -54,6 +55,17 @@ ProjectForm::ProjectForm(Messages& messages, QWidget* parent) : QDialog(parent),
     number_->setMaxLength(3);
     number_->setValidator(new QIntValidator(-99, 999, number_));
     number_->setText("300");
+    dialect_ = new QComboBox(this);
+    dialect_->setObjectName("dialectCombo");
+    for (Dialect d : {Dialect::Circle30, Dialect::Circle31, Dialect::TbaMud})
+        dialect_->addItem(QString::fromLatin1(dialect_name(d).data(), int(dialect_name(d).size())),
+                          int(d));
+    dialect_->setToolTip("The server the new zone's files are written for");
+    dialect_label_ = new QLabel("Server:", this);
+    dialect_label_->setBuddy(dialect_);
+    grid->addWidget(dialect_label_, row, 0);
+    grid->addWidget(dialect_, row, 1);
+    ++row;
     same_ = new QCheckBox("Use the same name for all archives", this);
     same_->setObjectName("CheckBox1");
     connect(same_, &QCheckBox::clicked, this, &ProjectForm::CheckBox1Click);
@@ -88,6 +100,9 @@ void ProjectForm::show_form() {
         set(field_edit(f), form_.file(f));
     set(number_, form_.zone_number);
     same_->setChecked(form_.same_name);
+    dialect_->setCurrentIndex(dialect_->findData(int(form_.dialect)));
+    dialect_->setVisible(form_.ask_dialect);
+    dialect_label_->setVisible(form_.ask_dialect);
     // Derived fields are read-only and grey while the zone file names them.
     for (FileField f : {FileField::Room, FileField::Mob, FileField::Object, FileField::Shop}) {
         QLineEdit* e = field_edit(f);
@@ -110,6 +125,7 @@ ProjectPropertiesForm ProjectForm::take() const {
     f.author = to_cp1252(author_->text());
     f.zone_number = to_cp1252(number_->text());
     f.same_name = same_->isChecked();
+    if (f.ask_dialect) f.dialect = Dialect(dialect_->currentData().toInt());
     // Typed file names that were not yet normalised count as they stand.
     for (FileField fld : {FileField::Zone, FileField::Room, FileField::Mob, FileField::Object,
                           FileField::Shop}) {
@@ -125,6 +141,7 @@ void ProjectForm::field_edited(FileField field) {
     form_.zone_name = to_cp1252(name_->text());
     form_.author = to_cp1252(author_->text());
     form_.zone_number = to_cp1252(number_->text());
+    if (form_.ask_dialect) form_.dialect = Dialect(dialect_->currentData().toInt());
     set_file_field(form_, field, text, zone_number_);
     show_form();
 }
@@ -140,6 +157,7 @@ void ProjectForm::CheckBox1Click() {
     form_.zone_name = to_cp1252(name_->text());
     form_.author = to_cp1252(author_->text());
     form_.zone_number = to_cp1252(number_->text());
+    if (form_.ask_dialect) form_.dialect = Dialect(dialect_->currentData().toInt());
     set_same_name(form_, same_->isChecked(), zone_number_);
     show_form();
 }

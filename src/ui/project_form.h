@@ -7,6 +7,8 @@
 #include "project/project_properties.h"
 
 class QCheckBox;
+class QComboBox;
+class QLabel;
 class QLineEdit;
 
 namespace tarnwick::ui {
@@ -39,6 +41,8 @@ private:
     int32_t zone_number_ = 0;
     QLineEdit *name_, *author_, *zone_, *world_, *mob_, *obj_, *shop_, *number_;
     QCheckBox* same_;
+    QLabel* dialect_label_;
+    QComboBox* dialect_;  // a new project's server, shown only then
 };
 
 }  // namespace tarnwick::ui

@@ -18,10 +18,12 @@
 
 #include "ui/app_context.h"
 #include "ui/content_width.h"
+#include "ui/dialect_page.h"
 #include "ui/editor_factory.h"
 #include "ui/editor_text.h"
 #include "ui/exit_dialog.h"
 #include "ui/extra_desc_dialog.h"
+#include "ui/trigger_list_box.h"
 
 namespace tarnwick::ui {
 
@@ -115,6 +117,17 @@ TRoomEdit::TRoomEdit(AppContext& context, QWidget* parent)
     e->addWidget(extra_remove_, 2, 1);
     e->addWidget(extra_text_, 3, 0, 1, 2);
     pages->addTab(extra, QStringLiteral("Descripciones Extra"));
+
+    // tbaMUD's flag words 2 to 4 and the room's triggers.
+    pages_ = pages;
+    dialect_ = new DialectPage(context.world, context.messages, pages);
+    dialect_->add_row(QStringLiteral("Room flags, words 2-4"), QStringLiteral("roomFlagWord"), 2, 3);
+    pages->addTab(dialect_, QStringLiteral("Triggers"));
+    connect(dialect_, &DialectPage::edited, this, [this] {
+        if (loading_) return;
+        dialect_->read_row(0, editor_.form.flags_more.data());
+        edited();
+    });
 
     auto* bottom = new QHBoxLayout;
     auto_apply_ = new QCheckBox(QStringLiteral("Auto apply"), this);
@@ -266,6 +279,10 @@ void TRoomEdit::show_form() {
         item->setCheckState(j < f.flags.size() && f.flags[j] ? Qt::Checked : Qt::Unchecked);
     }
     flags_->setEnabled(f.enabled);
+    dialect_->set_row(0, f.flags_more.data());
+    dialect_->set_enabled_fields(f.enabled);
+    dialect_->triggers()->show_list(&editor_.form.triggers, f.enabled);
+    pages_->setTabVisible(pages_->indexOf(dialect_), DialectPage::shown_for(context_.world.dialect));
     for (QWidget* w : std::initializer_list<QWidget*>{name_, sector_, description_, insert_descr_,
                                                       exit_add_, exit_edit_, exit_delete_, extra_add_})
         w->setEnabled(f.enabled);

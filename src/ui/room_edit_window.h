@@ -14,10 +14,12 @@ class QListWidget;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
+class QTabWidget;
 class QTreeWidget;
 
 namespace tarnwick::ui {
 
+class DialectPage;
 class TDirectionData;
 class TExtraDescForm;
 
@@ -83,6 +85,8 @@ private:
     QPushButton* extra_modify_;
     QPushButton* extra_remove_;
     QCheckBox* auto_apply_;
+    QTabWidget* pages_ = nullptr;
+    DialectPage* dialect_ = nullptr;
     TDirectionData* exit_dialog_;
     TExtraDescForm* extra_dialog_;
 };

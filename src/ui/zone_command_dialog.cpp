@@ -56,6 +56,20 @@ TEditCommandForm::TEditCommandForm(AppContext& context, QWidget* parent)
             edits_[size_t(i)]->setText(to_qt(form_.fields[size_t(i)]));
         });
     }
+    var_name_label_ = new QLabel(QStringLiteral("Variable:"), this);
+    var_name_ = new QLineEdit(this);
+    var_name_->setObjectName("VarName");
+    var_name_->setMaxLength(79);
+    var_value_label_ = new QLabel(QStringLiteral("Value:"), this);
+    var_value_ = new QLineEdit(this);
+    var_value_->setObjectName("VarValue");
+    var_value_->setMaxLength(79);
+    var_name_label_->setBuddy(var_name_);
+    var_value_label_->setBuddy(var_value_);
+    grid->addWidget(var_name_label_, 3, 0);
+    grid->addWidget(var_name_, 3, 1, 1, 2);
+    grid->addWidget(var_value_label_, 4, 0);
+    grid->addWidget(var_value_, 4, 1, 1, 2);
     layout->addLayout(grid);
 
     auto* buttons = new QHBoxLayout;
@@ -90,11 +104,18 @@ void TEditCommandForm::show_form() {
         choices_[i]->setCurrentIndex(form_.choice[i]);
         choices_[i]->setVisible(f.visible && !entries.empty());
     }
+    for (QWidget* w : std::initializer_list<QWidget*>{var_name_label_, var_name_, var_value_label_,
+                                                      var_value_})
+        w->setVisible(form_.has_variable);
+    var_name_->setText(to_qt(form_.var_name));
+    var_value_->setText(to_qt(form_.var_value));
 }
 
 void TEditCommandForm::read_form() {
     form_.if_flag = if_flag_->isChecked();
     for (size_t i = 0; i < 3; ++i) form_.fields[i] = from_qt(edits_[i]->text());
+    form_.var_name = from_qt(var_name_->text().trimmed());
+    form_.var_value = from_qt(var_value_->text().trimmed());
 }
 
 void TEditCommandForm::browse(int field) {

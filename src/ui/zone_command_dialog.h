@@ -39,6 +39,11 @@ private:
     std::array<QLineEdit*, 3> edits_{};
     std::array<QPushButton*, 3> browse_{};
     std::array<QComboBox*, 3> choices_{};
+    // A V command's variable, under the three fields.
+    QLabel* var_name_label_;
+    QLabel* var_value_label_;
+    QLineEdit* var_name_;
+    QLineEdit* var_value_;
 };
 
 }  // namespace tarnwick::ui

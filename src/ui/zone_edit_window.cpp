@@ -25,6 +25,7 @@
 #include "ui/editor_factory.h"
 #include "ui/editor_text.h"
 #include "ui/zone_command_dialog.h"
+#include "ui/zone_header_extras.h"
 
 namespace tarnwick::ui {
 
@@ -34,10 +35,11 @@ constexpr int kNodeRole = Qt::UserRole + 1;
 
 // A round badge with the command letter, one colour per image index.
 QIcon command_icon(int image) {
-    static const char* letters = "MOGEPDR?";
-    static const QColor colors[8] = {QColor(200, 60, 50),  QColor(50, 120, 200), QColor(60, 160, 80),
-                                     QColor(210, 150, 30), QColor(140, 80, 180), QColor(120, 90, 60),
-                                     QColor(90, 90, 90),   QColor(180, 180, 180)};
+    static const char* letters = "MOGEPDR?TV";
+    static const QColor colors[10] = {QColor(200, 60, 50),  QColor(50, 120, 200), QColor(60, 160, 80),
+                                      QColor(210, 150, 30), QColor(140, 80, 180), QColor(120, 90, 60),
+                                      QColor(90, 90, 90),   QColor(180, 180, 180), QColor(30, 150, 150),
+                                      QColor(170, 60, 120)};
     QPixmap pixmap(16, 16);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
@@ -60,7 +62,7 @@ TZoneEdit::TZoneEdit(AppContext& context, QWidget* parent)
     : EditorWindow(context, parent), editor_(context.world, context.messages) {
     setObjectName("TZoneEdit");
     setWindowTitle(QStringLiteral("Zone Editor"));
-    for (int i = 0; i < 8; ++i) icons_[size_t(i)] = command_icon(i);
+    for (int i = 0; i < int(icons_.size()); ++i) icons_[size_t(i)] = command_icon(i);
     auto* layout = new QVBoxLayout(this);
     auto* pages = new QTabWidget(this);
     pages->setObjectName("PageControl1");
@@ -90,6 +92,7 @@ TZoneEdit::TZoneEdit(AppContext& context, QWidget* parent)
     form->addRow(QStringLiteral("Top Room"), top_);
     form->addRow(QStringLiteral("Lifespan:"), lifespan_);
     form->addRow(QStringLiteral("Reset Mode:"), reset_mode_);
+    extras_ = new ZoneHeaderExtras(info, form);
     form->addRow(properties);
     pages->addTab(info, QStringLiteral("Info"));
 
@@ -146,6 +149,11 @@ TZoneEdit::TZoneEdit(AppContext& context, QWidget* parent)
     connect(reset_mode_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (loading_) return;
         editor_.header.reset_mode = index;
+        header_edited();
+    });
+    connect(extras_, &ZoneHeaderExtras::edited, this, [this] {
+        if (loading_) return;
+        extras_->read_form(editor_.header);
         header_edited();
     });
     // Names shown in the tree follow the other editors.
@@ -232,6 +240,7 @@ void TZoneEdit::show_zone_header() {
     top_->setText(to_qt(editor_.header.top));
     lifespan_->setText(to_qt(editor_.header.lifespan));
     reset_mode_->setCurrentIndex(editor_.header.reset_mode);
+    extras_->show_form(editor_.header, context_.world.dialect);
     loading_ = false;
     rebuild_tree(nullptr);
 }
@@ -298,7 +307,12 @@ ZoneTreeNode* TZoneEdit::selected_node() const {
 void TZoneEdit::update_menu() {
     tree_current();
     ZoneMenuState s = editor_.menu_state(selected_node());
-    for (size_t i = 0; i < add_actions_.size(); ++i) add_actions_[i]->setEnabled(s.add[i]);
+    for (size_t i = 0; i < add_actions_.size(); ++i) {
+        add_actions_[i]->setEnabled(s.add[i]);
+        // T and V are offered in tbaMUD zones only.
+        if (kAddLetters[i] == 'T' || kAddLetters[i] == 'V')
+            add_actions_[i]->setVisible(context_.world.dialect == Dialect::TbaMud);
+    }
     copy_action_->setEnabled(s.copy);
     paste_action_->setEnabled(s.paste);
 }
@@ -321,7 +335,7 @@ void TZoneEdit::add_command(char letter) {
     if (!tree_current()) return;
     ZoneTreeNode* selected = selected_node();
     if (!selected) return;
-    zCommand command = ZoneEditor::new_command(letter);
+    zCommand command = ZoneEditor::new_command(letter, selected);
     if (!dialog_->edit(command)) return;
     changed_commands(editor_.place(selected, command));
 }

@@ -19,6 +19,7 @@ class QTreeWidgetItem;
 namespace tarnwick::ui {
 
 class TEditCommandForm;
+class ZoneHeaderExtras;
 
 class TZoneEdit : public EditorWindow {
     Q_OBJECT
@@ -93,14 +94,15 @@ private:
     QLineEdit* top_;
     QLineEdit* lifespan_;
     QComboBox* reset_mode_;
+    ZoneHeaderExtras* extras_;  // bottom, builders, flags, levels
     QTreeWidget* tree_;
     QMenu* menu_;
-    std::array<QAction*, 7> add_actions_{};
+    std::array<QAction*, 9> add_actions_{};
     QAction* remove_action_;
     QAction* edit_action_;
     QAction* copy_action_;
     QAction* paste_action_;
-    std::array<QIcon, 8> icons_;
+    std::array<QIcon, 10> icons_;
     TEditCommandForm* dialog_;
 };
 

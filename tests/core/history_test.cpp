@@ -227,7 +227,7 @@ TEST_F(HistoryTest, ThousandRandomChangesUndoToTheStartAndRedoToTheEnd) {
     std::mt19937 rng(15);
     auto pick = [&](int n) { return int(std::uniform_int_distribution<int>(0, n - 1)(rng)); };
     for (int i = 0; i < 1000; ++i) {
-        switch (pick(9)) {
+        switch (pick(10)) {
         case 0: add_record(world, ListKind(pick(4)), messages, nullptr); break;
         case 1: clone_record(world, ListKind(pick(2)), pick(2), messages, nullptr); break;
         case 2: {
@@ -254,6 +254,10 @@ TEST_F(HistoryTest, ThousandRandomChangesUndoToTheStartAndRedoToTheEnd) {
             break;
         case 7: world.zone.lifespan = pick(60); break;
         case 8: world.shops[0].profit_buy = 0.5f + float(pick(10)) / 10; break;
+        case 9:
+            world.zone.builders += char('a' + pick(26));
+            world.zone.flags[size_t(pick(4))] = pick(8);
+            break;
         }
         history.record();
     }

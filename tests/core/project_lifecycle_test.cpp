@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "formats/room_file.h"
+#include "formats/zone_file.h"
 #include "project/file_names.h"
 #include "project/preferences.h"
 #include "project/project_session.h"
@@ -274,6 +275,28 @@ TEST(ProjectLifecycle, NewZoneHeaderIsTheOneNewAskedFor) {
     EXPECT_EQ(z.reset_mode, 2);
     EXPECT_TRUE(z.commands.empty());
     EXPECT_FALSE(s.world.changed);
+    EXPECT_EQ(s.world.dialect, Dialect::Circle30);
+
+    // A new tbaMUD zone: its header names its bottom room and is written in
+    // tbaMUD's layout. A zone file that exists keeps its own dialect.
+    EXPECT_TRUE(s.session.new_project([&](ProjectPropertiesForm& f) {
+        EXPECT_TRUE(f.ask_dialect);
+        EXPECT_EQ(f.dialect, Dialect::Circle30);
+        f.zone_number = "188";
+        f.zone_file = dir.file("fen.zon");
+        f.dialect = Dialect::TbaMud;
+        return true;
+    }));
+    EXPECT_EQ(s.world.dialect, Dialect::TbaMud);
+    EXPECT_EQ(z.bot, 18800);
+    EXPECT_NE(zone_file_text(s.world, {}).find("~\n18800 18899 30 2"), std::string::npos);
+    EXPECT_TRUE(s.session.new_project([&](ProjectPropertiesForm& f) {
+        f.zone_file = dir.file("mere.zon");
+        f.dialect = Dialect::TbaMud;
+        return true;
+    }));
+    EXPECT_EQ(s.world.dialect, Dialect::Circle30);
+    EXPECT_FALSE(s.session.load_project_properties().ask_dialect);
 }
 
 TEST(ProjectLifecycle, SaveAsksForEveryEmptyNameThenTheProjectFile) {

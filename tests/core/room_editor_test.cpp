@@ -25,6 +25,14 @@ void link(room_data& from, int direction, int32_t to) {
     from.exits[size_t(direction)]->target_vnum = to;
 }
 
+trig_data trigger(int32_t vnum, const std::string& name, int attach) {
+    trig_data t;
+    t.vnum = vnum;
+    t.name = name;
+    t.attach_type = attach;
+    return t;
+}
+
 ExitForm exit_to(const std::string& target) {
     ExitForm f;
     f.target = target;
@@ -242,6 +250,36 @@ TEST_F(RoomEditorTest, ExitDialogBrowsesRoomsAndKeys) {
     EXPECT_FALSE(form.keywords_enabled());
     form.door = 2;
     EXPECT_TRUE(form.keywords_enabled());
+}
+
+// tbaMUD rooms: the upper flag words and the trigger list are pending form
+// state stored by apply, and hidden doors survive the exit dialog there.
+TEST_F(RoomEditorTest, TbaMudFlagWordsTriggersAndHiddenDoors) {
+    world.dialect = Dialect::TbaMud;
+    world.triggers = {trigger(3004, "dump", kAttachRoom)};
+    here().flags_more = {0, 2, 0};
+    here().triggers = {77};
+    link(here(), North, 3001);
+    here().exits[North]->door = 4;
+    editor.show_room(0);
+    EXPECT_EQ(editor.form.flags_more, (MoreFlags{0, 2, 0}));
+    EXPECT_EQ(editor.form.triggers.lines(world), std::vector<std::string>{"#77  (no such trigger)"});
+    editor.form.flags_more[2] = INT32_MIN;  // the top bit: negative in the file
+    ASSERT_TRUE(editor.form.triggers.add("3004", world, messages));
+    EXPECT_EQ(here().triggers, TriggerList{77});  // pending until applied
+    editor.apply();
+    EXPECT_EQ(here().flags_more, (MoreFlags{0, 2, INT32_MIN}));
+    EXPECT_EQ(here().triggers, (TriggerList{77, 3004}));
+
+    ASSERT_EQ(door_type_count(world), 5);
+    auto form = editor.edit_exit_form(0);
+    ASSERT_TRUE(form);
+    EXPECT_EQ(form->door, 4);
+    ASSERT_TRUE(editor.finish_edit_exit(0, *form));
+    EXPECT_EQ(here().exits[North]->door, 4);
+    world.dialect = Dialect::Circle30;  // no hidden doors to offer
+    EXPECT_EQ(door_type_count(world), 3);
+    EXPECT_EQ(editor.edit_exit_form(0)->door, 0);
 }
 
 TEST_F(RoomEditorTest, ExitDescriptionSentences) {

@@ -96,6 +96,8 @@ TEST_F(ZoneEditorTest, TreeMatchesTheListWhateverStandsBetweenAMobAndItsEquipmen
     } cases[] = {
         {"MOG", "MOG"},     {"MEOG", "M(E)OG"},   {"MEDEG", "M(E)DEG"}, {"MGPG", "M(G)PG"},
         {"MESG", "M(EG)"},  {"OMEGRE", "OM(EG)RE"}, {"GMOE", "GMOE"},     {"MMEOMG", "MM(E)OM(G)"},
+        // A T or V on an object (argument 1 is 1 here) ends the mob's group.
+        {"MTG", "MTG"},     {"MEVG", "M(E)VG"},
     };
     auto nodes_of = [](ZoneTreeNode& node, auto& self, std::vector<ZoneTreeNode*>& out) -> void {
         for (auto& child : node.children) {
@@ -118,7 +120,7 @@ TEST_F(ZoneEditorTest, TreeMatchesTheListWhateverStandsBetweenAMobAndItsEquipmen
         EXPECT_TRUE(editor.in_sync());
         // Every node stays editable: each operation on any node keeps both in step.
         for (size_t i = 0; i < count; ++i) {
-            for (char op : std::string("xMOEPc")) {
+            for (char op : std::string("xMOEPTVc")) {
                 SCOPED_TRACE(std::string(1, op) + " at node " + std::to_string(i));
                 ZoneTreeNode* node = reload(c.list)[i];
                 if (op == 'x') {
@@ -127,7 +129,7 @@ TEST_F(ZoneEditorTest, TreeMatchesTheListWhateverStandsBetweenAMobAndItsEquipmen
                     editor.copy(node);
                     editor.paste(node);
                 } else {
-                    editor.place(node, ZoneEditor::new_command(op));
+                    editor.place(node, ZoneEditor::new_command(op, node));
                 }
                 EXPECT_TRUE(editor.in_sync()) << list_letters(world) << " vs " << tree_letters(editor.tree());
             }
@@ -138,15 +140,23 @@ TEST_F(ZoneEditorTest, TreeMatchesTheListWhateverStandsBetweenAMobAndItsEquipmen
 TEST_F(ZoneEditorTest, MenuEnablingFollowsTheSelectedNode) {
     load({cmd('M', 20, 1, 3001), cmd('E', 11, 1, 16), cmd('O', 13, 1, 3002)});
     ZoneMenuState root = editor.menu_state(&editor.tree().root());
-    EXPECT_EQ(root.add, (std::array<bool, 7>{true, true, false, false, false, true, true}));
+    EXPECT_EQ(root.add, (std::array<bool, 9>{true, true, false, false, false, true, true}));
     EXPECT_FALSE(root.copy);
     EXPECT_FALSE(root.paste);  // empty clipboard
     ZoneMenuState mob = editor.menu_state(top(0));
-    EXPECT_EQ(mob.add, (std::array<bool, 7>{true, true, true, true, false, false, false}));
+    EXPECT_EQ(mob.add, (std::array<bool, 9>{true, true, true, true, false, false, false}));
     EXPECT_TRUE(mob.copy);
     ZoneMenuState equip = editor.menu_state(top(0)->children[0].get());
-    EXPECT_EQ(equip.add, (std::array<bool, 7>{}));
+    EXPECT_EQ(equip.add, (std::array<bool, 9>{}));
     EXPECT_TRUE(equip.copy);
+    // A tbaMUD zone adds trigger and variable commands where M, O, D or R go.
+    world.dialect = Dialect::TbaMud;
+    EXPECT_EQ(editor.menu_state(&editor.tree().root()).add,
+              (std::array<bool, 9>{true, true, false, false, false, true, true, true, true}));
+    EXPECT_EQ(editor.menu_state(top(0)).add,
+              (std::array<bool, 9>{true, true, true, true, false, false, false, true, true}));
+    EXPECT_EQ(editor.menu_state(top(0)->children[0].get()).add, (std::array<bool, 9>{}));
+    world.dialect = Dialect::Circle30;
 
     editor.copy(top(0)->children[0].get());  // an E: pastes under a mob only
     EXPECT_TRUE(editor.menu_state(top(0)).paste);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
@@ -142,6 +143,8 @@ TEST(ProjectFormTest, SameNameDerivesTheOtherFiles) {
     dialog.load(form);
     EXPECT_EQ(dialog.windowTitle(), "Editar Proyecto");
     EXPECT_EQ(dialog.findChild<QLineEdit*>("edzonenum")->text(), "300");
+    // The server is asked of new projects only: a project's zone file says it.
+    EXPECT_TRUE(dialog.findChild<QComboBox*>("dialectCombo")->isHidden());
     dialog.findChild<QCheckBox*>("CheckBox1")->click();
     EXPECT_TRUE(dialog.findChild<QLineEdit*>("edworld")->isReadOnly());
     dialog.findChild<QPushButton*>("edzonBtn")->click();

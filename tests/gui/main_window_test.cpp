@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include <QComboBox>
 #include <QListWidget>
 #include <QMenu>
 #include <QLineEdit>
@@ -467,6 +468,11 @@ TEST_F(MainWindowTest, NewProjectGoesThroughThePropertiesDialog) {
     on_next_modal([](QWidget* d) {
         d->findChild<QLineEdit*>("Edit1")->setText("Sunken Keep");
         d->findChild<QLineEdit*>("edzonenum")->setText("42");
+        // A new project asks for its server, CircleMUD 3.0 unless chosen.
+        auto* server = d->findChild<QComboBox*>("dialectCombo");
+        ASSERT_TRUE(server && server->isVisible());
+        EXPECT_EQ(server->currentText(), "CircleMUD 3.0");
+        server->setCurrentIndex(server->findText("tbaMUD"));
         d->findChild<QPushButton*>("OkBtn")->click();
     });
     trigger("NewBtn");
@@ -474,6 +480,8 @@ TEST_F(MainWindowTest, NewProjectGoesThroughThePropertiesDialog) {
     EXPECT_EQ(main->windowTitle(), "Tarnwick v1.0a - Sunken Keep");
     EXPECT_EQ(state->project.zone_name, "Sunken Keep");
     EXPECT_EQ(state->project.zone_number, 42);
+    EXPECT_EQ(state->world.dialect, Dialect::TbaMud);
+    EXPECT_EQ(state->world.zone.bot, 4200);
     trigger("NewRoomBtn");
     EXPECT_EQ(state->world.rooms.at(0).vnum, 4200);
 

@@ -209,6 +209,12 @@ void diff_zone(const World& a, const World& b, std::vector<Difference>& out) {
     header("top", a.zone.top, b.zone.top);
     header("lifespan", a.zone.lifespan, b.zone.lifespan);
     header("reset_mode", a.zone.reset_mode, b.zone.reset_mode);
+    header("bot", a.zone.bot, b.zone.bot);
+    header("builders", a.zone.builders, b.zone.builders);
+    for (size_t i = 0; i < a.zone.flags.size(); ++i)
+        header("flags[" + std::to_string(i) + "]", a.zone.flags[i], b.zone.flags[i]);
+    header("min_level", a.zone.min_level, b.zone.min_level);
+    header("max_level", a.zone.max_level, b.zone.max_level);
     header("commands.size", a.zone.commands.size(), b.zone.commands.size());
     auto p = a.zone.commands.begin();
     auto q = b.zone.commands.begin();
@@ -221,6 +227,8 @@ void diff_zone(const World& a, const World& b, std::vector<Difference>& out) {
         f("arg1", p->arg1, q->arg1);
         f("arg2", p->arg2, q->arg2);
         f("arg3", p->arg3, q->arg3);
+        f("var_name", p->var_name, q->var_name);
+        f("var_value", p->var_value, q->var_value);
     }
 }
 

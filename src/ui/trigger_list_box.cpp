@@ -1,0 +1,104 @@
+#include "ui/trigger_list_box.h"
+
+#include <QGridLayout>
+#include <QInputDialog>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include "editors/trigger_attachments.h"
+#include "ui/editor_text.h"
+
+namespace tarnwick::ui {
+
+namespace {
+QPushButton* button(const QString& text, const char* name, QWidget* parent) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    return b;
+}
+}  // namespace
+
+TriggerListBox::TriggerListBox(const World& world, Messages& messages, QWidget* parent)
+    : QGroupBox(QStringLiteral("Triggers"), parent), world_(world), messages_(messages) {
+    setObjectName("triggerBox");
+    lines_ = new QListWidget(this);
+    lines_->setObjectName("triggerList");
+    add_ = button(QStringLiteral("A&dd..."), "addTrigger", this);
+    remove_ = button(QStringLiteral("Remo&ve"), "removeTrigger", this);
+    up_ = button(QStringLiteral("Move &up"), "triggerUp", this);
+    down_ = button(QStringLiteral("Move do&wn"), "triggerDown", this);
+    auto* g = new QGridLayout(this);
+    g->addWidget(lines_, 0, 0, 5, 1);
+    g->addWidget(add_, 0, 1);
+    g->addWidget(remove_, 1, 1);
+    g->addWidget(up_, 2, 1);
+    g->addWidget(down_, 3, 1);
+    g->setRowStretch(4, 1);
+
+    connect(lines_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!list_) return;
+        list_->choose(row);
+        remove_->setEnabled(enabled_ && list_->chosen() >= 0);
+        up_->setEnabled(enabled_ && list_->chosen() > 0);
+        down_->setEnabled(enabled_ && list_->chosen() >= 0 &&
+                          size_t(list_->chosen()) + 1 < list_->vnums().size());
+    });
+    connect(add_, &QPushButton::clicked, this, &TriggerListBox::add);
+    connect(remove_, &QPushButton::clicked, this, &TriggerListBox::remove);
+    connect(up_, &QPushButton::clicked, this, [this] { move(-1); });
+    connect(down_, &QPushButton::clicked, this, [this] { move(+1); });
+    refresh();
+}
+
+void TriggerListBox::show_list(TriggerAttachments* list, bool enabled) {
+    list_ = list;
+    enabled_ = enabled && list;
+    refresh();
+}
+
+void TriggerListBox::refresh() {
+    {
+        const QSignalBlocker quiet(lines_);
+        lines_->clear();
+        if (list_)
+            for (const std::string& line : list_->lines(world_)) lines_->addItem(to_qt(line));
+        lines_->setCurrentRow(list_ ? list_->chosen() : -1);
+    }
+    const int chosen = list_ ? list_->chosen() : -1;
+    const size_t count = list_ ? list_->vnums().size() : 0;
+    lines_->setEnabled(enabled_);
+    add_->setEnabled(enabled_);
+    remove_->setEnabled(enabled_ && chosen >= 0);
+    up_->setEnabled(enabled_ && chosen > 0);
+    down_->setEnabled(enabled_ && chosen >= 0 && size_t(chosen) + 1 < count);
+}
+
+void TriggerListBox::add() {
+    if (!list_ || !enabled_) return;
+    QInputDialog prompt(this);
+    prompt.setObjectName("triggerVnumPrompt");
+    prompt.setWindowTitle(QStringLiteral("Attach trigger"));
+    prompt.setLabelText(QStringLiteral("Trigger vnum:"));
+    prompt.setInputMode(QInputDialog::TextInput);
+    // Wide enough for its title under a window manager's frame.
+    prompt.setMinimumWidth(prompt.fontMetrics().horizontalAdvance(prompt.windowTitle()) * 2 + 120);
+    if (prompt.exec() != QDialog::Accepted) return;
+    if (!list_->add(from_qt(prompt.textValue().trimmed()), world_, messages_)) return;
+    refresh();
+    emit edited();
+}
+
+void TriggerListBox::remove() {
+    if (!list_ || !enabled_ || !list_->remove()) return;
+    refresh();
+    emit edited();
+}
+
+void TriggerListBox::move(int delta) {
+    if (!list_ || !enabled_ || !list_->move(delta)) return;
+    refresh();
+    emit edited();
+}
+
+}  // namespace tarnwick::ui
