@@ -278,7 +278,7 @@ WrittenFile<char_data> mob_file_output(const World& world, const FormatSettings&
             if (world.dialect != Dialect::TbaMud)
                 write_banner(out, settings.zone_name, settings.author);
         },
-        world.dialect == Dialect::TbaMud ? "$~\n" : "$\n"};
+        "$\n"};  // tbaMUD's own writer ends its mobiles with "$" too
     return write_records(world.mobs, world.kept.mobs.get(), settings.house_style, style,
                          [&](int i, std::string& out) { write_mob_record(world, i, settings, out); });
 }

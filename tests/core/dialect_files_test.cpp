@@ -100,7 +100,7 @@ const LayoutCase kLayouts[] = {
     {"mob", Dialect::TbaMud,
      "#3000\nwizard~\nthe wizard~\nA wizard walks around.\n~\nHe looks old.\n~\n"
      "26635 0 0 0 16 0 0 4 900 E\n33 9 -9 6d6+330 5d5+5\n330 108900\n8 8 1\nSavingPara: 5\nE\n"
-     "T 3012\n$~\n",
+     "T 3012\n$\n",
      [](const World& w) {
          const char_data& m = w.mobs.at(0);
          EXPECT_EQ(m.action_flags, 26635);
