@@ -177,11 +177,10 @@ int TextSource::count_record_lines() const {
 }
 
 std::string TextSource::read_tilde_string(int& indicator, Messages& messages) {
-    if (tilde_at_line_end_) return read_line_end_tilde_string(indicator, messages);
     // The usual string: its tilde lies within the longest text allowed.
     // Lines are joined by LF in the buffer just as in the result, so the
     // text is one copy of the bytes before the tilde.
-    if (pos_ < data_.size()) {
+    if (!tilde_at_line_end_ && pos_ < data_.size()) {
         // An empty string (a lone "~" line) is the commonest of all.
         if (data_[pos_] == '~' && pos_ + 1 < data_.size() && data_[pos_ + 1] == '\n') {
             pos_ += 2;
@@ -200,7 +199,8 @@ std::string TextSource::read_tilde_string(int& indicator, Messages& messages) {
             return text;
         }
     }
-    // Otherwise line by line, to stop where the text grows too long.
+    // Otherwise line by line, to stop where the text grows too long. Under
+    // the line-end rule only a '~' that ends its line ends the text.
     std::string text;
     for (;;) {
         if (pos_ >= data_.size()) return {};  // end of file inside the string
@@ -208,12 +208,15 @@ std::string TextSource::read_tilde_string(int& indicator, Messages& messages) {
         const bool last = end == std::string::npos;
         if (last) end = data_.size();
         const std::string_view line(data_.data() + pos_, end - pos_);
-        const size_t tilde = line.find('~');
+        const size_t tilde = tilde_at_line_end_
+                                 ? (!line.empty() && line.back() == '~' ? line.size() - 1
+                                                                        : std::string_view::npos)
+                                 : line.find('~');
         const bool complete = tilde != std::string_view::npos;
         const std::string_view kept = complete ? line.substr(0, tilde) : line;
         const size_t added = kept.size() + (complete ? 0 : 1);
         pos_ = last ? data_.size() : end + 1;
-        if (text.size() + added > kMaxTildeString) {
+        if (text.size() + added > max_text_) {
             messages.show("SYSERR: String too large - truncated");
             indicator = kStringTooLong;
             return text;  // the rest of the string stays unread
@@ -228,31 +231,6 @@ char TextSource::peek_letter() const {
     for (size_t p = pos_; p < data_.size(); ++p)
         if (!is_blank(data_[p])) return data_[p];
     return 0;
-}
-
-// Line by line: each line ending in '~' ends the text, without the '~';
-// lines are joined by LF as in the 3.0 rule.
-std::string TextSource::read_line_end_tilde_string(int& indicator, Messages& messages) {
-    std::string text;
-    for (;;) {
-        if (pos_ >= data_.size()) return {};  // end of file inside the string
-        size_t end = data_.find('\n', pos_);
-        const bool last = end == std::string::npos;
-        if (last) end = data_.size();
-        const std::string_view line(data_.data() + pos_, end - pos_);
-        const bool complete = !line.empty() && line.back() == '~';
-        const std::string_view kept = complete ? line.substr(0, line.size() - 1) : line;
-        const size_t added = kept.size() + (complete ? 0 : 1);
-        pos_ = last ? data_.size() : end + 1;
-        if (text.size() + added > max_text_) {
-            messages.show("SYSERR: String too large - truncated");
-            indicator = kStringTooLong;
-            return text;
-        }
-        text.append(kept);
-        if (complete) return text;
-        text.push_back('\n');
-    }
 }
 
 }  // namespace tarnwick

@@ -101,8 +101,6 @@ private:
     size_t line_start_ = 0;
     bool tilde_at_line_end_ = false;
     size_t max_text_ = kMaxTildeString;
-
-    std::string read_line_end_tilde_string(int& indicator, Messages& messages);
 };
 
 }  // namespace tarnwick
