@@ -9,7 +9,8 @@ namespace {
 
 // Checks the `checked` zones against an index of every zone in `zones`.
 std::vector<Finding> run(const std::vector<const World*>& zones, bool whole_world,
-                         const std::vector<const World*>& checked) {
+                         const std::vector<const World*>& checked,
+                         TextWalk texts = TextWalk::AsWritten) {
     const ReferenceIndex index(zones, whole_world);
     const auto simulated = simulate_resets(zones, {kCheckedResets, whole_world});
     const CheckedResets resets(simulated);
@@ -21,7 +22,7 @@ std::vector<Finding> run(const std::vector<const World*>& zones, bool whole_worl
         check_shops(c);
         check_objects_and_mobs(c);
         check_triggers(c);
-        check_texts(c);
+        if (texts == TextWalk::AsWritten) check_texts(c);
         check_resets(c, resets);
     }
     sort_findings(out);
@@ -30,10 +31,12 @@ std::vector<Finding> run(const std::vector<const World*>& zones, bool whole_worl
 
 }  // namespace
 
-std::vector<Finding> check_zone(const World& zone) { return run({&zone}, false, {&zone}); }
+std::vector<Finding> check_zone(const World& zone, TextWalk texts) {
+    return run({&zone}, false, {&zone}, texts);
+}
 
-std::vector<Finding> check_zones(const std::vector<const World*>& zones) {
-    return run(zones, true, zones);
+std::vector<Finding> check_zones(const std::vector<const World*>& zones, TextWalk texts) {
+    return run(zones, true, zones, texts);
 }
 
 std::vector<Finding> check_zone_among(const World& zone, const std::vector<const World*>& others) {

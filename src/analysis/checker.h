@@ -3,21 +3,37 @@
 // range in one zone, or in every zone of a world at once, as findings.
 // Reads the World only.
 
+#include <span>
 #include <vector>
 
 #include "analysis/finding.h"
+#include "analysis/preflight.h"
 
 namespace tarnwick {
 
 class World;
 
+// Where the checker finds the texts it walks as the server's loader reads
+// them: in the files a save would write from the World (the editor, whose
+// World may hold edits), or nowhere, when the caller walks the files as
+// they lie with check_files_as_read (lint: they are what the server reads).
+enum class TextWalk { AsWritten, ByCaller };
+
 // Checks one zone by itself: references outside its vnums are noted, not
 // resolved.
-std::vector<Finding> check_zone(const World& zone);
+std::vector<Finding> check_zone(const World& zone, TextWalk texts = TextWalk::AsWritten);
 // Checks every zone of a world: references resolve across all of them, and
 // a vnum no zone holds is missing.
-std::vector<Finding> check_zones(const std::vector<const World*>& zones);
+std::vector<Finding> check_zones(const std::vector<const World*>& zones,
+                                 TextWalk texts = TextWalk::AsWritten);
 // Checks one zone as part of a world whose other zones are `others`:
 // references resolve across them all, the findings are the zone's own.
 std::vector<Finding> check_zone_among(const World& zone, const std::vector<const World*>& others);
+// The server-side walk of files as they lie, as checker findings naming
+// each file and line; a finding that names no record is the zone's
+// `zone_number`. A zone file and a rooms file given together are also
+// checked against each other (the top over the highest room).
+std::vector<Finding> check_files_as_read(std::span<const PreflightInput> files,
+                                         int32_t zone_number);
+
 }  // namespace tarnwick

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <map>
 
 #include "analysis/checker.h"
 #include "analysis/reference_index.h"
@@ -10,7 +11,10 @@
 #include "cli/json_text.h"
 #include "cli/progress.h"
 #include "cli/stderr_messages.h"
+#include "formats/dialect_sniff.h"
 #include "project/world_folder.h"
+#include "world/file_path.h"
+#include "world/scan.h"
 #include "world/world.h"
 
 namespace tarnwick::cli {
@@ -59,6 +63,41 @@ void merge_world(World& into, World& from) {
     for (auto& o : from.objects) into.objects.push_back(std::move(o));
     for (auto& s : from.shops) into.shops.push_back(std::move(s));
     if (has_zone_header(from)) into.zone = std::move(from.zone);
+}
+
+// The server-side walk of the files as they lie: a world folder's each by
+// itself (its rooms above one zone's top are the next zone's), a zone's
+// files together as one zone, `zone_number`, its top against its rooms.
+void walk_files_as_read(const std::vector<WorldFolder::Text>& texts, bool each_alone,
+                        int32_t zone_number, std::vector<Finding>& out) {
+    std::map<std::string, std::vector<PreflightInput>> zones;
+    for (const auto& t : texts)
+        if (const auto kind = world_file_kind(t.path))
+            zones[each_alone ? t.path : ""].push_back({*kind, t.path, t.bytes, t.dialect});
+    for (const auto& [name, files] : zones) {
+        int32_t number = zone_number;
+        if (each_alone && !to_int32(utf8_name(native_path(name).stem()), number)) number = 0;
+        auto found = check_files_as_read(files, number);
+        out.insert(out.end(), std::make_move_iterator(found.begin()),
+                   std::make_move_iterator(found.end()));
+    }
+}
+
+// A world folder's rooms above every zone's top: the server stops or
+// crashes on the first. (Rooms above one zone's top belong to the next
+// zone, whatever file holds them.) They were read into the last zone.
+void rooms_above_every_top(const WorldFolder& folder, std::vector<Finding>& out) {
+    int32_t top = INT32_MIN, zone = 0;
+    for (const World& z : folder.zones)
+        if (z.zone.top > top) top = z.zone.top, zone = z.zone.zone_number;
+    for (const World& z : folder.zones)
+        for (const auto& r : z.rooms)
+            if (r.vnum > top)
+                out.push_back({Severity::Error, RecordKind::Room, r.vnum, -1, "vnum",
+                               "above every zone's top (the highest is " + std::to_string(top) +
+                                   ", zone " + std::to_string(zone) +
+                                   "'s): the server stops or crashes on it",
+                               "server-text", "", 0});
 }
 
 RecordKind kind_of_extension(const std::string& ext) {
@@ -129,7 +168,7 @@ int run_lint(const std::vector<std::string>& args) {
         }
         Progress progress("reading " + inputs[0]);
         WorldFolder folder;
-        if (!read_world_folder(inputs[0], folder, messages)) {
+        if (!read_world_folder(inputs[0], folder, messages, true)) {
             std::fprintf(stderr, "tarnwick-cli: %s: no zone file loaded\n", inputs[0].c_str());
             return 1;
         }
@@ -138,7 +177,10 @@ int run_lint(const std::vector<std::string>& args) {
         loaded = folder.failures.empty();
         const auto zones = folder.zone_list();
         progress.step("checking " + std::to_string(zones.size()) + " zones");
-        findings = check_zones(zones);
+        findings = check_zones(zones, TextWalk::ByCaller);
+        walk_files_as_read(folder.texts, true, 0, findings);
+        rooms_above_every_top(folder, findings);
+        sort_findings(findings);
         folder.places.locate(findings);
     } else {
         std::vector<std::string> files = inputs;
@@ -153,7 +195,14 @@ int run_lint(const std::vector<std::string>& args) {
         World world;
         RecordPlaces places;
         loaded = load_zone_files(files, world, places, messages);
-        findings = check_zone(world);
+        findings = check_zone(world, TextWalk::ByCaller);
+        std::vector<WorldFolder::Text> texts;
+        for (const auto& f : files) {
+            WorldFolder::Text t{f, world_file_dialect(f), {}};
+            if (read_file_bytes(f, t.bytes)) texts.push_back(std::move(t));
+        }
+        walk_files_as_read(texts, false, world.zone.zone_number, findings);
+        sort_findings(findings);
         places.locate(findings);
     }
 

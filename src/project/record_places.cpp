@@ -31,6 +31,7 @@ bool RecordPlaces::index_file(const std::string& path, RecordKind kind) {
 
 void RecordPlaces::locate(std::vector<Finding>& findings) const {
     for (auto& f : findings) {
+        if (!f.file.empty()) continue;  // found in its file, at its line
         const RecordKind kind = f.kind == RecordKind::ZoneCommand ? RecordKind::Zone : f.kind;
         auto it = places_.find({kind, f.vnum});
         if (it == places_.end()) continue;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
 #include <sstream>
 
 #include "formats/dialect_sniff.h"
@@ -86,10 +87,17 @@ std::vector<const World*> WorldFolder::zone_list() const {
     return list;
 }
 
-bool read_world_folder(const std::string& dir, WorldFolder& out, Messages& messages) {
+bool read_world_folder(const std::string& dir, WorldFolder& out, Messages& messages,
+                       bool keep_texts) {
     out = WorldFolder{};
     FormatSettings settings;
     settings.keep_sources = false;  // read for reference and checks, never saved
+    // Each record file is read in the dialect of the zone file of its name,
+    // as the zone files were read (no second read of the zone file).
+    std::map<std::string, Dialect> dialects;
+    const auto keep = [&](const std::string& path, Dialect dialect, std::string& text) {
+        if (keep_texts) out.texts.push_back({path, dialect, std::move(text)});
+    };
     for (const auto& path : world_folder_files(dir, "zon")) {
         World zone;
         std::string text;
@@ -106,6 +114,8 @@ bool read_world_folder(const std::string& dir, WorldFolder& out, Messages& messa
             !load_trigger_file(zone, triggers, messages))
             out.failures.push_back(triggers);
         out.places.index_text(path, text, RecordKind::Zone);
+        dialects[utf8_name(native_path(path).stem())] = zone.dialect;
+        keep(path, zone.dialect, text);
         out.zones.push_back(std::move(zone));
     }
     if (out.zones.empty()) return false;
@@ -130,13 +140,15 @@ bool read_world_folder(const std::string& dir, WorldFolder& out, Messages& messa
     for (const auto& type : types)
         for (const auto& path : world_folder_files(dir, type.name)) {
             World file;
-            file.dialect = world_file_dialect(path);
+            const auto known = dialects.find(utf8_name(native_path(path).stem()));
+            file.dialect = known != dialects.end() ? known->second : world_file_dialect(path);
             std::string text;
             if (!read_file_bytes(path, text) || !type.read(file, text, settings, messages)) {
                 out.failures.push_back(path);
                 continue;
             }
             out.places.index_text(path, text, type.kind);
+            keep(path, file.dialect, text);
             distribute(file.rooms, out.zones, &World::rooms);
             distribute(file.mobs, out.zones, &World::mobs);
             distribute(file.objects, out.zones, &World::objects);

@@ -34,13 +34,24 @@ struct WorldFolder {
     RecordPlaces places;
     // Files that did not load (their messages went to the Messages given).
     std::vector<std::string> failures;
+    // Every world file read (zone, rooms, mobiles, objects, shops) as bytes,
+    // when the read was asked to keep them: lint walks them as the server
+    // reads them.
+    struct Text {
+        std::string path;
+        Dialect dialect = Dialect::Circle30;
+        std::string bytes;
+    };
+    std::vector<Text> texts;
 
     std::vector<const World*> zone_list() const;
 };
 
 // Loads the whole folder. Records above every zone's top land in the last
-// zone. False when the folder holds no zone file.
-bool read_world_folder(const std::string& dir, WorldFolder& out, Messages& messages);
+// zone. False when the folder holds no zone file. With `keep_texts` the
+// files' bytes stay in `out.texts`.
+bool read_world_folder(const std::string& dir, WorldFolder& out, Messages& messages,
+                       bool keep_texts = false);
 
 // The zones of `dir` other than zone `open_zone`, read only, for naming,
 // picking and checking what the open zone refers to. Safe to call from a

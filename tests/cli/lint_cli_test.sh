@@ -26,6 +26,27 @@ expect "json holds the errors alone" "$(grep -c ': error:' "$tmp/out")" "$(grep 
 grep -q '"kind": "room", "vnum": 18605, "command": -1, "field": "exit.down"' <<< "$json"
 expect "json names record and field" 0 $?
 
+# A world folder is walked as the server reads its files: a finding names
+# its own line; rooms above one zone's top belong to the next zone, rooms
+# above every top stop the server.
+world=$tmp/world
+mkdir -p "$world"/{zon,wld,mob,obj,shp}
+for t in zon wld mob obj shp; do cp "$examples/tarnwick.$t" "$world/$t/186.$t"; done
+printf '#187\nThe Next Zone~\n18799 20 2\nS\n$\n' > "$world/zon/187.zon"
+long=$(head -c 510 /dev/zero | tr '\0' x)
+sed -i '$d' "$world/wld/186.wld"
+printf '#18700\nA Room Past The Top~\n%s\nend.\n~\n186 0 0\nS\n$\n' "$long" >> "$world/wld/186.wld"
+"$cli" lint "$world" > "$tmp/out" 2>/dev/null
+expect "a text line the server's buffer cannot hold, at its own line" \
+  "$world/wld/186.wld:$(grep -n '^xxx' "$world/wld/186.wld" | cut -d: -f1): error: Room #18700: text line of 510 bytes: the server keeps at most 509 and overruns its line buffer or reads the rest as more lines [server-text]" \
+  "$(grep -m1 'server-text' "$tmp/out")"
+expect "a room above one zone's top is the next zone's" "" "$(grep 'top 18699' "$tmp/out")"
+rm "$world/zon/187.zon"
+"$cli" lint "$world" > "$tmp/out" 2>/dev/null
+expect "a room above every zone's top" \
+  "$world/wld/186.wld:$(grep -n '^#18700' "$world/wld/186.wld" | cut -d: -f1): error: Room #18700: above every zone's top (the highest is 18699, zone 186's): the server stops or crashes on it [server-text]" \
+  "$(grep 'every zone' "$tmp/out")"
+
 "$cli" lint --min-severity bad "$tmp/tarnwick.qzp" 2>/dev/null; expect "a bad severity is a usage error" 2 $?
 "$cli" lint 2>/dev/null; expect "lint without input is a usage error" 2 $?
 "$cli" lint --help | grep -q 'WORLD_DIR'; expect "lint --help" 0 $?
