@@ -6,7 +6,7 @@
 // or door that does not exist, G or E with no M before them) are left to
 // them, so each fault is said once.
 
-#include <set>
+#include <algorithm>
 
 #include "analysis/check_context.h"
 #include "world/world.h"
@@ -53,29 +53,24 @@ bool said_elsewhere(const CommandOutcome& o, const zCommand& c, bool m_before) {
 
 // Keepers never loaded, and products their keeper never carries: the shop
 // lists only what the keeper has in its inventory.
-void check_keepers(const CheckContext& c, const std::vector<ResetRecord>& resets,
+void check_keepers(const CheckContext& c, const CheckedResets& checked,
                    const std::string& resets_text) {
     for (const shop_data& s : c.zone.shops) {
         if (c.index.resolve_mob(s.keeper, c.range) != Resolved::Found ||
             !c.index.mob_loaded(s.keeper))
             continue;
-        bool loads = false;
-        std::set<int32_t> carried;
-        for (const ResetRecord& r : resets)
-            for (const SimMob& m : r.population.mobs())
-                if (m.vnum == s.keeper) {
-                    loads = true;
-                    for (int o : m.carrying) carried.insert(r.population.objects()[size_t(o)].vnum);
-                }
-        if (!loads) {
+        const auto loads = checked.carried.find(s.keeper);
+        if (loads == checked.carried.end()) {
             c.add(Severity::Warning, RecordKind::Shop, s.vnum, "keeper",
                   "Keeper mob #" + num(s.keeper) + " never loads in " + resets_text, "sim-keeper");
             continue;
         }
+        const std::vector<int32_t>& carried = loads->second;
         std::string missing;
         int count = 0;
         for (int32_t p : s.products)
-            if (!carried.count(p) && c.index.resolve_object(p, c.range) == Resolved::Found) {
+            if (!std::binary_search(carried.begin(), carried.end(), p) &&
+                c.index.resolve_object(p, c.range) == Resolved::Found) {
                 missing += std::string(missing.empty() ? "#" : ", #") + num(p);
                 ++count;
             }
@@ -97,6 +92,14 @@ CheckedResets::CheckedResets(const std::vector<ResetRecord>& all) : resets(all) 
             auto [it, added] = zones.try_emplace(r.commands[i].zone, i, i + 1);
             if (!added) it->second.second = i + 1;
         }
+        for (const SimMob& m : r.population.mobs()) {
+            std::vector<int32_t>& objects = carried[m.vnum];
+            for (int o : m.carrying) objects.push_back(r.population.objects()[size_t(o)].vnum);
+        }
+    }
+    for (auto& [mob, objects] : carried) {
+        std::sort(objects.begin(), objects.end());
+        objects.erase(std::unique(objects.begin(), objects.end()), objects.end());
     }
 }
 
@@ -166,7 +169,7 @@ void check_resets(const CheckContext& c, const CheckedResets& checked) {
         if (cmd.command == 'M') m_before = true;
     }
     close_mob();
-    check_keepers(c, resets, resets_text);
+    check_keepers(c, checked, resets_text);
 }
 
 }  // namespace tarnwick
