@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <map>
+#include <thread>
 
 #include "analysis/checker.h"
 #include "analysis/reference_index.h"
@@ -181,8 +182,14 @@ int run_lint(const std::vector<std::string>& args) {
         loaded = folder.failures.empty();
         const auto zones = folder.zone_list();
         progress.step("checking " + std::to_string(zones.size()) + " zones");
+        // The files' walk and the checks read only what the folder holds:
+        // they run side by side.
+        std::vector<Finding> walked;
+        std::thread walker([&] { walk_files_as_read(folder.texts, true, 0, walked); });
         findings = check_zones(zones, TextWalk::ByCaller);
-        walk_files_as_read(folder.texts, true, 0, findings);
+        walker.join();
+        findings.insert(findings.end(), std::make_move_iterator(walked.begin()),
+                        std::make_move_iterator(walked.end()));
         rooms_above_every_top(folder, findings);
         sort_findings(findings);
         folder.places.locate(findings);

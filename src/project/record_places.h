@@ -14,8 +14,14 @@ namespace tarnwick {
 
 class RecordPlaces {
 public:
-    // Notes the line of every "#vnum" record head in `text`, read from `path`
-    // as records of `kind` (RecordKind::Zone for a zone file).
+    // Every "#vnum" record head in `text` with its 1-based line. Touches
+    // nothing shared: readers on several threads call it.
+    using Heads = std::vector<std::pair<int32_t, int>>;
+    static Heads record_heads(const std::string& text);
+    // Notes the heads of a file read from `path` as records of `kind`
+    // (RecordKind::Zone for a zone file); the first place of a vnum stays.
+    void add_file(const std::string& path, const Heads& heads, RecordKind kind);
+    // record_heads then add_file.
     void index_text(const std::string& path, const std::string& text, RecordKind kind);
     // Reads `path` and indexes it; false when it cannot be read.
     bool index_file(const std::string& path, RecordKind kind);

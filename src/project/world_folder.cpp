@@ -15,6 +15,7 @@
 #include "world/file_path.h"
 #include "world/messages.h"
 #include "world/other_zones.h"
+#include "world/parallel_for.h"
 
 namespace fs = std::filesystem;
 
@@ -87,73 +88,126 @@ std::vector<const World*> WorldFolder::zone_list() const {
     return list;
 }
 
+namespace {
+
+// One file of the folder as a worker read it: its records, bytes, record
+// heads and messages, taken over in the folder's order afterwards.
+struct FileRead {
+    explicit FileRead(std::string name) : path(std::move(name)) {}
+    std::string path;
+    World records;
+    std::string text;
+    RecordPlaces::Heads heads;
+    MessageRecorder said;
+    bool ok = false;
+    std::string failed;  // a file beside it that did not load (triggers)
+};
+
+void replay(const MessageRecorder& said, Messages& to) {
+    for (const auto& e : said.entries)
+        if (e.kind == "warn") to.warn(e.title, e.text);
+        else to.show(e.text);
+}
+
+using RecordReader = bool (*)(World&, const std::string&, const FormatSettings&, Messages&);
+
+struct RecordType {
+    const char* name;
+    RecordKind kind;
+    RecordReader read;
+};
+
+bool read_shop_file(World& w, const std::string& t, const FormatSettings&, Messages& m) {
+    return read_shops(w, t, m);
+}
+
+constexpr RecordType kRecordTypes[] = {
+    {"wld", RecordKind::Room, read_rooms},
+    {"mob", RecordKind::Mob, read_mobs},
+    {"obj", RecordKind::Object, read_objects},
+    {"shp", RecordKind::Shop, read_shop_file},
+};
+
+void read_zone_file(FileRead& f) {
+    World& zone = f.records;
+    if (!read_file_bytes(f.path, f.text) || !read_zone(zone, f.text, f.said)) return;
+    f.ok = true;
+    zone.project_zone_number = zone.zone.zone_number;
+    // A tbaMUD zone's triggers live beside it; the checker resolves the
+    // triggers its rooms, mobs, objects and T commands attach.
+    const std::string triggers = trigger_path_for(f.path);
+    std::error_code missing;
+    if (zone.dialect == Dialect::TbaMud && fs::is_regular_file(native_path(triggers), missing) &&
+        !load_trigger_file(zone, triggers, f.said))
+        f.failed = triggers;
+    f.heads = RecordPlaces::record_heads(f.text);
+}
+
+}  // namespace
+
 bool read_world_folder(const std::string& dir, WorldFolder& out, Messages& messages,
                        bool keep_texts) {
     out = WorldFolder{};
-    FormatSettings settings;
-    settings.keep_sources = false;  // read for reference and checks, never saved
-    // Each record file is read in the dialect of the zone file of its name,
-    // as the zone files were read (no second read of the zone file).
-    std::map<std::string, Dialect> dialects;
-    const auto keep = [&](const std::string& path, Dialect dialect, std::string& text) {
-        if (keep_texts) out.texts.push_back({path, dialect, std::move(text)});
+    const auto keep = [&](FileRead& f) {
+        if (keep_texts) out.texts.push_back({f.path, f.records.dialect, std::move(f.text)});
     };
-    for (const auto& path : world_folder_files(dir, "zon")) {
-        World zone;
-        std::string text;
-        if (!read_file_bytes(path, text) || !read_zone(zone, text, messages)) {
-            out.failures.push_back(path);
+    // The files are read on every core, then taken over one by one in the
+    // folder's order, so messages, places and records come as a read on one
+    // thread gives them.
+    std::vector<FileRead> zones;
+    for (auto& path : world_folder_files(dir, "zon")) zones.emplace_back(std::move(path));
+    parallel_for(zones.size(), [&](size_t i) { read_zone_file(zones[i]); });
+    // Each record file is read in the dialect of the zone file of its name.
+    std::map<std::string, Dialect> dialects;
+    for (FileRead& f : zones) {
+        replay(f.said, messages);
+        if (!f.ok) {
+            out.failures.push_back(f.path);
             continue;
         }
-        zone.project_zone_number = zone.zone.zone_number;
-        // A tbaMUD zone's triggers live beside it; the checker resolves the
-        // triggers its rooms, mobs, objects and T commands attach.
-        const std::string triggers = trigger_path_for(path);
-        std::error_code missing;
-        if (zone.dialect == Dialect::TbaMud && fs::is_regular_file(native_path(triggers), missing) &&
-            !load_trigger_file(zone, triggers, messages))
-            out.failures.push_back(triggers);
-        out.places.index_text(path, text, RecordKind::Zone);
-        dialects[utf8_name(native_path(path).stem())] = zone.dialect;
-        keep(path, zone.dialect, text);
-        out.zones.push_back(std::move(zone));
+        if (!f.failed.empty()) out.failures.push_back(f.failed);
+        out.places.add_file(f.path, f.heads, RecordKind::Zone);
+        dialects[utf8_name(native_path(f.path).stem())] = f.records.dialect;
+        keep(f);
+        out.zones.push_back(std::move(f.records));
     }
+    zones.clear();
     if (out.zones.empty()) return false;
     std::stable_sort(out.zones.begin(), out.zones.end(), [](const World& a, const World& b) {
         return a.zone.zone_number < b.zone.zone_number;
     });
 
-    struct Type {
-        const char* name;
-        RecordKind kind;
-        bool (*read)(World&, const std::string&, const FormatSettings&, Messages&);
-    };
-    const Type types[] = {
-        {"wld", RecordKind::Room, read_rooms},
-        {"mob", RecordKind::Mob, read_mobs},
-        {"obj", RecordKind::Object, read_objects},
-        {"shp", RecordKind::Shop,
-         [](World& w, const std::string& t, const FormatSettings&, Messages& m) {
-             return read_shops(w, t, m);
-         }},
-    };
-    for (const auto& type : types)
-        for (const auto& path : world_folder_files(dir, type.name)) {
-            World file;
-            const auto known = dialects.find(utf8_name(native_path(path).stem()));
-            file.dialect = known != dialects.end() ? known->second : world_file_dialect(path);
-            std::string text;
-            if (!read_file_bytes(path, text) || !type.read(file, text, settings, messages)) {
-                out.failures.push_back(path);
-                continue;
-            }
-            out.places.index_text(path, text, type.kind);
-            keep(path, file.dialect, text);
-            distribute(file.rooms, out.zones, &World::rooms);
-            distribute(file.mobs, out.zones, &World::mobs);
-            distribute(file.objects, out.zones, &World::objects);
-            distribute(file.shops, out.zones, &World::shops);
+    FormatSettings settings;
+    settings.keep_sources = false;  // read for reference and checks, never saved
+    std::vector<FileRead> files;
+    std::vector<const RecordType*> types;
+    for (const auto& type : kRecordTypes)
+        for (auto& path : world_folder_files(dir, type.name)) {
+            files.emplace_back(std::move(path));
+            types.push_back(&type);
         }
+    parallel_for(files.size(), [&](size_t i) {
+        FileRead& f = files[i];
+        const auto known = dialects.find(utf8_name(native_path(f.path).stem()));
+        f.records.dialect = known != dialects.end() ? known->second : world_file_dialect(f.path);
+        f.ok = read_file_bytes(f.path, f.text) && types[i]->read(f.records, f.text, settings, f.said);
+        if (f.ok) f.heads = RecordPlaces::record_heads(f.text);
+    });
+    for (size_t i = 0; i < files.size(); ++i) {
+        FileRead& f = files[i];
+        replay(f.said, messages);
+        if (!f.ok) {
+            out.failures.push_back(f.path);
+            continue;
+        }
+        out.places.add_file(f.path, f.heads, types[i]->kind);
+        World& file = f.records;
+        distribute(file.rooms, out.zones, &World::rooms);
+        distribute(file.mobs, out.zones, &World::mobs);
+        distribute(file.objects, out.zones, &World::objects);
+        distribute(file.shops, out.zones, &World::shops);
+        keep(f);
+    }
     for (auto& z : out.zones) {
         z.sort_rooms();
         z.sort_mobs();
