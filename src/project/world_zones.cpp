@@ -14,6 +14,7 @@
 #include "world/atomic_file.h"
 #include "world/file_path.h"
 #include "world/messages.h"
+#include "world/parallel_for.h"
 #include "world/world.h"
 
 namespace fs = std::filesystem;
@@ -78,10 +79,14 @@ bool read_part(const std::string& path, World& world, WorldZone& zone, Read read
 }  // namespace
 
 std::vector<WorldZone> list_world_zones(const std::string& dir) {
-    std::vector<WorldZone> zones;
-    const FormatSettings settings;
-    for (const auto& zon : world_folder_files(dir, "zon")) {
-        WorldZone z;
+    FormatSettings settings;
+    settings.keep_sources = false;  // counted, never saved
+    const std::vector<std::string> files = world_folder_files(dir, "zon");
+    std::vector<WorldZone> zones(files.size());
+    // Each zone's files are its own: the zones are read on every core.
+    parallel_for(files.size(), [&](size_t i) {
+        const std::string& zon = files[i];
+        WorldZone& z = zones[i];
         name_zone_files(z, native_path(dir), zon);
         try {
             z.number = std::stoi(utf8_name(native_path(zon).stem()));
@@ -115,8 +120,7 @@ std::vector<WorldZone> list_world_zones(const std::string& dir) {
             z.objects = w.object_count();
             z.shops = w.shop_count();
         }
-        zones.push_back(std::move(z));
-    }
+    });
     std::stable_sort(zones.begin(), zones.end(),
                      [](const WorldZone& a, const WorldZone& b) { return a.number < b.number; });
     return zones;
