@@ -177,19 +177,22 @@ int TextSource::count_record_lines() const {
 }
 
 std::string TextSource::read_tilde_string(int& indicator, Messages& messages) {
-    // The usual string: its tilde lies within the longest text allowed.
-    // Lines are joined by LF in the buffer just as in the result, so the
-    // text is one copy of the bytes before the tilde.
-    if (!tilde_at_line_end_ && pos_ < data_.size()) {
+    // The usual string: its tilde lies within the longest text allowed (and,
+    // under the line-end rule, its first tilde ends its line). Lines are
+    // joined by LF in the buffer just as in the result, so the text is one
+    // copy of the bytes before the tilde.
+    if (pos_ < data_.size()) {
         // An empty string (a lone "~" line) is the commonest of all.
         if (data_[pos_] == '~' && pos_ + 1 < data_.size() && data_[pos_ + 1] == '\n') {
             pos_ += 2;
             return {};
         }
-        const size_t window = std::min(data_.size() - pos_, kMaxTildeString + 1);
+        const size_t window = std::min(data_.size() - pos_, max_text_ + 1);
         const void* found = std::memchr(data_.data() + pos_, '~', window);
-        if (found) {
-            const size_t tilde = size_t(static_cast<const char*>(found) - data_.data());
+        const size_t tilde =
+            found ? size_t(static_cast<const char*>(found) - data_.data()) : std::string::npos;
+        const bool ends_line = found && (tilde + 1 == data_.size() || data_[tilde + 1] == '\n');
+        if (found && (!tilde_at_line_end_ || ends_line)) {
             std::string text(data_, pos_, tilde - pos_);
             // The rest of the tilde's line is skipped; it is nearly always
             // just the line break.
