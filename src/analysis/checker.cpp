@@ -1,6 +1,7 @@
 #include "analysis/checker.h"
 
 #include "analysis/check_context.h"
+#include "world/parallel_for.h"
 #include "world/world.h"
 
 namespace tarnwick {
@@ -14,9 +15,12 @@ std::vector<Finding> run(const std::vector<const World*>& zones, bool whole_worl
     const ReferenceIndex index(zones, whole_world);
     const auto simulated = simulate_resets(zones, {kCheckedResets, whole_world});
     const CheckedResets resets(simulated);
-    std::vector<Finding> out;
-    for (const World* zone : checked) {
-        const CheckContext c{*zone, index, zone_range(*zone), out};
+    // Each zone's checks read the shared index and resets only: the zones
+    // are checked on every core, their findings joined in zone order.
+    std::vector<std::vector<Finding>> found(checked.size());
+    parallel_for(checked.size(), [&](size_t i) {
+        const World& zone = *checked[i];
+        const CheckContext c{zone, index, zone_range(zone), found[i]};
         check_exits(c);
         check_zone_commands(c);
         check_shops(c);
@@ -24,7 +28,11 @@ std::vector<Finding> run(const std::vector<const World*>& zones, bool whole_worl
         check_triggers(c);
         if (texts == TextWalk::AsWritten) check_texts(c);
         check_resets(c, resets);
-    }
+    });
+    std::vector<Finding> out;
+    for (auto& zone : found)
+        out.insert(out.end(), std::make_move_iterator(zone.begin()),
+                   std::make_move_iterator(zone.end()));
     sort_findings(out);
     return out;
 }

@@ -48,6 +48,7 @@ int print_version(const char* argv0) {
 
 int main(int argc, char** argv) {
     tarnwick::platform::use_binary_standard_streams();
+    tarnwick::platform::keep_freed_memory();
     std::vector<std::string> args = tarnwick::platform::utf8_arguments(argc, argv);
     if (args.empty()) {
         std::fputs(kUsage, stderr);

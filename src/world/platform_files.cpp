@@ -1,8 +1,12 @@
 #include "world/platform_files.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 #include "world/file_path.h"
 
@@ -211,5 +215,12 @@ std::string program_folder(const char* argv0) {
 void use_binary_standard_streams() {}
 
 #endif
+
+void keep_freed_memory() {
+#if defined(__GLIBC__)
+    mallopt(M_MMAP_THRESHOLD, 64 << 20);
+    mallopt(M_TRIM_THRESHOLD, 256 << 20);
+#endif
+}
 
 }  // namespace tarnwick::platform

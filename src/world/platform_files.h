@@ -36,4 +36,11 @@ std::string program_folder(const char* argv0);
 // so a command prints the same bytes everywhere.
 void use_binary_standard_streams();
 
+// For a short run that reads a whole world on several threads: memory freed
+// is kept for the next allocation instead of being handed back to the
+// system and mapped again, which costs more than the reading itself (each
+// unmapping stops every other thread). A no-op where the C library has no
+// such setting.
+void keep_freed_memory();
+
 }  // namespace tarnwick::platform
