@@ -37,7 +37,7 @@ bool header_numbers(PreflightWalk& w, std::string_view line, std::string_view na
                     int name_line, ZoneHeader& header, bool& numbers_on_name) {
     const bool tba = w.dialect() == Dialect::TbaMud;
     int32_t n[4] = {}, levels[2] = {};
-    std::string flags[4];
+    std::string_view flags[4];
     numbers_on_name = false;
     const int fields = scan(line, " %d %d %d %d %s %s %s %s %d %d", n[0], n[1], n[2], n[3],
                             flags[0], flags[1], flags[2], flags[3], levels[0], levels[1]);

@@ -44,7 +44,7 @@ bool walk_room(PreflightWalk& w) {
     if (!w.text("name") || !w.text("description")) return false;
     if (!w.line(line, "flags line", "the zone, flags and sector line")) return false;
     int32_t zone = 0, sector = 0;
-    std::string flags[4];
+    std::string_view flags[4];
     const int fields =
         scan(line, " %d %s %s %s %s %d ", zone, flags[0], flags[1], flags[2], flags[3], sector);
     if (fields == 3)
@@ -87,7 +87,7 @@ bool walk_mobile(PreflightWalk& w) {
     for (const char* field : {"alias", "short description", "long description", "description"})
         if (!w.text(field)) return false;
     if (!w.line(line, "flags line", "the flags, alignment and type line")) return false;
-    std::string f[8];
+    std::string_view f[8];
     int32_t alignment = 0;
     char type = 0;
     const int fields = scan(line, "%s %s %s %s %s %s %s %s %d %c", f[0], f[1], f[2], f[3], f[4],
@@ -158,7 +158,7 @@ bool walk_object(PreflightWalk& w, std::string_view& line) {
         if (!w.text(field)) return false;
     if (!w.line(line, "type line", "the type and flags line")) return false;
     int32_t type = 0;
-    std::string f[12];
+    std::string_view f[12];
     const int fields = scan(line, " %d %s %s %s %s %s %s %s %s %s %s %s %s", type, f[0], f[1],
                             f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9], f[10], f[11]);
     if (fields == 3 || fields == 4)

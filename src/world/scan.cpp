@@ -122,10 +122,11 @@ int scan_items(std::string_view input, std::string_view format, std::span<const 
             break;
         }
         case 's': {
-            auto p = std::get_if<std::string*>(&target);
             std::string_view word;
-            if (!p || !parse_word(input, in, word)) return stored;
-            **p = std::string(word);
+            if (!parse_word(input, in, word)) return stored;
+            if (auto text = std::get_if<std::string*>(&target)) (*text)->assign(word);
+            else if (auto view = std::get_if<std::string_view*>(&target)) **view = word;
+            else return stored;
             break;
         }
         case 'c': {

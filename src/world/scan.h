@@ -1,8 +1,9 @@
 #pragma once
 // A small, bounds-checked equivalent of sscanf for the patterns the world
 // files use. Supported: %d (32-bit, out-of-range numbers fail the
-// conversion), %ld (same as %d), %s (a word), %c, %f, blanks (skip any white
-// space) and literal bytes. Returns the number of conversions stored.
+// conversion), %ld (same as %d), %s (a word, into a string or, without a
+// copy, a view of the input), %c, %f, blanks (skip any white space) and
+// literal bytes. Returns the number of conversions stored.
 
 #include <cstdint>
 #include <span>
@@ -13,7 +14,7 @@
 
 namespace tarnwick {
 
-using ScanTarget = std::variant<int32_t*, std::string*, char*, float*>;
+using ScanTarget = std::variant<int32_t*, std::string*, std::string_view*, char*, float*>;
 
 int scan_items(std::string_view input, std::string_view format, std::span<const ScanTarget> out);
 
