@@ -232,7 +232,8 @@ std::shared_ptr<KeptZoneFile> keep_zone(const TextSource& in, std::string path,
     return kept;
 }
 
-bool read_zone_from(World& world, TextSource& in, const std::string& path, Messages& messages) {
+bool read_zone_from(World& world, TextSource& in, const std::string& path, Messages& messages,
+                    bool keep_source = true) {
     // The file replaces the commands; the numbers it fails to reach stay.
     world.clear_zone_header();
     world.kept.zone.reset();
@@ -245,16 +246,16 @@ bool read_zone_from(World& world, TextSource& in, const std::string& path, Messa
         world.clear_zone_header();
         return false;
     }
-    world.kept.zone = keep_zone(in, path, reader, world.zone);
+    if (keep_source) world.kept.zone = keep_zone(in, path, reader, world.zone);
     world.dialect = reader.dialect;
     return true;
 }
 
 }  // namespace
 
-bool read_zone(World& world, const std::string& text, Messages& messages) {
+bool read_zone(World& world, const std::string& text, Messages& messages, bool keep_source) {
     TextSource in(text);
-    return read_zone_from(world, in, "", messages);
+    return read_zone_from(world, in, "", messages, keep_source);
 }
 
 bool load_zone_file(World& world, const std::string& path, Messages& messages) {
