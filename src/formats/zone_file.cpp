@@ -253,9 +253,14 @@ bool read_zone_from(World& world, TextSource& in, const std::string& path, Messa
 
 }  // namespace
 
-bool read_zone(World& world, const std::string& text, Messages& messages, bool keep_source) {
+bool read_zone(World& world, const std::string& text, Messages& messages) {
     TextSource in(text);
-    return read_zone_from(world, in, "", messages, keep_source);
+    return read_zone_from(world, in, "", messages);
+}
+
+bool read_zone_for_reference(World& world, const std::string& text, Messages& messages) {
+    TextSource in(text);
+    return read_zone_from(world, in, "", messages, false);
 }
 
 bool load_zone_file(World& world, const std::string& path, Messages& messages) {

@@ -42,11 +42,11 @@ void commit_zone_header(World& world, const ZoneHeaderFields& fields);
 // or held an error (its message shown; the header's commands and name are
 // then cleared, the numbers read before the error stay).
 bool load_zone_file(World& world, const std::string& path, Messages& messages);
-// Replaces the header's commands and name with those of `text`. Without
-// `keep_source` no copy of the file is kept (a read for reference only: its
-// commands are never saved).
-bool read_zone(World& world, const std::string& text, Messages& messages,
-               bool keep_source = true);
+// Replaces the header's commands and name with those of `text`.
+bool read_zone(World& world, const std::string& text, Messages& messages);
+// The same, keeping no copy of the file: a read for reference only, whose
+// commands are never saved.
+bool read_zone_for_reference(World& world, const std::string& text, Messages& messages);
 // Commits `fields` (even when the file cannot be written), then writes
 // header and commands; false, after a message, when nothing was saved.
 bool save_zone_file(World& world, const std::string& path, const ZoneHeaderFields& fields,

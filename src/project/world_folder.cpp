@@ -130,7 +130,7 @@ constexpr RecordType kRecordTypes[] = {
 
 void read_zone_file(FileRead& f) {
     World& zone = f.records;
-    if (!read_file_bytes(f.path, f.text) || !read_zone(zone, f.text, f.said, false)) return;
+    if (!read_file_bytes(f.path, f.text) || !read_zone_for_reference(zone, f.text, f.said)) return;
     f.ok = true;
     zone.project_zone_number = zone.zone.zone_number;
     // A tbaMUD zone's triggers live beside it; the checker resolves the

@@ -97,7 +97,7 @@ std::vector<WorldZone> list_world_zones(const std::string& dir) {
         if (!fs::exists(native_path(zon), ec)) {
             z.problem = file_name_of(zon) + ": no such file";
         } else if (read_part(zon, w, z, [](World& world, const std::string& t, Messages& m) {
-                       return read_zone(world, t, m, false);
+                       return read_zone_for_reference(world, t, m);
                    })) {
             z.number = w.zone.zone_number;
             z.name = w.zone.name;
