@@ -129,7 +129,7 @@ int run_lint(const std::vector<std::string>& args) {
         }
         Progress progress("reading " + inputs[0]);
         WorldFolder folder;
-        if (!read_world_folder(inputs[0], folder, messages)) {
+        if (!read_world_folder(inputs[0], folder, messages, &progress)) {
             std::fprintf(stderr, "tarnwick-cli: %s: no zone file loaded\n", inputs[0].c_str());
             return 1;
         }
@@ -137,8 +137,7 @@ int run_lint(const std::vector<std::string>& args) {
             std::fprintf(stderr, "tarnwick-cli: %s: did not load\n", f.c_str());
         loaded = folder.failures.empty();
         const auto zones = folder.zone_list();
-        progress.step("checking " + std::to_string(zones.size()) + " zones");
-        findings = check_zones(zones);
+        findings = check_zones(zones, &progress);
         folder.places.locate(findings);
     } else {
         std::vector<std::string> files = inputs;

@@ -4,11 +4,13 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "analysis/reset_report.h"
 #include "analysis/reset_sim.h"
 #include "cli/commands.h"
 #include "cli/json_text.h"
+#include "cli/progress.h"
 #include "cli/stderr_messages.h"
 #include "project/world_folder.h"
 #include "world/other_zones.h"
@@ -133,13 +135,15 @@ int run_simulate(const std::vector<std::string>& args) {
     WorldFolder folder;
     World world;
     std::vector<const World*> zones;
+    // Wiped (reset) before the output starts.
+    std::optional<Progress> progress(std::in_place, "reading " + input);
     if (fs::is_directory(input, ec)) {
         if (!is_world_folder(input)) {
             std::fprintf(stderr, "tarnwick-cli: %s: no wld/ or zon/ folder: not a world folder\n",
                          input.c_str());
             return 2;
         }
-        if (!read_world_folder(input, folder, messages)) {
+        if (!read_world_folder(input, folder, messages, &*progress)) {
             std::fprintf(stderr, "tarnwick-cli: %s: no zone file loaded\n", input.c_str());
             return 1;
         }
@@ -166,7 +170,9 @@ int run_simulate(const std::vector<std::string>& args) {
         }
     }
 
+    options.progress = &*progress;
     const auto resets = simulate_resets(zones, options);
+    progress.reset();
     if (json)
         print_json(resets);
     else

@@ -14,6 +14,7 @@
 #include "world/file_path.h"
 #include "world/messages.h"
 #include "world/other_zones.h"
+#include "world/work_progress.h"
 
 namespace fs = std::filesystem;
 
@@ -86,11 +87,27 @@ std::vector<const World*> WorldFolder::zone_list() const {
     return list;
 }
 
-bool read_world_folder(const std::string& dir, WorldFolder& out, Messages& messages) {
+bool read_world_folder(const std::string& dir, WorldFolder& out, Messages& messages,
+                       WorkProgress* progress) {
     out = WorldFolder{};
     FormatSettings settings;
     settings.keep_sources = false;  // read for reference and checks, never saved
-    for (const auto& path : world_folder_files(dir, "zon")) {
+    // Every file counts as one part of the work.
+    std::vector<std::string> files[std::size(kWorldFolderTypes)];
+    int total = 0, done = 0;
+    for (size_t t = 0; t < std::size(kWorldFolderTypes); ++t) {
+        files[t] = world_folder_files(dir, kWorldFolderTypes[t]);
+        total += int(files[t].size());
+    }
+    auto go_on = [&](const std::string& path) {
+        if (!progress ||
+            progress->advance(done++, total, "reading " + utf8_name(native_path(path).filename())))
+            return true;
+        out = WorldFolder{};
+        return false;
+    };
+    for (const auto& path : files[0]) {
+        if (!go_on(path)) return false;
         World zone;
         std::string text;
         if (!read_file_bytes(path, text) || !read_zone(zone, text, messages)) {
@@ -114,21 +131,22 @@ bool read_world_folder(const std::string& dir, WorldFolder& out, Messages& messa
     });
 
     struct Type {
-        const char* name;
+        size_t files;  // index in kWorldFolderTypes
         RecordKind kind;
         bool (*read)(World&, const std::string&, const FormatSettings&, Messages&);
     };
     const Type types[] = {
-        {"wld", RecordKind::Room, read_rooms},
-        {"mob", RecordKind::Mob, read_mobs},
-        {"obj", RecordKind::Object, read_objects},
-        {"shp", RecordKind::Shop,
+        {1, RecordKind::Room, read_rooms},
+        {2, RecordKind::Mob, read_mobs},
+        {3, RecordKind::Object, read_objects},
+        {4, RecordKind::Shop,
          [](World& w, const std::string& t, const FormatSettings&, Messages& m) {
              return read_shops(w, t, m);
          }},
     };
     for (const auto& type : types)
-        for (const auto& path : world_folder_files(dir, type.name)) {
+        for (const auto& path : files[type.files]) {
+            if (!go_on(path)) return false;
             World file;
             file.dialect = world_file_dialect(path);
             std::string text;
@@ -152,10 +170,11 @@ bool read_world_folder(const std::string& dir, WorldFolder& out, Messages& messa
     return true;
 }
 
-std::shared_ptr<const OtherZones> read_other_zones(const std::string& dir, int32_t open_zone) {
+std::shared_ptr<const OtherZones> read_other_zones(const std::string& dir, int32_t open_zone,
+                                                   WorkProgress* progress) {
     WorldFolder folder;
     SilentMessages silent;
-    if (!read_world_folder(dir, folder, silent)) return nullptr;
+    if (!read_world_folder(dir, folder, silent, progress)) return nullptr;
     // The open zone's records on disk are left out: the World holds them,
     // edited, and a record the builder removed must not live on here.
     std::erase_if(folder.zones,

@@ -14,6 +14,7 @@
 #include "world/atomic_file.h"
 #include "world/file_path.h"
 #include "world/messages.h"
+#include "world/work_progress.h"
 #include "world/world.h"
 
 namespace fs = std::filesystem;
@@ -77,10 +78,13 @@ bool read_part(const std::string& path, World& world, WorldZone& zone, Read read
 
 }  // namespace
 
-std::vector<WorldZone> list_world_zones(const std::string& dir) {
+std::vector<WorldZone> list_world_zones(const std::string& dir, WorkProgress* progress) {
     std::vector<WorldZone> zones;
     const FormatSettings settings;
-    for (const auto& zon : world_folder_files(dir, "zon")) {
+    const auto files = world_folder_files(dir, "zon");
+    for (const auto& zon : files) {
+        if (!advance(progress, int(zones.size()), int(files.size()), "listing " + file_name_of(zon)))
+            return {};
         WorldZone z;
         name_zone_files(z, native_path(dir), zon);
         try {
