@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -70,14 +71,18 @@ void print_text(const std::vector<const World*>& zones, const std::vector<ResetR
         const ResetRecord& rec = resets[r];
         std::printf("reset %zu: %d mobs and %d objects in the world\n", r + 1,
                     rec.population.mobs_in_world(), rec.population.objects_in_world());
+        // The outcomes by zone, once: a world of thousands of zones is not
+        // walked once per zone.
+        std::map<int32_t, std::vector<const CommandOutcome*>> by_zone;
+        for (const CommandOutcome& o : rec.commands) by_zone[o.zone].push_back(&o);
         for (const World* z : zones) {
             std::vector<const zCommand*> list;
             for (const auto& c : z->zone.commands)
                 if (c.command != 'S') list.push_back(&c);
-            for (const CommandOutcome& o : rec.commands)
-                if (o.zone == z->zone.zone_number && o.index < int(list.size()))
-                    std::printf("  zone %d command %d (%s): %s\n", o.zone, o.index + 1,
-                                command_line(*list[size_t(o.index)]).c_str(), o.why.c_str());
+            for (const CommandOutcome* o : by_zone[z->zone.zone_number])
+                if (o->index < int(list.size()))
+                    std::printf("  zone %d command %d (%s): %s\n", o->zone, o->index + 1,
+                                command_line(*list[size_t(o->index)]).c_str(), o->why.c_str());
         }
         for (const PopulationLine& line : population_lines(zones, rec.population, false))
             std::printf("  %*s%s\n", line.depth * 2, "", line.text.c_str());

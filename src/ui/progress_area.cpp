@@ -55,7 +55,7 @@ public:
         if (shown_ && now - pumped_ < kPumpEvery) return true;
         shown_ = true;
         pumped_ = now;
-        area_.show_report(done, total, what_ + ": " + what);
+        area_.show_report(done, total, what_, what);
         QCoreApplication::processEvents();
         return !area_.cancelled_;
     }
@@ -71,14 +71,15 @@ ProgressArea::ProgressArea(QWidget* parent) : QWidget(parent) {
     setObjectName("WorkProgress");
     label_ = new QLabel(this);
     label_->setObjectName("WorkProgressLabel");
+    label_->setFixedWidth(label_->fontMetrics().horizontalAdvance("Simulating reset 100 of 100") + 8);
+    label_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     bar_ = new QProgressBar(this);
     bar_->setObjectName("WorkProgressBar");
-    bar_->setMaximumWidth(160);
+    bar_->setFixedWidth(90);
     bar_->setTextVisible(false);
     cancel_ = new QToolButton(this);
     cancel_->setObjectName("WorkCancelBtn");
     cancel_->setText("Cancel");
-    cancel_->setToolTip("Stop this work (Escape)");
     cancel_->setFocusPolicy(Qt::NoFocus);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 0, 4, 0);
@@ -139,10 +140,17 @@ void ProgressArea::cancel() {
         background_->stop();
 }
 
-void ProgressArea::show_report(int done, int total, const std::string& what) {
+// The step under way in the label ("Simulating reset 14 of 99"), the work
+// as a whole in the tooltip: the menu bar keeps room for its menus.
+void ProgressArea::show_report(int done, int total, const std::string& work,
+                               const std::string& step) {
     bar_->setRange(0, std::max(total, 1));
     bar_->setValue(std::clamp(done, 0, std::max(total, 1)));
-    label_->setText(from_cp1252(what));
+    QString text = from_cp1252(step.empty() ? work : step);
+    if (!text.isEmpty()) text[0] = text[0].toUpper();
+    // The menu bar lays its corner out once: the label keeps its width.
+    label_->setText(label_->fontMetrics().elidedText(text, Qt::ElideMiddle, label_->width()));
+    setToolTip(from_cp1252(work) + (running_ ? " (Escape stops it)" : ""));
     show();
 }
 
@@ -159,7 +167,7 @@ void ProgressArea::poll() {
     }
     if (running_ || Clock::now() - background_start_ < show_after_) return;
     const SharedProgress::Report r = background_->report();
-    show_report(r.done, r.total, background_what_ + ": " + r.what);
+    show_report(r.done, r.total, background_what_, r.what);
 }
 
 bool ProgressArea::eventFilter(QObject* watched, QEvent* event) {

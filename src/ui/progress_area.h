@@ -50,7 +50,7 @@ protected:
 
 private:
     class Foreground;
-    void show_report(int done, int total, const std::string& what);
+    void show_report(int done, int total, const std::string& work, const std::string& step);
     void poll();
 
     QLabel* label_;

@@ -113,6 +113,38 @@ TEST_F(ProgressTest, EscapeCancelsAndOtherInputWaits) {
     EXPECT_EQ(inner, 1);
 }
 
+// Work on another thread (the rest of a world folder being read) shows its
+// progress while the editor goes on; Cancel asks it to stop, and a newer
+// read supersedes an older one.
+TEST_F(ProgressTest, BackgroundWorkShowsUntilItEndsAndCancelAsksItToStop) {
+    area()->set_show_after(0ms);
+    auto label = [this] { return area()->findChild<QLabel*>("WorkProgressLabel")->text(); };
+    auto wait_for = [](const std::function<bool()>& done) {
+        for (int waited = 0; !done() && waited < 2000; waited += 10) QTest::qWait(10);
+        return done();
+    };
+    auto first = std::make_shared<SharedProgress>();
+    area()->watch(first, "Reading the world folder");
+    first->advance(3, 10, "reading 30.wld");
+    ASSERT_TRUE(wait_for([&] { return !area()->isHidden(); }));
+    EXPECT_EQ(label(), "Reading 30.wld");
+    QTest::mouseClick(cancel_button(), Qt::LeftButton);
+    EXPECT_TRUE(first->stopping());
+    EXPECT_FALSE(first->advance(4, 10, "reading 31.wld"));
+    EXPECT_TRUE(wait_for([&] { return area()->isHidden(); }));
+
+    auto older = std::make_shared<SharedProgress>(), newer = std::make_shared<SharedProgress>();
+    area()->watch(older, "Reading the world folder");
+    area()->watch(newer, "Reading the world folder");
+    EXPECT_TRUE(older->stopping());
+    EXPECT_FALSE(newer->stopping());
+    newer->advance(1, 2, "reading 12.zon");
+    ASSERT_TRUE(wait_for([&] { return !area()->isHidden(); }));
+    newer->finish();
+    EXPECT_TRUE(wait_for([&] { return area()->isHidden(); }));
+    EXPECT_FALSE(newer->stopping());
+}
+
 TEST_F(ProgressTest, ACancelledCheckOrSimulationKeepsWhatItShowed) {
     SampleZone zone;
     ASSERT_TRUE(main->open_project(zone.project()));
