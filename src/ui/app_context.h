@@ -53,6 +53,12 @@ public:
         emit changedMarkChanged(true);
         emit historyChanged();
     }
+    void clear_changed() {
+        world.changed = false;
+        emit changedMarkChanged(false);
+        emit historyChanged();
+    }
+
     // Long work (checking or simulating a whole world): the main window runs
     // it with a progress bar the builder can cancel. False when cancelled:
     // whatever the work made is then to be dropped.
@@ -65,11 +71,6 @@ public:
         } go_on;
         work(go_on);
         return true;
-    }
-    void clear_changed() {
-        world.changed = false;
-        emit changedMarkChanged(false);
-        emit historyChanged();
     }
 
 signals:

@@ -21,14 +21,15 @@ using Clock = std::chrono::steady_clock;
 constexpr auto kPumpEvery = std::chrono::milliseconds(50);
 constexpr int kPollMs = 100;
 
+// The input held back while foreground work runs. Releases pass: a press
+// that started the work (a spin box's arrow) must see its release, or its
+// auto-repeat would go on stepping after the work.
 bool is_input(QEvent::Type type) {
     switch (type) {
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
     case QEvent::Wheel:
     case QEvent::KeyPress:
-    case QEvent::KeyRelease:
     case QEvent::ShortcutOverride:
     case QEvent::Shortcut:
     case QEvent::ContextMenu:

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
 #include <QTest>
 #include <QToolButton>
 #include <thread>
@@ -180,6 +182,20 @@ TEST_F(ProgressTest, ACancelledCheckOrSimulationKeepsWhatItShowed) {
     count->setValue(5);
     EXPECT_EQ(resets->resets().size(), 5u);
     EXPECT_EQ(slider->maximum(), 5);
+
+    // A press on the spin box's arrow starts a simulation; the release that
+    // comes while it runs still ends the arrow's auto-repeat.
+    QStyleOptionSpinBox option;
+    option.initFrom(count);
+    option.subControls = QStyle::SC_SpinBoxUp;
+    const QPoint up =
+        count->style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp, count).center();
+    QCoreApplication::postEvent(count, new QMouseEvent(QEvent::MouseButtonRelease, up, count->mapToGlobal(up),
+                                                       Qt::LeftButton, Qt::NoButton, {}));
+    QTest::mousePress(count, Qt::LeftButton, {}, up);
+    QTest::qWait(1000);
+    EXPECT_EQ(count->value(), 6);
+    EXPECT_EQ(resets->resets().size(), 6u);
 }
 
 }  // namespace
