@@ -101,8 +101,10 @@ void ProblemsWindow::refresh() {
     checking_ = false;
     if (!finished) {
         again_ = false;
+        if (!checked_) counts_->setText("Check cancelled: Check again runs it");
         return;
     }
+    checked_ = true;
     findings_ = std::move(found);
     counts_->setText(counts_text(count_by_severity(findings_)));
     show_list();

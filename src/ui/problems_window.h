@@ -45,6 +45,7 @@ private:
     QTreeWidget* list_;
     // A check under way, and whether the world changed during it.
     bool checking_ = false, again_ = false;
+    bool checked_ = false;  // a check ran to its end: its findings are shown
 };
 
 }  // namespace tarnwick::ui

@@ -40,6 +40,7 @@ ResetWindow::ResetWindow(AppContext& context, QWidget* parent)
     setModal(false);
     auto* after = new QLabel("After reset", this);
     slider_ = new QSlider(Qt::Horizontal, this);
+    slider_->setRange(1, 1);  // until the first simulation ends
     slider_->setObjectName("ResetSlider");
     slider_->setPageStep(1);
     auto* count_label = new QLabel("&Resets", this);
@@ -130,6 +131,8 @@ void ResetWindow::refresh() {
         if (!resets_.empty()) {
             const QSignalBlocker block(count_);
             count_->setValue(int(resets_.size()));
+        } else {
+            summary_->setText("Cancelled: Simulate again runs it");
         }
         return;
     }

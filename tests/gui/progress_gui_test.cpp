@@ -167,9 +167,15 @@ TEST_F(ProgressTest, ACancelledCheckOrSimulationKeepsWhatItShowed) {
     check_again->click();
     EXPECT_GT(problems->findings().size(), found);
 
+    // The first simulation cancelled: the window says so rather than show
+    // an empty zone.
+    post_escape(main.get());
     trigger("SimulateReset1");
     ui::ResetWindow* resets = main->reset_window();
     ASSERT_TRUE(resets && resets->isVisible());
+    EXPECT_TRUE(resets->resets().empty());
+    EXPECT_TRUE(resets->findChild<QLabel*>("ResetSummary")->text().startsWith("Cancelled"));
+    resets->findChild<QPushButton*>("SimulateAgainBtn")->click();
     auto* count = resets->findChild<QSpinBox*>("ResetCount");
     auto* slider = resets->findChild<QSlider*>("ResetSlider");
     ASSERT_EQ(resets->resets().size(), 3u);
