@@ -1,7 +1,8 @@
 #pragma once
 // The zone checker: every broken reference, doubtful door and value out of
 // range in one zone, or in every zone of a world at once, as findings.
-// Reads the World only.
+// Reads the World only. Each check reports to `progress` when given one and
+// is empty when it asked to stop.
 
 #include <span>
 #include <vector>
@@ -12,6 +13,7 @@
 namespace tarnwick {
 
 class World;
+class WorkProgress;
 
 // Where the checker finds the texts it walks as the server's loader reads
 // them: in the files a save would write from the World (the editor, whose
@@ -21,14 +23,18 @@ enum class TextWalk { AsWritten, ByCaller };
 
 // Checks one zone by itself: references outside its vnums are noted, not
 // resolved.
-std::vector<Finding> check_zone(const World& zone, TextWalk texts = TextWalk::AsWritten);
+std::vector<Finding> check_zone(const World& zone, WorkProgress* progress = nullptr,
+                                TextWalk texts = TextWalk::AsWritten);
 // Checks every zone of a world: references resolve across all of them, and
 // a vnum no zone holds is missing.
 std::vector<Finding> check_zones(const std::vector<const World*>& zones,
+                                 WorkProgress* progress = nullptr,
                                  TextWalk texts = TextWalk::AsWritten);
 // Checks one zone as part of a world whose other zones are `others`:
 // references resolve across them all, the findings are the zone's own.
-std::vector<Finding> check_zone_among(const World& zone, const std::vector<const World*>& others);
+std::vector<Finding> check_zone_among(const World& zone, const std::vector<const World*>& others,
+                                      WorkProgress* progress = nullptr);
+
 // The server-side walk of files as they lie, as checker findings naming
 // each file and line; a finding that names no record is the zone's
 // `zone_number`. A zone file and a rooms file given together are also

@@ -94,7 +94,8 @@ private:
     int x0_ = 0, y0_ = 0, x1_ = 0, y1_ = 0;
 };
 
-void draw_room(Painter& p, const MapRoom& room, int index, const World& world) {
+void draw_room(Painter& p, const MapRoom& room, int index, const World& world,
+               const RoomFills* fills) {
     const room_data& r = world.rooms[size_t(room.room_index)];
     const MapPoint c = p.centre(index);
     MapShape& box = p.add(ShapeKind::Rect, ShapeRole::Room,
@@ -102,6 +103,8 @@ void draw_room(Painter& p, const MapRoom& room, int index, const World& world) {
                            {c.x + kBoxWidth / 2, c.y + kBoxHeight / 2}},
                           room.vnum);
     box.fill = sector_colour(r.sector);
+    if (fills)
+        if (const auto fill = fills->find(room.vnum); fill != fills->end()) box.fill = fill->second;
     box.stroke = "#404040";
     box.width = 1.2;
     p.text(ShapeRole::RoomLabel, {c.x, c.y - 9}, std::to_string(room.vnum), 11, "#000000",
@@ -223,7 +226,8 @@ int first_level(const MapLayout& layout) {
     return layout.rooms.empty() ? 0 : layout.rooms.front().pos.level;
 }
 
-MapPicture draw_map_level(const MapLayout& layout, const World& world, int level) {
+MapPicture draw_map_level(const MapLayout& layout, const World& world, int level,
+                          const RoomFills* fills) {
     Painter p(layout, level);
     // Every shape of an exit carries its direction, so a viewer can tell
     // which exit of its room a click landed on.
@@ -236,7 +240,7 @@ MapPicture draw_map_level(const MapLayout& layout, const World& world, int level
     for (const MapExit& e : layout.exits)
         if (layout.rooms[size_t(e.from)].pos.level == level && e.direction < Up) draw_exit_of(e);
     for (size_t i = 0; i < layout.rooms.size(); ++i)
-        if (layout.rooms[i].pos.level == level) draw_room(p, layout.rooms[i], int(i), world);
+        if (layout.rooms[i].pos.level == level) draw_room(p, layout.rooms[i], int(i), world, fills);
     for (const MapExit& e : layout.exits)
         if (layout.rooms[size_t(e.from)].pos.level == level && e.direction >= Up) draw_exit_of(e);
     return p.picture;

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "analysis/map_layout.h"
@@ -54,8 +55,13 @@ inline constexpr double kMargin = 60;
 // The fill colour of a sector type.
 const char* sector_colour(int sector);
 
-// Draws the rooms of `level` (every room's exits from this level).
-MapPicture draw_map_level(const MapLayout& layout, const World& world, int level);
+// Fill colours ("#rrggbb") by room vnum, in place of the sector colours.
+using RoomFills = std::unordered_map<int32_t, std::string>;
+
+// Draws the rooms of `level` (every room's exits from this level). A room
+// `fills` names takes its colour; the others keep their sector's.
+MapPicture draw_map_level(const MapLayout& layout, const World& world, int level,
+                          const RoomFills* fills = nullptr);
 
 // The level shown first: the level of the zone's lowest room.
 int first_level(const MapLayout& layout);

@@ -5,6 +5,8 @@
 
 #include "analysis/reset_runner.h"
 
+#include <optional>
+
 #include "world/world.h"
 
 namespace tarnwick {
@@ -41,7 +43,8 @@ public:
             o.index = int(i);
             o.command = z.commands[i]->command;
             run(z, i, o);
-            last_ = o.done;
+            last_ = if_flag_state_.value_or(o.done);
+            if_flag_state_.reset();
             out.push_back(std::move(o));
         }
     }
@@ -110,10 +113,14 @@ private:
         o.result = r;
         o.why = std::move(why);
     }
+    // The server's reset_zone leaves the if-flag state as the command before
+    // set it when it refuses a command now (it breaks out before setting
+    // last_cmd), except for D, which sets it after its test either way.
     void disable(ZoneRun& z, size_t i, CommandOutcome& o, std::string why) {
         z.disabled[i] = why;
         z.disabled_in[i] = reset_;
         skip(o, SimResult::Disabled, "skipped: " + std::move(why));
+        if_flag_state_ = z.commands[i]->command == 'D' || last_;
     }
     // The max-existing test every loading command makes first.
     bool at_max(int count, int32_t max, CommandOutcome& o) {
@@ -166,6 +173,7 @@ private:
         if (at_max(pop_.object_count(c.arg1), c.arg2, o)) return;
         if (c.command == 'E' && (c.arg3 < 0 || c.arg3 >= kWearSlots)) {
             skip(o, SimResult::BadArgument, "skipped: wear position " + num(c.arg3) + " does not exist");
+            if_flag_state_ = last_;  // refused before last_cmd is set, as disable() says
             return;
         }
         o.mob = mob_;
@@ -230,6 +238,8 @@ private:
     Population& pop_;
     int reset_;
     bool last_ = false, after_not_open_ = false;
+    // What a refused command leaves for the next command's if-flag.
+    std::optional<bool> if_flag_state_;
     int mob_ = -1;
     int mob_command_ = -1, latest_m_ = -1;  // the M that made mob_, and the latest M reached
 };

@@ -6,6 +6,8 @@
 #include <algorithm>
 
 #include "analysis/reset_runner.h"
+#include "world/other_zones.h"
+#include "world/work_progress.h"
 #include "world/world.h"
 
 namespace tarnwick {
@@ -19,6 +21,13 @@ bool succeeded(const CommandOutcome& o) {
     case SimResult::NothingToRemove: return true;
     default: return false;
     }
+}
+
+std::vector<const World*> zones_around(const World& open) {
+    std::vector<const World*> zones{&open};
+    if (open.other_zones)
+        for (const World* z : open.other_zones->zone_list()) zones.push_back(z);
+    return zones;
 }
 
 int simulated_command_count(const World& zone) {
@@ -48,9 +57,16 @@ std::vector<ResetRecord> simulate_resets(const std::vector<const World*>& zones,
 
     std::vector<ResetRecord> records;
     Population pop;
+    const int parts = options.resets * int(runs.size());
+    int done = 0;
     for (int reset = 1; reset <= options.resets; ++reset) {
         ResetRecord rec;
         for (ZoneRun& z : runs) {
+            if (options.progress &&
+                !options.progress->advance(done, parts, "simulating reset " + std::to_string(reset) +
+                                                            " of " + std::to_string(options.resets)))
+                return {};
+            ++done;
             if (reset > 1 && z.zone->zone.reset_mode == 0) {
                 for (size_t i = 0; i < z.commands.size(); ++i)
                     rec.commands.push_back({z.zone->zone.zone_number, int(i),

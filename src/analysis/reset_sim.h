@@ -14,10 +14,15 @@
 namespace tarnwick {
 
 class World;
+class WorkProgress;
 
-// What became of one command in one reset. Done is what the server passes to
-// the next command's if-flag; a done command may still have lost what it
-// made (Lost), and an R that found nothing is done too, as the server has it.
+// What became of one command in one reset. Done is what the server counts
+// as success and passes to the next command's if-flag; a done command may
+// still have lost what it made (Lost), and an R that found nothing is done
+// too, as the server has it. A command the server refuses as it runs (one
+// it disables, a wear position out of range) is not done, yet passes on to
+// the next command what the command before it passed (a refused D passes
+// success), as the server's reset_zone does.
 enum class SimResult {
     Loaded,         // made and placed where the command says
     LoadedNowhere,  // an O command to room -1: in the world, in no room
@@ -63,12 +68,20 @@ struct SimOptions {
     // The zones are the whole world: a vnum none of them holds does not
     // exist. Otherwise a vnum outside the zones' own ranges is NotOpen.
     bool whole_world = true;
+    // Told of every zone reset run; when it asks to stop, the result is empty.
+    WorkProgress* progress = nullptr;
 };
 
 // `zones` in any order; a vnum two zones hold is the earlier zone's (list
-// the open zone first). The resets run in zone-number order.
+// the open zone first). The resets run in zone-number order. Empty when the
+// progress asked to stop.
 std::vector<ResetRecord> simulate_resets(const std::vector<const World*>& zones,
                                          const SimOptions& options = {});
+
+// The open zone first, then the other zones of its world folder when they
+// are read; with them the simulation runs as the whole world. The pointers
+// live as long as the OtherZones the World holds now.
+std::vector<const World*> zones_around(const World& open);
 
 // The zone's commands in file order, its closing S left out.
 int simulated_command_count(const World& zone);

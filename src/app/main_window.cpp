@@ -27,6 +27,7 @@
 #include "ui/editor_factory.h"
 #include "ui/editor_window.h"
 #include "ui/prefs_form.h"
+#include "ui/progress_area.h"
 #include "ui/project_form.h"
 #include "ui/record_list_window.h"
 #include "ui/selection_dialogs.h"
@@ -89,9 +90,17 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QMainWindow(parent), 
     auto* top_layout = new QVBoxLayout(top);
     top_layout->setContentsMargins(0, 0, 0, 0);
     top_layout->setSpacing(0);
+    QMenuBar* menus = menuBar();  // asked for before the caption widget replaces it
     top_layout->addWidget(caption_);
-    top_layout->addWidget(menuBar());
+    top_layout->addWidget(menus);
+    // Long work shows its progress at the right of the menu bar, the only
+    // free space the thin main window has.
+    progress_ = new ui::ProgressArea(menus);
+    menus->setCornerWidget(progress_, Qt::TopRightCorner);
     setMenuWidget(top);
+    state_.context.work_runner = [this](const std::string& what, const ui::AppContext::Work& work) {
+        return progress_->run(what, work);
+    };
     setCentralWidget(new QWidget(this));
     centralWidget()->setMaximumHeight(0);
 
@@ -117,7 +126,10 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QMainWindow(parent), 
     update_caption();
 }
 
-MainWindow::~MainWindow() { state_.session.set_view(nullptr); }
+MainWindow::~MainWindow() {
+    state_.context.work_runner = nullptr;
+    state_.session.set_view(nullptr);
+}
 
 void MainWindow::create_windows() {
     auto& ctx = state_.context;

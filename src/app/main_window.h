@@ -37,6 +37,7 @@ class ObjectChoiceDialog;
 class TextViewer;
 class QtChooser;
 class HistoryWindow;
+class ProgressArea;
 class UndoActions;
 }  // namespace tarnwick::ui
 
@@ -109,6 +110,8 @@ public:
     // Reads the rest of the world folder of a zone opened from one, in the
     // background.
     OtherZonesReader* other_zones_reader() const { return other_reader_; }
+    // The progress of long work, at the right of the menu bar.
+    ui::ProgressArea* progress_area() const { return progress_; }
 
 public slots:
     void NuevoProyecto1Click();
@@ -261,6 +264,7 @@ private:
     RecoveryKeeper* keeper_ = nullptr;
     WindowPlacer* placer_ = nullptr;
     OtherZonesReader* other_reader_ = nullptr;
+    ui::ProgressArea* progress_ = nullptr;
 };
 
 }  // namespace tarnwick::app

@@ -29,6 +29,7 @@
 #include "ui/fonts.h"
 #include "ui/help_window.h"
 #include "ui/prefs_form.h"
+#include "ui/progress_area.h"
 #include "ui/project_form.h"
 #include "ui/record_list_window.h"
 #include "ui/text_viewer.h"
@@ -160,7 +161,10 @@ bool MainWindow::open_world_folder(const QString& dir, int zone) {
         state_.messages.show(folder + " is not a world folder (it holds no wld/ or zon/ folder).");
         return false;
     }
-    std::vector<WorldZone> zones = list_world_zones(folder);
+    std::vector<WorldZone> zones;
+    if (!state_.context.run_work("Listing the zones of " + folder,
+                                 [&](WorkProgress& p) { zones = list_world_zones(folder, &p); }))
+        return false;
     if (zone < 0) {
         ui::WorldZonesDialog dialog(this);
         dialog.set_zones(dir, std::move(zones));
@@ -182,7 +186,11 @@ bool MainWindow::open_world_folder(const QString& dir, int zone) {
 }
 
 void MainWindow::read_other_zones() {
-    if (const auto& read = state_.session.other_zones_read()) other_reader_->start(*read);
+    const auto& read = state_.session.other_zones_read();
+    if (!read) return;
+    auto progress = std::make_shared<SharedProgress>();
+    progress_->watch(progress, "Reading the world folder");
+    other_reader_->start(*read, progress);
 }
 
 void MainWindow::OpenWorldFolder1Click() {

@@ -18,12 +18,13 @@ OtherZonesReader::~OtherZonesReader() {
     }
 }
 
-void OtherZonesReader::start(const OtherZonesRead& read) {
+void OtherZonesReader::start(const OtherZonesRead& read, std::shared_ptr<SharedProgress> progress) {
     // The worker fills `result`; the GUI thread reads it only after the
     // thread finished, so the two never touch it at once.
     auto result = std::make_shared<std::shared_ptr<const OtherZones>>();
-    QThread* thread = QThread::create([read, result] {
-        *result = read_other_zones(read.folder, read.open_zone);
+    QThread* thread = QThread::create([read, result, progress] {
+        *result = read_other_zones(read.folder, read.open_zone, progress.get());
+        if (progress) progress->finish();
     });
     threads_.push_back(thread);
     // `finished` is sent from the worker; delivered queued, on this thread.

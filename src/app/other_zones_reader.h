@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "project/project_session.h"
+#include "world/shared_progress.h"
 
 class QThread;
 
@@ -26,7 +27,9 @@ public:
     ~OtherZonesReader() override;
 
     // Starts reading; `done` is called on this object's thread when it ends.
-    void start(const OtherZonesRead& read);
+    // The read reports to `progress` and stops when it asks (then `done`
+    // gets no zones), and marks it finished at its end.
+    void start(const OtherZonesRead& read, std::shared_ptr<SharedProgress> progress = nullptr);
     // Reads started and not yet handed back.
     int running() const { return int(threads_.size()); }
 

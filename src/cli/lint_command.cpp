@@ -173,7 +173,7 @@ int run_lint(const std::vector<std::string>& args) {
         // leak checkers see it reachable.)
         static WorldFolder* const kept = new WorldFolder;
         WorldFolder& folder = *kept;
-        if (!read_world_folder(inputs[0], folder, messages, true)) {
+        if (!read_world_folder(inputs[0], folder, messages, &progress, true)) {
             std::fprintf(stderr, "tarnwick-cli: %s: no zone file loaded\n", inputs[0].c_str());
             return 1;
         }
@@ -181,12 +181,11 @@ int run_lint(const std::vector<std::string>& args) {
             std::fprintf(stderr, "tarnwick-cli: %s: did not load\n", f.c_str());
         loaded = folder.failures.empty();
         const auto zones = folder.zone_list();
-        progress.step("checking " + std::to_string(zones.size()) + " zones");
         // The files' walk and the checks read only what the folder holds:
         // they run side by side.
         std::vector<Finding> walked;
         std::thread walker([&] { walk_files_as_read(folder.texts, true, 0, walked); });
-        findings = check_zones(zones, TextWalk::ByCaller);
+        findings = check_zones(zones, &progress, TextWalk::ByCaller);
         walker.join();
         findings.insert(findings.end(), std::make_move_iterator(walked.begin()),
                         std::make_move_iterator(walked.end()));
@@ -206,7 +205,7 @@ int run_lint(const std::vector<std::string>& args) {
         World world;
         RecordPlaces places;
         loaded = load_zone_files(files, world, places, messages);
-        findings = check_zone(world, TextWalk::ByCaller);
+        findings = check_zone(world, nullptr, TextWalk::ByCaller);
         std::vector<WorldFolder::Text> texts;
         for (const auto& f : files) {
             WorldFolder::Text t{f, world_file_dialect(f), {}};

@@ -41,6 +41,12 @@ void Progress::step(std::string step) {
     step_ = std::move(step);
 }
 
+bool Progress::advance(int done, int total, const std::string& what) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    step_ = what + " (" + std::to_string(done) + " of " + std::to_string(total) + ")";
+    return true;
+}
+
 void Progress::run() {
     std::unique_lock<std::mutex> lock(mutex_);
     if (wake_.wait_until(lock, start_ + kQuietFor, [this] { return done_; })) return;

@@ -10,17 +10,24 @@
 #include <string>
 #include <thread>
 
+#include "world/work_progress.h"
+
 namespace tarnwick::cli {
 
-class Progress {
+// Also the progress of core work: its steps name the line's step, with how
+// many of its parts are done.
+class Progress : public WorkProgress {
 public:
     explicit Progress(std::string step);
-    ~Progress();
+    ~Progress() override;
     Progress(const Progress&) = delete;
     Progress& operator=(const Progress&) = delete;
 
     // Names the step now under way ("checking 16 zones").
     void step(std::string step);
+    // Never asks the work to stop: Ctrl+C ends the whole program.
+    bool advance(int done, int total, const std::string& what) override;
+    bool any_thread() const override { return true; }
 
 private:
     void run();

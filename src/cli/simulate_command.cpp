@@ -3,12 +3,15 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <memory>
+#include <optional>
 
 #include "analysis/reset_report.h"
 #include "analysis/reset_sim.h"
 #include "cli/commands.h"
 #include "cli/json_text.h"
+#include "cli/progress.h"
 #include "cli/stderr_messages.h"
 #include "project/world_folder.h"
 #include "world/other_zones.h"
@@ -68,14 +71,18 @@ void print_text(const std::vector<const World*>& zones, const std::vector<ResetR
         const ResetRecord& rec = resets[r];
         std::printf("reset %zu: %d mobs and %d objects in the world\n", r + 1,
                     rec.population.mobs_in_world(), rec.population.objects_in_world());
+        // The outcomes by zone, once: a world of thousands of zones is not
+        // walked once per zone.
+        std::map<int32_t, std::vector<const CommandOutcome*>> by_zone;
+        for (const CommandOutcome& o : rec.commands) by_zone[o.zone].push_back(&o);
         for (const World* z : zones) {
             std::vector<const zCommand*> list;
             for (const auto& c : z->zone.commands)
                 if (c.command != 'S') list.push_back(&c);
-            for (const CommandOutcome& o : rec.commands)
-                if (o.zone == z->zone.zone_number && o.index < int(list.size()))
-                    std::printf("  zone %d command %d (%s): %s\n", o.zone, o.index + 1,
-                                command_line(*list[size_t(o.index)]).c_str(), o.why.c_str());
+            for (const CommandOutcome* o : by_zone[z->zone.zone_number])
+                if (o->index < int(list.size()))
+                    std::printf("  zone %d command %d (%s): %s\n", o->zone, o->index + 1,
+                                command_line(*list[size_t(o->index)]).c_str(), o->why.c_str());
         }
         for (const PopulationLine& line : population_lines(zones, rec.population, false))
             std::printf("  %*s%s\n", line.depth * 2, "", line.text.c_str());
@@ -133,13 +140,15 @@ int run_simulate(const std::vector<std::string>& args) {
     WorldFolder folder;
     World world;
     std::vector<const World*> zones;
+    // Wiped (reset) before the output starts.
+    std::optional<Progress> progress(std::in_place, "reading " + input);
     if (fs::is_directory(input, ec)) {
         if (!is_world_folder(input)) {
             std::fprintf(stderr, "tarnwick-cli: %s: no wld/ or zon/ folder: not a world folder\n",
                          input.c_str());
             return 2;
         }
-        if (!read_world_folder(input, folder, messages)) {
+        if (!read_world_folder(input, folder, messages, &*progress)) {
             std::fprintf(stderr, "tarnwick-cli: %s: no zone file loaded\n", input.c_str());
             return 1;
         }
@@ -166,7 +175,9 @@ int run_simulate(const std::vector<std::string>& args) {
         }
     }
 
+    options.progress = &*progress;
     const auto resets = simulate_resets(zones, options);
+    progress.reset();
     if (json)
         print_json(resets);
     else

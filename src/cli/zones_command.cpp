@@ -46,7 +46,7 @@ int run_zones(const std::vector<std::string>& args) {
     std::vector<WorldZone> zones;
     {
         Progress progress("reading the zones of " + dir);
-        zones = list_world_zones(dir);
+        zones = list_world_zones(dir, &progress);
     }
     bool failed = false;
     if (json) std::printf("[");

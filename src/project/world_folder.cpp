@@ -16,6 +16,7 @@
 #include "world/messages.h"
 #include "world/other_zones.h"
 #include "world/parallel_for.h"
+#include "world/work_progress.h"
 
 namespace fs = std::filesystem;
 
@@ -146,7 +147,7 @@ void read_zone_file(FileRead& f) {
 }  // namespace
 
 bool read_world_folder(const std::string& dir, WorldFolder& out, Messages& messages,
-                       bool keep_texts) {
+                       WorkProgress* progress, bool keep_texts) {
     out = WorldFolder{};
     const auto keep = [&](FileRead& f) {
         if (keep_texts) out.texts.push_back({f.path, f.records.dialect, std::move(f.text)});
@@ -154,9 +155,24 @@ bool read_world_folder(const std::string& dir, WorldFolder& out, Messages& messa
     // The files are read on every core, then taken over one by one in the
     // folder's order, so messages, places and records come as a read on one
     // thread gives them.
-    std::vector<FileRead> zones;
+    // Every file counts as one part of the work.
+    std::vector<FileRead> zones, files;
+    std::vector<const RecordType*> types;
     for (auto& path : world_folder_files(dir, "zon")) zones.emplace_back(std::move(path));
-    parallel_for(zones.size(), [&](size_t i) { read_zone_file(zones[i]); });
+    for (const auto& type : kRecordTypes)
+        for (auto& path : world_folder_files(dir, type.name)) {
+            files.emplace_back(std::move(path));
+            types.push_back(&type);
+        }
+    const int total = int(zones.size() + files.size());
+    const auto reading = [](const std::vector<FileRead>& read) {
+        return [&read](size_t i) { return "reading " + utf8_name(native_path(read[i].path).filename()); };
+    };
+    if (!parallel_for(zones.size(), progress, 0, total, reading(zones),
+                      [&](size_t i) { read_zone_file(zones[i]); })) {
+        out = WorldFolder{};
+        return false;
+    }
     // Each record file is read in the dialect of the zone file of its name.
     std::map<std::string, Dialect> dialects;
     for (FileRead& f : zones) {
@@ -171,7 +187,6 @@ bool read_world_folder(const std::string& dir, WorldFolder& out, Messages& messa
         keep(f);
         out.zones.push_back(std::move(f.records));
     }
-    zones.clear();
     if (out.zones.empty()) return false;
     std::stable_sort(out.zones.begin(), out.zones.end(), [](const World& a, const World& b) {
         return a.zone.zone_number < b.zone.zone_number;
@@ -179,20 +194,17 @@ bool read_world_folder(const std::string& dir, WorldFolder& out, Messages& messa
 
     FormatSettings settings;
     settings.keep_sources = false;  // read for reference and checks, never saved
-    std::vector<FileRead> files;
-    std::vector<const RecordType*> types;
-    for (const auto& type : kRecordTypes)
-        for (auto& path : world_folder_files(dir, type.name)) {
-            files.emplace_back(std::move(path));
-            types.push_back(&type);
-        }
-    parallel_for(files.size(), [&](size_t i) {
+    const bool finished = parallel_for(files.size(), progress, int(zones.size()), total, reading(files), [&](size_t i) {
         FileRead& f = files[i];
         const auto known = dialects.find(utf8_name(native_path(f.path).stem()));
         f.records.dialect = known != dialects.end() ? known->second : world_file_dialect(f.path);
         f.ok = read_file_bytes(f.path, f.text) && types[i]->read(f.records, f.text, settings, f.said);
         if (f.ok) f.heads = RecordPlaces::record_heads(f.text);
     });
+    if (!finished) {
+        out = WorldFolder{};
+        return false;
+    }
     for (size_t i = 0; i < files.size(); ++i) {
         FileRead& f = files[i];
         replay(f.said, messages);
@@ -218,10 +230,11 @@ bool read_world_folder(const std::string& dir, WorldFolder& out, Messages& messa
     return true;
 }
 
-std::shared_ptr<const OtherZones> read_other_zones(const std::string& dir, int32_t open_zone) {
+std::shared_ptr<const OtherZones> read_other_zones(const std::string& dir, int32_t open_zone,
+                                                   WorkProgress* progress) {
     WorldFolder folder;
     SilentMessages silent;
-    if (!read_world_folder(dir, folder, silent)) return nullptr;
+    if (!read_world_folder(dir, folder, silent, progress)) return nullptr;
     // The open zone's records on disk are left out: the World holds them,
     // edited, and a record the builder removed must not live on here.
     std::erase_if(folder.zones,

@@ -15,6 +15,7 @@ namespace tarnwick {
 
 class Messages;
 class OtherZones;
+class WorkProgress;
 
 // The five file types of a world folder, by sub-folder name.
 inline constexpr const char* kWorldFolderTypes[] = {"zon", "wld", "mob", "obj", "shp"};
@@ -48,16 +49,19 @@ struct WorldFolder {
 };
 
 // Loads the whole folder. Records above every zone's top land in the last
-// zone. False when the folder holds no zone file. With `keep_texts` the
-// files' bytes stay in `out.texts`.
+// zone. False when the folder holds no zone file, or when `progress` asked
+// to stop (then `out` is left empty). With `keep_texts` the files' bytes
+// stay in `out.texts`.
 bool read_world_folder(const std::string& dir, WorldFolder& out, Messages& messages,
-                       bool keep_texts = false);
+                       WorkProgress* progress = nullptr, bool keep_texts = false);
 
 // The zones of `dir` other than zone `open_zone`, read only, for naming,
 // picking and checking what the open zone refers to. Safe to call from a
 // worker thread: it touches nothing but the folder and what it returns.
-// Null when the folder holds no zone file. Files that do not load are left
-// out silently: the open zone reports its own files.
-std::shared_ptr<const OtherZones> read_other_zones(const std::string& dir, int32_t open_zone);
+// Null when the folder holds no zone file or `progress` asked to stop.
+// Files that do not load are left out silently: the open zone reports its
+// own files.
+std::shared_ptr<const OtherZones> read_other_zones(const std::string& dir, int32_t open_zone,
+                                                   WorkProgress* progress = nullptr);
 
 }  // namespace tarnwick

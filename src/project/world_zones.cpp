@@ -15,6 +15,7 @@
 #include "world/file_path.h"
 #include "world/messages.h"
 #include "world/parallel_for.h"
+#include "world/work_progress.h"
 #include "world/world.h"
 
 namespace fs = std::filesystem;
@@ -78,13 +79,16 @@ bool read_part(const std::string& path, World& world, WorldZone& zone, Read read
 
 }  // namespace
 
-std::vector<WorldZone> list_world_zones(const std::string& dir) {
+std::vector<WorldZone> list_world_zones(const std::string& dir, WorkProgress* progress) {
     FormatSettings settings;
     settings.keep_sources = false;  // counted, never saved
     const std::vector<std::string> files = world_folder_files(dir, "zon");
     std::vector<WorldZone> zones(files.size());
     // Each zone's files are its own: the zones are read on every core.
-    parallel_for(files.size(), [&](size_t i) {
+    const bool finished = parallel_for(
+        files.size(), progress, 0, int(files.size()),
+        [&](size_t i) { return "listing " + file_name_of(files[i]); },
+        [&](size_t i) {
         const std::string& zon = files[i];
         WorldZone& z = zones[i];
         name_zone_files(z, native_path(dir), zon);
@@ -121,6 +125,7 @@ std::vector<WorldZone> list_world_zones(const std::string& dir) {
             z.shops = w.shop_count();
         }
     });
+    if (!finished) return {};
     std::stable_sort(zones.begin(), zones.end(),
                      [](const WorldZone& a, const WorldZone& b) { return a.number < b.number; });
     return zones;

@@ -30,9 +30,12 @@ class World;
 // list (the zone reader adds one; it is no command of the builder's).
 int zone_command_count(const World& world);
 
+class WorkProgress;
+
 // Every zone file of `dir`, in zone-number order (a zone file that does not
 // load keeps its place by file name, number 0 unless the name is a number).
-std::vector<WorldZone> list_world_zones(const std::string& dir);
+// Empty when `progress` asked to stop.
+std::vector<WorldZone> list_world_zones(const std::string& dir, WorkProgress* progress = nullptr);
 
 // The zone numbered `number`, or nullopt.
 std::optional<WorldZone> find_world_zone(const std::vector<WorldZone>& zones, int32_t number);

@@ -4,6 +4,8 @@
 // Windows announce changes through its signals so lists and editors follow.
 
 #include <QObject>
+#include <functional>
+#include <string>
 
 #include "editors/history.h"
 #include "editors/selection.h"
@@ -11,6 +13,7 @@
 #include "project/preferences.h"
 #include "world/dialect_lists.h"
 #include "world/messages.h"
+#include "world/work_progress.h"
 #include "world/world.h"
 
 namespace tarnwick::ui {
@@ -54,6 +57,20 @@ public:
         world.changed = false;
         emit changedMarkChanged(false);
         emit historyChanged();
+    }
+
+    // Long work (checking or simulating a whole world): the main window runs
+    // it with a progress bar the builder can cancel. False when cancelled:
+    // whatever the work made is then to be dropped.
+    using Work = std::function<void(WorkProgress&)>;
+    std::function<bool(const std::string& what, const Work& work)> work_runner;
+    bool run_work(const std::string& what, const Work& work) {
+        if (work_runner) return work_runner(what, work);
+        struct GoOn : WorkProgress {
+            bool advance(int, int, const std::string&) override { return true; }
+        } go_on;
+        work(go_on);
+        return true;
     }
 
 signals:

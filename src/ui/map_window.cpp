@@ -78,6 +78,7 @@ MapWindow::MapWindow(AppContext& context, QWidget* parent)
     bar->addWidget(levels_);
     bar->addWidget(fit_button);
     bar->addWidget(summary_, 1);
+    add_colour_controls(bar);
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(menu_bar);
     layout->addLayout(bar);
@@ -145,6 +146,7 @@ void MapWindow::refresh() {
     const bool known = std::find(layout_.levels.begin(), layout_.levels.end(), level_) !=
                        layout_.levels.end();
     if (!known) level_ = first_level(layout_);
+    colour_rooms();
     fill_levels();
     redraw();
     if (!fitted_ && isVisible()) {
@@ -180,7 +182,7 @@ void MapWindow::set_level(int level) {
 void MapWindow::redraw() {
     scene_->clear();
     marker_ = nullptr;
-    const MapPicture picture = draw_map_level(layout_, context_.world, level_);
+    const MapPicture picture = draw_map_level(layout_, context_.world, level_, fills());
     scene_->setSceneRect(0, 0, picture.width, picture.height);
     for (const MapShape& s : picture.shapes) scene_->addItem(new ShapeItem(s));
     drag_item_ = nullptr;
@@ -222,7 +224,7 @@ int MapWindow::item_count(ShapeRole role) const {
 
 bool MapWindow::export_to(const QString& path, QString* error) {
     if (stale_) refresh();
-    const MapPicture picture = draw_map_level(layout_, context_.world, level_);
+    const MapPicture picture = draw_map_level(layout_, context_.world, level_, fills());
     std::string why;
     bool ok = false;
     if (path.endsWith(".svg", Qt::CaseInsensitive)) {

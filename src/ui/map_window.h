@@ -16,6 +16,8 @@
 #include "project/map_memory.h"
 
 class QComboBox;
+class QHBoxLayout;
+class QSpinBox;
 class QGraphicsItem;
 class QGraphicsScene;
 class QGraphicsView;
@@ -69,6 +71,10 @@ public:
     // The field in which a newly dug room's name is typed, while it is open.
     QLineEdit* name_editor() const { return name_edit_; }
     const MapMemory& memory() const { return memory_; }
+    // Colours the rooms by what they hold after reset `n` (1 is the boot's),
+    // by their sector for 0; and the reset coloured by, 0 for sector colours.
+    void colour_by_reset(int n);
+    int colour_reset() const;
 
 public slots:
     // Lays the zone out again and redraws it, keeping the level and zoom.
@@ -123,6 +129,10 @@ private:
     void start_naming(int32_t vnum);
     void finish_naming(bool keep);
     void open_room(int32_t vnum);
+    // map_colours.cpp
+    void add_colour_controls(QHBoxLayout* bar);
+    void colour_rooms();
+    const RoomFills* fills() const;  // nullptr for sector colours
     // map_menu.cpp
     void context_menu(QPointF at, QPoint global);
     void fill_room_menu(QMenu& menu, int32_t vnum);
@@ -160,6 +170,11 @@ private:
     QGraphicsItem* marker_ = nullptr;
     QLineEdit* name_edit_ = nullptr;
     QTimer* refresh_timer_;
+    QComboBox* colour_by_ = nullptr;
+    QSpinBox* colour_reset_ = nullptr;
+    QLabel* legend_ = nullptr;
+    RoomFills fills_;
+    bool colouring_ = false, colour_again_ = false;
 };
 
 }  // namespace tarnwick::ui

@@ -85,11 +85,33 @@ ProblemsWindow::ProblemsWindow(AppContext& context, QWidget* parent)
 }
 
 void ProblemsWindow::refresh() {
+    if (checking_) {
+        again_ = true;
+        return;
+    }
     // With the rest of its world folder read, references resolve across it.
     const World& w = context_.world;
-    findings_ = w.other_zones ? check_zone_among(w, w.other_zones->zone_list()) : check_zone(w);
+    const auto others = w.other_zones;  // the zones checked live until the check ends
+    std::vector<Finding> found;
+    checking_ = true;
+    const bool finished = context_.run_work(
+        "Checking zone " + std::to_string(w.zone.zone_number), [&](WorkProgress& progress) {
+            found = others ? check_zone_among(w, others->zone_list(), &progress) : check_zone(w, &progress);
+        });
+    checking_ = false;
+    if (!finished) {
+        again_ = false;
+        if (!checked_) counts_->setText("Check cancelled: Check again runs it");
+        return;
+    }
+    checked_ = true;
+    findings_ = std::move(found);
     counts_->setText(counts_text(count_by_severity(findings_)));
     show_list();
+    if (again_) {
+        again_ = false;
+        refresh();
+    }
 }
 
 void ProblemsWindow::refresh_if_open() {

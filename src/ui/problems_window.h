@@ -23,7 +23,8 @@ class ProblemsWindow : public QDialog {
 public:
     explicit ProblemsWindow(AppContext& context, QWidget* parent = nullptr);
 
-    // Checks the zone again and shows what was found.
+    // Checks the zone again and shows what was found. A check the builder
+    // cancels leaves the findings shown before.
     void refresh();
     const std::vector<Finding>& findings() const { return findings_; }
     // The findings the list shows now, after the filter.
@@ -42,6 +43,9 @@ private:
     QComboBox* severity_;
     QLineEdit* filter_;
     QTreeWidget* list_;
+    // A check under way, and whether the world changed during it.
+    bool checking_ = false, again_ = false;
+    bool checked_ = false;  // a check ran to its end: its findings are shown
 };
 
 }  // namespace tarnwick::ui

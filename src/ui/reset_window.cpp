@@ -40,6 +40,7 @@ ResetWindow::ResetWindow(AppContext& context, QWidget* parent)
     setModal(false);
     auto* after = new QLabel("After reset", this);
     slider_ = new QSlider(Qt::Horizontal, this);
+    slider_->setRange(1, 1);  // until the first simulation ends
     slider_->setObjectName("ResetSlider");
     slider_->setPageStep(1);
     auto* count_label = new QLabel("&Resets", this);
@@ -107,21 +108,45 @@ ResetWindow::ResetWindow(AppContext& context, QWidget* parent)
 }
 
 void ResetWindow::refresh() {
+    if (simulating_) {
+        again_ = true;
+        return;
+    }
     // With the rest of the world folder read, the max counts are the whole world's.
     const World& w = context_.world;
-    std::vector<const World*> zones{&w};
+    const auto others = w.other_zones;  // the zones simulated live until it ends
     SimOptions options;
     options.resets = count_->value();
-    options.whole_world = w.other_zones != nullptr;
-    if (w.other_zones)
-        for (const World* z : w.other_zones->zone_list()) zones.push_back(z);
-    resets_ = simulate_resets(zones, options);
+    options.whole_world = others != nullptr;
+    std::vector<ResetRecord> result;
+    simulating_ = true;
+    const bool finished = context_.run_work("Simulating resets", [&](WorkProgress& progress) {
+        options.progress = &progress;
+        result = simulate_resets(zones_around(w), options);
+    });
+    simulating_ = false;
+    if (!finished) {
+        // Cancelled: the resets shown stay, and so does their count.
+        again_ = false;
+        if (!resets_.empty()) {
+            const QSignalBlocker block(count_);
+            count_->setValue(int(resets_.size()));
+        } else {
+            summary_->setText("Cancelled: Simulate again runs it");
+        }
+        return;
+    }
+    resets_ = std::move(result);
     const int shown = slider_->value();
     slider_->blockSignals(true);
     slider_->setRange(1, options.resets);
     slider_->setValue(std::clamp(shown, 1, options.resets));
     slider_->blockSignals(false);
     show_reset();
+    if (again_) {
+        again_ = false;
+        refresh();
+    }
 }
 
 void ResetWindow::refresh_if_open() {
@@ -172,7 +197,7 @@ void ResetWindow::show_reset() {
         item->setForeground(2, o.done ? palette().text() : palette().placeholderText());
     }
     commands_->resizeColumnToContents(0);
-    commands_->resizeColumnToContents(1);
+    commands_->resizeColumnToContents(1);    emit resetShown(n);
 }
 
 }  // namespace tarnwick::ui

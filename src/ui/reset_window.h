@@ -25,13 +25,16 @@ class ResetWindow : public QDialog {
 public:
     explicit ResetWindow(AppContext& context, QWidget* parent = nullptr);
 
-    // Runs the resets again on the zone as it is now.
+    // Runs the resets again on the zone as it is now. A simulation the
+    // builder cancels leaves the resets shown before.
     void refresh();
     const std::vector<ResetRecord>& resets() const { return resets_; }
 
 signals:
     // The record to open, as the Problems window names one.
     void openRecord(const tarnwick::Finding& record);
+    // The slider shows reset `n` (1 is the boot's).
+    void resetShown(int n);
 
 private:
     void show_reset();
@@ -44,6 +47,8 @@ private:
     QLabel* summary_;
     QTreeWidget* population_;
     QTreeWidget* commands_;
+    // A simulation under way, and whether the world changed during it.
+    bool simulating_ = false, again_ = false;
 };
 
 }  // namespace tarnwick::ui

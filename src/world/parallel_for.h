@@ -7,8 +7,12 @@
 #include <algorithm>
 #include <atomic>
 #include <cstddef>
+#include <mutex>
+#include <string>
 #include <thread>
 #include <vector>
+
+#include "world/work_progress.h"
 
 namespace tarnwick {
 
@@ -20,17 +24,52 @@ inline unsigned worker_count(size_t pieces) {
 }
 
 // Calls body(i) for every i in [0, n): this thread and the others take the
-// next index until none is left.
-template <class Body>
-void parallel_for(size_t n, Body&& body) {
+// next index until none is left. Before each piece, `progress` hears of it
+// (parts `first` + pieces finished, of `total`, named by name(i)): from
+// whichever thread takes it when the progress allows any thread, else from
+// this thread alone, the pieces then run one after another here. False from
+// it stops the work before the next piece; then false.
+template <class Body, class Name>
+bool parallel_for(size_t n, WorkProgress* progress, int first, int total, Name&& name,
+                  Body&& body) {
+    if (progress && !progress->any_thread()) {
+        for (size_t i = 0; i < n; ++i) {
+            if (!progress->advance(first + int(i), total, name(i))) return false;
+            body(i);
+        }
+        return true;
+    }
     std::atomic<size_t> next{0};
+    std::atomic<bool> stop{false};
+    std::mutex reporting;
+    int finished = 0;  // guarded by `reporting`
     auto work = [&] {
-        for (size_t i = next++; i < n; i = next++) body(i);
+        for (size_t i = next++; i < n && !stop; i = next++) {
+            if (progress) {
+                std::lock_guard<std::mutex> lock(reporting);
+                if (stop || !progress->advance(first + finished, total, name(i))) {
+                    stop = true;
+                    return;
+                }
+            }
+            body(i);
+            if (progress) {
+                std::lock_guard<std::mutex> lock(reporting);
+                ++finished;
+            }
+        }
     };
     std::vector<std::thread> others;
     for (unsigned t = 1; t < worker_count(n); ++t) others.emplace_back(work);
     work();
     for (auto& t : others) t.join();
+    return !stop;
+}
+
+// The same without progress.
+template <class Body>
+void parallel_for(size_t n, Body&& body) {
+    parallel_for(n, nullptr, 0, 0, [](size_t) { return std::string(); }, body);
 }
 
 }  // namespace tarnwick

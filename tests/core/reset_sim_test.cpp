@@ -134,19 +134,40 @@ std::vector<Case> cases() {
                         {3, 13, 5, "skipped: 2 of max 2 already in the world"}}});
     }
     {
+        // A D the server disables still passes success to the next
+        // command's if-flag the reset it is disabled in, never after.
         World w = zone(14);
         commands(w, {"D 0 1400 1 2", "D 0 1401 3 1", "D 0 1400 0 1", "D 1 1401 3 0",
                      "D 0 1402 9 1"});
-        out.push_back({"door states", {w}, "door 1400 east locked | door 1401 west closed",
+        out.push_back({"door states", {w}, "door 1400 east locked | door 1401 west open",
                        "door 1400 east locked | door 1401 west closed",
                        {{1, 14, 0, "door set locked"},
                         {1, 14, 2, "skipped: room #1400 has no exit north; the server "
                                    "disables the command"},
-                        {1, 14, 3, "skipped: the command before it failed"},
+                        {1, 14, 3, "door set open"},
+                        {2, 14, 3, "skipped: the command before it failed"},
                         {1, 14, 4, "skipped: direction 9 does not exist; the server disables "
                                    "the command"},
                         {3, 14, 2, "skipped: disabled in reset 1: room #1400 has no exit north; "
                                    "the server disables the command"}}});
+    }
+    {
+        // A command the server refuses as it runs leaves the if-flag state
+        // as the command before it left it; once disabled it fails.
+        World refuses = zone(17), disables = zone(18);
+        commands(refuses, {"M 0 1700 1 1700", "E 1 1701 5 99", "G 1 1702 5"});
+        commands(disables, {"O 0 1800 5 1800", "G 0 1801 5", "O 1 1802 1 1801",
+                            "O 0 1803 5 1802", "P 0 1804 5 1809", "O 1 1805 1 1803"});
+        out.push_back({"refused commands pass the if-flag on", {refuses, disables},
+                       "1700: m1700(1702) | 1800: 1800 | 1801: 1802 | 1802: 1803 | 1803: 1805",
+                       "1700: m1700(1702) | 1800: 1800 1800 1800 | 1801: 1802 | "
+                       "1802: 1803 1803 1803 | 1803: 1805",
+                       {{1, 17, 1, "skipped: wear position 99 does not exist"},
+                        {1, 17, 2, "loaded"},
+                        {1, 18, 2, "loaded"},
+                        {1, 18, 5, "loaded"},
+                        {2, 18, 2, "skipped: the command before it failed"},
+                        {2, 18, 5, "skipped: the command before it failed"}}});
     }
     {
         // R before O keeps one copy: the removed boulder takes its gem along.

@@ -5,11 +5,16 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "analysis/checker.h"
+#include "analysis/reset_sim.h"
 #include "project/world_folder.h"
+#include "project/world_zones.h"
 #include "test_support.h"
 #include "world/messages.h"
+#include "world/other_zones.h"
+#include "world/work_progress.h"
 
 namespace tarnwick {
 namespace {
@@ -65,6 +70,58 @@ TEST(WorldFolder, RecordsLandInTheirZonesAndFindingsInTheirFiles) {
         EXPECT_EQ(findings[0].vnum, 2000);
         EXPECT_EQ(native(findings[0].file), native(dir.file("wld/a.wld")));
         EXPECT_EQ(findings[0].line, 17);
+    }
+}
+
+// Each long piece of work over a world folder counts its parts up to its
+// total, and leaves nothing when its progress asks it to stop.
+TEST(WorldFolder, LongWorkReportsItsPartsAndStopsWhenAsked) {
+    TempDir dir;
+    write_world(dir, false);
+    const std::string path = dir.path().string();
+    WorldFolder world;
+    MessageRecorder messages;
+    ASSERT_TRUE(read_world_folder(path, world, messages));
+    struct Piece {
+        const char* name;
+        std::function<bool(WorkProgress*)> made_something;
+    };
+    const Piece pieces[] = {
+        {"read the folder", [&](WorkProgress* p) {
+             WorldFolder f;
+             return read_world_folder(path, f, messages, p) || !f.zones.empty();
+         }},
+        {"list its zones", [&](WorkProgress* p) { return !list_world_zones(path, p).empty(); }},
+        {"read the other zones", [&](WorkProgress* p) { return read_other_zones(path, 10, p) != nullptr; }},
+        {"check them all", [&](WorkProgress* p) { return !check_zones(world.zone_list(), p).empty(); }},
+        {"simulate resets", [&](WorkProgress* p) {
+             return !simulate_resets(world.zone_list(), {3, true, p}).empty();
+         }},
+    };
+    struct Recorder : WorkProgress {
+        int stop_after = -1;  // reports answered "go on"; -1 for all
+        std::vector<std::pair<int, int>> seen;
+        bool advance(int done, int total, const std::string&) override {
+            seen.emplace_back(done, total);
+            return stop_after < 0 || int(seen.size()) <= stop_after;
+        }
+    };
+    for (const Piece& piece : pieces) {
+        SCOPED_TRACE(piece.name);
+        Recorder all;
+        EXPECT_TRUE(piece.made_something(&all));
+        ASSERT_GE(all.seen.size(), 2u);
+        for (size_t i = 0; i < all.seen.size(); ++i) {
+            EXPECT_EQ(all.seen[i].second, all.seen[0].second);
+            EXPECT_LT(all.seen[i].first, all.seen[i].second);
+            if (i) {
+                EXPECT_GE(all.seen[i].first, all.seen[i - 1].first);
+            }
+        }
+        Recorder stopping;
+        stopping.stop_after = 1;
+        EXPECT_FALSE(piece.made_something(&stopping));
+        EXPECT_EQ(stopping.seen.size(), 2u);
     }
 }
 

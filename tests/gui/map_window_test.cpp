@@ -6,6 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QSlider>
+#include <QSpinBox>
 #include <QDialog>
 #include <QGraphicsView>
 #include <QImage>
@@ -17,12 +21,15 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "analysis/reset_rooms.h"
 #include "editors/map_dig.h"
 #include "project/map_memory.h"
 #include "gui_support.h"
 #include "ui/editor_window.h"
+#include "ui/map_view.h"
 #include "ui/map_window.h"
 #include "ui/record_list_window.h"
+#include "ui/reset_window.h"
 
 namespace tarnwick::test {
 namespace {
@@ -100,6 +107,51 @@ TEST_F(MapWindowTest, ExportsTheLevelShownAsPngAndSvg) {
     const QImage image(png);
     EXPECT_EQ(image.width(), int(map->scene()->sceneRect().width() + 0.5));
     EXPECT_NE(read_bytes(svg.toStdString()).find(">Reed Lane<"), std::string::npos);
+}
+
+// Coloured by what a reset leaves: each box takes its room's class colour,
+// the legend counts the classes, and the reset window's slider moves the
+// reset coloured by.
+TEST_F(MapWindowTest, ColoursRoomsByWhatAResetLeaves) {
+    auto* by = map->findChild<QComboBox*>("colourByBox");
+    auto* spin = map->findChild<QSpinBox*>("colourResetSpin");
+    auto* legend = map->findChild<QLabel*>("holdingLegend");
+    ASSERT_TRUE(by && spin && legend);
+    EXPECT_FALSE(spin->isEnabled());
+    EXPECT_TRUE(legend->isHidden());
+    auto box_fill = [&](int32_t vnum) -> std::string {
+        map->set_level(map->layout().rooms[size_t(map->layout().find(vnum))].pos.level);
+        for (QGraphicsItem* item : map->scene()->items())
+            if (auto* s = dynamic_cast<ui::ShapeItem*>(item);
+                s && s->map_shape().role == ShapeRole::Room && s->map_shape().room_vnum == vnum)
+                return s->map_shape().fill;
+        return "no box";
+    };
+    const std::pair<int32_t, RoomHolding> rooms[] = {
+        {18600, RoomHolding::Mobs},         // the ferryman with his tankard
+        {18604, RoomHolding::Mobs},         // the innkeeper; her lantern's R follows its O
+        {18605, RoomHolding::ObjectsOnly},  // the chest, gold inside
+        {18610, RoomHolding::ObjectsOnly},
+        {18607, RoomHolding::Empty},        // a locked trapdoor only
+    };
+    by->setCurrentIndex(1);
+    EXPECT_TRUE(spin->isEnabled());
+    EXPECT_FALSE(legend->isHidden());
+    EXPECT_TRUE(legend->text().contains("mobs 5")) << legend->text().toStdString();
+    EXPECT_TRUE(legend->text().contains("objects only 2"));
+    EXPECT_TRUE(legend->text().contains("empty 5"));
+    for (const auto& [vnum, holding] : rooms) EXPECT_EQ(box_fill(vnum), holding_colour(holding)) << vnum;
+
+    trigger("SimulateReset1");
+    main->reset_window()->findChild<QSlider*>("ResetSlider")->setValue(2);
+    EXPECT_EQ(spin->value(), 2);
+    EXPECT_EQ(map->colour_reset(), 2);
+    EXPECT_EQ(box_fill(18600), holding_colour(RoomHolding::Mobs));
+
+    by->setCurrentIndex(0);
+    EXPECT_TRUE(legend->isHidden());
+    const int room = state->world.find_room(18600);
+    EXPECT_EQ(box_fill(18600), sector_colour(state->world.rooms[size_t(room)].sector));
 }
 
 TEST_F(MapWindowTest, AMovedRoomStaysUntilLaidOutAgainAndDeleteRemovesTheSelectedExit) {
