@@ -15,6 +15,7 @@
 #include "formats/dialect_sniff.h"
 #include "project/world_folder.h"
 #include "world/file_path.h"
+#include "world/parallel_for.h"
 #include "world/scan.h"
 #include "world/world.h"
 
@@ -182,11 +183,14 @@ int run_lint(const std::vector<std::string>& args) {
         loaded = folder.failures.empty();
         const auto zones = folder.zone_list();
         // The files' walk and the checks read only what the folder holds:
-        // they run side by side.
+        // they run side by side when there are enough files to be worth it.
         std::vector<Finding> walked;
-        std::thread walker([&] { walk_files_as_read(folder.texts, true, 0, walked); });
+        const auto walk = [&] { walk_files_as_read(folder.texts, true, 0, walked); };
+        std::thread walker;
+        if (worker_count(folder.texts.size()) > 1) walker = std::thread(walk);
         findings = check_zones(zones, &progress, TextWalk::ByCaller);
-        walker.join();
+        if (walker.joinable()) walker.join();
+        else walk();
         findings.insert(findings.end(), std::make_move_iterator(walked.begin()),
                         std::make_move_iterator(walked.end()));
         rooms_above_every_top(folder, findings);

@@ -17,10 +17,11 @@
 namespace tarnwick {
 
 // The threads worth starting for `pieces` pieces of work: one per core (this
-// thread among them), never more than there are pieces, at most 8.
+// thread among them), but one for every 64 pieces at most, since a thread
+// costs more than a few small files, and never more than 8.
 inline unsigned worker_count(size_t pieces) {
     const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-    return unsigned(std::min<size_t>({size_t(cores), pieces, 8}));
+    return unsigned(std::clamp<size_t>(pieces / 64, 1, std::min(cores, 8u)));
 }
 
 // Calls body(i) for every i in [0, n): this thread and the others take the
