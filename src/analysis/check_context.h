@@ -53,7 +53,7 @@ struct CheckedResets {
     std::vector<std::unordered_map<int32_t, std::pair<size_t, size_t>>> blocks;
     // Mob vnum -> every object vnum a mob of it carries in some reset (a mob
     // that loads in some reset is here, carrying nothing or more): one walk
-    // of the population for every shop of every zone checked.
+    // of the populations the resets kept, for every shop of every zone.
     std::unordered_map<int32_t, std::vector<int32_t>> carried;
 };
 // What running the resets shows: commands that never work, equipment and

@@ -108,7 +108,10 @@ void check_resets(const CheckContext& c, const CheckedResets& checked) {
     const int32_t zone = c.zone.zone.zone_number;
     std::vector<CommandHistory> history;
     for (const auto& cmd : c.zone.zone.commands)
-        if (cmd.command != 'S') history.push_back({&cmd, {}, false, nullptr, 0});
+        if (cmd.command != 'S') {
+            history.push_back({&cmd, {}, false, nullptr, 0});
+            history.back().outcomes.reserve(resets.size());  // one a reset
+        }
     for (size_t reset = 0; reset < resets.size(); ++reset) {
         const auto block = checked.blocks[reset].find(zone);
         if (block == checked.blocks[reset].end()) continue;

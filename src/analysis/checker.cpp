@@ -19,7 +19,7 @@ std::vector<Finding> run(const std::vector<const World*>& zones, bool whole_worl
     const ReferenceIndex index(zones, whole_world);
     PartOfWork simulating(progress, 0, int(zones.size()), total);
     const auto simulated =
-        simulate_resets(zones, {kCheckedResets, whole_world, progress ? &simulating : nullptr});
+        simulate_resets(zones, {kCheckedResets, whole_world, progress ? &simulating : nullptr, false});
     if (simulated.empty()) return {};  // asked to stop
     const CheckedResets resets(simulated);
     // Each zone's checks read the shared index and resets only: the zones

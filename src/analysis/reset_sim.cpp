@@ -77,7 +77,7 @@ std::vector<ResetRecord> simulate_resets(const std::vector<const World*>& zones,
             }
             run_zone_reset(z, p, pop, reset, rec.commands);
         }
-        rec.population = pop;
+        if (options.every_population || reset == options.resets) rec.population = pop;
         records.push_back(std::move(rec));
     }
     return records;

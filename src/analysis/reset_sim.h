@@ -70,6 +70,10 @@ struct SimOptions {
     bool whole_world = true;
     // Told of every zone reset run; when it asks to stop, the result is empty.
     WorkProgress* progress = nullptr;
+    // False: only the last reset's record holds the population (each is a
+    // copy of the whole world's); the others' stay empty. Nothing leaves a
+    // mob's inventory between resets, so the last holds all they carried.
+    bool every_population = true;
 };
 
 // `zones` in any order; a vnum two zones hold is the earlier zone's (list

@@ -7,27 +7,6 @@
 
 namespace tarnwick {
 
-bool parse_int32(std::string_view text, size_t& pos, int32_t& out) {
-    const char* p = text.data() + pos;
-    const char* const end = text.data() + text.size();
-    while (p < end && is_blank(*p)) ++p;
-    bool negative = false;
-    if (p < end && (*p == '-' || *p == '+')) negative = *p++ == '-';
-    if (p >= end || !is_digit(*p)) return false;
-    // Leading zeros never overflow; after them, more than ten digits always do.
-    while (p < end && *p == '0') ++p;
-    const char* const digits = p;
-    uint64_t value = 0;
-    while (p < end && is_digit(*p)) {
-        if (p - digits == 10) return false;
-        value = value * 10 + uint64_t(*p++ - '0');
-    }
-    if (value > (negative ? uint64_t(INT32_MAX) + 1 : uint64_t(INT32_MAX))) return false;
-    out = negative ? int32_t(-int64_t(value)) : int32_t(value);
-    pos = size_t(p - text.data());
-    return true;
-}
-
 bool parse_word(std::string_view text, size_t& pos, std::string_view& out) {
     size_t p = pos;
     while (p < text.size() && is_blank(text[p])) ++p;

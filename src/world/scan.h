@@ -5,6 +5,7 @@
 // copy, a view of the input), %c, %f, blanks (skip any white space) and
 // literal bytes. Returns the number of conversions stored.
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -32,8 +33,28 @@ inline bool is_blank(char c) {
 inline bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 // Reads an optionally signed decimal number at text[pos] (after skipping
-// blanks); false when there is none or it does not fit 32 bits.
-bool parse_int32(std::string_view text, size_t& pos, int32_t& out);
+// blanks); false when there is none or it does not fit 32 bits. In the
+// header: the readers call it for every number of every file.
+inline bool parse_int32(std::string_view text, size_t& pos, int32_t& out) {
+    const char* p = text.data() + pos;
+    const char* const end = text.data() + text.size();
+    while (p < end && is_blank(*p)) ++p;
+    bool negative = false;
+    if (p < end && (*p == '-' || *p == '+')) negative = *p++ == '-';
+    if (p >= end || !is_digit(*p)) return false;
+    // Leading zeros never overflow; after them, more than ten digits always do.
+    while (p < end && *p == '0') ++p;
+    const char* const digits = p;
+    uint64_t value = 0;
+    while (p < end && is_digit(*p)) {
+        if (p - digits == 10) return false;
+        value = value * 10 + uint64_t(*p++ - '0');
+    }
+    if (value > (negative ? uint64_t(INT32_MAX) + 1 : uint64_t(INT32_MAX))) return false;
+    out = negative ? int32_t(-int64_t(value)) : int32_t(value);
+    pos = size_t(p - text.data());
+    return true;
+}
 
 // Reads the next word (a run of non-blank bytes) after blanks, as %s does;
 // false when the text ends first.
