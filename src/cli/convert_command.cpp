@@ -184,22 +184,26 @@ bool from_folder(const ConvertArgs& a, std::vector<Converted>& out, Messages& me
     for (const auto& f : folder.failures)
         std::fprintf(stderr, "tarnwick-cli: %s: did not load; nothing converted\n", f.c_str());
     if (!folder.failures.empty()) return false;
-    // The files as read, for the records whose texts must be written anew.
-    for (const char* type : {"wld", "mob", "obj"})
+    // The files as read, for the records whose texts tbaMUD would read on
+    // past a '~' (the folder's zones hold no copy of them).
+    const auto keep = [&](const char* type, auto&& load) {
         for (const auto& path : world_folder_files(a.inputs[0], type)) {
             World file;
             file.dialect = world_file_dialect(path);
-            FormatSettings settings;
             SilentMessages silent;
-            if (std::string(type) == "wld") load_room_file(file, path, settings, silent);
-            if (std::string(type) == "mob") load_mob_file(file, path, settings, silent);
-            if (std::string(type) == "obj") load_object_file(file, path, settings, silent);
+            load(file, path, FormatSettings{}, silent);
             for (World& z : folder.zones) {
                 if (file.kept.rooms) z.kept.rooms = file.kept.rooms;
                 if (file.kept.mobs) z.kept.mobs = file.kept.mobs;
                 if (file.kept.objects) z.kept.objects = file.kept.objects;
             }
         }
+    };
+    if (*a.to == Dialect::TbaMud) {
+        keep("wld", load_room_file);
+        keep("mob", load_mob_file);
+        keep("obj", load_object_file);
+    }
     std::vector<ZoneSpan> spans;
     for (const World& z : folder.zones) spans.push_back({z.zone.zone_number, z.zone.top});
     for (World& z : folder.zones) {
@@ -314,6 +318,7 @@ int run_convert(const std::vector<std::string>& args) {
     bool ok = true;
     fs::create_directories(native_path(a.out), ec);
     for (Converted& c : zones) {
+        if (c.report.left_out) continue;
         FormatSettings settings;
         if (project) {
             settings.zone_name = project->zone_name;

@@ -36,6 +36,7 @@ std::string ConversionReport::text() const {
     out += losses ? ", " + std::to_string(losses) + " of them value(s) " +
                         std::string(dialect_name(to)) + " cannot hold\n"
                   : "\n";
+    if (left_out) out += "The zone cannot be held by " + std::string(dialect_name(to)) + ": not written\n";
     if (losses) {
         out += "\nCannot be held by " + std::string(dialect_name(to)) + " (dropped or replaced):\n";
         for (const std::string& line : lines(true)) out += "  " + line + "\n";

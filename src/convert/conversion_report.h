@@ -22,6 +22,9 @@ class ConversionReport {
 public:
     Dialect from = Dialect::Circle30, to = Dialect::Circle30;
     std::vector<ConversionNote> notes;
+    // The zone cannot be held by the target at all (its vnums are above
+    // what the server holds): nothing of it is to be written.
+    bool left_out = false;
 
     void change(std::string record, std::string field, std::string text);
     void loss(std::string record, std::string field, std::string text);

@@ -132,6 +132,7 @@ World convert_world(const World& in, Dialect to, const ConvertContext& context,
         }
         w.dialect = step;
     }
+    report.left_out = !keep_to_vnum_limit(w, to, report);
     w.changed = true;
     return w;
 }

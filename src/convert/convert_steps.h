@@ -3,6 +3,8 @@
 // already copied: the records' values (flags, types, doors, triggers,
 // E-specs, object fields) and their texts, between CircleMUD and tbaMUD.
 
+#include <cstdint>
+
 #include "convert/conversion_report.h"
 
 namespace tarnwick {
@@ -30,5 +32,11 @@ void texts_to_circle(World& world, ConversionReport& report);
 // line: CircleMUD ends the text there and skips the rest of the line,
 // tbaMUD reads on; the record is written anew, so both read the same text.
 void report_mid_line_tildes(const World& world, ConversionReport& report);
+
+// The highest vnum the server of `d` holds.
+int32_t highest_vnum(Dialect d);
+// False (a loss reported) when the zone's own vnums go above it; else the
+// references above it are dropped, each reported as a loss.
+bool keep_to_vnum_limit(World& world, Dialect to, ConversionReport& report);
 
 }  // namespace tarnwick
