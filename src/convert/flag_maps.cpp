@@ -59,15 +59,19 @@ Names tba_types() {
 const Names kTbaTypes = tba_types();
 
 // A name that marks a bit as room for later use: it means nothing.
+// (tbaMUD's AFF_UNUSED is no such mark: it is the grouped mark's place.)
 bool placeholder(std::string_view name) {
-    return name.empty() || name.rfind("UNUSED", 0) == 0 || name == "DONTUSE" || name == "FREE";
+    return name.empty() || (name.rfind("UNUSED", 0) == 0 && name != "UNUSED") ||
+           name == "DONTUSE" || name == "FREE";
 }
 
 // The bit of `names` that means what `name` means: the same name, or the
 // grouped mark that tbaMUD kept in place under the name UNUSED.
 int bit_named(const Names& names, std::string_view name) {
     for (size_t i = 0; i < names.size(); ++i)
-        if (names[i] == name || (name == "GROUP" && names[i] == "UNUSED")) return int(i);
+        if (names[i] == name || (name == "GROUP" && names[i] == "UNUSED") ||
+            (name == "UNUSED" && names[i] == "GROUP"))
+            return int(i);
     return -1;
 }
 
@@ -123,6 +127,11 @@ MovedFlags move_flags(FlagKind kind, const FlagWords& in, bool from_tbamud, bool
             // A bit without a meaning: the other server either gives the
             // place it lands on one, or reports the bit as unknown.
             const std::string_view there = name_at(to, bit + shift);
+            // CircleMUD holds one word: what lands above it is lost.
+            if (!to_tbamud && bit + shift >= 32) {
+                m.lost.push_back("bit " + std::to_string(bit));
+                continue;
+            }
             m.cleared.push_back("bit " + std::to_string(bit) +
                                 (placeholder(there) ? std::string()
                                                     : " (" + std::string(there) + " there)"));
