@@ -90,6 +90,11 @@ void name_the_drink(obj_record& o, const std::string& label, ConversionReport& r
     std::string alias;
     for (const std::string& w : words) alias += (alias.empty() ? "" : " ") + w;
     if (alias == o.alias) return;
+    // The boot takes any drink's name as the last keyword.
+    const size_t last = o.alias.find_last_of(' ');
+    const std::string last_word = last == std::string::npos ? o.alias : o.alias.substr(last + 1);
+    for (const char* name : kDrinkNames)
+        if (last_word == name) return;
     report.change(label, "alias",
                   "'" + o.alias + "' made '" + alias + "' (the drink goes last since CircleMUD 3.1)");
     o.alias = alias;
