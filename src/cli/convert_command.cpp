@@ -332,6 +332,16 @@ int run_convert(const std::vector<std::string>& args) {
         if (zones.size() > 1) std::printf("== zone %d\n", c.world.zone.zone_number);
         std::fputs(c.report.text().c_str(), stdout);
     }
+    size_t changes = 0;
+    int left_out = 0;
+    for (const Converted& c : zones) {
+        changes += c.report.notes.size();
+        left_out += c.report.left_out ? 1 : 0;
+    }
+    std::printf("%zu zone(s) converted to %s: %zu change(s), %d of them value(s) dropped, "
+                "%d zone(s) left out\n",
+                zones.size() - size_t(left_out), std::string(dialect_name(*a.to)).c_str(), changes,
+                losses, left_out);
     if (!ok) std::fprintf(stderr, "tarnwick-cli: not every file was written\n");
     return ok ? 0 : 1;
 }
