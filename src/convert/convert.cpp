@@ -59,10 +59,12 @@ void header_to_tbamud(World& w, const ConvertContext& context, ConversionReport&
                       std::to_string(gives) + " G command(s) given their fourth number (-1)");
 }
 
-void header_to_circle(World& w, ConversionReport& report) {
+void header_to_circle(World& w, const ConvertContext& context, ConversionReport& report) {
     const std::string label = zone_label(w.zone.zone_number);
     zone_header& z = w.zone;
-    if (!z.builders.empty())
+    // "None." is what tbaMUD writes for a zone without builders; the
+    // project's author stays in the project file.
+    if (!z.builders.empty() && z.builders != "None." && z.builders != context.builders)
         report.loss(label, "builders", "'" + z.builders + "' dropped (no builders line)");
     if (z.flags != std::array<int32_t, 4>{})
         report.loss(label, "zone flags", "dropped (no zone flags)");
@@ -126,7 +128,7 @@ World convert_world(const World& in, Dialect to, const ConvertContext& context,
             records_to_tbamud(w, report);
             texts_to_tbamud(w, report);
         } else {
-            header_to_circle(w, report);
+            header_to_circle(w, context, report);
             records_to_circle(w, report);
             texts_to_circle(w, report);
         }

@@ -24,6 +24,7 @@ struct ZoneSpan {
 
 struct ConvertContext {
     // tbaMUD's builders line: the project's author; "None." when empty.
+    // Going down, a builders line equal to it is no loss.
     std::string builders;
     // The world's other zones (none for a zone on its own).
     std::vector<ZoneSpan> neighbours;
