@@ -1,0 +1,46 @@
+// Tools > Convert zone to...: the open zone written as a new project for
+// another server beside the old one, and the report of every change shown.
+
+#include <filesystem>
+
+#include "app/main_window.h"
+#include "app/window_placer.h"
+#include "formats/zone_file.h"
+#include "project/convert_project.h"
+#include "ui/convert_dialog.h"
+#include "ui/cp1252.h"
+#include "ui/file_name_text.h"
+#include "ui/text_viewer.h"
+#include "ui/zone_edit_window.h"
+#include "world/file_path.h"
+
+namespace tarnwick::app {
+
+void MainWindow::ConvertZone1Click() {
+    apply_all_pending();
+    // The header as the zone editor holds it, as a save would write it.
+    World zone = state_.world;
+    if (auto* editor = dynamic_cast<ui::TZoneEdit*>(zone_editor_))
+        commit_zone_header(zone, editor->header_fields());
+    const std::string beside = state_.project.project_path.empty() ? state_.project.zone_file
+                                                                   : state_.project.project_path;
+    const QString folder =
+        ui::file_name_text(utf8_name(native_path(beside).parent_path()));
+    ui::ConvertDialog dialog(zone.dialect, folder, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    const auto done = convert_project(zone, state_.project, dialog.target(), state_.messages);
+    if (!done) return;
+    if (!convert_report_) {
+        convert_report_ = new ui::TextViewer(this);
+        convert_report_->setObjectName("ConvertReport");
+        convert_report_->resize(720, 480);
+        placer_->watch(convert_report_);
+    }
+    convert_report_->setWindowTitle("Conversion report");
+    convert_report_->set_text(ui::file_name_text("Written: " + done->project.project_path + "\n\n") +
+                              ui::from_cp1252(done->report.text()));
+    convert_report_->show();
+    convert_report_->raise();
+}
+
+}  // namespace tarnwick::app
