@@ -24,12 +24,18 @@ void MainWindow::ConvertZone1Click() {
         commit_zone_header(zone, editor->header_fields());
     const std::string beside = state_.project.project_path.empty() ? state_.project.zone_file
                                                                    : state_.project.project_path;
+    std::error_code ec;
+    const auto absolute = [&](const std::string& path) {
+        return utf8_name(std::filesystem::absolute(native_path(path), ec));
+    };
     const QString folder =
-        ui::file_name_text(utf8_name(native_path(beside).parent_path()));
+        ui::file_name_text(utf8_name(native_path(absolute(beside)).parent_path()));
     ui::ConvertDialog dialog(zone.dialect, folder, this);
-    if (dialog.exec() != QDialog::Accepted) return;
+    if (dialog.exec() != QDialog::Accepted)
+        return;
     const auto done = convert_project(zone, state_.project, dialog.target(), state_.messages);
-    if (!done) return;
+    if (!done)
+        return;
     if (!convert_report_) {
         convert_report_ = new ui::TextViewer(this);
         convert_report_->setObjectName("ConvertReport");
@@ -37,10 +43,11 @@ void MainWindow::ConvertZone1Click() {
         placer_->watch(convert_report_);
     }
     convert_report_->setWindowTitle("Conversion report");
-    convert_report_->set_text(ui::file_name_text("Written: " + done->project.project_path + "\n\n") +
-                              ui::from_cp1252(done->report.text()));
+    convert_report_->set_text(
+        ui::file_name_text("Written: " + absolute(done->project.project_path) + "\n\n") +
+        ui::from_cp1252(done->report.text()));
     convert_report_->show();
     convert_report_->raise();
 }
 
-}  // namespace tarnwick::app
+} // namespace tarnwick::app

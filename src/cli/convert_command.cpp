@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "cli/commands.h"
+#include "cli/convert_parts.h"
 #include "cli/stderr_messages.h"
 #include "convert/convert.h"
 #include "formats/dialect_sniff.h"
@@ -49,21 +50,6 @@ const char* kConvertHelp =
     "Exit status: 0 when written, 1 when something did not load, was refused or could\n"
     "not be written, 2 for a usage error.\n";
 
-struct ConvertArgs {
-    std::vector<std::string> inputs;
-    std::optional<Dialect> to;
-    std::string out;
-    bool yes = false;
-    std::optional<std::string> author;
-};
-
-// One converted zone, where it goes and what changed.
-struct Converted {
-    World world;
-    ZoneFiles files;
-    ConversionReport report;
-};
-
 bool parse(const std::vector<std::string>& args, ConvertArgs& a) {
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& s = args[i];
@@ -95,10 +81,6 @@ bool parse(const std::vector<std::string>& args, ConvertArgs& a) {
     return true;
 }
 
-std::string in_folder(const std::string& dir, const std::string& name) {
-    return utf8_name(native_path(dir) / native_path(name));
-}
-
 // The files of one zone into one World, as a project opens them: the zone
 // file first (its header names the dialect), its triggers beside it.
 bool load_zone(const std::vector<std::string>& paths, World& world, ZoneFiles& files,
@@ -107,24 +89,33 @@ bool load_zone(const std::vector<std::string>& paths, World& world, ZoneFiles& f
     for (const auto& p : paths) {
         const FileKind* kind = kind_of(p);
         if (!kind || std::string(kind->extension) == ".trg") {
-            std::fprintf(stderr, "tarnwick-cli: %s: not a zone, room, mobile, object or shop file\n",
+            std::fprintf(stderr,
+                         "tarnwick-cli: %s: not a zone, room, mobile, object or shop file\n",
                          p.c_str());
             return false;
         }
         std::string* slot = nullptr;
         const std::string ext = kind->extension;
-        if (ext == ".zon") slot = &files.zone;
-        if (ext == ".wld") slot = &files.rooms;
-        if (ext == ".mob") slot = &files.mobs;
-        if (ext == ".obj") slot = &files.objects;
-        if (ext == ".shp") slot = &files.shops;
+        if (ext == ".zon")
+            slot = &files.zone;
+        if (ext == ".wld")
+            slot = &files.rooms;
+        if (ext == ".mob")
+            slot = &files.mobs;
+        if (ext == ".obj")
+            slot = &files.objects;
+        if (ext == ".shp")
+            slot = &files.shops;
         if (!slot->empty()) {
-            std::fprintf(stderr, "tarnwick-cli: two %s files given; one zone has one\n", ext.c_str());
+            std::fprintf(stderr, "tarnwick-cli: two %s files given; one zone has one\n",
+                         ext.c_str());
             return false;
         }
         *slot = p;
-        if (ext == ".zon") order.insert(order.begin(), p);
-        else order.push_back(p);
+        if (ext == ".zon")
+            order.insert(order.begin(), p);
+        else
+            order.push_back(p);
     }
     // Every file of the zone is read in its zone file's dialect.
     const Dialect dialect =
@@ -165,78 +156,12 @@ bool from_files(const ConvertArgs& a, const std::vector<std::string>& paths,
     Converted c;
     World world;
     ZoneFiles in;
-    if (!load_zone(paths, world, in, messages)) return false;
+    if (!load_zone(paths, world, in, messages))
+        return false;
     ConvertContext context{author, {}};
     c.world = convert_world(world, *a.to, context, c.report);
     c.files = into_folder(in, a.out);
     out.push_back(std::move(c));
-    return true;
-}
-
-// A whole world folder: every zone converted with the others as its
-// neighbours, each into OUT/TYPE/N.TYPE.
-bool from_folder(const ConvertArgs& a, std::vector<Converted>& out, Messages& messages) {
-    WorldFolder folder;
-    if (!read_world_folder(a.inputs[0], folder, messages)) {
-        std::fprintf(stderr, "tarnwick-cli: %s: no zone file loaded\n", a.inputs[0].c_str());
-        return false;
-    }
-    for (const auto& f : folder.failures)
-        std::fprintf(stderr, "tarnwick-cli: %s: did not load; nothing converted\n", f.c_str());
-    if (!folder.failures.empty()) return false;
-    // The files as read, for the records whose texts tbaMUD would read on
-    // past a '~' (the folder's zones hold no copy of them).
-    const auto keep = [&](const char* type, auto&& load) {
-        for (const auto& path : world_folder_files(a.inputs[0], type)) {
-            World file;
-            file.dialect = world_file_dialect(path);
-            SilentMessages silent;
-            load(file, path, FormatSettings{}, silent);
-            for (World& z : folder.zones) {
-                if (file.kept.rooms) z.kept.rooms = file.kept.rooms;
-                if (file.kept.mobs) z.kept.mobs = file.kept.mobs;
-                if (file.kept.objects) z.kept.objects = file.kept.objects;
-            }
-        }
-    };
-    if (*a.to == Dialect::TbaMud) {
-        keep("wld", load_room_file);
-        keep("mob", load_mob_file);
-        keep("obj", load_object_file);
-    }
-    std::vector<ZoneSpan> spans;
-    for (const World& z : folder.zones) spans.push_back({z.zone.zone_number, z.zone.top});
-    for (World& z : folder.zones) {
-        Converted c;
-        c.world = convert_world(z, *a.to, {a.author.value_or(""), spans}, c.report);
-        z.kept = KeptSources{};
-        const std::string n = std::to_string(z.zone.zone_number);
-        const auto file = [&](const char* type, bool any) {
-            return any ? in_folder(a.out, std::string(type) + "/" + n + "." + type) : std::string();
-        };
-        c.files = {file("zon", true), file("wld", !z.rooms.empty()), file("mob", !z.mobs.empty()),
-                   file("obj", !z.objects.empty()), file("shp", !z.shops.empty())};
-        out.push_back(std::move(c));
-    }
-    return true;
-}
-
-// Each type folder of OUT gets the index its server reads, in zone order.
-bool write_indexes(const std::string& dir, const std::vector<Converted>& zones, Dialect to,
-                   Messages& messages) {
-    std::vector<std::string> types = {"zon", "wld", "mob", "obj", "shp"};
-    if (to == Dialect::TbaMud) types.push_back("trg");
-    for (const std::string& type : types) {
-        std::string index;
-        for (const Converted& c : zones) {
-            const std::string n = std::to_string(c.world.zone.zone_number) + "." + type;
-            if (fs::exists(native_path(in_folder(dir, type + "/" + n)))) index += n + "\n";
-        }
-        if (index.empty()) continue;
-        if (!save_file(in_folder(dir, type + "/index"), index + "$\n",
-                       "Cannot write " + type + "/index", messages))
-            return false;
-    }
     return true;
 }
 
@@ -245,12 +170,14 @@ bool same_file(const std::string& a, const std::string& b) {
     return fs::equivalent(native_path(a), native_path(b), ec);
 }
 
-}  // namespace
+} // namespace
 
 int run_convert(const std::vector<std::string>& args) {
-    if (wants_help(args, kConvertHelp)) return 0;
+    if (wants_help(args, kConvertHelp))
+        return 0;
     ConvertArgs a;
-    if (!parse(args, a)) return 2;
+    if (!parse(args, a))
+        return 2;
     StderrMessages messages;
     std::error_code ec;
     std::vector<Converted> zones;
@@ -267,7 +194,8 @@ int run_convert(const std::vector<std::string>& args) {
             std::fprintf(stderr, "tarnwick-cli: OUT is the folder read; nothing written\n");
             return 1;
         }
-        if (!from_folder(a, zones, messages)) return 1;
+        if (!from_folder(a, zones, messages))
+            return 1;
     } else if (a.inputs.size() == 1 && is_project_file(a.inputs[0])) {
         AreaProject p;
         std::string error;
@@ -277,13 +205,16 @@ int run_convert(const std::vector<std::string>& args) {
         }
         p.project_path = a.inputs[0];
         std::vector<std::string> files;
-        if (!project_world_files(a.inputs[0], files)) return 1;
+        if (!project_world_files(a.inputs[0], files))
+            return 1;
         read_paths.insert(read_paths.end(), files.begin(), files.end());
-        if (!from_files(a, files, a.author.value_or(p.author), zones, messages)) return 1;
+        if (!from_files(a, files, a.author.value_or(p.author), zones, messages))
+            return 1;
         // The new project names its files beside it in OUT.
         for (auto field : {&AreaProject::zone_file, &AreaProject::room_file, &AreaProject::mob_file,
                            &AreaProject::object_file, &AreaProject::shop_file})
-            if (!(p.*field).empty()) p.*field = bare_file_name(p.*field);
+            if (!(p.*field).empty())
+                p.*field = bare_file_name(p.*field);
         p.project_path = in_folder(a.out, bare_file_name(a.inputs[0]));
         project = p;
     } else {
@@ -292,22 +223,25 @@ int run_convert(const std::vector<std::string>& args) {
                 std::fprintf(stderr, "tarnwick-cli: %s: no such file\n", p.c_str());
                 return 1;
             }
-        if (!from_files(a, a.inputs, a.author.value_or(""), zones, messages)) return 1;
+        if (!from_files(a, a.inputs, a.author.value_or(""), zones, messages))
+            return 1;
     }
 
     int losses = 0;
-    for (const Converted& c : zones) losses += c.report.loss_count();
+    for (const Converted& c : zones)
+        losses += c.report.loss_count();
     if (losses && !a.yes) {
         std::printf("%d value(s) %s cannot hold; nothing was written:\n", losses,
                     std::string(dialect_name(*a.to)).c_str());
         for (const Converted& c : zones)
-            for (const std::string& line : c.report.lines(true)) std::printf("  %s\n", line.c_str());
+            for (const std::string& line : c.report.lines(true))
+                std::printf("  %s\n", line.c_str());
         std::fprintf(stderr, "tarnwick-cli: not converted (--yes drops what is listed)\n");
         return 1;
     }
     for (const Converted& c : zones)
-        for (const std::string* out : {&c.files.zone, &c.files.rooms, &c.files.mobs,
-                                       &c.files.objects, &c.files.shops})
+        for (const std::string* out :
+             {&c.files.zone, &c.files.rooms, &c.files.mobs, &c.files.objects, &c.files.shops})
             for (const std::string& in : read_paths)
                 if (!out->empty() && same_file(*out, in)) {
                     std::fprintf(stderr, "tarnwick-cli: %s is a file read; nothing written\n",
@@ -318,7 +252,8 @@ int run_convert(const std::vector<std::string>& args) {
     bool ok = true;
     fs::create_directories(native_path(a.out), ec);
     for (Converted& c : zones) {
-        if (c.report.left_out) continue;
+        if (c.report.left_out)
+            continue;
         FormatSettings settings;
         if (project) {
             settings.zone_name = project->zone_name;
@@ -326,10 +261,13 @@ int run_convert(const std::vector<std::string>& args) {
         }
         ok = save_zone_files(c.world, c.files, settings, messages) && ok;
     }
-    if (ok && project) ok = write_project_file(project->project_path, *project, messages);
-    if (ok && folder) ok = write_indexes(a.out, zones, *a.to, messages);
+    if (ok && project)
+        ok = write_project_file(project->project_path, *project, messages);
+    if (ok && folder)
+        ok = write_indexes(a.out, zones, *a.to, messages);
     for (const Converted& c : zones) {
-        if (zones.size() > 1) std::printf("== zone %d\n", c.world.zone.zone_number);
+        if (zones.size() > 1)
+            std::printf("== zone %d\n", c.world.zone.zone_number);
         std::fputs(c.report.text().c_str(), stdout);
     }
     size_t changes = 0;
@@ -342,8 +280,9 @@ int run_convert(const std::vector<std::string>& args) {
                 "%d zone(s) left out\n",
                 zones.size() - size_t(left_out), std::string(dialect_name(*a.to)).c_str(), changes,
                 losses, left_out);
-    if (!ok) std::fprintf(stderr, "tarnwick-cli: not every file was written\n");
+    if (!ok)
+        std::fprintf(stderr, "tarnwick-cli: not every file was written\n");
     return ok ? 0 : 1;
 }
 
-}  // namespace tarnwick::cli
+} // namespace tarnwick::cli

@@ -12,7 +12,8 @@ namespace {
 // A zone opened from a world folder has no project file yet: its project
 // file goes beside its zone file, named after it.
 AreaProject with_project_path(AreaProject p) {
-    if (!p.project_path.empty() || p.zone_file.empty()) return p;
+    if (!p.project_path.empty() || p.zone_file.empty())
+        return p;
     std::string zone = p.zone_file;
     const size_t dot = zone.rfind('.');
     const size_t slash = zone.find_last_of("/\\");
@@ -22,13 +23,14 @@ AreaProject with_project_path(AreaProject p) {
     return p;
 }
 
-}  // namespace
+} // namespace
 
 std::string losses_question(const ConversionReport& report, size_t shown) {
     const std::vector<std::string> lines = report.lines(true);
     std::string text = std::string(dialect_name(report.to)) + " cannot hold " +
                        std::to_string(lines.size()) + " value(s) of this zone:\n";
-    for (size_t i = 0; i < lines.size() && i < shown; ++i) text += "  " + lines[i] + "\n";
+    for (size_t i = 0; i < lines.size() && i < shown; ++i)
+        text += "  " + lines[i] + "\n";
     if (lines.size() > shown)
         text += "  ... and " + std::to_string(lines.size() - shown) + " more\n";
     return text + "\nDrop them and write the converted project?";
@@ -42,11 +44,11 @@ std::optional<ConvertedProject> convert_project(const World& world, const AreaPr
     // The new files' names are resolved against the old project's folder,
     // where the new project file goes too.
     const ZoneFiles files = project_zone_files(out.project);
-    const std::vector<std::string> there =
-        existing_outputs(files, to, out.project.project_path);
+    const std::vector<std::string> there = existing_outputs(files, to, out.project.project_path);
     if (!there.empty()) {
         std::string text = "Not converted: these files exist already and are never written over:";
-        for (const std::string& path : there) text += "\n  " + path;
+        for (const std::string& path : there)
+            text += "\n  " + path;
         messages.show(text);
         return std::nullopt;
     }
@@ -59,8 +61,9 @@ std::optional<ConvertedProject> convert_project(const World& world, const AreaPr
         messages.ask_buttons(losses_question(out.report), "Drop and convert", "Cancel") !=
             Answer::Yes)
         return std::nullopt;
-    if (!save_converted_project(converted, out.project, messages)) return std::nullopt;
+    if (!save_converted_project(converted, out.project, messages))
+        return std::nullopt;
     return out;
 }
 
-}  // namespace tarnwick
+} // namespace tarnwick

@@ -20,10 +20,10 @@ ConvertDialog::ConvertDialog(Dialect current, const QString& beside, QWidget* pa
     for (Dialect d : {Dialect::Circle30, Dialect::Circle31, Dialect::TbaMud})
         if (d != current)
             target_->addItem(QString::fromUtf8(dialect_name(d).data()), int(d));
-    auto* where = new QLabel(
-        "A new project and its files are written beside the old ones, in\n" + beside +
-            "\nnamed with the server's key; no file that exists is written over.",
-        this);
+    auto* where =
+        new QLabel("A new project and its files are written beside the old ones, in\n" + beside +
+                       "\nnamed with the server's key; no file that exists is written over.",
+                   this);
     where->setObjectName("ConvertWhere");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(prompt);
@@ -32,6 +32,8 @@ ConvertDialog::ConvertDialog(Dialect current, const QString& beside, QWidget* pa
     layout->addLayout(ok_cancel_buttons(this));
 }
 
-Dialect ConvertDialog::target() const { return Dialect(target_->currentData().toInt()); }
+Dialect ConvertDialog::target() const {
+    return Dialect(target_->currentData().toInt());
+}
 
-}  // namespace tarnwick::ui
+} // namespace tarnwick::ui
