@@ -4,8 +4,8 @@
 # each booted by that server (exit 0, no more SYSERR lines than the 3.0
 # server gives on the corpus as it is, and no file tbaMUD had to rewrite);
 # the tbaMUD corpus converted down to 3.0, booted by the 3.0 server, and up
-# again to tbaMUD, booted by tbaMUD (no more SYSERR lines than the tbaMUD
-# corpus gives). A failure names the world and quotes the server.
+# again to tbaMUD, booted by tbaMUD, and down to 3.1, booted by 3.1 (no
+# more SYSERR lines than the tbaMUD corpus gives). A failure names the world and quotes the server.
 #   usage: scripts/convert-server-check.sh [BUILD_DIR]     (default: build)
 # Skips a check, with a message, when its server source or corpus is absent
 # (../shared/server, ../shared/server-circle31, ../shared/server-tbamud,
@@ -100,6 +100,10 @@ if [ -d "$tba/zon" ] && server tbamud "$shared/server-tbamud" TBAMUD_BIN &&
     convert "$work/tba-c30" tbamud "$work/tba-c30-tba" &&
       boot "tbamud corpus down to circle30 and up again" "$work/tba-c30-tba" \
         "$shared/server-tbamud" "$basetba"
+  fi
+  if server circle31 "$shared/server-circle31" CIRCLE31_BIN &&
+     convert "$tba" circle31 "$work/tba-c31"; then
+    boot "tbamud corpus converted to circle31" "$work/tba-c31" "$shared/server-circle31" "$basetba"
   fi
 else
   echo "no tbamud corpus at $tba or its servers: downward checks skipped"

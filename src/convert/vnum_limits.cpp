@@ -1,7 +1,7 @@
-// The highest vnum each server holds: CircleMUD 3.0 keeps vnums in a short
-// (32767), 3.1 in an unsigned short with its top value for "nowhere"
-// (65534); tbaMUD in an int. A zone above the limit cannot be held at all;
-// a reference above it would be read as another record.
+// The highest vnum each server holds: CircleMUD 3.0 and 3.1 keep vnums in a
+// short (3.1 as built: its CIRCLE_UNSIGNED_INDEX is 0) and read them with
+// "%hd", so 32767; tbaMUD in an int. A zone above the limit cannot be held
+// at all; a reference above it would be read as another record.
 
 #include <climits>
 
@@ -13,9 +13,8 @@ namespace tarnwick {
 int32_t highest_vnum(Dialect d) {
     switch (d) {
     case Dialect::Circle30:
-        return 32767;
     case Dialect::Circle31:
-        return 65534;
+        return 32767;
     case Dialect::TbaMud:
         break;
     }
