@@ -31,11 +31,9 @@ void MainWindow::ConvertZone1Click() {
     const QString folder =
         ui::file_name_text(utf8_name(native_path(absolute(beside)).parent_path()));
     ui::ConvertDialog dialog(zone.dialect, folder, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
+    if (dialog.exec() != QDialog::Accepted) return;
     const auto done = convert_project(zone, state_.project, dialog.target(), state_.messages);
-    if (!done)
-        return;
+    if (!done) return;
     if (!convert_report_) {
         convert_report_ = new ui::TextViewer(this);
         convert_report_->setObjectName("ConvertReport");
@@ -50,4 +48,4 @@ void MainWindow::ConvertZone1Click() {
     convert_report_->raise();
 }
 
-} // namespace tarnwick::app
+}  // namespace tarnwick::app

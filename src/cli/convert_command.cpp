@@ -96,16 +96,11 @@ bool load_zone(const std::vector<std::string>& paths, World& world, ZoneFiles& f
         }
         std::string* slot = nullptr;
         const std::string ext = kind->extension;
-        if (ext == ".zon")
-            slot = &files.zone;
-        if (ext == ".wld")
-            slot = &files.rooms;
-        if (ext == ".mob")
-            slot = &files.mobs;
-        if (ext == ".obj")
-            slot = &files.objects;
-        if (ext == ".shp")
-            slot = &files.shops;
+        if (ext == ".zon") slot = &files.zone;
+        if (ext == ".wld") slot = &files.rooms;
+        if (ext == ".mob") slot = &files.mobs;
+        if (ext == ".obj") slot = &files.objects;
+        if (ext == ".shp") slot = &files.shops;
         if (!slot->empty()) {
             std::fprintf(stderr, "tarnwick-cli: two %s files given; one zone has one\n",
                          ext.c_str());
@@ -156,8 +151,7 @@ bool from_files(const ConvertArgs& a, const std::vector<std::string>& paths,
     Converted c;
     World world;
     ZoneFiles in;
-    if (!load_zone(paths, world, in, messages))
-        return false;
+    if (!load_zone(paths, world, in, messages)) return false;
     ConvertContext context{author, {}};
     c.world = convert_world(world, *a.to, context, c.report);
     c.files = into_folder(in, a.out);
@@ -170,14 +164,12 @@ bool same_file(const std::string& a, const std::string& b) {
     return fs::equivalent(native_path(a), native_path(b), ec);
 }
 
-} // namespace
+}  // namespace
 
 int run_convert(const std::vector<std::string>& args) {
-    if (wants_help(args, kConvertHelp))
-        return 0;
+    if (wants_help(args, kConvertHelp)) return 0;
     ConvertArgs a;
-    if (!parse(args, a))
-        return 2;
+    if (!parse(args, a)) return 2;
     StderrMessages messages;
     std::error_code ec;
     std::vector<Converted> zones;
@@ -194,8 +186,7 @@ int run_convert(const std::vector<std::string>& args) {
             std::fprintf(stderr, "tarnwick-cli: OUT is the folder read; nothing written\n");
             return 1;
         }
-        if (!from_folder(a, zones, messages))
-            return 1;
+        if (!from_folder(a, zones, messages)) return 1;
     } else if (a.inputs.size() == 1 && is_project_file(a.inputs[0])) {
         AreaProject p;
         std::string error;
@@ -205,16 +196,13 @@ int run_convert(const std::vector<std::string>& args) {
         }
         p.project_path = a.inputs[0];
         std::vector<std::string> files;
-        if (!project_world_files(a.inputs[0], files))
-            return 1;
+        if (!project_world_files(a.inputs[0], files)) return 1;
         read_paths.insert(read_paths.end(), files.begin(), files.end());
-        if (!from_files(a, files, a.author.value_or(p.author), zones, messages))
-            return 1;
+        if (!from_files(a, files, a.author.value_or(p.author), zones, messages)) return 1;
         // The new project names its files beside it in OUT.
         for (auto field : {&AreaProject::zone_file, &AreaProject::room_file, &AreaProject::mob_file,
                            &AreaProject::object_file, &AreaProject::shop_file})
-            if (!(p.*field).empty())
-                p.*field = bare_file_name(p.*field);
+            if (!(p.*field).empty()) p.*field = bare_file_name(p.*field);
         p.project_path = in_folder(a.out, bare_file_name(a.inputs[0]));
         project = p;
     } else {
@@ -223,13 +211,11 @@ int run_convert(const std::vector<std::string>& args) {
                 std::fprintf(stderr, "tarnwick-cli: %s: no such file\n", p.c_str());
                 return 1;
             }
-        if (!from_files(a, a.inputs, a.author.value_or(""), zones, messages))
-            return 1;
+        if (!from_files(a, a.inputs, a.author.value_or(""), zones, messages)) return 1;
     }
 
     int losses = 0;
-    for (const Converted& c : zones)
-        losses += c.report.loss_count();
+    for (const Converted& c : zones) losses += c.report.loss_count();
     if (losses && !a.yes) {
         std::printf("%d value(s) %s cannot hold; nothing was written:\n", losses,
                     std::string(dialect_name(*a.to)).c_str());
@@ -252,8 +238,7 @@ int run_convert(const std::vector<std::string>& args) {
     bool ok = true;
     fs::create_directories(native_path(a.out), ec);
     for (Converted& c : zones) {
-        if (c.report.left_out)
-            continue;
+        if (c.report.left_out) continue;
         FormatSettings settings;
         if (project) {
             settings.zone_name = project->zone_name;
@@ -261,13 +246,10 @@ int run_convert(const std::vector<std::string>& args) {
         }
         ok = save_zone_files(c.world, c.files, settings, messages) && ok;
     }
-    if (ok && project)
-        ok = write_project_file(project->project_path, *project, messages);
-    if (ok && folder)
-        ok = write_indexes(a.out, zones, *a.to, messages);
+    if (ok && project) ok = write_project_file(project->project_path, *project, messages);
+    if (ok && folder) ok = write_indexes(a.out, zones, *a.to, messages);
     for (const Converted& c : zones) {
-        if (zones.size() > 1)
-            std::printf("== zone %d\n", c.world.zone.zone_number);
+        if (zones.size() > 1) std::printf("== zone %d\n", c.world.zone.zone_number);
         std::fputs(c.report.text().c_str(), stdout);
     }
     size_t changes = 0;
@@ -280,9 +262,8 @@ int run_convert(const std::vector<std::string>& args) {
                 "%d zone(s) left out\n",
                 zones.size() - size_t(left_out), std::string(dialect_name(*a.to)).c_str(), changes,
                 losses, left_out);
-    if (!ok)
-        std::fprintf(stderr, "tarnwick-cli: not every file was written\n");
+    if (!ok) std::fprintf(stderr, "tarnwick-cli: not every file was written\n");
     return ok ? 0 : 1;
 }
 
-} // namespace tarnwick::cli
+}  // namespace tarnwick::cli

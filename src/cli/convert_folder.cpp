@@ -32,8 +32,7 @@ bool from_folder(const ConvertArgs& a, std::vector<Converted>& out, Messages& me
     }
     for (const auto& f : folder.failures)
         std::fprintf(stderr, "tarnwick-cli: %s: did not load; nothing converted\n", f.c_str());
-    if (!folder.failures.empty())
-        return false;
+    if (!folder.failures.empty()) return false;
     // The files as read, for the records whose texts tbaMUD would read on
     // past a '~' (the folder's zones hold no copy of them).
     const auto keep = [&](const char* type, auto&& load) {
@@ -43,12 +42,9 @@ bool from_folder(const ConvertArgs& a, std::vector<Converted>& out, Messages& me
             SilentMessages silent;
             load(file, path, FormatSettings{}, silent);
             for (World& z : folder.zones) {
-                if (file.kept.rooms)
-                    z.kept.rooms = file.kept.rooms;
-                if (file.kept.mobs)
-                    z.kept.mobs = file.kept.mobs;
-                if (file.kept.objects)
-                    z.kept.objects = file.kept.objects;
+                if (file.kept.rooms) z.kept.rooms = file.kept.rooms;
+                if (file.kept.mobs) z.kept.mobs = file.kept.mobs;
+                if (file.kept.objects) z.kept.objects = file.kept.objects;
             }
         }
     };
@@ -58,8 +54,7 @@ bool from_folder(const ConvertArgs& a, std::vector<Converted>& out, Messages& me
         keep("obj", load_object_file);
     }
     std::vector<ZoneSpan> spans;
-    for (const World& z : folder.zones)
-        spans.push_back({z.zone.zone_number, z.zone.top});
+    for (const World& z : folder.zones) spans.push_back({z.zone.zone_number, z.zone.top});
     for (World& z : folder.zones) {
         Converted c;
         c.world = convert_world(z, *a.to, {a.author.value_or(""), spans}, c.report);
@@ -78,17 +73,14 @@ bool from_folder(const ConvertArgs& a, std::vector<Converted>& out, Messages& me
 bool write_indexes(const std::string& dir, const std::vector<Converted>& zones, Dialect to,
                    Messages& messages) {
     std::vector<std::string> types = {"zon", "wld", "mob", "obj", "shp"};
-    if (to == Dialect::TbaMud)
-        types.push_back("trg");
+    if (to == Dialect::TbaMud) types.push_back("trg");
     for (const std::string& type : types) {
         std::string index;
         for (const Converted& c : zones) {
             const std::string n = std::to_string(c.world.zone.zone_number) + "." + type;
-            if (fs::exists(native_path(in_folder(dir, type + "/" + n))))
-                index += n + "\n";
+            if (fs::exists(native_path(in_folder(dir, type + "/" + n)))) index += n + "\n";
         }
-        if (index.empty())
-            continue;
+        if (index.empty()) continue;
         if (!save_file(in_folder(dir, type + "/index"), index + "$\n",
                        "Cannot write " + type + "/index", messages))
             return false;
@@ -96,4 +88,4 @@ bool write_indexes(const std::string& dir, const std::vector<Converted>& zones, 
     return true;
 }
 
-} // namespace tarnwick::cli
+}  // namespace tarnwick::cli

@@ -44,4 +44,4 @@ bool from_folder(const ConvertArgs& a, std::vector<Converted>& out, Messages& me
 bool write_indexes(const std::string& dir, const std::vector<Converted>& zones, Dialect to,
                    Messages& messages);
 
-} // namespace tarnwick::cli
+}  // namespace tarnwick::cli

@@ -24,8 +24,7 @@ int ConversionReport::loss_count() const {
 std::vector<std::string> ConversionReport::lines(bool losses_only) const {
     std::vector<std::string> out;
     for (const ConversionNote& n : notes)
-        if (n.loss || !losses_only)
-            out.push_back(n.record + ": " + n.field + ": " + n.text);
+        if (n.loss || !losses_only) out.push_back(n.record + ": " + n.field + ": " + n.text);
     return out;
 }
 
@@ -41,14 +40,12 @@ std::string ConversionReport::text() const {
         out += "The zone cannot be held by " + std::string(dialect_name(to)) + ": not written\n";
     if (losses) {
         out += "\nCannot be held by " + std::string(dialect_name(to)) + " (dropped or replaced):\n";
-        for (const std::string& line : lines(true))
-            out += "  " + line + "\n";
+        for (const std::string& line : lines(true)) out += "  " + line + "\n";
     }
     if (int(notes.size()) > losses) {
         out += "\nChanged so that " + std::string(dialect_name(to)) + " reads the same values:\n";
         for (const ConversionNote& n : notes)
-            if (!n.loss)
-                out += "  " + n.record + ": " + n.field + ": " + n.text + "\n";
+            if (!n.loss) out += "  " + n.record + ": " + n.field + ": " + n.text + "\n";
     }
     return out;
 }
@@ -69,4 +66,4 @@ std::string zone_label(int32_t number) {
     return "zone " + std::to_string(number);
 }
 
-} // namespace tarnwick
+}  // namespace tarnwick

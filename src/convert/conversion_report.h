@@ -12,14 +12,14 @@
 namespace tarnwick {
 
 struct ConversionNote {
-    std::string record; // "room 3001", "zone 30", "mobile 3010 command 4"
-    std::string field;  // "flags", "affects", "type", "header"
-    std::string text;   // what happened to the value
-    bool loss = false;  // the target cannot hold it: dropped or replaced
+    std::string record;  // "room 3001", "zone 30", "mobile 3010 command 4"
+    std::string field;   // "flags", "affects", "type", "header"
+    std::string text;    // what happened to the value
+    bool loss = false;   // the target cannot hold it: dropped or replaced
 };
 
 class ConversionReport {
-  public:
+public:
     Dialect from = Dialect::Circle30, to = Dialect::Circle30;
     std::vector<ConversionNote> notes;
     // The zone cannot be held by the target at all (its vnums are above
@@ -46,4 +46,4 @@ std::string object_label(int32_t vnum);
 std::string shop_label(int32_t vnum);
 std::string zone_label(int32_t number);
 
-} // namespace tarnwick
+}  // namespace tarnwick

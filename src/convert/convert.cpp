@@ -22,10 +22,8 @@ std::string command_label(const World& w, int index, const zCommand& c) {
 
 std::string command_text(const zCommand& c) {
     std::string s(1, c.command);
-    for (int32_t v : {int32_t(c.if_flag), c.arg1, c.arg2, c.arg3})
-        s += " " + std::to_string(v);
-    if (c.command == 'V')
-        s += " " + c.var_name + " " + c.var_value;
+    for (int32_t v : {int32_t(c.if_flag), c.arg1, c.arg2, c.arg3}) s += " " + std::to_string(v);
+    if (c.command == 'V') s += " " + c.var_name + " " + c.var_value;
     return s;
 }
 
@@ -80,8 +78,7 @@ void header_to_circle(World& w, const ConvertContext& context, ConversionReport&
     z.has_flags_line = false;
     int index = 0;
     for (auto it = z.commands.begin(); it != z.commands.end();) {
-        if (it->command == 'S')
-            break;
+        if (it->command == 'S') break;
         ++index;
         if (it->command == 'T' || it->command == 'V') {
             report.loss(command_label(w, index, *it), "command",
@@ -89,16 +86,14 @@ void header_to_circle(World& w, const ConvertContext& context, ConversionReport&
             it = z.commands.erase(it);
             continue;
         }
-        if (it->command == 'G')
-            it->arg3 = 0;
+        if (it->command == 'G') it->arg3 = 0;
         ++it;
     }
     if (!w.triggers.empty())
         report.loss(label, "triggers",
                     std::to_string(w.triggers.size()) +
                         " trigger script(s) of the trg file dropped");
-    if (w.quests)
-        report.loss(label, "quests", "the qst file dropped");
+    if (w.quests) report.loss(label, "quests", "the qst file dropped");
     w.triggers.clear();
     w.quests.reset();
 }
@@ -109,7 +104,7 @@ Dialect next_step(Dialect from, Dialect to) {
     return Dialect(a < b ? a + 1 : a - 1);
 }
 
-} // namespace
+}  // namespace
 
 World convert_world(const World& in, Dialect to, const ConvertContext& context,
                     ConversionReport& report) {
@@ -119,10 +114,8 @@ World convert_world(const World& in, Dialect to, const ConvertContext& context,
     // The files as read hold the old layout: a record copied from them
     // would keep it, so every file is written anew.
     w.kept = KeptSources{};
-    for (zCommand& c : w.zone.commands)
-        c.tree_node = nullptr;
-    if (in.dialect != Dialect::TbaMud && to == Dialect::TbaMud)
-        report_mid_line_tildes(in, report);
+    for (zCommand& c : w.zone.commands) c.tree_node = nullptr;
+    if (in.dialect != Dialect::TbaMud && to == Dialect::TbaMud) report_mid_line_tildes(in, report);
     while (w.dialect != to) {
         const Dialect step = next_step(w.dialect, to);
         if (w.dialect == Dialect::Circle30 && step == Dialect::Circle31) {
@@ -149,8 +142,7 @@ World convert_world(const World& in, Dialect to, const ConvertContext& context,
 
 std::vector<ZoneSpan> neighbour_spans(const World& world) {
     std::vector<ZoneSpan> out;
-    if (!world.other_zones)
-        return out;
+    if (!world.other_zones) return out;
     for (const World* z : world.other_zones->zone_list())
         out.push_back({z->zone.zone_number, z->zone.top});
     return out;
@@ -170,8 +162,7 @@ int32_t fitting_bottom(const World& world, const std::vector<ZoneSpan>& neighbou
     why = "the zone number's hundred";
     int32_t lowest = INT32_MAX;
     for (const room_data& r : world.rooms)
-        if (r.vnum <= z.top)
-            lowest = std::min(lowest, r.vnum);
+        if (r.vnum <= z.top) lowest = std::min(lowest, r.vnum);
     if (!world.rooms.empty() && lowest < bot) {
         bot = lowest;
         why = "its lowest room";
@@ -188,4 +179,4 @@ int32_t fitting_bottom(const World& world, const std::vector<ZoneSpan>& neighbou
     return int32_t(bot);
 }
 
-} // namespace tarnwick
+}  // namespace tarnwick

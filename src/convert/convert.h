@@ -46,4 +46,4 @@ std::vector<ZoneSpan> neighbour_spans(const World& world);
 int32_t fitting_bottom(const World& world, const std::vector<ZoneSpan>& neighbours,
                        std::string& why);
 
-} // namespace tarnwick
+}  // namespace tarnwick

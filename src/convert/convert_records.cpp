@@ -19,8 +19,7 @@ namespace {
 
 std::string joined(const std::vector<std::string>& parts) {
     std::string out;
-    for (const std::string& p : parts)
-        out += (out.empty() ? "" : ", ") + p;
+    for (const std::string& p : parts) out += (out.empty() ? "" : ", ") + p;
     return out;
 }
 
@@ -48,11 +47,9 @@ void move(FlagKind kind, int32_t& first, MoreFlags& more, bool from_tbamud, bool
 }
 
 void drop_triggers(TriggerList& triggers, const std::string& label, ConversionReport& report) {
-    if (triggers.empty())
-        return;
+    if (triggers.empty()) return;
     std::vector<std::string> vnums;
-    for (int32_t t : triggers)
-        vnums.push_back(std::to_string(t));
+    for (int32_t t : triggers) vnums.push_back(std::to_string(t));
     report.loss(label, "triggers", joined(vnums) + " dropped (no trigger scripts)");
     triggers.clear();
 }
@@ -60,8 +57,7 @@ void drop_triggers(TriggerList& triggers, const std::string& label, ConversionRe
 void move_type(obj_record& o, bool to_tbamud, const std::string& label, ConversionReport& report) {
     bool lost = false;
     const int32_t type = move_item_type(o.type, to_tbamud, lost);
-    if (!lost)
-        return;
+    if (!lost) return;
     const std::string was(item_type_name(o.type, !to_tbamud));
     report.loss(label, "type",
                 was + " (" + std::to_string(o.type) + ") has no " + server_of(to_tbamud) +
@@ -79,8 +75,7 @@ constexpr std::array<const char*, 16> kDrinkNames = {
     "local", "juice", "milk", "tea", "coffee", "blood",  "salt",     "water"};
 
 void name_the_drink(obj_record& o, const std::string& label, ConversionReport& report) {
-    if (o.type != 17 || o.values[2] < 0 || o.values[2] >= int32_t(kDrinkNames.size()))
-        return;
+    if (o.type != 17 || o.values[2] < 0 || o.values[2] >= int32_t(kDrinkNames.size())) return;
     const std::string drink = kDrinkNames[size_t(o.values[2])];
     std::vector<std::string> words;
     bool named = false;
@@ -98,16 +93,13 @@ void name_the_drink(obj_record& o, const std::string& label, ConversionReport& r
     }
     words.push_back(drink);
     std::string alias;
-    for (const std::string& w : words)
-        alias += (alias.empty() ? "" : " ") + w;
-    if (alias == o.alias)
-        return;
+    for (const std::string& w : words) alias += (alias.empty() ? "" : " ") + w;
+    if (alias == o.alias) return;
     // The boot takes any drink's name as the last keyword.
     const size_t last = o.alias.find_last_of(' ');
     const std::string last_word = last == std::string::npos ? o.alias : o.alias.substr(last + 1);
     for (const char* name : kDrinkNames)
-        if (last_word == name)
-            return;
+        if (last_word == name) return;
     report.change(label, "alias",
                   "'" + o.alias + "' made '" + alias +
                       "' (the drink goes last since CircleMUD 3.1)");
@@ -137,13 +129,11 @@ void shop_formats(shop_data& s, ConversionReport& report) {
             } else {
                 const bool letter = std::isalpha(static_cast<unsigned char>(next));
                 removed += (removed.empty() ? "'" : ", '") + msg.substr(i, letter ? 2 : 1) + "'";
-                if (!letter)
-                    continue;
+                if (!letter) continue;
             }
             ++i;
         }
-        if (removed.empty())
-            continue;
+        if (removed.empty()) continue;
         report.loss(shop_label(s.vnum), "message " + std::to_string(n),
                     removed + " removed (CircleMUD 3.1 and tbaMUD refuse a message with it)");
         msg = std::move(out);
@@ -151,9 +141,9 @@ void shop_formats(shop_data& s, ConversionReport& report) {
 }
 
 constexpr int32_t kAggressive = 1 << 5;
-constexpr int32_t kAggrToAlign = (1 << 8) | (1 << 9) | (1 << 10); // evil, good, neutral
+constexpr int32_t kAggrToAlign = (1 << 8) | (1 << 9) | (1 << 10);  // evil, good, neutral
 
-} // namespace
+}  // namespace
 
 void records_to_circle31(World& world, ConversionReport& report) {
     for (room_data& r : world.rooms)
@@ -177,8 +167,7 @@ void records_to_circle31(World& world, ConversionReport& report) {
         move(FlagKind::ObjectWear, o.wear_flags, o.wear_more, false, false, label, report);
         name_the_drink(o, label, report);
     }
-    for (shop_data& s : world.shops)
-        shop_formats(s, report);
+    for (shop_data& s : world.shops) shop_formats(s, report);
 }
 
 void records_to_circle30(World& world, ConversionReport& report) {
@@ -197,8 +186,7 @@ void records_to_tbamud(World& world, ConversionReport& report) {
         move(FlagKind::Room, r.flags, r.flags_more, false, true, label, report);
         for (int d = 0; d < kDirectionCount; ++d) {
             auto& exit = r.exits[size_t(d)];
-            if (!exit || exit->target_vnum != 0)
-                continue;
+            if (!exit || exit->target_vnum != 0) continue;
             report.loss(label, "exit " + std::to_string(d),
                         "leads to room 0, which tbaMUD reads as no room: made -1");
             exit->target_vnum = -1;
@@ -230,8 +218,7 @@ void records_to_circle(World& world, ConversionReport& report) {
         drop_triggers(r.triggers, label, report);
         for (int d = 0; d < kDirectionCount; ++d) {
             auto& exit = r.exits[size_t(d)];
-            if (!exit || (exit->door != 3 && exit->door != 4))
-                continue;
+            if (!exit || (exit->door != 3 && exit->door != 4)) continue;
             report.loss(label, "exit " + std::to_string(d),
                         "door type " + std::to_string(exit->door) + " (hidden) made " +
                             std::to_string(exit->door - 2) + " (no hidden doors)");
@@ -245,8 +232,7 @@ void records_to_circle(World& world, ConversionReport& report) {
         drop_triggers(m.triggers, label, report);
         std::vector<std::string> dropped;
         std::erase_if(m.especs, [&](const extra_descr_data& e) {
-            if (circle_espec(e.keywords))
-                return false;
+            if (circle_espec(e.keywords)) return false;
             dropped.push_back(e.keywords + ": " + e.description);
             return true;
         });
@@ -280,4 +266,4 @@ void records_to_circle(World& world, ConversionReport& report) {
     }
 }
 
-} // namespace tarnwick
+}  // namespace tarnwick

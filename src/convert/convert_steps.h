@@ -39,4 +39,4 @@ int32_t highest_vnum(Dialect d);
 // references above it are dropped, each reported as a loss.
 bool keep_to_vnum_limit(World& world, Dialect to, ConversionReport& report);
 
-} // namespace tarnwick
+}  // namespace tarnwick

@@ -68,37 +68,34 @@ bool code_start(char c) {
 
 // One note per record and kind of change, naming the fields it touched.
 class FieldNotes {
-  public:
+public:
     void add(const std::string& label, const char* field) {
         if (labels_.empty() || labels_.back() != label) {
             labels_.push_back(label);
             fields_.emplace_back();
         }
         std::string& f = fields_.back();
-        if (f.find(field) == std::string::npos)
-            f += (f.empty() ? "" : ", ") + std::string(field);
+        if (f.find(field) == std::string::npos) f += (f.empty() ? "" : ", ") + std::string(field);
     }
     void report(ConversionReport& r, bool loss, const std::string& what) const {
         for (size_t i = 0; i < labels_.size(); ++i)
             (loss ? r.loss(labels_[i], fields_[i], what) : r.change(labels_[i], fields_[i], what));
     }
 
-  private:
+private:
     std::vector<std::string> labels_, fields_;
 };
 
-} // namespace
+}  // namespace
 
 void texts_to_tbamud(World& world, ConversionReport& report) {
     FieldNotes doubled;
     each_text(world, [&](const std::string& label, const char* field, std::string& text) {
-        if (text.find_first_of("@\t") == std::string::npos)
-            return;
+        if (text.find_first_of("@\t") == std::string::npos) return;
         std::string out;
         for (char c : text) {
             out += c;
-            if (code_start(c))
-                out += c;
+            if (code_start(c)) out += c;
         }
         text = std::move(out);
         doubled.add(label, field);
@@ -109,8 +106,7 @@ void texts_to_tbamud(World& world, ConversionReport& report) {
 void texts_to_circle(World& world, ConversionReport& report) {
     FieldNotes undoubled, stripped, tildes;
     each_text(world, [&](const std::string& label, const char* field, std::string& text) {
-        if (text.find_first_of("@\t~") == std::string::npos)
-            return;
+        if (text.find_first_of("@\t~") == std::string::npos) return;
         std::string out;
         bool codes = false, pairs = false, tilde = false;
         for (size_t i = 0; i < text.size(); ++i) {
@@ -123,18 +119,15 @@ void texts_to_circle(World& world, ConversionReport& report) {
                 ++i;
             } else if (code_start(c)) {
                 codes = true;
-                ++i; // the code's letter goes with it
+                ++i;  // the code's letter goes with it
             } else {
                 out += c;
             }
         }
         text = std::move(out);
-        if (pairs)
-            undoubled.add(label, field);
-        if (codes)
-            stripped.add(label, field);
-        if (tilde)
-            tildes.add(label, field);
+        if (pairs) undoubled.add(label, field);
+        if (codes) stripped.add(label, field);
+        if (tilde) tildes.add(label, field);
     });
     undoubled.report(report, false, "'@@' made '@' (CircleMUD shows '@' as it is)");
     stripped.report(report, true, "colour codes removed (CircleMUD has no colour codes)");
@@ -147,10 +140,8 @@ namespace {
 bool tilde_mid_line(std::string_view bytes) {
     for (size_t at = bytes.find('~'); at != std::string_view::npos; at = bytes.find('~', at + 1)) {
         size_t next = at + 1;
-        if (next < bytes.size() && bytes[next] == '\r')
-            ++next;
-        if (next < bytes.size() && bytes[next] != '\n')
-            return true;
+        if (next < bytes.size() && bytes[next] == '\r') ++next;
+        if (next < bytes.size() && bytes[next] != '\n') return true;
     }
     return false;
 }
@@ -160,8 +151,7 @@ bool tilde_mid_line(std::string_view bytes) {
 template <class Record>
 void tildes_of(const World& world, const KeptFile<Record>* kept, int (World::*find)(int32_t) const,
                std::string (*label)(int32_t), ConversionReport& report) {
-    if (!kept)
-        return;
+    if (!kept) return;
     for (size_t i = 0; i < kept->records.size() && i < kept->spans.size(); ++i)
         if ((world.*find)(kept->records[i].vnum) >= 0 &&
             tilde_mid_line(kept->spans[i].of(kept->bytes)))
@@ -171,7 +161,7 @@ void tildes_of(const World& world, const KeptFile<Record>* kept, int (World::*fi
                           "same text");
 }
 
-} // namespace
+}  // namespace
 
 void report_mid_line_tildes(const World& world, ConversionReport& report) {
     tildes_of(world, world.kept.rooms.get(), &World::find_room, room_label, report);
@@ -179,4 +169,4 @@ void report_mid_line_tildes(const World& world, ConversionReport& report) {
     tildes_of(world, world.kept.objects.get(), &World::find_object, object_label, report);
 }
 
-} // namespace tarnwick
+}  // namespace tarnwick

@@ -78,36 +78,26 @@ std::string_view name_at(const Names& names, int bit) {
     return bit >= 0 && bit < int(names.size()) ? names[size_t(bit)] : std::string_view();
 }
 
-} // namespace
+}  // namespace
 
 std::string_view flag_field(FlagKind kind) {
     switch (kind) {
-    case FlagKind::Room:
-        return "flags";
-    case FlagKind::MobAction:
-        return "action flags";
-    case FlagKind::MobAffect:
-        return "affects";
-    case FlagKind::ObjectExtra:
-        return "extra flags";
-    case FlagKind::ObjectWear:
-        break;
+    case FlagKind::Room: return "flags";
+    case FlagKind::MobAction: return "action flags";
+    case FlagKind::MobAffect: return "affects";
+    case FlagKind::ObjectExtra: return "extra flags";
+    case FlagKind::ObjectWear: break;
     }
     return "wear flags";
 }
 
 const std::vector<std::string_view>& flag_names(FlagKind kind, bool tbamud) {
     switch (kind) {
-    case FlagKind::Room:
-        return tbamud ? kTbaRoom : kCircleRoom;
-    case FlagKind::MobAction:
-        return tbamud ? kTbaAction : kCircleAction;
-    case FlagKind::MobAffect:
-        return tbamud ? kTbaAffect : kCircleAffect;
-    case FlagKind::ObjectExtra:
-        return tbamud ? kTbaExtra : kCircleExtra;
-    case FlagKind::ObjectWear:
-        break;
+    case FlagKind::Room: return tbamud ? kTbaRoom : kCircleRoom;
+    case FlagKind::MobAction: return tbamud ? kTbaAction : kCircleAction;
+    case FlagKind::MobAffect: return tbamud ? kTbaAffect : kCircleAffect;
+    case FlagKind::ObjectExtra: return tbamud ? kTbaExtra : kCircleExtra;
+    case FlagKind::ObjectWear: break;
     }
     return kWear;
 }
@@ -120,8 +110,7 @@ MovedFlags move_flags(FlagKind kind, const FlagWords& in, bool from_tbamud, bool
     const int shift = kind == FlagKind::MobAffect ? int(to_tbamud) - int(from_tbamud) : 0;
     MovedFlags m;
     for (int bit = 0; bit < 128; ++bit) {
-        if (!(uint32_t(in[size_t(bit / 32)]) >> (bit % 32) & 1u))
-            continue;
+        if (!(uint32_t(in[size_t(bit / 32)]) >> (bit % 32) & 1u)) continue;
         const std::string_view name = name_at(from, bit);
         int target = -1;
         if (!placeholder(name)) {
@@ -160,12 +149,10 @@ std::string_view item_type_name(int32_t type, bool tbamud) {
 int32_t move_item_type(int32_t type, bool to_tbamud, bool& lost) {
     lost = false;
     const std::string_view name = item_type_name(type, !to_tbamud);
-    if (type < 1 || name.empty())
-        return type;
+    if (type < 1 || name.empty()) return type;
     const Names& to = to_tbamud ? kTbaTypes : kCircleTypes;
     const auto it = std::find(to.begin(), to.end(), name);
-    if (it != to.end())
-        return int32_t(it - to.begin());
+    if (it != to.end()) return int32_t(it - to.begin());
     lost = true;
     return kItemOther;
 }
@@ -173,9 +160,8 @@ int32_t move_item_type(int32_t type, bool to_tbamud, bool& lost) {
 bool circle_espec(std::string_view name) {
     for (std::string_view known :
          {"BareHandAttack", "Str", "StrAdd", "Int", "Wis", "Dex", "Con", "Cha"})
-        if (name == known)
-            return true;
+        if (name == known) return true;
     return false;
 }
 
-} // namespace tarnwick
+}  // namespace tarnwick

@@ -52,4 +52,4 @@ constexpr int32_t kItemOther = 12;
 // The E-spec names CircleMUD's mobile reader takes.
 bool circle_espec(std::string_view name);
 
-} // namespace tarnwick
+}  // namespace tarnwick

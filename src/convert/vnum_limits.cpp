@@ -13,10 +13,8 @@ namespace tarnwick {
 int32_t highest_vnum(Dialect d) {
     switch (d) {
     case Dialect::Circle30:
-    case Dialect::Circle31:
-        return 32767;
-    case Dialect::TbaMud:
-        break;
+    case Dialect::Circle31: return 32767;
+    case Dialect::TbaMud: break;
     }
     return INT32_MAX;
 }
@@ -25,8 +23,7 @@ namespace {
 
 template <class Record> bool any_above(const std::vector<Record>& table, int32_t limit) {
     for (const Record& r : table)
-        if (r.vnum > limit)
-            return true;
+        if (r.vnum > limit) return true;
     return false;
 }
 
@@ -35,20 +32,16 @@ std::vector<int32_t*> vnum_arguments(zCommand& c) {
     switch (c.command) {
     case 'M':
     case 'O':
-    case 'P':
-        return {&c.arg1, &c.arg3};
+    case 'P': return {&c.arg1, &c.arg3};
     case 'G':
     case 'E':
-    case 'D':
-        return {&c.arg1};
-    case 'R':
-        return {&c.arg1, &c.arg2};
-    default:
-        return {};
+    case 'D': return {&c.arg1};
+    case 'R': return {&c.arg1, &c.arg2};
+    default: return {};
     }
 }
 
-} // namespace
+}  // namespace
 
 bool keep_to_vnum_limit(World& w, Dialect to, ConversionReport& report) {
     const int32_t limit = highest_vnum(to);
@@ -80,12 +73,10 @@ bool keep_to_vnum_limit(World& w, Dialect to, ConversionReport& report) {
         }
     int index = 0;
     for (auto it = w.zone.commands.begin(); it != w.zone.commands.end();) {
-        if (it->command == 'S')
-            break;
+        if (it->command == 'S') break;
         ++index;
         bool out = false;
-        for (int32_t* v : vnum_arguments(*it))
-            out = out || *v > limit;
+        for (int32_t* v : vnum_arguments(*it)) out = out || *v > limit;
         if (!out) {
             ++it;
             continue;
@@ -107,4 +98,4 @@ bool keep_to_vnum_limit(World& w, Dialect to, ConversionReport& report) {
     return true;
 }
 
-} // namespace tarnwick
+}  // namespace tarnwick

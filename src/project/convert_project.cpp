@@ -12,25 +12,22 @@ namespace {
 // A zone opened from a world folder has no project file yet: its project
 // file goes beside its zone file, named after it.
 AreaProject with_project_path(AreaProject p) {
-    if (!p.project_path.empty() || p.zone_file.empty())
-        return p;
+    if (!p.project_path.empty() || p.zone_file.empty()) return p;
     std::string zone = p.zone_file;
     const size_t dot = zone.rfind('.');
     const size_t slash = zone.find_last_of("/\\");
-    if (dot != std::string::npos && (slash == std::string::npos || dot > slash))
-        zone.erase(dot);
+    if (dot != std::string::npos && (slash == std::string::npos || dot > slash)) zone.erase(dot);
     p.project_path = zone + ".qzp";
     return p;
 }
 
-} // namespace
+}  // namespace
 
 std::string losses_question(const ConversionReport& report, size_t shown) {
     const std::vector<std::string> lines = report.lines(true);
     std::string text = std::string(dialect_name(report.to)) + " cannot hold " +
                        std::to_string(lines.size()) + " value(s) of this zone:\n";
-    for (size_t i = 0; i < lines.size() && i < shown; ++i)
-        text += "  " + lines[i] + "\n";
+    for (size_t i = 0; i < lines.size() && i < shown; ++i) text += "  " + lines[i] + "\n";
     if (lines.size() > shown)
         text += "  ... and " + std::to_string(lines.size() - shown) + " more\n";
     return text + "\nDrop them and write the converted project?";
@@ -47,8 +44,7 @@ std::optional<ConvertedProject> convert_project(const World& world, const AreaPr
     const std::vector<std::string> there = existing_outputs(files, to, out.project.project_path);
     if (!there.empty()) {
         std::string text = "Not converted: these files exist already and are never written over:";
-        for (const std::string& path : there)
-            text += "\n  " + path;
+        for (const std::string& path : there) text += "\n  " + path;
         messages.show(text);
         return std::nullopt;
     }
@@ -61,9 +57,8 @@ std::optional<ConvertedProject> convert_project(const World& world, const AreaPr
         messages.ask_buttons(losses_question(out.report), "Drop and convert", "Cancel") !=
             Answer::Yes)
         return std::nullopt;
-    if (!save_converted_project(converted, out.project, messages))
-        return std::nullopt;
+    if (!save_converted_project(converted, out.project, messages)) return std::nullopt;
     return out;
 }
 
-} // namespace tarnwick
+}  // namespace tarnwick

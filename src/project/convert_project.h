@@ -15,7 +15,7 @@ class World;
 class Messages;
 
 struct ConvertedProject {
-    AreaProject project; // the new project, its file written
+    AreaProject project;  // the new project, its file written
     ConversionReport report;
 };
 
@@ -34,4 +34,4 @@ std::optional<ConvertedProject> convert_project(const World& world, const AreaPr
 // how many more).
 std::string losses_question(const ConversionReport& report, size_t shown = 20);
 
-} // namespace tarnwick
+}  // namespace tarnwick

@@ -22,13 +22,11 @@ namespace {
 
 // "castle.wld" -> "castle-tbamud.wld"; folders kept, either separator.
 std::string with_key(const std::string& name, Dialect to) {
-    if (name.empty())
-        return name;
+    if (name.empty()) return name;
     const size_t slash = name.find_last_of("/\\:");
     const size_t base = slash == std::string::npos ? 0 : slash + 1;
     size_t dot = name.rfind('.');
-    if (dot == std::string::npos || dot < base)
-        dot = name.size();
+    if (dot == std::string::npos || dot < base) dot = name.size();
     return name.substr(0, dot) + "-" + std::string(dialect_key(to)) + name.substr(dot);
 }
 
@@ -42,7 +40,7 @@ void make_parent(const std::string& path) {
     fs::create_directories(native_path(path).parent_path(), ec);
 }
 
-} // namespace
+}  // namespace
 
 ZoneFiles project_zone_files(const AreaProject& p) {
     const auto at = [&](const std::string& name) {
@@ -65,20 +63,17 @@ std::vector<std::string> existing_outputs(const ZoneFiles& files, Dialect dialec
     std::vector<std::string> out;
     for (const std::string* path :
          {&project_path, &files.zone, &files.rooms, &files.mobs, &files.objects, &files.shops})
-        if (file_there(*path))
-            out.push_back(*path);
+        if (file_there(*path)) out.push_back(*path);
     if (dialect == Dialect::TbaMud && !files.zone.empty())
         for (const std::string& path : {trigger_path_for(files.zone), quest_path_for(files.zone)})
-            if (file_there(path))
-                out.push_back(path);
+            if (file_there(path)) out.push_back(path);
     return out;
 }
 
 bool save_zone_files(World& world, const ZoneFiles& files, const FormatSettings& settings,
                      Messages& messages) {
     const auto each = [&](const std::string& path, auto&& write) {
-        if (path.empty())
-            return true;
+        if (path.empty()) return true;
         make_parent(path);
         return write(path);
     };
@@ -107,10 +102,9 @@ bool save_converted_project(World& world, const AreaProject& project, Messages& 
     FormatSettings settings;
     settings.zone_name = project.zone_name;
     settings.author = project.author;
-    if (!save_zone_files(world, project_zone_files(project), settings, messages))
-        return false;
+    if (!save_zone_files(world, project_zone_files(project), settings, messages)) return false;
     make_parent(project.project_path);
     return write_project_file(project.project_path, project, messages);
 }
 
-} // namespace tarnwick
+}  // namespace tarnwick

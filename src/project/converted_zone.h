@@ -43,4 +43,4 @@ bool save_zone_files(World& world, const ZoneFiles& files, const FormatSettings&
 // The same for a project: its world files, then its project file.
 bool save_converted_project(World& world, const AreaProject& project, Messages& messages);
 
-} // namespace tarnwick
+}  // namespace tarnwick

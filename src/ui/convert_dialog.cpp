@@ -18,8 +18,7 @@ ConvertDialog::ConvertDialog(Dialect current, const QString& beside, QWidget* pa
     target_ = new QComboBox(this);
     target_->setObjectName("ConvertTarget");
     for (Dialect d : {Dialect::Circle30, Dialect::Circle31, Dialect::TbaMud})
-        if (d != current)
-            target_->addItem(QString::fromUtf8(dialect_name(d).data()), int(d));
+        if (d != current) target_->addItem(QString::fromUtf8(dialect_name(d).data()), int(d));
     auto* where =
         new QLabel("A new project and its files are written beside the old ones, in\n" + beside +
                        "\nnamed with the server's key; no file that exists is written over.",
@@ -36,4 +35,4 @@ Dialect ConvertDialog::target() const {
     return Dialect(target_->currentData().toInt());
 }
 
-} // namespace tarnwick::ui
+}  // namespace tarnwick::ui

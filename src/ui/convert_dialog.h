@@ -12,14 +12,14 @@ namespace tarnwick::ui {
 
 class ConvertDialog : public QDialog {
     Q_OBJECT
-  public:
+public:
     // `current` is the open zone's dialect; `beside` names the folder the
     // new project and its files are written into.
     ConvertDialog(Dialect current, const QString& beside, QWidget* parent = nullptr);
     Dialect target() const;
 
-  private:
+private:
     QComboBox* target_;
 };
 
-} // namespace tarnwick::ui
+}  // namespace tarnwick::ui

@@ -30,8 +30,7 @@ bool read_folder(const std::filesystem::path& dir, WorldFolder& folder) {
 
 std::vector<ZoneSpan> spans(const WorldFolder& f) {
     std::vector<ZoneSpan> out;
-    for (const World& z : f.zones)
-        out.push_back({z.zone.zone_number, z.zone.top});
+    for (const World& z : f.zones) out.push_back({z.zone.zone_number, z.zone.top});
     return out;
 }
 
@@ -39,14 +38,12 @@ template <class Record>
 void differing(const std::vector<Record>& a, const std::vector<Record>& b, const char* kind,
                std::set<std::string>& out) {
     std::map<int32_t, const Record*> by_vnum;
-    for (const Record& r : b)
-        by_vnum[r.vnum] = &r;
+    for (const Record& r : b) by_vnum[r.vnum] = &r;
     for (const Record& r : a) {
         const auto it = by_vnum.find(r.vnum);
         if (it == by_vnum.end() || !(*it->second == r))
             out.insert(std::string(kind) + " " + std::to_string(r.vnum));
-        if (it != by_vnum.end())
-            by_vnum.erase(it);
+        if (it != by_vnum.end()) by_vnum.erase(it);
     }
     for (const auto& [vnum, r] : by_vnum)
         out.insert(std::string(kind) + " " + std::to_string(vnum));
@@ -58,8 +55,7 @@ bool same_zone(const zone_header& a, const zone_header& b) {
         return false;
     auto j = b.commands.begin();
     for (const zCommand& c : a.commands)
-        if (!c.same_command(*j++))
-            return false;
+        if (!c.same_command(*j++)) return false;
     return true;
 }
 
@@ -69,8 +65,7 @@ std::set<std::string> differences(const World& a, const World& b) {
     differing(a.mobs, b.mobs, "mobile", out);
     differing(a.objects, b.objects, "object", out);
     differing(a.shops, b.shops, "shop", out);
-    if (!same_zone(a.zone, b.zone))
-        out.insert("zone " + std::to_string(a.zone.zone_number));
+    if (!same_zone(a.zone, b.zone)) out.insert("zone " + std::to_string(a.zone.zone_number));
     return out;
 }
 
@@ -89,7 +84,7 @@ World read_back(const World& w) {
     return back;
 }
 
-} // namespace
+}  // namespace
 
 // The zones both releases ship: converted from 3.0, each equals its 3.1
 // file record by record, but for the records the world's makers edited.
@@ -122,8 +117,7 @@ TEST(ConvertCorpus, Circle30ZonesConvertedEqualTheCircle31Files) {
         const World c = convert_world(c30.zones[i], Dialect::Circle31, {"", spans(c30)}, r);
         // A message 3.1 refuses is the one loss.
         EXPECT_EQ(r.lines(true).size(), c.zone.zone_number == 120 ? 1u : 0u) << c.zone.zone_number;
-        for (const std::string& d : differences(c, c31.zones[i]))
-            got.insert(d);
+        for (const std::string& d : differences(c, c31.zones[i])) got.insert(d);
         const World back = read_back(c);
         EXPECT_EQ(differences(c, back), std::set<std::string>{}) << c.zone.zone_number;
     }
@@ -134,14 +128,12 @@ TEST(ConvertCorpus, Circle30ZonesConvertedEqualTheCircle31Files) {
 // which nothing was lost comes back whole; what is written reads back.
 TEST(ConvertCorpus, TbaMudZonesDownAndUpKeepWhatCircle30Holds) {
     WorldFolder tba;
-    if (!read_folder(test::shared_dir() / "corpus-tbamud", tba))
-        GTEST_SKIP() << "no tbaMUD corpus";
+    if (!read_folder(test::shared_dir() / "corpus-tbamud", tba)) GTEST_SKIP() << "no tbaMUD corpus";
     int compared = 0;
     for (const World& z : tba.zones) {
         ConversionReport down_report, up_report, again_report;
         const World down = convert_world(z, Dialect::Circle30, {"", spans(tba)}, down_report);
-        if (down_report.left_out)
-            continue;
+        if (down_report.left_out) continue;
         EXPECT_EQ(differences(down, read_back(down)), std::set<std::string>{})
             << z.zone.zone_number;
         const World up =
@@ -152,8 +144,7 @@ TEST(ConvertCorpus, TbaMudZonesDownAndUpKeepWhatCircle30Holds) {
         EXPECT_EQ(differences(again, down), std::set<std::string>{}) << z.zone.zone_number;
         std::set<std::string> lossy;
         for (const ConversionNote& n : down_report.notes)
-            if (n.loss)
-                lossy.insert(n.record);
+            if (n.loss) lossy.insert(n.record);
         for (const std::string& d : differences(up, z))
             if (!lossy.count(d) && d.rfind("zone ", 0) != 0)
                 ADD_FAILURE() << d << " came back changed";

@@ -62,16 +62,16 @@ World tbamud_zone() {
     r.exits[0] = room_direction_data{"", "door", 3, -1, 3002};
     w.rooms.push_back(r);
     char_data m = mob(3000);
-    m.action_flags = 1 << 18; // NOKILL
+    m.action_flags = 1 << 18;  // NOKILL
     m.enhanced = true;
     m.especs = {{"Str", "18"}, {"SavingPara", "5"}};
     m.triggers = {3001};
     w.mobs.push_back(m);
     obj_record o;
     o.vnum = 3010;
-    o.type = 6;                          // FURNITURE
-    o.extra_flags = 1 << 17;             // QUEST
-    o.affect_flags = {1 << 17, 0, 0, 0}; // FLYING
+    o.type = 6;                           // FURNITURE
+    o.extra_flags = 1 << 17;              // QUEST
+    o.affect_flags = {1 << 17, 0, 0, 0};  // FLYING
     o.timer = 5;
     o.level = 10;
     o.triggers = {3002};
@@ -83,7 +83,7 @@ World tbamud_zone() {
     return w;
 }
 
-} // namespace
+}  // namespace
 
 TEST(ConvertLosses, DownwardListsEachRecordAndFieldOnceAndDropsIt) {
     for (Dialect to : {Dialect::Circle31, Dialect::Circle30}) {
@@ -117,8 +117,7 @@ TEST(ConvertLosses, DownwardListsEachRecordAndFieldOnceAndDropsIt) {
             }
         for (const std::string& want : expected) {
             bool found = false;
-            for (const std::string& line : got)
-                found = found || line.rfind(want, 0) == 0;
+            for (const std::string& line : got) found = found || line.rfind(want, 0) == 0;
             EXPECT_TRUE(found) << want << " (to " << dialect_key(to) << ")";
         }
         EXPECT_EQ(got.size(), expected.size());
@@ -132,8 +131,7 @@ TEST(ConvertLosses, DownwardListsEachRecordAndFieldOnceAndDropsIt) {
         EXPECT_EQ(c.objects[0].type, 12);
         EXPECT_EQ(c.objects[0].timer + c.objects[0].level + c.objects[0].extra_flags, 0);
         std::string letters;
-        for (const zCommand& z : c.zone.commands)
-            letters += z.command;
+        for (const zCommand& z : c.zone.commands) letters += z.command;
         EXPECT_EQ(letters, "MGS");
         EXPECT_EQ(c.zone.commands.begin()->arg3, 3001);
         EXPECT_EQ(std::next(c.zone.commands.begin())->arg3, 0) << "G reads three numbers";
@@ -224,8 +222,7 @@ TEST(ConvertLosses, ConvertedFilesAreWrittenAnewAndReadBack) {
     EXPECT_EQ(zone_head_values(back.zone), zone_head_values(c.zone));
     ASSERT_EQ(back.zone.commands.size(), c.zone.commands.size());
     auto a = back.zone.commands.cbegin();
-    for (const zCommand& b : c.zone.commands)
-        EXPECT_TRUE((a++)->same_command(b)) << b.command;
+    for (const zCommand& b : c.zone.commands) EXPECT_TRUE((a++)->same_command(b)) << b.command;
 }
 
 // A zone above the highest vnum a server holds is left out whole; a

@@ -34,8 +34,7 @@ World one_mob_world(Dialect d, int32_t affects, const MoreFlags& more = {}) {
 World convert(const World& w, Dialect to, ConversionReport* out = nullptr) {
     ConversionReport r;
     World c = convert_world(w, to, {}, r);
-    if (out)
-        *out = r;
+    if (out) *out = r;
     return c;
 }
 
@@ -49,7 +48,7 @@ bool has_note(const ConversionReport& r, const std::string& record, const std::s
     return false;
 }
 
-} // namespace
+}  // namespace
 
 // Each CircleMUD affect bit on tbaMUD (-1: cleared, it means nothing in
 // 3.0), and each tbaMUD bit back (-1: cleared or lost).
@@ -64,8 +63,7 @@ TEST(Convert, EveryAffectBitKeepsItsMeaningBothWays) {
         const int32_t expected = want < 0 ? 0 : int32_t(1u << want);
         EXPECT_EQ(t.mobs[0].affect_flags, expected) << "3.0 bit " << bit;
         EXPECT_EQ(t.mobs[0].affect_more, MoreFlags{}) << "3.0 bit " << bit;
-        if (want < 0)
-            continue;
+        if (want < 0) continue;
         const World back = convert(t, Dialect::Circle30);
         EXPECT_EQ(back.mobs[0].affect_flags, int32_t(1u << bit)) << "3.0 bit " << bit << " back";
     }
@@ -99,8 +97,7 @@ TEST(Convert, FlagTablesNameTheServersBits) {
                                                          {FlagKind::ObjectExtra, "ITEM_"},
                                                          {FlagKind::ObjectWear, "ITEM_WEAR_"}};
     for (const Server& s : servers) {
-        if (!std::filesystem::exists(s.header))
-            GTEST_SKIP() << "no server source at " << s.header;
+        if (!std::filesystem::exists(s.header)) GTEST_SKIP() << "no server source at " << s.header;
         const std::string text = test::read_bytes(s.header.string());
         std::map<std::string, int> defined;
         static const std::regex define(R"(#define\s+(\w+)\s+(?:\(1\s*<<\s*(\d+)\)|(\d+)\b))");
@@ -148,20 +145,17 @@ TEST(Convert, EveryDoorType) {
     w.zone.top = 3099;
     room_data r;
     r.vnum = 3001;
-    for (int d = 0; d < 5; ++d)
-        r.exits[size_t(d)] = room_direction_data{"", "", d, -1, 3002};
+    for (int d = 0; d < 5; ++d) r.exits[size_t(d)] = room_direction_data{"", "", d, -1, 3002};
     w.rooms.push_back(r);
     ConversionReport report;
     const World c = convert(w, Dialect::Circle30, &report);
     const int expected[] = {0, 1, 2, 1, 2};
-    for (int d = 0; d < 5; ++d)
-        EXPECT_EQ(c.rooms[0].exits[size_t(d)]->door, expected[d]) << d;
+    for (int d = 0; d < 5; ++d) EXPECT_EQ(c.rooms[0].exits[size_t(d)]->door, expected[d]) << d;
     EXPECT_TRUE(has_note(report, "room 3001", "exit 3", "door type 3 (hidden) made 1", true));
     EXPECT_TRUE(has_note(report, "room 3001", "exit 4", "door type 4 (hidden) made 2", true));
     EXPECT_EQ(report.loss_count(), 2);
     const World up = convert(c, Dialect::TbaMud);
-    for (int d = 0; d < 5; ++d)
-        EXPECT_EQ(up.rooms[0].exits[size_t(d)]->door, expected[d]) << d;
+    for (int d = 0; d < 5; ++d) EXPECT_EQ(up.rooms[0].exits[size_t(d)]->door, expected[d]) << d;
 }
 
 // The bottom room of a 3.0 zone at the edges of its neighbours' ranges.
@@ -199,8 +193,7 @@ TEST(Convert, ZoneBottomFitsBetweenItsNeighbours) {
         // Every room the 3.0 server places in the zone stays inside it.
         int32_t floor = -1;
         for (const ZoneSpan& n : c.neighbours)
-            if (n.top < c.top)
-                floor = std::max(floor, n.top);
+            if (n.top < c.top) floor = std::max(floor, n.top);
         for (int32_t v : c.rooms)
             EXPECT_TRUE(v <= floor || (v >= up.zone.bot && v <= up.zone.top)) << c.name << " " << v;
     }

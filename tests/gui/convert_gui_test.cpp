@@ -33,7 +33,7 @@ struct ConvertGuiTest : test::MainFixture {
     }
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(ConvertGuiTest, WritesANewProjectBesideTheOldOneAndShowsTheReport) {
     open();
