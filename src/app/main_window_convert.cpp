@@ -32,20 +32,25 @@ void MainWindow::ConvertZone1Click() {
         ui::file_name_text(utf8_name(native_path(absolute(beside)).parent_path()));
     ui::ConvertDialog dialog(zone.dialect, folder, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    const auto done = convert_project(zone, state_.project, dialog.target(), state_.messages);
+    const auto show = [&](const QString& heading, const ConversionReport& report) {
+        if (!convert_report_) {
+            convert_report_ = new ui::TextViewer(this);
+            convert_report_->setObjectName("ConvertReport");
+            convert_report_->resize(720, 480);
+            placer_->watch(convert_report_);
+        }
+        convert_report_->setWindowTitle("Conversion report");
+        convert_report_->set_text(heading + "\n\n" + ui::from_cp1252(report.text()));
+        convert_report_->show();
+        convert_report_->raise();
+    };
+    // The whole list of what would be dropped stands in the report while
+    // the question asks, and stays to be read when the answer is Cancel.
+    const auto done = convert_project(
+        zone, state_.project, dialog.target(), state_.messages,
+        [&](const ConversionReport& r) { show("Not written yet: nothing was dropped.", r); });
     if (!done) return;
-    if (!convert_report_) {
-        convert_report_ = new ui::TextViewer(this);
-        convert_report_->setObjectName("ConvertReport");
-        convert_report_->resize(720, 480);
-        placer_->watch(convert_report_);
-    }
-    convert_report_->setWindowTitle("Conversion report");
-    convert_report_->set_text(
-        ui::file_name_text("Written: " + absolute(done->project.project_path) + "\n\n") +
-        ui::from_cp1252(done->report.text()));
-    convert_report_->show();
-    convert_report_->raise();
+    show(ui::file_name_text("Written: " + absolute(done->project.project_path)), done->report);
 }
 
 }  // namespace tarnwick::app

@@ -29,12 +29,14 @@ std::string losses_question(const ConversionReport& report, size_t shown) {
                        std::to_string(lines.size()) + " value(s) of this zone:\n";
     for (size_t i = 0; i < lines.size() && i < shown; ++i) text += "  " + lines[i] + "\n";
     if (lines.size() > shown)
-        text += "  ... and " + std::to_string(lines.size() - shown) + " more\n";
+        text += "  ... and " + std::to_string(lines.size() - shown) +
+                " more, every one in the conversion report\n";
     return text + "\nDrop them and write the converted project?";
 }
 
 std::optional<ConvertedProject> convert_project(const World& world, const AreaProject& project,
-                                                Dialect to, Messages& messages) {
+                                                Dialect to, Messages& messages,
+                                                const ReportShower& show_first) {
     const AreaProject from = with_project_path(project);
     ConvertedProject out;
     out.project = converted_project(from, to);
@@ -53,6 +55,7 @@ std::optional<ConvertedProject> convert_project(const World& world, const AreaPr
         messages.show(out.report.text());
         return std::nullopt;
     }
+    if (out.report.has_losses() && show_first) show_first(out.report);
     if (out.report.has_losses() &&
         messages.ask_buttons(losses_question(out.report), "Drop and convert", "Cancel") !=
             Answer::Yes)

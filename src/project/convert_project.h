@@ -3,6 +3,7 @@
 // old one: the converted World written into new files (never over a file
 // that exists), what the target cannot hold asked about first.
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -26,9 +27,13 @@ struct ConvertedProject {
 // back after a message, when a file of the new project exists already, when
 // the zone cannot be held by the target at all, when the builder does not
 // agree to drop what the target cannot hold (each listed, one line per
-// record and field), or when a file could not be written.
+// record and field), or when a file could not be written. `show_first`
+// gets the whole report before that question, for a list longer than a
+// question holds.
+using ReportShower = std::function<void(const ConversionReport&)>;
 std::optional<ConvertedProject> convert_project(const World& world, const AreaProject& project,
-                                                Dialect to, Messages& messages);
+                                                Dialect to, Messages& messages,
+                                                const ReportShower& show_first = {});
 
 // The question listing what would be dropped (at most `shown` lines, then
 // how many more).

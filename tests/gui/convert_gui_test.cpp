@@ -88,6 +88,12 @@ TEST_F(ConvertGuiTest, AsksBeforeDroppingWhatTheOlderServerCannotHold) {
         EXPECT_NE(asked.find("room 18600: exit 0: door type 3 (hidden) made 1"), std::string::npos);
         EXPECT_EQ(std::filesystem::exists(zone.file("tarnwick-tbamud-circle30.wld")),
                   answer == Answer::Yes);
+        // The whole list stands in the report, written or not.
+        auto* report = main->findChild<ui::TextViewer*>("ConvertReport");
+        ASSERT_NE(report, nullptr);
+        EXPECT_TRUE(report->isVisible());
+        EXPECT_TRUE(report->text().contains("room 18600: triggers: 18600 dropped"));
+        EXPECT_EQ(report->text().startsWith("Written: "), answer == Answer::Yes);
         messages.clear();
     }
     // The converted world is a copy: the open zone keeps what it holds.
