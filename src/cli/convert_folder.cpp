@@ -73,14 +73,24 @@ bool from_folder(const ConvertArgs& a, std::vector<Converted>& out, Messages& me
 bool write_indexes(const std::string& dir, const std::vector<Converted>& zones, Dialect to,
                    Messages& messages) {
     std::vector<std::string> types = {"zon", "wld", "mob", "obj", "shp"};
-    if (to == Dialect::TbaMud) types.push_back("trg");
+    if (to == Dialect::TbaMud) types.insert(types.end(), {"trg", "qst"});
     for (const std::string& type : types) {
         std::string index;
         for (const Converted& c : zones) {
             const std::string n = std::to_string(c.world.zone.zone_number) + "." + type;
             if (fs::exists(native_path(in_folder(dir, type + "/" + n)))) index += n + "\n";
         }
-        if (index.empty()) continue;
+        // The servers stop at a missing index; only shops and quests may
+        // have none in it.
+        const bool may_be_empty = type == "shp" || type == "qst";
+        if (index.empty() && !may_be_empty) {
+            if (type == "trg")
+                std::printf("note: tbaMUD boots no world without a trigger; the converted zones "
+                            "have none, so add them to a world that has\n");
+            continue;
+        }
+        std::error_code ec;
+        fs::create_directories(native_path(in_folder(dir, type)), ec);
         if (!save_file(in_folder(dir, type + "/index"), index + "$\n",
                        "Cannot write " + type + "/index", messages))
             return false;

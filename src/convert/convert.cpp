@@ -32,6 +32,17 @@ void add_bottom(World& w, const ConvertContext& context, ConversionReport& repor
     w.zone.bot = fitting_bottom(w, context.neighbours, why);
     report.change(zone_label(w.zone.zone_number), "header",
                   "bottom room " + std::to_string(w.zone.bot) + " added (" + why + ")");
+    // A room above the top that no zone of the world reaches lies in no
+    // zone: CircleMUD 3.0 refuses to boot, tbaMUD crashes. Said, not moved.
+    for (const room_data& r : w.rooms) {
+        if (r.vnum <= w.zone.top) continue;
+        bool held = false;
+        for (const ZoneSpan& n : context.neighbours) held = held || n.top >= r.vnum;
+        if (!held)
+            report.change(room_label(r.vnum), "vnum",
+                          "above the zone's top " + std::to_string(w.zone.top) +
+                              " and every other zone's: in no zone (raise the top)");
+    }
 }
 
 void drop_bottom(World& w, ConversionReport& report) {

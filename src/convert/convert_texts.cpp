@@ -119,7 +119,11 @@ void texts_to_circle(World& world, ConversionReport& report) {
                 ++i;
             } else if (code_start(c)) {
                 codes = true;
-                ++i;  // the code's letter goes with it
+                ++i;  // the code's letter goes with it, "[F500]" all of it
+                if (i < text.size() && text[i] == '[') {
+                    const size_t close = text.find(']', i);
+                    if (close != std::string::npos) i = close;
+                }
             } else {
                 out += c;
             }

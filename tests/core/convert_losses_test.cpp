@@ -153,6 +153,7 @@ TEST(ConvertLosses, TextsReadTheSameOnTheNewServer) {
         {Dialect::Circle30, Dialect::TbaMud, "plain", "plain", false},
         {Dialect::TbaMud, Dialect::Circle30, "mail@@home", "mail@home", false},
         {Dialect::TbaMud, Dialect::Circle30, "@rRed@n room", "Red room", true},
+        {Dialect::TbaMud, Dialect::Circle30, "@[F500]Orange@n", "Orange", true},
         {Dialect::TbaMud, Dialect::Circle30, "a ~ inside", "a  inside", true},
         {Dialect::TbaMud, Dialect::Circle31, "@@@y", "@", true},
     };
