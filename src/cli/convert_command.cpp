@@ -152,7 +152,14 @@ bool from_files(const ConvertArgs& a, const std::vector<std::string>& paths,
     World world;
     ZoneFiles in;
     if (!load_zone(paths, world, in, messages)) return false;
-    ConvertContext context{author, {}};
+    // A zone file at DIR/zon/N.zon of a world folder has its neighbours
+    // there, for the bottom room.
+    const fs::path zone_path = native_path(in.zone);
+    if (!in.zone.empty() && zone_path.parent_path().filename() == "zon") {
+        const std::string dir = utf8_name(zone_path.parent_path().parent_path());
+        if (is_world_folder(dir)) world.other_zones = read_other_zones(dir, world.zone.zone_number);
+    }
+    ConvertContext context{author, neighbour_spans(world)};
     c.world = convert_world(world, *a.to, context, c.report);
     c.files = into_folder(in, a.out);
     out.push_back(std::move(c));
