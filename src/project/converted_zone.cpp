@@ -5,6 +5,7 @@
 #include "formats/mob_file.h"
 #include "formats/object_file.h"
 #include "formats/room_file.h"
+#include "formats/saved_texts.h"
 #include "formats/shop_file.h"
 #include "formats/trigger_file.h"
 #include "formats/zone_file.h"
@@ -72,6 +73,12 @@ std::vector<std::string> existing_outputs(const ZoneFiles& files, Dialect dialec
 
 bool save_zone_files(World& world, const ZoneFiles& files, const FormatSettings& settings,
                      Messages& messages) {
+    // A text the server would refuse stops every file, not just its own:
+    // half a converted zone is no zone.
+    if (!room_texts_fit(world, messages) || !mob_texts_fit(world, messages) ||
+        !object_texts_fit(world, messages) || !shop_texts_fit(world, messages) ||
+        !zone_texts_fit(world, messages))
+        return false;
     const auto each = [&](const std::string& path, auto&& write) {
         if (path.empty()) return true;
         make_parent(path);

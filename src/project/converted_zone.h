@@ -35,8 +35,9 @@ std::vector<std::string> existing_outputs(const ZoneFiles& files, Dialect dialec
                                           const std::string& project_path = {});
 
 // Writes the zone's files in the world's dialect, creating their folders.
-// False, after a message, when a file could not be written; the files
-// written before it stay.
+// False, after a message, when a text breaks the server's limits (nothing
+// is written then) or a file could not be written (the files written
+// before it stay).
 bool save_zone_files(World& world, const ZoneFiles& files, const FormatSettings& settings,
                      Messages& messages);
 
