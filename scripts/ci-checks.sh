@@ -3,11 +3,12 @@
 # UndefinedBehaviorSanitizer, the conformance check over the corpus of real
 # world files (when present), the file-permission tests as an ordinary user
 # (when run as root), the widget tests under a comma-decimal locale, the real
-# CircleMUD 3.0, 3.1 and tbaMUD servers booting what we save, the Windows build under Wine,
+# CircleMUD 3.0, 3.1 and tbaMUD servers booting what we save and what we convert between
+# them, the Windows build under Wine,
 # and every fuzz target for FUZZ_SECONDS (20) seconds. Exits non-zero when
 # any of them fails.
-#   usage: ci-checks.sh [CHECK...]   CHECK: sanitizers server dialect-servers conformance
-#                                    permissions comma-locale windows fuzzing
+#   usage: ci-checks.sh [CHECK...]   CHECK: sanitizers server dialect-servers convert-servers
+#                                    conformance permissions comma-locale windows fuzzing
 # Without a CHECK it runs them all, one after the other (about 10 minutes on
 # 2 cores); scripts/test.sh runs them as stages instead, side by side.
 # conformance runs the sanitizer tree's checker; permissions, comma-locale
@@ -20,6 +21,7 @@ export SANITIZE_BUILD_DIR=${SANITIZE_BUILD_DIR:-build-sanitize}
 check_sanitizers() { bash scripts/sanitize.sh; }
 check_server() { bash scripts/server-check.sh build; }
 check_dialect-servers() { bash scripts/dialect-server-check.sh build; }
+check_convert-servers() { bash scripts/convert-server-check.sh build; }
 check_windows() { bash scripts/windows-check.sh; }
 check_fuzzing() { bash scripts/fuzz.sh; }
 
@@ -69,7 +71,7 @@ check_comma-locale() {
 }
 
 checks=("$@")
-[ ${#checks[@]} -gt 0 ] || checks=(sanitizers server dialect-servers conformance permissions comma-locale windows fuzzing)
+[ ${#checks[@]} -gt 0 ] || checks=(sanitizers server dialect-servers convert-servers conformance permissions comma-locale windows fuzzing)
 failed=()
 for check in "${checks[@]}"; do
   if ! declare -F "check_$check" >/dev/null; then

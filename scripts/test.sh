@@ -54,6 +54,7 @@ runs=(
   "sanitizers|env SANITIZE_JOBS=1 bash scripts/sanitize.sh run"
   "server|bash scripts/ci-checks.sh server"
   "dialect-servers|bash scripts/ci-checks.sh dialect-servers"
+  "convert-servers|bash scripts/ci-checks.sh convert-servers"
   "windows-tests|env WINDOWS_TEST_JOBS=1 bash scripts/windows-check.sh tests"
   "ctest|ctest_main"
   "package|bash scripts/package-check.sh"
@@ -62,7 +63,7 @@ runs=(
   "permissions|bash scripts/ci-checks.sh permissions"
 )
 # The order their output is printed in: the main tests first.
-shown=(ctest package sanitizers server dialect-servers conformance permissions comma-locale windows-tests
+shown=(ctest package sanitizers server dialect-servers convert-servers conformance permissions comma-locale windows-tests
        windows-format fuzzing)
 for run in "${runs[@]}"; do
   name=${run%%|*}

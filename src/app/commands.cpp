@@ -76,6 +76,7 @@ constexpr MenuCommand kMenuCommands[] = {
      "AjustarColumnadenDesripciones1Click", "", false},
     {"Tools", "CheckZone1", "&Check zone", "CheckZone1Click", "F7", false},
     {"Tools", "ReformatZone1", "Re-&format zone files...", "ReformatZone1Click", "", false},
+    {"Tools", "ConvertZone1", "Con&vert zone to...", "ConvertZone1Click", "", false},
 };
 
 constexpr ToolCommand kToolCommands[] = {

@@ -171,6 +171,7 @@ public slots:
     void AjustarColumnadenDesripciones1Click();
     void CheckZone1Click();
     void ReformatZone1Click();
+    void ConvertZone1Click();
     void SimulateReset1Click();
     void GeneralTBClose();
     void EditTBClose();
@@ -256,6 +257,8 @@ private:
     ui::ResetWindow* reset_window_ = nullptr;
     ui::MapWindow* map_ = nullptr;
     AboutBox* about_ = nullptr;
+    // The report of the last conversion (Tools > Convert zone to...).
+    ui::TextViewer* convert_report_ = nullptr;
     ui::HelpWindow* help_ = nullptr;
     ui::FindWindow* find_ = nullptr;
     int32_t last_goto_vnum_ = 0;

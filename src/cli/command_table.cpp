@@ -14,6 +14,7 @@ const std::vector<Command>& commands() {
         {"zones", run_zones},
         {"map", run_map},
         {"simulate", run_simulate},
+        {"convert", run_convert},
     };
     return table;
 }

@@ -37,6 +37,8 @@ int run_lint(const std::vector<std::string>& args);
 int run_zones(const std::vector<std::string>& args);
 int run_map(const std::vector<std::string>& args);
 int run_simulate(const std::vector<std::string>& args);
+// convert IN --to DIALECT -o OUT: a zone or world moved to another dialect.
+int run_convert(const std::vector<std::string>& args);
 
 // Project files (.qzp) for check and format.
 bool is_project_file(const std::string& path);

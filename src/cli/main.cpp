@@ -29,6 +29,9 @@ const char* kUsage =
     "  lint PROJECT.qzp | FILE... | WORLD_DIR   find broken references and doubtful doors\n"
     "  zones WORLD_DIR [--json]   list the zones of a server's world folder\n"
     "  map PROJECT.qzp -o OUT.svg|OUT.png [--level N]   draw the zone map\n"
+    "  simulate PROJECT.qzp|WORLD_DIR [--resets N]   run the zone resets as the server does\n"
+    "  convert IN... --to circle30|circle31|tbamud -o OUT [--yes]   move a zone or world\n"
+    "                                to another server's layout, with a report of every change\n"
     "\n"
     "Run 'tarnwick-cli COMMAND --help' for the options of a command;\n"
     "'tarnwick-cli --version' for the version and where the lookup lists are.\n";

@@ -119,5 +119,26 @@ expect "simulate --json counts commands from 0" '    {"zone": 186, "index": 0, "
   "$(printf '%s\n' "$json" | grep '"index": 0,' | head -1)"
 cli simulate "$examples/tarnwick.qzp" --resets 0 2>/dev/null; expect "--resets 0 is a usage error" 2 $?
 
+# convert: the sample up to tbaMUD and back, beside nothing it read.
+out=$(cli convert "$examples/tarnwick.qzp" --to tbamud -o "$tmp/up"); expect "convert writes the project" 0 $?
+expect "convert reports each change by record" "  zone 186: header: builders line 'Tarnwick' added" \
+  "$(printf '%s\n' "$out" | grep builders)"
+expect "the converted zone has tbaMUD's header" "Tarnwick~" "$(sed -n 2p "$tmp/up/tarnwick.zon")"
+cli convert "$tmp/up/tarnwick.qzp" --to circle30 -o "$tmp/down" >/dev/null; expect "and back" 0 $?
+for vnum in 18600 18611; do
+  expect "room $vnum comes back" "$(cli show "$examples/tarnwick.wld" $vnum)" "$(cli show "$tmp/down/tarnwick.wld" $vnum)"
+done
+printf '#1\nA~\nB~\n0 0 0 0\nS\n$\n' > "$tmp/1.wld"
+printf '#0\nNone.~\nLimbo~\n0 99 10 2 b 0 0 0 5 20\nS\n$\n' > "$tmp/0.zon"
+out=$(cli convert "$tmp/0.zon" "$tmp/1.wld" --to circle30 -o "$tmp/lossy" 2>/dev/null); rc=$?
+expect "what 3.0 cannot hold stops the conversion" 1 $rc
+expect "each loss is listed" "  zone 0: zone flags: dropped (no zone flags)
+  zone 0: levels: 5 to 20 dropped (no level range)" "$(printf '%s\n' "$out" | grep '^  ')"
+[ ! -e "$tmp/lossy" ]; expect "nothing is written before the builder agrees" 0 $?
+cli convert "$tmp/0.zon" "$tmp/1.wld" --to circle30 -o "$tmp/lossy" --yes >/dev/null; expect "--yes drops it" 0 $?
+expect "the dropped zone reads as 3.0" " 99 10 2 " "$(grep -A2 '^#0' "$tmp/lossy/0.zon" | sed -n 3p)"
+cli convert "$tmp/0.zon" --to circle30 -o "$tmp" --yes >/dev/null 2>&1; expect "a file read is never written" 1 $?
+cli convert "$tmp/0.zon" --to circle40 -o "$tmp/x" 2>/dev/null; expect "an unknown dialect is a usage error" 2 $?
+
 echo "$failures failed"
 [ "$failures" -eq 0 ]
