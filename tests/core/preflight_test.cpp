@@ -80,6 +80,21 @@ TEST(Preflight, FindsEachServerFaultWithItsLineRecordAndField) {
          "zone #1", "command", "no line break"},
         {"a shop file with no \"$~\"", K::shops, "CircleMUD v3.0 Shop File~\n#100~\n1\n-1\n", 4, "shop #100",
          "", "$~"},
+        {"a CR LF shop file with no \"$~\"", K::shops, "CircleMUD v3.0 Shop File~\r\n#100~\r\n1\r\n-1\r\n", 4,
+         "shop #100", "", "$~"},
+        {"a shop line of 511 bytes", K::shops, "CircleMUD v3.0 Shop File~\n#100~\n" + repeat('x', 511) + "\n$~\n",
+         3, "shop #100", "", "line of 511 bytes"},
+        {"a D command of three numbers", K::zone, "#1\nPlace~\n199 15 2\nD 0 100 1\nS\n$~\n", 4, "zone #1",
+         "command", "4 numbers after 'D'"},
+        {"an M command of three numbers", K::zone, "#1\nPlace~\n199 15 2\nM 0 100 1\nS\n$~\n", 4, "zone #1",
+         "command", "4 numbers after 'M'"},
+        {"a G command of two numbers", K::zone, "#1\nPlace~\n199 15 2\nG 1 100\nS\n$~\n", 4, "zone #1",
+         "command", "3 numbers after 'G'"},
+        {"a zone number past 32767", K::zone, "#32768\nPlace~\n199 15 2\nS\n$~\n", 1, "zone #32768",
+         "zone number", "up to 32767"},
+        {"a top past 32767", K::zone, "#1\nPlace~\n32768 15 2\nS\n$~\n", 3, "zone #1", "top", "above 32767"},
+        {"a room vnum past 32767", K::rooms, "#32768" + kRoom.substr(4) + "$\n", 1, "room #32768", "vnum",
+         "up to 32767"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -107,6 +122,20 @@ TEST(Preflight, SoundFilesAndTheZoneTopAgainstItsRooms) {
         {WorldFileKind::shops, "z.shp", "CircleMUD v3.0 Shop File~\n#100~\n1\n-1\n$~\n"},
     };
     for (const auto& found : preflight_files(sound)) ADD_FAILURE() << describe(found);
+
+    // Each rule's last value that the server still takes.
+    const std::pair<WorldFileKind, std::string> edges[] = {
+        {WorldFileKind::rooms, "#32767\nA room~\n" + repeat('x', 509) + "\n~\n1 0 0\nD5\n~\n~\n0 -1 101\nS\n$\n"},
+        {WorldFileKind::objects,
+         kObject + [] { std::string a; for (int i = 0; i < 6; ++i) a += "A\n1 1\n"; return a; }() + "$\n"},
+        {WorldFileKind::zone, "#32767\nPlace~\n32767 15 2\nD 0 100 1 2\nG 1 100 1\nR 0 100 100\nM 0 100 1 100\t* " +
+                                  repeat('n', 238) + "\nS\n$~\n"},
+        {WorldFileKind::zone, "#1\r\nPlace~\r\n199 15 2\r\nM 0 100 1 100\r\nS\r\n$~\r\n"},
+        {WorldFileKind::shops, "CircleMUD v3.0 Shop File~\r\n#100~\r\n1\r\n-1\r\n$~\r\n"},
+        {WorldFileKind::shops, "CircleMUD v3.0 Shop File~\n#100~\n" + repeat('x', 510) + "\n$~\n"},
+    };
+    for (const auto& [kind, bytes] : edges)
+        for (const auto& found : preflight_file({kind, "edge", bytes})) ADD_FAILURE() << describe(found);
 
     // Cut anywhere, a file still reads to at most one fatal finding.
     for (const PreflightInput& input : sound)
