@@ -274,15 +274,15 @@ TEST(Checker, EachFaultIsFoundOnItsRecordAndField) {
 }
 
 // Changes at the edge of a rule that the rule must let pass: none of them
-// gives a finding of `check` (the sound zone gives none of any).
+// gives a finding whose check starts with `check` (the sound zone gives
+// none of any).
 TEST(Checker, EachCheckStaysSilentAtItsEdge) {
     const struct {
         const char* name;
         std::function<void(World&)> change;
         const char* check;
     } cases[] = {
-        {"exit that leads nowhere on purpose", [](World& w) { exit_of(w, 1000, North).target_vnum = -1; },
-         "exit-target"},
+        {"exit that leads nowhere on purpose", [](World& w) { link(w, 1002, Up, -1); }, "exit-"},
         {"way back by another direction", [](World& w) { w.rooms[1].exits[South].reset();
              link(w, 1001, Down, 1000); }, "exit-one-way"},
         {"one-way exit into another zone", [](World& w) { link(w, 1002, Up, 3001); }, "exit-one-way"},
@@ -314,7 +314,7 @@ TEST(Checker, EachCheckStaysSilentAtItsEdge) {
         {"rooms above a zone file's absence", [](World& w) { w.zone = {}; w.rooms[2].vnum = 1150; },
          "zone-top"},
         {"max-existing of 1", [](World& w) { nth_command(w, 3).arg2 = 1; }, "cmd-max"},
-        {"O into room -1 (none)", [](World& w) { nth_command(w, 3).arg3 = -1; }, "cmd-room"},
+        {"O into room -1 (none)", [](World& w) { nth_command(w, 3).arg3 = -1; }, "cmd-"},
         {"E at the last wear position, held", [](World& w) { nth_command(w, 2).arg1 = 1000;
              nth_command(w, 2).arg3 = 17; }, "cmd-wear"},
         {"E of a light at the light slot", [](World& w) { w.objects[1].type = 1;
@@ -357,7 +357,7 @@ TEST(Checker, EachCheckStaysSilentAtItsEdge) {
         World w = sound_zone();
         c.change(w);
         for (const auto& f : check_zone(w))
-            EXPECT_NE(f.check, c.check) << record_label(f) << ": " << f.message;
+            EXPECT_NE(f.check.rfind(c.check, 0), 0u) << record_label(f) << ": " << f.message;
     }
 }
 
