@@ -245,6 +245,11 @@ TEST_F(HistoryTest, SavedMarkFollowsEveryScriptOfEditsUndosAndSaves) {
     }
     int edits = 0;
     const auto mark = [&] { return std::to_string(++edits) + ";"; };
+    // As the windows report a change: recorded, and the world marked.
+    const auto report = [&](const char* label) {
+        history.record(label);
+        world.changed = true;
+    };
     for (const std::string& script : scripts) {
         SCOPED_TRACE(script);
         ASSERT_TRUE(session.open_project(TARNWICK_EXAMPLES "/tarnwick.qzp"));
@@ -254,10 +259,9 @@ TEST_F(HistoryTest, SavedMarkFollowsEveryScriptOfEditsUndosAndSaves) {
             const char op = script[i];
             bool moved = false;  // an undo or redo that took a step
             switch (op) {
-            // As the windows report a change: recorded, and the world marked.
-            case 'a': world.rooms[0].name += mark(); history.record("Edit name"); world.changed = true; break;
-            case 'b': world.rooms[1].name += mark(); history.record("Edit other name"); world.changed = true; break;
-            case 't': world.rooms[0].name = opened_name; history.record("Edit name"); world.changed = true; break;
+            case 'a': world.rooms[0].name += mark(); report("Edit name"); break;
+            case 'b': world.rooms[1].name += mark(); report("Edit other name"); break;
+            case 't': world.rooms[0].name = opened_name; report("Edit name"); break;
             case 'p': world.rooms[0].name += mark(); break;
             case 's':
                 history.record();  // the editors hand over what is typed before a save

@@ -67,7 +67,8 @@ TEST_F(RecoveryTest, RestoresWhatASaveWouldWrite) {
     // Texts that hold the copy's own part heads and end marker, in the first
     // part, the last room and the project values.
     const std::string marker = "end 0123456789abcdef\n";
-    for (const std::string& text : {marker, std::string("the end \n"), "end \n" + marker, "rooms 12\n" + marker}) {
+    const std::string texts[] = {marker, "the end \n", "end \n" + marker, "rooms 12\n" + marker};
+    for (const std::string& text : texts) {
         SCOPED_TRACE(text);
         World marked = world;
         marked.rooms.front().description = text;

@@ -320,12 +320,18 @@ TEST(TypedText, WritersRefuseATextTheirReaderWouldRefuseAndKeepTheOldFile) {
         std::function<void(World&)> set;
         bool refused;
     } edges[] = {
-        {"long description that fits with its line break", [&](World& w) { w.mobs[0].long_name = lines(477); }, false},
-        {"long description one byte over with its line break", [&](World& w) { w.mobs[0].long_name = lines(478); }, true},
-        {"long description line as long as the server takes", [&](World& w) { w.mobs[0].long_name = std::string(509, 'x'); }, false},
-        {"long description line one byte over", [&](World& w) { w.mobs[0].long_name = std::string(510, 'x'); }, true},
-        {"detailed description that just fits", [&](World& w) { w.mobs[0].descr = lines(477) + "\n"; }, false},
-        {"detailed description one byte over", [&](World& w) { w.mobs[0].descr = lines(478) + "\n"; }, true},
+        {"long description that fits with its line break",
+         [&](World& w) { w.mobs[0].long_name = lines(477); }, false},
+        {"long description one byte over with its line break",
+         [&](World& w) { w.mobs[0].long_name = lines(478); }, true},
+        {"long description line as long as the server takes",
+         [&](World& w) { w.mobs[0].long_name = std::string(509, 'x'); }, false},
+        {"long description line one byte over",
+         [&](World& w) { w.mobs[0].long_name = std::string(510, 'x'); }, true},
+        {"detailed description that just fits",
+         [&](World& w) { w.mobs[0].descr = lines(477) + "\n"; }, false},
+        {"detailed description one byte over",
+         [&](World& w) { w.mobs[0].descr = lines(478) + "\n"; }, true},
     };
     for (const auto& c : edges) {
         SCOPED_TRACE(c.name);
