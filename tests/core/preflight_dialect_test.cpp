@@ -118,7 +118,9 @@ TEST(PreflightDialects, FindsEachServerFaultWhereTheServerMeetsIt) {
          "#100\ncat~\na cat~\nA cat.\n~\nPurr.\n~\n0 0 0 0 0 0 0 0 0 S\n1 20 10 1d1+1 1d2+0\n5 10\n8 8\n$\n",
          11, "mob #100", "position line", "three numbers"},
         {"zone flags without their levels", kTba, K::zone,
-         "#1\nNone.~\nPlace~\n100 199 15 2 0 0 0 0\nS\n$~\n", 4, "zone #1", "flags", "four flag words"},
+         "#1\nNone.~\nPlace~\n100 199 15 2 0\nS\n$~\n", 4, "zone #1", "flags", "four flag words"},
+        {"zone flags without their second level", kTba, K::zone,
+         "#1\nNone.~\nPlace~\n100 199 15 2 0 0 0 0 1\nS\n$~\n", 4, "zone #1", "flags", "four flag words"},
         {"a command line of blanks", kTba, K::zone, tba_zone("  \nS\n"), 5, "zone #1", "command",
          "a line of blanks"},
         {"3.1: a command line of blanks", k31, K::zone, "#1\nPlace~\n100 199 15 2\n \t\nS\n$~\n", 4,
@@ -181,10 +183,11 @@ TEST(PreflightDialects, SoundFilesOfEachServerCutAnywhereStopOnce) {
     const std::string six_affects =
         kTbaObject + [] { std::string a; for (int i = 0; i < 6; ++i) a += "A\n1 1\n"; return a; }() + "$\n";
     // Each rule's last value that the server still takes: the highest vnum
-    // and direction, six A fields, bot equal to top and to the only room.
+    // and direction, six A fields, bot equal to top and to the only room,
+    // every flag word and level.
     const PreflightInput edges[] = {
         {K::objects, "e.obj", six_affects, kTba},
-        {K::zone, "e.zon", "#1\nNone.~\nPlace~\n100 100 15 2\nS\n$~\n", kTba},
+        {K::zone, "e.zon", "#1\nNone.~\nPlace~\n100 100 15 2 0 0 0 0 1 30\nS\n$~\n", kTba},
         {K::rooms, "e.wld", "#100\nA~\nB~\n1 0 0 0 0 0\nS\n$\n", kTba},
     };
     for (const auto& found : preflight_files(edges)) ADD_FAILURE() << describe(found);
