@@ -71,9 +71,10 @@ bool header_numbers(PreflightWalk& w, std::string_view line, std::string_view na
 // One command line; false after a fatal finding.
 bool command_line(PreflightWalk& w, std::string_view line, size_t at, char command) {
     const bool tba = w.dialect() == Dialect::TbaMud;
-    const std::string_view rest = line.substr(at + 1);
+    // A line of blanks has no letter to read past: `at` is its end.
     if (command == '\0')
         return w.fatal(w.in.line(), "command", "a line of blanks that the server reads as a command");
+    const std::string_view rest = line.substr(at + 1);
     int32_t a[4] = {};
     const int needed = std::strchr(tba ? "MOGEPDTV" : "MOEPD", command) ? 4 : 3;
     if (scan_numbers(rest, a[0], a[1], a[2], a[3]) < needed)

@@ -109,7 +109,14 @@ const Case kCases[] = {
     // Exits and doors.
     {"exit to a room that is gone", [](World& w) { exit_of(w, 1000, North).target_vnum = 1050; },
      "exit-target", Severity::Error, RecordKind::Room, 1000, -1, "exit.north"},
+    {"exit to the zone's top room, which is gone",
+     [](World& w) { exit_of(w, 1000, North).target_vnum = 1099; }, "exit-target", Severity::Error,
+     RecordKind::Room, 1000, -1, "exit.north"},
     {"exit into another zone", [](World& w) { exit_of(w, 1000, North).target_vnum = 3001; },
+     "exit-elsewhere", Severity::Note, RecordKind::Room, 1000, -1, "exit.north"},
+    {"exit to the first room past the top", [](World& w) { exit_of(w, 1000, North).target_vnum = 1100; },
+     "exit-elsewhere", Severity::Note, RecordKind::Room, 1000, -1, "exit.north"},
+    {"exit to the last room below the zone", [](World& w) { exit_of(w, 1000, North).target_vnum = 999; },
      "exit-elsewhere", Severity::Note, RecordKind::Room, 1000, -1, "exit.north"},
     {"one-way exit", [](World& w) { w.rooms[1].exits[South].reset(); }, "exit-one-way",
      Severity::Warning, RecordKind::Room, 1000, -1, "exit.north"},
@@ -124,7 +131,15 @@ const Case kCases[] = {
     {"door key that does not exist",
      [](World& w) { exit_of(w, 1001, East).key_vnum = exit_of(w, 1002, West).key_vnum = 1090; },
      "door-key", Severity::Error, RecordKind::Room, 1001, -1, "exit.east.key"},
+    {"door reset differently by its last D", [](World& w) { command(w, 'D', 1001, East, 0); },
+     "door-sides", Severity::Warning, RecordKind::Room, 1001, -1, "exit.east.door"},
+    {"door key numbered the zone's top that does not exist",
+     [](World& w) { exit_of(w, 1001, East).key_vnum = exit_of(w, 1002, West).key_vnum = 1099; },
+     "door-key", Severity::Error, RecordKind::Room, 1001, -1, "exit.east.key"},
     {"door key nothing loads", [](World& w) { nth_command(w, 1).arg1 = 1003; },
+     "door-key-unloaded", Severity::Warning, RecordKind::Room, 1001, -1, "exit.east.key"},
+    {"door key only removed by R", [](World& w) { nth_command(w, 1).arg1 = 1003;
+         nth_command(w, 7).arg2 = 1000; },
      "door-key-unloaded", Severity::Warning, RecordKind::Room, 1001, -1, "exit.east.key"},
     // Zone commands.
     {"M of a missing mob", [](World& w) { w.mobs.clear(); }, "cmd-mob", Severity::Error,
@@ -145,6 +160,14 @@ const Case kCases[] = {
      "cmd-wear", Severity::Warning, RecordKind::ZoneCommand, 10, 2, "arg3"},
     {"E at no wear position", [](World& w) { nth_command(w, 2).arg3 = 18; }, "cmd-wear",
      Severity::Error, RecordKind::ZoneCommand, 10, 2, "arg3"},
+    {"E at a wear position below 0", [](World& w) { nth_command(w, 2).arg3 = -1; }, "cmd-wear",
+     Severity::Error, RecordKind::ZoneCommand, 10, 2, "arg3"},
+    {"E of what is no light at the light slot", [](World& w) { nth_command(w, 2).arg3 = 0; },
+     "cmd-wear", Severity::Warning, RecordKind::ZoneCommand, 10, 2, "arg3"},
+    {"D on a direction past down", [](World& w) { nth_command(w, 5).arg2 = 6; }, "cmd-door",
+     Severity::Error, RecordKind::ZoneCommand, 10, 5, "arg2"},
+    {"D on a direction below north", [](World& w) { nth_command(w, 5).arg2 = -1; }, "cmd-door",
+     Severity::Error, RecordKind::ZoneCommand, 10, 5, "arg2"},
     {"D on a direction with no exit", [](World& w) { nth_command(w, 5).arg2 = Down; },
      "cmd-door", Severity::Error, RecordKind::ZoneCommand, 10, 5, "arg2"},
     {"D closing an exit with no door", [](World& w) { link(w, 1000, Up, 1001);
@@ -152,17 +175,21 @@ const Case kCases[] = {
      RecordKind::ZoneCommand, 10, 8, "arg3"},
     {"D with a state doors cannot take", [](World& w) { nth_command(w, 5).arg3 = 3; },
      "cmd-door", Severity::Error, RecordKind::ZoneCommand, 10, 5, "arg3"},
+    {"D with a state below open", [](World& w) { nth_command(w, 5).arg3 = -1; },
+     "cmd-door", Severity::Error, RecordKind::ZoneCommand, 10, 5, "arg3"},
     {"D in a missing room", [](World& w) { nth_command(w, 5).arg1 = 1090; }, "cmd-room",
      Severity::Error, RecordKind::ZoneCommand, 10, 5, "arg1"},
     {"R of a missing object", [](World& w) { nth_command(w, 7).arg2 = 1090; }, "cmd-object",
      Severity::Error, RecordKind::ZoneCommand, 10, 7, "arg2"},
     {"max-existing of 0", [](World& w) { nth_command(w, 3).arg2 = 0; }, "cmd-max",
      Severity::Warning, RecordKind::ZoneCommand, 10, 3, "arg2"},
-    {"top below the highest room", [](World& w) { w.zone.top = 1001; }, "zone-top",
+    {"top one below the highest room", [](World& w) { w.zone.top = 1001; }, "zone-top",
      Severity::Error, RecordKind::Zone, 10, -1, "top"},
     // Shops.
     {"keeper that does not exist", [](World& w) { w.shops[0].keeper = 1077; }, "shop-keeper",
      Severity::Error, RecordKind::Shop, 1000, -1, "keeper"},
+    {"keeper of another zone", [](World& w) { w.shops[0].keeper = 1100; }, "shop-elsewhere",
+     Severity::Note, RecordKind::Shop, 1000, -1, "keeper"},
     {"keeper nothing loads", [](World& w) { nth_command(w, 0).arg1 = 1077; w.mobs.push_back({});
          w.mobs.back().vnum = 1077; }, "shop-keeper-unloaded", Severity::Warning,
      RecordKind::Shop, 1000, -1, "keeper"},
@@ -170,9 +197,13 @@ const Case kCases[] = {
      "shop-product", Severity::Error, RecordKind::Shop, 1000, -1, "products"},
     {"shop room that does not exist", [](World& w) { w.shops[0].rooms = {1055}; }, "shop-room",
      Severity::Warning, RecordKind::Shop, 1000, -1, "rooms"},
-    {"hour past 28", [](World& w) { w.shops[0].end2 = 30; }, "shop-hours", Severity::Warning,
+    {"hour past 28", [](World& w) { w.shops[0].end2 = 29; }, "shop-hours", Severity::Warning,
      RecordKind::Shop, 1000, -1, "hours"},
-    {"opens after it closes", [](World& w) { w.shops[0].start1 = 20; w.shops[0].end1 = 6; },
+    {"hour below 0", [](World& w) { w.shops[0].start1 = -1; }, "shop-hours", Severity::Warning,
+     RecordKind::Shop, 1000, -1, "hours"},
+    {"opens an hour after it closes", [](World& w) { w.shops[0].start1 = 7; w.shops[0].end1 = 6; },
+     "shop-hours", Severity::Warning, RecordKind::Shop, 1000, -1, "hours"},
+    {"second opening after it closes", [](World& w) { w.shops[0].start2 = 1; },
      "shop-hours", Severity::Warning, RecordKind::Shop, 1000, -1, "hours"},
     // Objects and mobs.
     {"liquid that does not exist", [](World& w) { w.objects[3].values[2] = 16; }, "object-value",
@@ -181,6 +212,29 @@ const Case kCases[] = {
          w.objects[3].values[1] = 500;
          w.objects[3].values[2] = 0; }, "object-value", Severity::Warning, RecordKind::Object,
      1003, -1, "values[1]"},
+    {"first spell of a scroll that does not exist", [](World& w) { w.objects[3].type = 2;
+         w.objects[3].values[1] = 52;
+         w.objects[3].values[2] = 0; }, "object-value", Severity::Warning, RecordKind::Object,
+     1003, -1, "values[1]"},
+    {"last spell of a potion that does not exist", [](World& w) { w.objects[3].type = 10;
+         w.objects[3].values[2] = 0;
+         w.objects[3].values[3] = 500; }, "object-value", Severity::Warning, RecordKind::Object,
+     1003, -1, "values[3]"},
+    {"last spell of a scroll that does not exist", [](World& w) { w.objects[3].type = 2;
+         w.objects[3].values[2] = 0;
+         w.objects[3].values[3] = 202; }, "object-value", Severity::Warning, RecordKind::Object,
+     1003, -1, "values[3]"},
+    {"spell of a wand that does not exist", [](World& w) { w.objects[3].type = 3;
+         w.objects[3].values[3] = 52; }, "object-value", Severity::Warning, RecordKind::Object,
+     1003, -1, "values[3]"},
+    {"spell of a staff that does not exist", [](World& w) { w.objects[3].type = 4;
+         w.objects[3].values[3] = -2; }, "object-value", Severity::Warning, RecordKind::Object,
+     1003, -1, "values[3]"},
+    {"liquid of a fountain that does not exist", [](World& w) { w.objects[3].type = 23;
+         w.objects[3].values[2] = 16; }, "object-value", Severity::Warning, RecordKind::Object,
+     1003, -1, "values[2]"},
+    {"liquid below water", [](World& w) { w.objects[3].values[2] = -1; }, "object-value",
+     Severity::Warning, RecordKind::Object, 1003, -1, "values[2]"},
     {"weapon type that does not exist", [](World& w) { w.objects[1].values[3] = 15; },
      "object-value", Severity::Warning, RecordKind::Object, 1001, -1, "values[3]"},
     {"container key that does not exist", [](World& w) { w.objects[2].values[2] = 1044; },
@@ -216,6 +270,94 @@ TEST(Checker, EachFaultIsFoundOnItsRecordAndField) {
         if (c.kind == RecordKind::ZoneCommand) {
             EXPECT_EQ(f.line, nth_command(w, c.command).line);
         }
+    }
+}
+
+// Changes at the edge of a rule that the rule must let pass: none of them
+// gives a finding whose check starts with `check` (the sound zone gives
+// none of any).
+TEST(Checker, EachCheckStaysSilentAtItsEdge) {
+    const struct {
+        const char* name;
+        std::function<void(World&)> change;
+        const char* check;
+    } cases[] = {
+        {"exit that leads nowhere on purpose", [](World& w) { link(w, 1002, Up, -1); }, "exit-"},
+        {"way back by another direction", [](World& w) { w.rooms[1].exits[South].reset();
+             link(w, 1001, Down, 1000); }, "exit-one-way"},
+        {"one-way exit into another zone", [](World& w) { link(w, 1002, Up, 3001); }, "exit-one-way"},
+        {"door with key 0 on one side and none on the other",
+         [](World& w) { exit_of(w, 1001, East).key_vnum = 0; exit_of(w, 1002, West).key_vnum = -1; },
+         "door-sides"},
+        {"door reset apart first, alike by its last D",
+         [](World& w) { nth_command(w, 5).arg3 = 1; command(w, 'D', 1001, East, 2); }, "door-sides"},
+        {"doors with no D command on either side",
+         [](World& w) { w.zone.commands.erase(std::next(w.zone.commands.begin(), 5),
+                                              std::next(w.zone.commands.begin(), 7)); },
+         "door-sides"},
+        {"door with key 0 (no key)",
+         [](World& w) { exit_of(w, 1001, East).key_vnum = exit_of(w, 1002, West).key_vnum = 0; },
+         "door-key"},
+        {"door with key -1 (no key)",
+         [](World& w) { exit_of(w, 1001, East).key_vnum = exit_of(w, 1002, West).key_vnum = -1; },
+         "door-key"},
+        {"key loaded only by a P", [](World& w) { nth_command(w, 1).arg1 = 1003;
+             nth_command(w, 4).arg1 = 1000; }, "door-key-unloaded"},
+        {"key loaded only by an O", [](World& w) { nth_command(w, 1).arg1 = 1003;
+             nth_command(w, 3).arg1 = 1000; }, "door-key-unloaded"},
+        {"key loaded only by an E", [](World& w) { nth_command(w, 1).arg1 = 1003;
+             nth_command(w, 2).arg1 = 1000;
+             nth_command(w, 2).arg3 = 17; }, "door-key-unloaded"},
+        {"key of another zone's", [](World& w) { exit_of(w, 1001, East).key_vnum =
+             exit_of(w, 1002, West).key_vnum = 1100; }, "door-key-unloaded"},
+        {"top equal to the highest room", [](World& w) { w.zone.top = 1002; }, "zone-top"},
+        {"rooms above a zone file's absence", [](World& w) { w.zone = {}; w.rooms[2].vnum = 1150; },
+         "zone-top"},
+        {"max-existing of 1", [](World& w) { nth_command(w, 3).arg2 = 1; }, "cmd-max"},
+        {"O into room -1 (none)", [](World& w) { nth_command(w, 3).arg3 = -1; }, "cmd-"},
+        {"E at the last wear position, held", [](World& w) { nth_command(w, 2).arg1 = 1000;
+             nth_command(w, 2).arg3 = 17; }, "cmd-wear"},
+        {"E of a light at the light slot", [](World& w) { w.objects[1].type = 1;
+             nth_command(w, 2).arg3 = 0; }, "cmd-wear"},
+        {"E of a light held", [](World& w) { w.objects[1].type = 1; w.objects[1].wear_flags = 1;
+             nth_command(w, 2).arg3 = 17; }, "cmd-wear"},
+        {"D opening an exit with no door", [](World& w) { link(w, 1000, Up, 1001);
+             command(w, 'D', 1000, Up, 0); }, "cmd-door"},
+        {"D on the last direction", [](World& w) { link(w, 1001, Down, 1002, 1, 1000);
+             link(w, 1002, Up, 1001, 1, 1000); command(w, 'D', 1001, Down, 0);
+             command(w, 'D', 1002, Up, 0); }, "cmd-door"},
+        {"G after an M of another mob", [](World& w) { nth_command(w, 0).arg1 = 1001;
+             w.mobs.push_back({}); w.mobs.back().vnum = 1001; }, "cmd-no-mob"},
+        {"shop open from 0 to 28", [](World& w) { w.shops[0].start1 = 0; w.shops[0].end1 = 28;
+             w.shops[0].start2 = w.shops[0].end2 = 28; }, "shop-hours"},
+        {"shop that opens and closes in one hour", [](World& w) { w.shops[0].start1 = w.shops[0].end1 = 6; },
+         "shop-hours"},
+        {"product and room of another zone", [](World& w) { w.shops[0].products.push_back(1100);
+             w.shops[0].rooms.push_back(1100); }, "shop-product"},
+        {"room and product of another zone", [](World& w) { w.shops[0].products.push_back(1100);
+             w.shops[0].rooms.push_back(1100); }, "shop-room"},
+        {"first and last spells of a scroll", [](World& w) { w.objects[3].type = 2;
+             w.objects[3].values = {10, 1, 201, -1}; }, "object-value"},
+        {"no spell in a potion's values", [](World& w) { w.objects[3].type = 10;
+             w.objects[3].values = {10, 0, 0, 0}; }, "object-value"},
+        {"a wand's charges are no spell", [](World& w) { w.objects[3].type = 3;
+             w.objects[3].values = {10, 500, 500, 51}; }, "object-value"},
+        {"first and last liquids", [](World& w) { w.objects[3].values[2] = 15; w.objects[3].type = 23;
+             w.objects.push_back(object(1004, 17, 1)); }, "object-value"},
+        {"last weapon type", [](World& w) { w.objects[1].values[3] = 14; }, "object-value"},
+        {"container with key 0 and -1", [](World& w) { w.objects[2].values[2] = 0;
+             w.objects.push_back(object(1004, 15, 1)); w.objects.back().values[2] = -1; },
+         "object-key"},
+        {"container key of another zone", [](World& w) { w.objects[2].values[2] = 1100; }, "object-key"},
+        {"description line as long as the server takes",
+         [](World& w) { w.rooms[1].description = std::string(509, 'x') + "\n"; }, "server-text"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        World w = sound_zone();
+        c.change(w);
+        for (const auto& f : check_zone(w))
+            EXPECT_NE(f.check.rfind(c.check, 0), 0u) << record_label(f) << ": " << f.message;
     }
 }
 
@@ -299,6 +441,14 @@ TEST(Checker, TbaMudTriggersExistAndSuitTheirRecords) {
          Severity::Warning, RecordKind::ZoneCommand, 10, kTriggerCommand, "arg2"},
         {"a T command of no trigger type", [](World& w) { nth_command(w, kTriggerCommand).arg1 = 3; },
          "cmd-trigger", Severity::Error, RecordKind::ZoneCommand, 10, kTriggerCommand, "arg1"},
+        {"a T command of a type below mob", [](World& w) { nth_command(w, kTriggerCommand).arg1 = -1; },
+         "cmd-trigger", Severity::Error, RecordKind::ZoneCommand, 10, kTriggerCommand, "arg1"},
+        {"a missing trigger numbered the zone's top", [](World& w) { w.rooms[0].triggers = {1099}; },
+         "trigger-missing", Severity::Error, RecordKind::Room, 1000, -1, "triggers"},
+        {"a trigger just below the zone's bot", [](World& w) { w.rooms[0].triggers = {999}; },
+         "trigger-elsewhere", Severity::Note, RecordKind::Room, 1000, -1, "triggers"},
+        {"a trigger just past the zone's top", [](World& w) { w.rooms[0].triggers = {1100}; },
+         "trigger-elsewhere", Severity::Note, RecordKind::Room, 1000, -1, "triggers"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -316,6 +466,14 @@ TEST(Checker, TbaMudTriggersExistAndSuitTheirRecords) {
         if (c.kind == RecordKind::ZoneCommand) {
             EXPECT_EQ(f.line, nth_command(w, c.command).line);
         }
+    }
+    // T commands of the last type and of the first, each with its own kind.
+    for (auto [type, trigger] : {std::pair{kAttachRoom, 1000}, {kAttachObject, 1002}, {kAttachMobile, 1001}}) {
+        World w = sound_tba_zone();
+        nth_command(w, kTriggerCommand).arg1 = type;
+        nth_command(w, kTriggerCommand).arg2 = trigger;
+        nth_command(w, kTriggerCommand).arg3 = 1000;
+        for (const auto& f : check_zone(w)) ADD_FAILURE() << type << ": " << f.message;
     }
     // Another zone's trigger resolves when that zone's triggers are checked too.
     World a = sound_tba_zone();

@@ -84,6 +84,10 @@ TEST(FindInZone, ReachesEveryTextFieldWithTheOptionsAsked) {
          {{FindKind::Room, 18600, "description"}, {FindKind::Zone, 186, "zone name"}}},
         {"18609", {}, {{FindKind::Object, 18609, "vnum"}}},
         {"18601", {}, {{FindKind::Room, 18601, "vnum"}}},
+        // A query that only starts with a vnum is text, and no text holds these.
+        {"18601abc", {}, {}},
+        {"18601 ", {}, {}},
+        {"-18601", {}, {}},
         // Windows-1252 capitals fold like ASCII ones, unless case must match.
         {"\xE9" "cole des p\xEA" "cheurs", {}, {{FindKind::Room, 18601, "description"}}},
         {"\xE9" "cole", {.match_case = true, .whole_word = false}, {}},

@@ -222,6 +222,66 @@ TEST_F(HistoryTest, RepeatedEditsOfOneFieldMergeAndTheSavedMarkFollows) {
     EXPECT_FALSE(history.at_saved());
 }
 
+// The saved mark against the truth: after every step of a script the
+// history is at its saved state exactly when the world equals what was last
+// saved, and an undo or redo leaves the world's unsaved mark to match. Each
+// edit appends a number of its own, so no two states of a record are
+// alike. a: edit room 0 (repeats merge), b: edit room 1, t: type room 0's
+// name back to what it was opened with, p: edit room 0 without recording
+// (the next undo or redo takes it in), s: save, u: undo, r: redo.
+TEST_F(HistoryTest, SavedMarkFollowsEveryScriptOfEditsUndosAndSaves) {
+    const std::string opened_name = world.rooms[0].name;
+    std::vector<std::string> scripts = {
+        "sau", "saua", "sauau", "asa", "asaa", "asau", "asaua", "abuus", "abssuua", "abusa",
+        "abuuab", "absuuab", "absuuabr", "abssrru", "aaat", "sat", "saatu", "apu", "aspu", "ausr",
+        "ausra", "abusrb", "aubr", "asbua",
+    };
+    // And random scripts, each long enough to cross its saved state often.
+    std::mt19937 rng(33);
+    for (int n = 0; n < 20; ++n) {
+        std::string script;
+        for (int i = 0; i < 40; ++i) script += "aabpsuur"[rng() % 8];
+        scripts.push_back(script);
+    }
+    int edits = 0;
+    const auto mark = [&] { return std::to_string(++edits) + ";"; };
+    // As the windows report a change: recorded, and the world marked.
+    const auto report = [&](const char* label) {
+        history.record(label);
+        world.changed = true;
+    };
+    for (const std::string& script : scripts) {
+        SCOPED_TRACE(script);
+        ASSERT_TRUE(session.open_project(TARNWICK_EXAMPLES "/tarnwick.qzp"));
+        history.reset();
+        Snapshot saved = snap();
+        for (size_t i = 0; i < script.size(); ++i) {
+            const char op = script[i];
+            bool moved = false;  // an undo or redo that took a step
+            switch (op) {
+            case 'a': world.rooms[0].name += mark(); report("Edit name"); break;
+            case 'b': world.rooms[1].name += mark(); report("Edit other name"); break;
+            case 't': world.rooms[0].name = opened_name; report("Edit name"); break;
+            case 'p': world.rooms[0].name += mark(); break;
+            case 's':
+                history.record();  // the editors hand over what is typed before a save
+                history.mark_saved();
+                world.changed = false;
+                saved = snap();
+                break;
+            case 'u': moved = history.undo(); break;
+            case 'r': moved = history.redo(); break;
+            }
+            if (op == 'p') continue;  // not yet handed to the history
+            const bool same = differences(world, project, saved).empty();
+            EXPECT_EQ(history.at_saved(), same) << "after " << script.substr(0, i + 1);
+            if (moved) {
+                EXPECT_EQ(world.changed, !same) << "after " << script.substr(0, i + 1);
+            }
+        }
+    }
+}
+
 TEST_F(HistoryTest, ThousandRandomChangesUndoToTheStartAndRedoToTheEnd) {
     const Snapshot start = snap();
     std::mt19937 rng(15);

@@ -96,14 +96,45 @@ TEST(PreflightDialects, FindsEachServerFaultWhereTheServerMeetsIt) {
          "zone #1", "command", "4 numbers after 'G'"},
         {"a V command without its value", kTba, K::zone, tba_zone("V 0 2 0 100 name\nS\n"), 5, "zone #1",
          "command", "a variable name and a value"},
-        {"bot above top", kTba, K::zone, "#1\nNone.~\nPlace~\n200 199 15 2\nS\n$~\n", 4, "zone #1", "bot",
-         "above top"},
         {"a room above the top", kTba, K::zone, "#1\nNone.~\nPlace~\n100 150 15 2\nS\n$~\n", 4, "zone #1",
          "top", "another zone's bot and top", kTbaRoom + "#160\nB~\nC~\n1 0 0 0 0 0\nS\n$\n"},
         {"3.1: a CircleMUD 3.0 zone header", k31, K::zone, "#1\nPlace~\n199 15 2\nS\n$~\n", 3, "zone #1",
          "numbers line", "CircleMUD 3.0 header"},
         {"3.1: a T command, which 3.1 does not count", k31, K::zone,
          "#1\nPlace~\n100 199 15 2\nT 0 0 101 -1\nS\n$~\n", 4, "zone #1", "command", "not counted"},
+        {"a tbaMUD values line of three", kTba, K::objects,
+         "#100\nstone~\na stone~\nA stone.~\n~\n12 0 0 0 0 a 0 0 0 0 0 0 0\n0 0 0\n1 1 1 0 0\n$\n", 7,
+         "object #100", "values line", "four values"},
+        {"seven tbaMUD A fields", kTba, K::objects,
+         kTbaObject + [] { std::string a; for (int i = 0; i < 7; ++i) a += "A\n1 1\n"; return a; }() + "$\n",
+         21, "object #100", "affects", "more than 6"},
+        {"an empty tbaMUD object alias", kTba, K::objects,
+         "#100\n~\na~\nb~\n~\n12 0 0 0 0 a 0 0 0 0 0 0 0\n0 0 0 0\n1 1 1 0 0\n$\n", 2, "object #100",
+         "alias", "empty alias"},
+        {"a tbaMUD gold line of one number", kTba, K::mobiles,
+         "#100\ncat~\na cat~\nA cat.\n~\nPurr.\n~\n0 0 0 0 0 0 0 0 0 S\n1 20 10 1d1+1 1d2+0\n5\n8 8 0\n$\n",
+         10, "mob #100", "gold/experience line", "two numbers"},
+        {"a tbaMUD position line of two numbers", kTba, K::mobiles,
+         "#100\ncat~\na cat~\nA cat.\n~\nPurr.\n~\n0 0 0 0 0 0 0 0 0 S\n1 20 10 1d1+1 1d2+0\n5 10\n8 8\n$\n",
+         11, "mob #100", "position line", "three numbers"},
+        {"zone flags without their levels", kTba, K::zone,
+         "#1\nNone.~\nPlace~\n100 199 15 2 0\nS\n$~\n", 4, "zone #1", "flags", "four flag words"},
+        {"zone flags without their second level", kTba, K::zone,
+         "#1\nNone.~\nPlace~\n100 199 15 2 0 0 0 0 1\nS\n$~\n", 4, "zone #1", "flags", "four flag words"},
+        {"a command line of blanks", kTba, K::zone, tba_zone("  \nS\n"), 5, "zone #1", "command",
+         "a line of blanks"},
+        {"3.1: a command line of blanks", k31, K::zone, "#1\nPlace~\n100 199 15 2\n \t\nS\n$~\n", 4,
+         "zone #1", "command", "a line of blanks"},
+        {"a zone with no command lines", kTba, K::zone, "#1\nNone.~\nPlace~\n100 199 15 2\n", 0, "zone #1",
+         "command", "no command lines"},
+        {"a vnum of 65535", kTba, K::rooms, "#65535" + kTbaRoom.substr(4) + "$\n", 1, "room #65535", "vnum",
+         "up to 65534"},
+        {"bot one above top", kTba, K::zone, "#1\nNone.~\nPlace~\n200 199 15 2\nS\n$~\n", 4, "zone #1", "bot",
+         "above top"},
+        {"3.1: a top past 32767", k31, K::zone, "#1\nPlace~\n100 32768 15 2\nS\n$~\n", 3, "zone #1", "top",
+         "above 32767"},
+        {"3.1: a room just above the top", k31, K::zone, "#1\nPlace~\n100 100 15 2\nS\n$~\n", 3, "zone #1",
+         "top", "in the next zone", "#100\nA~\nB~\n1 0 0\nS\n#101\nA~\nB~\n1 0 0\nS\n$\n"},
         {"3.1: a room below the bot", k31, K::zone, "#1\nPlace~\n150 199 15 2\nS\n$~\n", 3, "zone #1",
          "bot", "below its zone's bot", "#100\nA~\nB~\n1 0 0\nS\n$\n"},
     };
@@ -149,6 +180,25 @@ TEST(PreflightDialects, SoundFilesOfEachServerCutAnywhereStopOnce) {
         {K::zone, "y.zon", k31Zone, k31},
     };
     for (const auto& found : preflight_files(sound31)) ADD_FAILURE() << describe(found);
+    const std::string six_affects =
+        kTbaObject + [] { std::string a; for (int i = 0; i < 6; ++i) a += "A\n1 1\n"; return a; }() + "$\n";
+    // Each rule's last value that the server still takes: the highest vnum
+    // and direction, six A fields, bot equal to top and to the only room,
+    // every flag word and level.
+    const PreflightInput edges[] = {
+        {K::objects, "e.obj", six_affects, kTba},
+        {K::zone, "e.zon", "#1\nNone.~\nPlace~\n100 100 15 2 0 0 0 0 1 30\nS\n$~\n", kTba},
+        {K::rooms, "e.wld", "#100\nA~\nB~\n1 0 0 0 0 0\nS\n$\n", kTba},
+    };
+    for (const auto& found : preflight_files(edges)) ADD_FAILURE() << describe(found);
+    for (const auto& found :
+         preflight_file({K::rooms, "e.wld", "#65534\nA~\nB~\n1 0 0 0 0 0\nD9\n~\n~\n0 -1 100\nS\n$\n", kTba}))
+        ADD_FAILURE() << describe(found);
+    const PreflightInput edges31[] = {
+        {K::zone, "e.zon", "#1\nPlace~\n100 32767 15 2\nS\n$~\n", k31},
+        {K::rooms, "e.wld", "#100\nA~\nB~\n1 0 0\nS\n#32767\nA~\nB~\n1 0 0\nS\n$\n", k31},
+    };
+    for (const auto& found : preflight_files(edges31)) ADD_FAILURE() << describe(found);
 
     for (std::span<const PreflightInput> inputs : {std::span<const PreflightInput>(sound),
                                                    std::span<const PreflightInput>(sound31)})

@@ -57,6 +57,37 @@ TEST(Preflight, FindsEachServerFaultWithItsLineRecordAndField) {
          "exit", "directions 0 to 5"},
         {"a stray line between rooms", K::rooms, kRoom + "junk\n" + kRoom + "$\n", 7, "room #100", "",
          "'junk'"},
+        {"a room flags line of two numbers", K::rooms, "#100\nA room~\nIt is plain.\n~\n1 0\nS\n$\n", 5, "room #100",
+         "flags line", "zone, flags and sector"},
+        {"an exit line of two numbers", K::rooms, "#100\nA~\nB~\n1 0 0\nD0\n~\n~\n0 -1\nS\n$\n", 8, "room #100",
+         "exit line", "door, key and target"},
+        {"a stray line inside a room", K::rooms, "#100\nA~\nB~\n1 0 0\nX\nS\n$\n", 5, "room #100", "",
+         "D, E or S"},
+        {"a room file that ends inside a text", K::rooms, "#100\nA~\nB\n", 3, "room #100", "description",
+         "ends inside this text"},
+        {"no number after '#'", K::rooms, "#x\nA~\nB~\n1 0 0\nS\n$\n", 1, "", "", "no room number"},
+        {"a mob type other than S and E", K::mobiles,
+         "#100\ncat~\na cat~\nA cat.\n~\nPurr.\n~\n0 0 0 X\n1 20 10 1d1+1 1d2+0\n5 10\n8 8 0\n$\n", 8, "mob #100",
+         "flags line", "mob type 'X'"},
+        {"a mob flags line of three fields", K::mobiles,
+         "#100\ncat~\na cat~\nA cat.\n~\nPurr.\n~\n0 0 S\n1 20 10 1d1+1 1d2+0\n5 10\n8 8 0\n$\n", 8, "mob #100",
+         "flags line", "flags, alignment and S or E"},
+        {"a mob level line without its damage bonus", K::mobiles,
+         "#100\ncat~\na cat~\nA cat.\n~\nPurr.\n~\n0 0 0 S\n1 20 10 1d1+1 1d2\n5 10\n8 8 0\n$\n", 9, "mob #100",
+         "level line", "level, thac0"},
+        {"an object type line of two fields", K::objects, "#100\nstone~\na stone~\nA stone.~\n~\n12 0\n0 0 0 0\n1 1 1\n$\n",
+         6, "object #100", "type line", "type, extra and wear flags"},
+        {"an object values line of three", K::objects, "#100\nstone~\na stone~\nA stone.~\n~\n12 0 a\n0 0 0\n1 1 1\n$\n",
+         7, "object #100", "values line", "four values"},
+        {"an object weight line of two", K::objects, "#100\nstone~\na stone~\nA stone.~\n~\n12 0 a\n0 0 0 0\n1 1\n$\n",
+         8, "object #100", "weight line", "weight, cost and rent"},
+        {"an affect line of one number", K::objects, kObject + "A\n1\n$\n", 10, "object #100", "affect line",
+         "location and modifier"},
+        {"a stray line after an object", K::objects, kObject + "X\n$\n", 9, "object #100", "",
+         "E, A, '$' or the next object"},
+        {"a zone file without its '#'", K::zone, "1\nPlace~\n199 15 2\nS\n$~\n", 1, "", "", "'#' and the zone number"},
+        {"a zone header of two numbers", K::zone, "#1\nPlace~\n199 15\nS\n$~\n", 3, "zone #1", "top",
+         "top, lifespan and reset mode"},
         {"a negative object vnum", K::objects, "#-7" + kObject.substr(4) + "$\n", 1, "object #-7", "vnum",
          "negative"},
         {"an empty object alias", K::objects, "#100\n~\na~\nb~\n~\n12 0 a\n0 0 0 0\n1 1 1\n$\n", 2,
@@ -80,6 +111,21 @@ TEST(Preflight, FindsEachServerFaultWithItsLineRecordAndField) {
          "zone #1", "command", "no line break"},
         {"a shop file with no \"$~\"", K::shops, "CircleMUD v3.0 Shop File~\n#100~\n1\n-1\n", 4, "shop #100",
          "", "$~"},
+        {"a CR LF shop file with no \"$~\"", K::shops, "CircleMUD v3.0 Shop File~\r\n#100~\r\n1\r\n-1\r\n", 4,
+         "shop #100", "", "$~"},
+        {"a shop line of 511 bytes", K::shops, "CircleMUD v3.0 Shop File~\n#100~\n" + repeat('x', 511) + "\n$~\n",
+         3, "shop #100", "", "line of 511 bytes"},
+        {"a D command of three numbers", K::zone, "#1\nPlace~\n199 15 2\nD 0 100 1\nS\n$~\n", 4, "zone #1",
+         "command", "4 numbers after 'D'"},
+        {"an M command of three numbers", K::zone, "#1\nPlace~\n199 15 2\nM 0 100 1\nS\n$~\n", 4, "zone #1",
+         "command", "4 numbers after 'M'"},
+        {"a G command of two numbers", K::zone, "#1\nPlace~\n199 15 2\nG 1 100\nS\n$~\n", 4, "zone #1",
+         "command", "3 numbers after 'G'"},
+        {"a zone number past 32767", K::zone, "#32768\nPlace~\n199 15 2\nS\n$~\n", 1, "zone #32768",
+         "zone number", "up to 32767"},
+        {"a top past 32767", K::zone, "#1\nPlace~\n32768 15 2\nS\n$~\n", 3, "zone #1", "top", "above 32767"},
+        {"a room vnum past 32767", K::rooms, "#32768" + kRoom.substr(4) + "$\n", 1, "room #32768", "vnum",
+         "up to 32767"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -108,6 +154,21 @@ TEST(Preflight, SoundFilesAndTheZoneTopAgainstItsRooms) {
     };
     for (const auto& found : preflight_files(sound)) ADD_FAILURE() << describe(found);
 
+    // Each rule's last value that the server still takes.
+    const std::pair<WorldFileKind, std::string> edges[] = {
+        {WorldFileKind::rooms, "#32767\nA room~\n" + repeat('x', 509) + "\n~\n1 0 0\nD5\n~\n~\n0 -1 101\nS\n$\n"},
+        {WorldFileKind::objects,
+         kObject + [] { std::string a; for (int i = 0; i < 6; ++i) a += "A\n1 1\n"; return a; }() + "$\n"},
+        {WorldFileKind::zone, "#32767\nPlace~\n32767 15 2\nD 0 100 1 2\nG 1 100 1\nR 0 100 100\nM 0 100 1 100\t* " +
+                                  repeat('n', 238) + "\nS\n$~\n"},
+        {WorldFileKind::zone, "#1\r\nPlace~\r\n199 15 2\r\nM 0 100 1 100\r\nS\r\n$~\r\n"},
+        {WorldFileKind::zone, "#1\nPlace~\n199 15 2\n\nM 0 100 1 100\nS\n$~\n"},  // LF blank lines are skipped
+        {WorldFileKind::shops, "CircleMUD v3.0 Shop File~\r\n#100~\r\n1\r\n-1\r\n$~\r\n"},
+        {WorldFileKind::shops, "CircleMUD v3.0 Shop File~\n#100~\n" + repeat('x', 510) + "\n$~\n"},
+    };
+    for (const auto& [kind, bytes] : edges)
+        for (const auto& found : preflight_file({kind, "edge", bytes})) ADD_FAILURE() << describe(found);
+
     // Cut anywhere, a file still reads to at most one fatal finding.
     for (const PreflightInput& input : sound)
         for (size_t size = 0; size < input.bytes.size(); ++size) {
@@ -117,13 +178,16 @@ TEST(Preflight, SoundFilesAndTheZoneTopAgainstItsRooms) {
             EXPECT_LE(fatal, 1) << input.file << " cut at " << size;
         }
 
-    const std::string low_zone = "#1\nPlace~\n120 15 2\nS\n$~\n";
+    const std::string top_zone = "#1\nPlace~\n150 15 2\nS\n$~\n";  // top at the highest room
+    const PreflightInput top[] = {{WorldFileKind::zone, "z.zon", top_zone}, {WorldFileKind::rooms, "z.wld", rooms}};
+    for (const auto& f : preflight_files(top)) ADD_FAILURE() << describe(f);
+    const std::string low_zone = "#1\nPlace~\n149 15 2\nS\n$~\n";
     const PreflightInput low[] = {{WorldFileKind::zone, "z.zon", low_zone},
                                   {WorldFileKind::rooms, "z.wld", rooms}};
     auto found = preflight_files(low);
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(describe(found[0]),
-              "z.zon line 3, zone #1, top: top 120 is below room #150 of z.wld: the server puts "
+              "z.zon line 3, zone #1, top: top 149 is below room #150 of z.wld: the server puts "
               "the rooms above the top in no zone, or in the next");
     // A long zone name or author in the banner stays within the line buffer.
     FormatSettings long_names;

@@ -64,6 +64,26 @@ TEST_F(RecoveryTest, RestoresWhatASaveWouldWrite) {
     EXPECT_EQ(values.project_path, project.project_path);
     EXPECT_EQ(values.room_file, project.room_file);
 
+    // Texts that hold the copy's own part heads and end marker, in the first
+    // part, the last room and the project values.
+    const std::string marker = "end 0123456789abcdef\n";
+    const std::string texts[] = {marker, "the end \n", "end \n" + marker, "rooms 12\n" + marker};
+    for (const std::string& text : texts) {
+        SCOPED_TRACE(text);
+        World marked = world;
+        marked.rooms.front().description = text;
+        marked.rooms.back().description = "Past the " + text;
+        AreaProject marked_values = project;
+        marked_values.author = text;
+        ASSERT_TRUE(write_recovery(copy, marked, marked_values, session.format_settings(), 7, error));
+        ASSERT_EQ(read_recovery(copy, session.format_settings(), restored, values, info, error),
+                  RecoveryState::Ready)
+            << error;
+        EXPECT_EQ(all_files(restored, session.format_settings()),
+                  all_files(marked, session.format_settings()));
+        EXPECT_EQ(values.author, text);
+    }
+
     // An empty project restores empty.
     World empty;
     ASSERT_TRUE(write_recovery(copy, empty, project, session.format_settings(), 1, error));

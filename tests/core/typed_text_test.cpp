@@ -16,6 +16,7 @@
 #include "formats/room_file.h"
 #include "formats/shop_file.h"
 #include "formats/zone_file.h"
+#include "analysis/preflight.h"
 #include "project/preferences.h"
 #include "test_support.h"
 #include "world/lookup_lists.h"
@@ -304,6 +305,43 @@ TEST(TypedText, WritersRefuseATextTheirReaderWouldRefuseAndKeepTheOldFile) {
         EXPECT_EQ(read_bytes(path), good);
         ASSERT_EQ(messages.texts().size(), 1u);
         EXPECT_EQ(messages.texts()[0].rfind(c.message_start, 0), 0u) << messages.texts()[0];
+    }
+
+    // At the edge of the server's text buffer the save refuses exactly what
+    // the server would refuse in the bytes written: a mob's long description
+    // is written with a line break after it, a room's description as it is.
+    auto lines = [](size_t last) {  // 16 lines of 480 bytes and one of `last`
+        std::string t;
+        for (int i = 0; i < 16; ++i) t += std::string(480, 'x') + "\n";
+        return t + std::string(last, 'x');
+    };
+    const struct {
+        const char* name;
+        std::function<void(World&)> set;
+        bool refused;
+    } edges[] = {
+        {"long description that fits with its line break",
+         [&](World& w) { w.mobs[0].long_name = lines(477); }, false},
+        {"long description one byte over with its line break",
+         [&](World& w) { w.mobs[0].long_name = lines(478); }, true},
+        {"long description line as long as the server takes",
+         [&](World& w) { w.mobs[0].long_name = std::string(509, 'x'); }, false},
+        {"long description line one byte over",
+         [&](World& w) { w.mobs[0].long_name = std::string(510, 'x'); }, true},
+        {"detailed description that just fits",
+         [&](World& w) { w.mobs[0].descr = lines(477) + "\n"; }, false},
+        {"detailed description one byte over",
+         [&](World& w) { w.mobs[0].descr = lines(478) + "\n"; }, true},
+    };
+    for (const auto& c : edges) {
+        SCOPED_TRACE(c.name);
+        Editors e;
+        c.set(e.world);
+        MessageRecorder messages;
+        EXPECT_EQ(save_mob_file(e.world, dir.file("edge.mob"), settings, messages), !c.refused);
+        EXPECT_EQ(messages.texts().size(), c.refused ? 1u : 0u);
+        const std::string written = mob_file_text(e.world, settings);
+        EXPECT_EQ(preflight_file({WorldFileKind::mobiles, "edge.mob", written}).empty(), !c.refused);
     }
 }
 

@@ -73,6 +73,51 @@ TEST(WorldFolder, RecordsLandInTheirZonesAndFindingsInTheirFiles) {
     }
 }
 
+// Each record goes to the first zone whose top is at or above its vnum,
+// however the files split the records: one zone over several files, several
+// zones in one file, in either order.
+TEST(WorldFolder, EachRecordGoesToTheZoneWhoseVnumsHoldIt) {
+    const struct {
+        const char* name;
+        std::vector<std::vector<int32_t>> files;  // a.wld, b.wld...: room vnums
+        std::vector<int32_t> ten, twenty;          // rooms of zone 10 and 20
+    } cases[] = {
+        {"a room numbered its zone's top", {{1000, 1099}, {2000}}, {1000, 1099}, {2000}},
+        {"a room just past the top", {{1000, 1100}}, {1000}, {1100}},
+        {"a room numbered the last zone's top", {{2099}}, {}, {2099}},
+        {"a room above every top", {{1000, 2100}}, {1000}, {2100}},
+        {"one zone over two files", {{1000}, {1001}}, {1000, 1001}, {}},
+        {"one zone over three files", {{1002}, {1000}, {1001}}, {1000, 1001, 1002}, {}},
+        {"one zone's file, then a file of both", {{1000}, {1001, 2000}}, {1000, 1001}, {2000}},
+        {"a file of both, then one zone's", {{1000, 2000}, {1001}}, {1000, 1001}, {2000}},
+        {"the second zone first", {{2000}, {1000}, {2001}}, {1000}, {2000, 2001}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        for (const char* t : {"wld", "zon"}) std::filesystem::create_directories(dir.path() / t);
+        write_bytes(dir.file("zon/10.zon"), "#10\nTen~\n1099 10 2\nS\n$~\n");
+        write_bytes(dir.file("zon/20.zon"), "#20\nTwenty~\n2099 10 2\nS\n$~\n");
+        char name = 'a';
+        for (const auto& vnums : c.files) {
+            std::string text;
+            for (int32_t v : vnums) text += "#" + std::to_string(v) + "\nR~\nR.\n~\n10 0 0\nS\n";
+            write_bytes(dir.file(std::string("wld/") + name++ + ".wld"), text + "$\n");
+        }
+        WorldFolder folder;
+        MessageRecorder messages;
+        ASSERT_TRUE(read_world_folder(dir.path().string(), folder, messages));
+        ASSERT_EQ(folder.zones.size(), 2u);
+        const auto vnums = [](const World& z) {
+            std::vector<int32_t> out;
+            for (const auto& r : z.rooms) out.push_back(r.vnum);
+            return out;
+        };
+        EXPECT_EQ(vnums(folder.zones[0]), c.ten);
+        EXPECT_EQ(vnums(folder.zones[1]), c.twenty);
+    }
+}
+
 // Each long piece of work over a world folder counts its parts up to its
 // total, and leaves nothing when its progress asks it to stop.
 TEST(WorldFolder, LongWorkReportsItsPartsAndStopsWhenAsked) {

@@ -161,9 +161,29 @@ TEST(WorldZones, IndexEntryKeepsLineEndingsAndIsNeverDoubled) {
     write_bytes(dir.file("wld/40.wld"), "$\n");
     offer_index_entry(dir.file("wld/40.wld"), messages);
     EXPECT_EQ(read_bytes(dir.file("wld/index")), "10.wld\r\n20.wld\r\n30.wld\r\n40.wld\r\n$\r\n");
+    // The entry goes before "$", or after the last line, on a line of its own.
+    const struct {
+        std::string index, after;
+    } indexes[] = {
+        {"10.wld\n$\n", "10.wld\n40.wld\n$\n"},
+        {"10.wld\n$", "10.wld\n40.wld\n$"},
+        {"10.wld\r\n$", "10.wld\r\n40.wld\r\n$"},
+        {"10.wld\n", "10.wld\n40.wld\n"},
+        {"10.wld", "10.wld\n40.wld\n"},
+        {"10.wld\r\n20.wld", "10.wld\r\n20.wld\r\n40.wld\r\n"},
+        {"$\n", "40.wld\n$\n"},
+        {"", "40.wld\n"},
+    };
+    for (const auto& c : indexes) {
+        SCOPED_TRACE(c.index);
+        write_bytes(dir.file("wld/index"), c.index);
+        offer_index_entry(dir.file("wld/40.wld"), messages);
+        EXPECT_EQ(read_bytes(dir.file("wld/index")), c.after);
+    }
+    const size_t asked = messages.texts().size();
     write_bytes(dir.file("mob/40.mob"), "$\n");  // mob/ has no index: nothing asked
     offer_index_entry(dir.file("mob/40.mob"), messages);
-    EXPECT_EQ(messages.texts().size(), 1u);
+    EXPECT_EQ(messages.texts().size(), asked);
     EXPECT_FALSE(fs::exists(dir.file("mob/index")));
 }
 
