@@ -102,9 +102,10 @@ bool read_world_folder(const std::string& dir, WorldFolder& out, Messages& messa
         // triggers its rooms, mobs, objects and T commands attach.
         const std::string triggers = trigger_path_for(path);
         std::error_code missing;
-        if (zone.dialect == Dialect::TbaMud && fs::is_regular_file(native_path(triggers), missing) &&
-            !load_trigger_file(zone, triggers, messages))
-            out.failures.push_back(triggers);
+        if (zone.dialect == Dialect::TbaMud && fs::is_regular_file(native_path(triggers), missing)) {
+            if (!load_trigger_file(zone, triggers, messages)) out.failures.push_back(triggers);
+            out.places.index_file(triggers, RecordKind::Trigger);
+        }
         out.places.index_text(path, text, RecordKind::Zone);
         out.zones.push_back(std::move(zone));
     }
