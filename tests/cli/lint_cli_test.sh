@@ -44,6 +44,7 @@ expect "script findings on the file's lines" \
 $tmp/10.trg:6: error: Trigger #1000: line 2: %load% obj: object #1099 does not exist: the command fails when the trigger runs [script-vnum]
 $tmp/10.trg:7: error: Trigger #1000: line 3: 'wait' without a blank and an argument after it is not the script's own 'wait': the server logs \"Unknown world cmd\" and does nothing [script-command]" \
   "$(cat "$tmp/out")"
+expect "show prints a trigger" "$(sed -n 1,8p "$tmp/10.trg")" "$("$cli" show "$tmp/10.trg" 1000)"
 
 "$cli" lint --min-severity bad "$tmp/tarnwick.qzp" 2>/dev/null; expect "a bad severity is a usage error" 2 $?
 "$cli" lint 2>/dev/null; expect "lint without input is a usage error" 2 $?
