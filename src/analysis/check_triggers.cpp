@@ -172,10 +172,21 @@ struct TriggerCheck {
 
 }  // namespace
 
+namespace {
+TriggerCheck trigger_check(const CheckContext& c) {
+    return {c, has_zone_header(c.zone) ? c.zone.zone.bot : c.range.bottom, c.range.top};
+}
+}  // namespace
+
+void check_trigger_script(const CheckContext& c, int32_t vnum) {
+    const trig_data* t = c.zone.find_trigger(vnum);
+    if (t) trigger_check(c).script(*t, command_trigger_words(c.zone.triggers));
+}
+
 void check_triggers(const CheckContext& c) {
     const World& w = c.zone;
     if (w.dialect != Dialect::TbaMud) return;
-    const TriggerCheck k{c, has_zone_header(w) ? w.zone.bot : c.range.bottom, c.range.top};
+    const TriggerCheck k = trigger_check(c);
     for (const room_data& r : w.rooms) k.attached(RecordKind::Room, r.vnum, r.triggers, kAttachRoom);
     for (const char_data& m : w.mobs) k.attached(RecordKind::Mob, m.vnum, m.triggers, kAttachMobile);
     for (const obj_record& o : w.objects)

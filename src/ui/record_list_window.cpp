@@ -40,6 +40,9 @@ ListLook look_of(ListKind kind) {
     case ListKind::Shop:
         return {"TFormShopList", "Defined Shops:", "Shop List", "&Edit", "&Add", "&Remove",
                 "&Always on top", false, false};
+    case ListKind::Trigger:
+        return {"TFormTrigList", "Defined Triggers:", "Trigger List", "&Edit", "&Add", "&Remove",
+                "Always on top", true, true};
     }
     return {};
 }
@@ -60,6 +63,7 @@ RecordKind record_kind_of(ListKind kind) {
     case ListKind::Mob: return RecordKind::Mob;
     case ListKind::Object: return RecordKind::Object;
     case ListKind::Shop: return RecordKind::Shop;
+    case ListKind::Trigger: return RecordKind::Trigger;
     }
     return RecordKind::Room;
 }
@@ -192,7 +196,7 @@ void RecordListWindow::ListBox1Click() {
 
 void RecordListWindow::ListBox1DblClick() {
     show_editor();
-    if (editor_ && (kind_ == ListKind::Mob || kind_ == ListKind::Object))
+    if (editor_ && (kind_ == ListKind::Mob || kind_ == ListKind::Object || kind_ == ListKind::Trigger))
         editor_->select_record(selected());
 }
 
