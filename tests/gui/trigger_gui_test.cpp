@@ -248,5 +248,47 @@ TEST_F(TriggerGui, UndoFindAndGoToVnumReachTheTrigger) {
     EXPECT_EQ(main->find_window()->findChild<QTreeWidget*>("FindResults")->topLevelItemCount(), 2);
 }
 
+TEST_F(TriggerGui, TheRoomsTriggerListChoosesAmongTheZonesRoomTriggers) {
+    open_gatehouse();
+    // A mobile trigger and a room trigger.
+    trigger("NewTrigBtn");
+    trigger("NewTrigBtn");
+    ASSERT_EQ(state->world.trigger_count(), 2);
+    child<QComboBox>(editor(), "attachCombo")->setCurrentIndex(2);
+    ok();
+    ASSERT_EQ(state->world.triggers[1].attach_type, kAttachRoom);
+
+    main->EditordeRooms1Click();
+    ui::EditorWindow* rooms = main->room_editor();
+    rooms->select_record(0);
+    auto* list = child<QListWidget>(rooms, "triggerList");
+    on_next_modal([](QWidget* modal) {
+        EXPECT_EQ(modal->objectName(), "triggerChooser");
+        auto* choices = modal->findChild<QListWidget*>("triggerChoices");
+        ASSERT_TRUE(choices);
+        ASSERT_EQ(choices->count(), 1) << "rooms take room triggers only";
+        EXPECT_EQ(choices->item(0)->text(), "#10001  new trigger");
+        EXPECT_EQ(modal->findChild<QLineEdit*>("triggerVnum")->text(), "10001");
+        static_cast<QDialog*>(modal)->accept();
+    });
+    child<QPushButton>(rooms, "addTrigger")->click();
+    ASSERT_EQ(list->count(), 1);
+    EXPECT_EQ(list->item(0)->text(), "#10001  new trigger");
+    // Attached now: the chooser has nothing more to offer, a typed vnum
+    // (another zone's trigger) is still taken.
+    on_next_modal([](QWidget* modal) {
+        auto* choices = modal->findChild<QListWidget*>("triggerChoices");
+        ASSERT_TRUE(choices);
+        EXPECT_EQ(choices->count(), 0);
+        modal->findChild<QLineEdit*>("triggerVnum")->setText("3016");
+        static_cast<QDialog*>(modal)->accept();
+    });
+    child<QPushButton>(rooms, "addTrigger")->click();
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(1)->text(), "#3016  (no such trigger)");
+    child<QPushButton>(rooms, "ApplyBtn")->click();
+    EXPECT_EQ(state->world.rooms[0].triggers, (TriggerList{10001, 3016}));
+}
+
 }  // namespace
 }  // namespace tarnwick::test
