@@ -22,6 +22,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <regex>
+#include <sstream>
 
 #include "analysis/find.h"
 #include "editors/record_list_ops.h"
@@ -44,15 +45,39 @@ fs::path shared_dir() {
 }
 
 // A small tbaMUD zone as a world folder: zone 100, a gatehouse with a gate
-// north to a courtyard; no trigger file yet.
+// north to a courtyard; no mobiles, objects or shops, no trigger file yet.
 void write_gatehouse(const fs::path& world) {
-    for (const char* kind : {"wld", "zon"}) fs::create_directories(world / kind);
+    for (const char* kind : {"wld", "zon", "mob", "obj", "shp"}) fs::create_directories(world / kind);
     write_bytes((world / "zon" / "100.zon").string(),
                 "#100\nTarnwick~\nThe Gatehouse~\n10000 10099 30 2 0 0 0 0 0 34\nS\n$\n");
     write_bytes((world / "wld" / "100.wld").string(),
                 "#10000\nThe Gatehouse~\n   A narrow gatehouse.  A heavy gate leads north.\n~\n"
                 "100 0 0 0 0 0\nD0\n~\n~\n0 -1 10001\nS\n"
                 "#10001\nThe Courtyard~\n   A quiet courtyard.\n~\n100 0 0 0 0 0\nD2\n~\n~\n0 -1 10000\nS\n$~\n");
+}
+
+// The tbaMUD server's syntax-check boot of `dir` (check-world.sh builds the
+// server once unless TBAMUD_BIN names one): its log and last line.
+struct Boot {
+    int exit = -1, syserr = -1, rewrote = -1;
+    std::string log;
+};
+Boot boot(const fs::path& script, const fs::path& dir) {
+    Boot b;
+    const std::string command = "bash '" + script.string() + "' '" + dir.string() + "' 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return b;
+    std::array<char, 4096> buffer{};
+    while (size_t n = fread(buffer.data(), 1, buffer.size(), pipe)) b.log.append(buffer.data(), n);
+    pclose(pipe);
+    std::smatch m;
+    static const std::regex last(
+        R"(server exit (\d+), SYSERR lines: (\d+), files the server rewrote: (\d+))");
+    if (std::regex_search(b.log, m, last))
+        b.exit = std::stoi(m[1]), b.syserr = std::stoi(m[2]), b.rewrote = std::stoi(m[3]);
+    else
+        ADD_FAILURE() << "no summary line from the server check:\n" << b.log;
+    return b;
 }
 
 template <class W>
@@ -288,6 +313,87 @@ TEST_F(TriggerGui, TheRoomsTriggerListChoosesAmongTheZonesRoomTriggers) {
     EXPECT_EQ(list->item(1)->text(), "#3016  (no such trigger)");
     child<QPushButton>(rooms, "ApplyBtn")->click();
     EXPECT_EQ(state->world.rooms[0].triggers, (TriggerList{10001, 3016}));
+}
+
+// A builder's whole way with a trigger: a room trigger that keeps mortals
+// from going north, made in the trigger editor, attached in the room
+// editor, saved, opened again, and booted by the real server.
+TEST_F(TriggerGui, ARoomTriggerBlockingNorthIsSavedReopenedAndBooted) {
+    open_gatehouse();
+    trigger("NewTrigBtn");
+    auto* name = child<QLineEdit>(editor(), "edname");
+    name->selectAll();
+    QTest::keyClicks(name, "Guard bars the gate");
+    child<QComboBox>(editor(), "attachCombo")->setCurrentIndex(2);
+    auto* types = child<QListWidget>(editor(), "typeList");
+    types->setCurrentRow(2);
+    QTest::keyClick(types, Qt::Key_Space);  // Command
+    QTest::keyClicks(child<QLineEdit>(editor(), "edarglist"), "north");
+    // Immortals pass (return 0 lets the command go on); anyone else is
+    // told and stays: a command trigger that returns 1 takes the command.
+    type_script("* Only immortals pass north.\nif %actor.level% >= 31\nreturn 0\nend\n"
+                "%send% %actor% The guard steps in front of the gate: none shall pass north.\n"
+                "%echoaround% %actor% The guard stops %actor.name% at the gate.");
+    ok();
+    ASSERT_EQ(state->world.trigger_count(), 1);
+    const trig_data made = state->world.triggers[0];
+    EXPECT_EQ(made.vnum, 10000);
+    EXPECT_EQ(made.attach_type, kAttachRoom);
+    EXPECT_EQ(made.trigger_types, kTrigCommand);
+    // Nothing wrong but that nothing attaches it yet.
+    EXPECT_EQ(check_lines(), QStringList{"note: no room, mob, object, T command or script attaches "
+                                         "this trigger"});
+
+    main->EditordeRooms1Click();
+    ui::EditorWindow* rooms = main->room_editor();
+    rooms->select_record(state->world.find_room(10000));
+    on_next_modal([](QWidget* modal) {
+        auto* choices = modal->findChild<QListWidget*>("triggerChoices");
+        ASSERT_TRUE(choices && choices->count() == 1);
+        choices->setCurrentRow(0);
+        static_cast<QDialog*>(modal)->accept();
+    });
+    child<QPushButton>(rooms, "addTrigger")->click();
+    child<QPushButton>(rooms, "ApplyBtn")->click();
+    ASSERT_EQ(state->world.rooms[size_t(state->world.find_room(10000))].triggers, TriggerList{10000});
+    // The editor's check sees it attached now.
+    editor()->select_record(0);
+    EXPECT_EQ(check_lines(), QStringList{});
+
+    messages.clear();
+    trigger("Guardar1");
+    EXPECT_FALSE(state->world.changed);
+    for (const auto& m : messages.entries) ADD_FAILURE() << "saving said: " << m.text;
+    const std::string trg = read_bytes((world / "trg" / "100.trg").string());
+    EXPECT_EQ(trg, "#10000\nGuard bars the gate~\n2 c 100\nnorth~\n* Only immortals pass north.\n"
+                   "if %actor.level% >= 31\n  return 0\nend\n"
+                   "%send% %actor% The guard steps in front of the gate: none shall pass north.\n"
+                   "%echoaround% %actor% The guard stops %actor.name% at the gate.\n~\n$~\n");
+    EXPECT_NE(read_bytes((world / "wld" / "100.wld").string()).find("S\nT 10000\n"), std::string::npos);
+
+    // Opened again: the trigger and its attachment are as made.
+    ASSERT_TRUE(main->open_world_folder(QString::fromStdString(world.string()), 100));
+    ASSERT_EQ(state->world.trigger_count(), 1);
+    EXPECT_EQ(state->world.triggers[0], made);
+    EXPECT_EQ(state->world.rooms[size_t(state->world.find_room(10000))].triggers, TriggerList{10000});
+    trigger("TrigListBtn");
+    EXPECT_EQ(triggers()->lines(), QStringList{"#10000   ---   Guard bars the gate"});
+
+    const fs::path script = shared_dir() / "server-tbamud" / "check-world.sh";
+    if (!fs::exists(script)) {
+        std::printf("[ NOTE     ] no tbaMUD server source: the saved zone was not booted\n");
+        return;
+    }
+    const Boot b = boot(script, world);
+    EXPECT_EQ(b.exit, 0) << b.log;
+    EXPECT_EQ(b.rewrote, 0);
+    EXPECT_EQ(b.syserr, 0) << b.log;
+    int naming = 0;
+    std::istringstream lines(b.log);
+    for (std::string line; std::getline(lines, line);)
+        if (line.find("SYSERR") != std::string::npos && line.find("10000") != std::string::npos) ++naming;
+    EXPECT_EQ(naming, 0) << b.log;
+    EXPECT_NE(b.log.find("Loading triggers and generating index."), std::string::npos);
 }
 
 }  // namespace
