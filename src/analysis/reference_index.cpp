@@ -14,6 +14,7 @@ namespace {
 // The trigger vnums a script's "attach N ..." lines attach.
 std::vector<int32_t> script_attachments(const std::string& script) {
     std::vector<int32_t> out;
+    if (script.find("attach ") == std::string::npos) return out;
     for (std::string_view line : script_lines(script)) {
         size_t i = line.find_first_not_of(" \t");
         if (i == std::string_view::npos || line.compare(i, 7, "attach ") != 0) continue;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <vector>
 
 #include "world/trigger_record.h"
 
@@ -139,12 +140,14 @@ constexpr const char* kCommandVariableNames[] = {
     "echoaround", "zoneecho", "asound", "at", "transform", "recho", "move", "log"};
 
 bool abbreviates(std::string_view word, std::string_view command) {
-    return !word.empty() && command.substr(0, word.size()) == word;
+    return !word.empty() && word.size() <= command.size() &&
+           std::char_traits<char>::compare(command.data(), word.data(), word.size()) == 0;
 }
 
 std::string first_abbreviated(std::span<const char* const> table, std::string_view word) {
+    if (word.empty()) return {};
     for (const char* c : table)
-        if (abbreviates(word, c)) return c;
+        if (c[0] == word[0] && abbreviates(word, c)) return c;
     return {};
 }
 
@@ -161,12 +164,16 @@ std::span<const char* const> stock_socials() { return kSocials; }
 std::span<const char* const> command_variable_names() { return kCommandVariableNames; }
 
 bool is_script_engine_command(std::string_view word) {
+    // Every engine word is at least three letters and at most nine.
+    if (word.size() < 3 || word.size() > 9) return false;
     return std::find(std::begin(kEngine), std::end(kEngine), word) != std::end(kEngine);
 }
 
 std::string script_command_for(int attach_type, std::string_view word) {
     switch (attach_type) {
     case kAttachMobile:
+        // Every mobile command starts with 'm'.
+        if (word.empty() || word[0] != 'm') return {};
         for (const char* c : kMob)
             if (word == c) return c;
         return {};
@@ -180,7 +187,17 @@ std::string mob_game_command(std::string_view word) {
     if (word.empty()) return {};
     // interpreter.c: a line not starting with a letter is that one character's command.
     if (!std::isalpha(static_cast<unsigned char>(word[0]))) word = word.substr(0, 1);
-    // Real commands before socials, as the server looks.
+    // Whether any command or social starts with the word: the first name
+    // not below it in sorted order does, if any does. Then the one the
+    // server takes: real commands before socials, each in table order.
+    static const std::vector<std::string_view> sorted = [] {
+        std::vector<std::string_view> all(std::begin(kMortal), std::end(kMortal));
+        all.insert(all.end(), std::begin(kSocials), std::end(kSocials));
+        std::sort(all.begin(), all.end());
+        return all;
+    }();
+    const auto at = std::lower_bound(sorted.begin(), sorted.end(), word);
+    if (at == sorted.end() || !abbreviates(word, *at)) return {};
     std::string found = first_abbreviated(kMortal, word);
     return found.empty() ? first_abbreviated(kSocials, word) : found;
 }

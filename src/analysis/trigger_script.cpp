@@ -12,8 +12,9 @@ namespace tarnwick {
 
 namespace {
 
-bool blank(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
-char lower(char c) { return char(std::tolower(static_cast<unsigned char>(c))); }
+// The server's isspace() in the C locale and its LOWER(): ASCII alone.
+bool blank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+char lower(char c) { return c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c; }
 
 std::string lowered(std::string_view s) {
     std::string out(s);
@@ -311,10 +312,12 @@ private:
     void collect_locals(const std::vector<std::string_view>& lines) {
         for (std::string_view l : lines) {
             std::string_view rest = after_blanks(l);
-            const std::string first = next_word(rest, false);
-            if (first == "set" || first == "eval" || first == "makeuid" || first == "extract" ||
-                first == "dg_letter")
-                locals_.insert(next_word(rest, false));
+            for (const char* word : {"set ", "eval ", "makeuid ", "extract ", "dg_letter "})
+                if (starts(rest, word)) {
+                    rest.remove_prefix(std::string_view(word).size());
+                    locals_.insert(next_word(rest, false));
+                    break;
+                }
         }
     }
 
@@ -333,6 +336,7 @@ private:
     // Vnums inside variables: %self.inventory(N)%, %actor.has_item(N)%,
     // %findmob.ROOM(MOB)%, %findobj.ROOM(OBJ)%.
     void field_references(std::string_view inner, int n) {
+        if (inner.find('(') == std::string_view::npos) return;  // each form has its vnum in ()
         auto in_parens = [](std::string_view s, size_t open) -> std::string_view {
             const size_t close = s.find(')', open);
             if (open == std::string_view::npos || close == std::string_view::npos) return {};
