@@ -202,6 +202,14 @@ void check_triggers(const CheckContext& c) {
     }
     const std::vector<std::string> words = command_trigger_words(w.triggers);
     for (const trig_data& t : w.triggers) k.script(t, words);
+    // real_trigger() is a binary search over the boot's order.
+    for (size_t i = 1; i < w.triggers.size(); ++i)
+        if (w.triggers[i].vnum <= w.triggers[i - 1].vnum)
+            c.add(Severity::Error, RecordKind::Trigger, w.triggers[i].vnum, "vnum",
+                  "comes after trigger #" + num(w.triggers[i - 1].vnum) +
+                      " in the file: the server looks triggers up by a binary search of their "
+                      "order and may not find it",
+                  "trigger-order");
 }
 
 }  // namespace tarnwick

@@ -142,6 +142,15 @@ std::string list_line(const World& w, ListKind kind, int i) {
     return {};
 }
 
+// The server finds a trigger by a binary search of its file's order: a new
+// trigger taking a free vnum below the last goes into its place. Answers the
+// index of the trigger that was at `index`.
+static int sorted_trigger(World& w, int index) {
+    const int32_t vnum = w.triggers[size_t(index)].vnum;
+    w.sort_triggers();
+    return w.find_trigger_index(vnum);
+}
+
 static bool takes_triggers(const World& w, Messages& messages) {
     if (w.dialect == Dialect::TbaMud) return true;
     messages.show("Only a tbaMUD zone has triggers: this zone's server reads no trigger file.");
@@ -168,6 +177,7 @@ int add_record(World& w, ListKind kind, Messages& messages, RecordEditor* editor
     }
     w.changed = true;
     int index = record_count(w, kind) - 1;
+    if (kind == ListKind::Trigger) index = sorted_trigger(w, index);
     if (editor) editor->select_record(index);
     return index;
 }
@@ -186,6 +196,10 @@ int clone_record(World& w, ListKind kind, int selected, Messages& messages, Reco
         trig_data t = w.triggers[size_t(selected)];
         t.vnum = w.next_trigger_vnum();
         w.triggers.push_back(std::move(t));
+        const int index = sorted_trigger(w, w.trigger_count() - 1);
+        w.changed = true;
+        if (editor) editor->select_record(index);
+        return index;
     } else if (kind == ListKind::Room) {
         const room_data& src = w.rooms[selected];
         room_data r;

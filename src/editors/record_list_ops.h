@@ -32,7 +32,9 @@ int record_count(const World& world, ListKind kind);
 std::string list_line(const World& world, ListKind kind, int index);
 
 // Appends a record with its defaults (vnum: the table's next vnum). Returns
-// the new index, or -1 after the "maximum reached" message.
+// the new index, or -1 after the "maximum reached" message. A trigger takes
+// the zone's next free vnum and its place in vnum order (the table stays
+// sorted, as the server needs).
 int add_record(World& world, ListKind kind, Messages& messages, RecordEditor* editor);
 // Appends a copy of record `selected` (rooms, mobs and triggers). -1 when nothing is
 // selected (silently) or the table is full (after its message).

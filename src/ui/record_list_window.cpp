@@ -206,7 +206,10 @@ void RecordListWindow::appended(int index) {
     QString line = from_cp1252(list_line(context_.world, kind_, index));
     if (kind_ == ListKind::Shop)  // the keeper is looked up at the next refresh
         line = QString("#%1   ---   Sin Keeper").arg(context_.world.shops[index].vnum);
-    list_->addItem(line);
+    if (kind_ == ListKind::Trigger)  // in vnum order, maybe not last
+        list_->insertItem(index, line);
+    else
+        list_->addItem(line);
     if (editor_) select_row(editor_->current_index());
     setWindowTitle(from_cp1252(records_title(record_count(context_.world, kind_))));
     context_.mark_changed();

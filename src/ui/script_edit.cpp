@@ -152,8 +152,8 @@ void ScriptEdit::paint_gutter(QPaintEvent* event) {
     while (block.isValid() && top <= event->rect().bottom()) {
         if (block.isVisible())
             p.drawText(0, top, gutter_->width() - 4, height, Qt::AlignRight, QString::number(number));
-        block = block.next();
         top += qRound(blockBoundingRect(block).height());
+        block = block.next();
         ++number;
     }
 }

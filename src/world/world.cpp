@@ -88,7 +88,19 @@ int32_t World::next_room_vnum() const { return next_vnum(rooms, project_zone_num
 int32_t World::next_mob_vnum() const { return next_vnum(mobs, project_zone_number); }
 int32_t World::next_object_vnum() const { return next_vnum(objects, project_zone_number); }
 int32_t World::next_shop_vnum() const { return next_vnum(shops, project_zone_number); }
-int32_t World::next_trigger_vnum() const { return next_vnum(triggers, project_zone_number); }
+int32_t World::next_trigger_vnum() const {
+    // The zone's own vnums: the one after the highest while it is the
+    // zone's, else the first free one, so that a trigger never takes the
+    // number of another zone's.
+    const int32_t bot = zone.top > 0 ? zone.bot : project_zone_number * 100;
+    const int32_t top = zone.top > 0 ? zone.top : bot + 99;
+    const int32_t next = next_vnum(triggers, project_zone_number);
+    if (triggers.empty()) return std::max(bot, next);
+    if (next <= top && next >= bot) return next;
+    for (int32_t v = bot; v <= top && v >= bot; ++v)
+        if (!find_trigger(v)) return v;
+    return next;
+}
 
 void World::sort_rooms() { sort_by_vnum(rooms, rooms.size()); }
 void World::sort_mobs() { sort_by_vnum(mobs, mobs.size()); }

@@ -88,6 +88,7 @@ public:
     int32_t next_mob_vnum() const;
     int32_t next_object_vnum() const;
     int32_t next_shop_vnum() const;
+    // The zone's next free trigger vnum (within its bottom and top).
     int32_t next_trigger_vnum() const;
 
     void sort_rooms();

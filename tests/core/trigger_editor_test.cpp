@@ -175,6 +175,12 @@ TEST(TriggerList, AddCloneRemoveAndSource) {
     ASSERT_TRUE(remove_record(w, ListKind::Trigger, 1, nullptr));
     EXPECT_EQ(w.trigger_count(), 2);
     EXPECT_EQ(w.triggers[1].vnum, 1002);
+    // The zone's last vnum taken: the first free one of the zone comes next,
+    // not the next zone's first.
+    w.triggers[1].vnum = 1099;
+    ASSERT_EQ(add_record(w, ListKind::Trigger, messages, nullptr), 1);
+    EXPECT_EQ(w.triggers[1].vnum, 1001) << "in its place: the table stays in vnum order";
+    EXPECT_EQ(w.triggers[2].vnum, 1099);
     // A zone of another dialect has no triggers to add.
     World circle;
     EXPECT_EQ(add_record(circle, ListKind::Trigger, messages, nullptr), -1);

@@ -213,6 +213,16 @@ TEST(TriggerScript, TriggerAndCommandFindings) {
     EXPECT_EQ(found[0].severity, Severity::Note);
     EXPECT_EQ(found[0].vnum, 1001);
 
+    // Triggers out of vnum order.
+    World order = zone_with(R, "%echo% hi");
+    order.triggers.insert(order.triggers.begin(), order.triggers[0]);
+    order.triggers[1].vnum = 1000;
+    order.rooms[0].triggers = {1000, 1001};
+    found = check_zone(order);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].check, "trigger-order");
+    EXPECT_EQ(found[0].vnum, 1000);
+
     // A T command needs its room, and a mob or object loaded before it.
     World t = zone_with(R, "%echo% hi");
     t.rooms[0].triggers.clear();
