@@ -171,16 +171,10 @@ TTrigEdit::TTrigEdit(AppContext& context, QWidget* parent)
         show_form();
         emit recordShown(editor_.current());
     });
-    // What the script names may have come or gone.
-    auto recheck = [this] {
-        if (editor_.modified || !editor_.has_trigger()) return;
-        editor_.check();
-        show_findings();
-    };
-    connect(&context_, &AppContext::tableChanged, this, [recheck](RecordKind k) {
-        if (k != RecordKind::Trigger) recheck();
-    });
-    connect(&context_, &AppContext::otherZonesChanged, this, recheck);
+    // What the script names, and what attaches the trigger, may have come
+    // or gone with any change: the check follows while the window is open.
+    connect(&context_, &AppContext::historyChanged, this, &TTrigEdit::recheck);
+    connect(&context_, &AppContext::otherZonesChanged, this, &TTrigEdit::recheck);
     connect(&context_, &AppContext::preferencesApplied, this, &TTrigEdit::preferences_applied);
     show_form();
     resize(sizeHint());
@@ -192,6 +186,17 @@ QSize TTrigEdit::sizeHint() const {
                        script_->gutter_width() + 30;
     return {std::max(EditorWindow::sizeHint().width(), script + types_->sizeHintForColumn(0) + 90),
             std::max(EditorWindow::sizeHint().height(), 560)};
+}
+
+void TTrigEdit::recheck() {
+    if (!isVisible() || editor_.modified || !editor_.has_trigger()) return;
+    editor_.check();
+    show_findings();
+}
+
+void TTrigEdit::showEvent(QShowEvent* event) {
+    EditorWindow::showEvent(event);
+    recheck();
 }
 
 void TTrigEdit::edited() {

@@ -40,7 +40,12 @@ public:
     // Stores the fields (as "&Ok" does).
     void apply();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    // Checks the trigger as stored again (no pending edits, window shown).
+    void recheck();
     void show_form();
     void show_types();
     void show_findings();

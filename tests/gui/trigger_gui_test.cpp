@@ -356,8 +356,8 @@ TEST_F(TriggerGui, ARoomTriggerBlockingNorthIsSavedReopenedAndBooted) {
     child<QPushButton>(rooms, "addTrigger")->click();
     child<QPushButton>(rooms, "ApplyBtn")->click();
     ASSERT_EQ(state->world.rooms[size_t(state->world.find_room(10000))].triggers, TriggerList{10000});
-    // The editor's check sees it attached now.
-    editor()->select_record(0);
+    // The trigger editor, still open, checks again: attached now.
+    EXPECT_TRUE(editor()->isVisible());
     EXPECT_EQ(check_lines(), QStringList{});
 
     messages.clear();
