@@ -1,10 +1,16 @@
 // The zone checker: a zone at full capacity as the editor checks it, and the
-// whole corpus read as a world folder and checked, as `lint WORLD_DIR` does.
+// whole corpus read as a world folder and checked, as `lint WORLD_DIR` does;
+// the tbaMUD corpus (63 zones, 548 trigger scripts) checked whole, its
+// trigger scripts alone, and read and checked as lint does, to set beside
+// the tbaMUD server's boot of the same folder (bench/tbamud_corpus.sh).
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
+
 #include "analysis/checker.h"
 #include "analysis/reset_sim.h"
+#include "analysis/trigger_script.h"
 #include "bench_data.h"
 #include "project/world_folder.h"
 #include "world/messages.h"
@@ -119,5 +125,79 @@ void SimulateCorpus(benchmark::State& state) {
     state.counters["mobs"] = double(mobs);
 }
 BENCHMARK(SimulateCorpus)->Unit(benchmark::kMillisecond);
+
+std::string tbamud_corpus() {
+    if (const char* env = std::getenv("TARNWICK_SHARED"))
+        return (std::filesystem::path(env) / "corpus-tbamud").string();
+    return (bench::corpus_dir().parent_path() / "corpus-tbamud").string();
+}
+
+// The checker over every zone of the tbaMUD corpus, read before the timing
+// (as the editor holds the world): every check, the trigger scripts' too.
+void CheckTbaMudCorpus(benchmark::State& state) {
+    const std::string dir = tbamud_corpus();
+    if (!is_world_folder(dir)) {
+        state.SkipWithError("no tbaMUD corpus");
+        return;
+    }
+    SilentMessages messages;
+    WorldFolder folder;
+    read_world_folder(dir, folder, messages);
+    size_t found = 0;
+    for (auto _ : state) {
+        auto findings = check_zones(folder.zone_list());
+        found = findings.size();
+        benchmark::DoNotOptimize(findings.data());
+    }
+    state.counters["findings"] = double(found);
+}
+BENCHMARK(CheckTbaMudCorpus)->Unit(benchmark::kMillisecond);
+
+// The script check alone over the corpus's 548 triggers.
+void CheckTbaMudScripts(benchmark::State& state) {
+    const std::string dir = tbamud_corpus();
+    if (!is_world_folder(dir)) {
+        state.SkipWithError("no tbaMUD corpus");
+        return;
+    }
+    SilentMessages messages;
+    WorldFolder folder;
+    read_world_folder(dir, folder, messages);
+    size_t triggers = 0, issues = 0;
+    for (auto _ : state) {
+        triggers = issues = 0;
+        for (const World& z : folder.zones) {
+            const auto words = command_trigger_words(z.triggers);
+            for (const trig_data& t : z.triggers) {
+                const ScriptReport r = check_script(t, words);
+                issues += r.issues.size() + r.references.size();
+                ++triggers;
+            }
+        }
+        benchmark::DoNotOptimize(issues);
+    }
+    state.counters["triggers"] = double(triggers);
+}
+BENCHMARK(CheckTbaMudScripts)->Unit(benchmark::kMillisecond);
+
+// What `tarnwick-cli lint` does to the tbaMUD corpus, without printing.
+void LintTbaMudCorpus(benchmark::State& state) {
+    const std::string dir = tbamud_corpus();
+    if (!is_world_folder(dir)) {
+        state.SkipWithError("no tbaMUD corpus");
+        return;
+    }
+    SilentMessages messages;
+    size_t found = 0;
+    for (auto _ : state) {
+        WorldFolder folder;
+        read_world_folder(dir, folder, messages);
+        auto findings = check_zones(folder.zone_list());
+        folder.places.locate(findings);
+        found = findings.size();
+    }
+    state.counters["findings"] = double(found);
+}
+BENCHMARK(LintTbaMudCorpus)->Unit(benchmark::kMillisecond);
 
 }  // namespace

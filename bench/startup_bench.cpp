@@ -45,7 +45,7 @@ std::string fault_of(const app::Startup& startup, const MessageRecorder& message
     if (!main->isVisible()) return "main window not visible";
     if (!main->windowHandle() || !main->windowHandle()->isExposed())
         return "main window not exposed";
-    if (startup.state()->lists.sector_types.empty()) return "lookup lists not loaded";
+    if (startup.state()->lists.of(Dialect::Circle30).sector_types.empty()) return "lookup lists not loaded";
     if (project) {
         if (!main->project_commands_on()) return "project not opened";
         for (auto kind : {ListKind::Room, ListKind::Mob, ListKind::Object, ListKind::Shop})

@@ -41,6 +41,8 @@ void check_shops(const CheckContext& c);
 void check_objects_and_mobs(const CheckContext& c);
 // tbaMUD: the triggers rooms, mobs, objects and T commands attach.
 void check_triggers(const CheckContext& c);
+// tbaMUD: the script, argument list and attachment of the zone's trigger `vnum`.
+void check_trigger_script(const CheckContext& c, int32_t vnum);
 // What the server's loader would refuse or damage in the zone's texts.
 void check_texts(const CheckContext& c);
 // The simulated resets with, for each, where each zone's outcomes lie (they

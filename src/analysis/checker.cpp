@@ -67,4 +67,16 @@ std::vector<Finding> check_zone_among(const World& zone, const std::vector<const
     return run(all, true, {&zone}, progress, TextWalk::AsWritten);
 }
 
+std::vector<Finding> check_trigger(const World& zone, const std::vector<const World*>& others,
+                                   int32_t vnum) {
+    std::vector<const World*> all{&zone};
+    all.insert(all.end(), others.begin(), others.end());
+    const ReferenceIndex index(all, !others.empty());
+    std::vector<Finding> out;
+    const CheckContext c{zone, index, zone_range(zone), out};
+    check_trigger_script(c, vnum);
+    sort_findings(out);
+    return out;
+}
+
 }  // namespace tarnwick

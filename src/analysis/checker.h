@@ -4,6 +4,7 @@
 // Reads the World only. Each check reports to `progress` when given one and
 // is empty when it asked to stop.
 
+#include <cstdint>
 #include <span>
 #include <vector>
 
@@ -42,4 +43,9 @@ std::vector<Finding> check_zone_among(const World& zone, const std::vector<const
 std::vector<Finding> check_files_as_read(std::span<const PreflightInput> files,
                                          int32_t zone_number);
 
+// The findings about trigger `vnum` of `zone` alone (its script, argument
+// list and whether anything attaches it), as check_zone (`others` empty) or
+// check_zone_among give them: what the trigger editor shows on apply.
+std::vector<Finding> check_trigger(const World& zone, const std::vector<const World*>& others,
+                                   int32_t vnum);
 }  // namespace tarnwick

@@ -148,6 +148,8 @@ std::vector<FindHit> records_with_vnum(const World& world, int32_t vnum) {
     for (const auto& s : world.shops)
         if (s.vnum == vnum)
             hits.push_back(vnum_hit(FindKind::Shop, vnum, "keeper " + world.mob_name_of(s.keeper)));
+    for (const auto& t : world.triggers)
+        if (t.vnum == vnum) hits.push_back(vnum_hit(FindKind::Trigger, vnum, t.name));
     return hits;
 }
 
@@ -211,6 +213,12 @@ std::vector<FindHit> find_in_zone(const World& world, std::string_view query,
     int index = 0;
     for (const auto& c : world.zone.commands)
         find.field(FindKind::Zone, zone, "comment", long_description(world, c), index++);
+    add_vnum_hits(FindKind::Trigger);
+    for (const auto& t : world.triggers) {
+        find.field(FindKind::Trigger, t.vnum, "name", t.name);
+        find.field(FindKind::Trigger, t.vnum, "argument list", t.arglist);
+        find.field(FindKind::Trigger, t.vnum, "script", t.script);
+    }
     return hits;
 }
 
@@ -221,6 +229,7 @@ const char* find_kind_name(FindKind kind) {
         case FindKind::Object: return "Objects";
         case FindKind::Shop: return "Shops";
         case FindKind::Zone: return "Zone";
+        case FindKind::Trigger: return "Triggers";
     }
     return "";
 }

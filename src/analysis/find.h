@@ -13,7 +13,7 @@ class World;
 
 // Where a hit is. Zone hits are in the zone header (vnum = zone number) or
 // in one command (`command_index` in the zone's command list).
-enum class FindKind { Room, Mob, Object, Shop, Zone };
+enum class FindKind { Room, Mob, Object, Shop, Zone, Trigger };
 
 struct FindOptions {
     bool match_case = false;
@@ -36,13 +36,13 @@ struct FindHit {
 };
 
 // Every hit of `query` in the zone, grouped by kind (rooms, mobs, objects,
-// shops, zone) and within a kind by table order. A query of digits also
+// shops, zone, triggers) and within a kind by table order. A query of digits also
 // matches records with that vnum exactly (field "vnum"). An empty query
 // finds nothing.
 std::vector<FindHit> find_in_zone(const World& world, std::string_view query,
                                   const FindOptions& options = {});
 
-// The records that have `vnum`, in the order room, mob, object, shop.
+// The records that have `vnum`, in the order room, mob, object, shop, trigger.
 std::vector<FindHit> records_with_vnum(const World& world, int32_t vnum);
 
 const char* find_kind_name(FindKind kind);  // "Rooms", "Mobs", ...

@@ -31,12 +31,13 @@ const char* record_kind_name(RecordKind kind) {
     case RecordKind::Shop: return "shop";
     case RecordKind::Zone: return "zone";
     case RecordKind::ZoneCommand: return "command";
+    case RecordKind::Trigger: return "trigger";
     }
     return "room";
 }
 
 std::string record_label(const Finding& f) {
-    static const char* const titles[] = {"Room", "Mob", "Object", "Shop", "Zone", "Zone"};
+    static const char* const titles[] = {"Room", "Mob", "Object", "Shop", "Zone", "Zone", "Trigger"};
     std::string label = std::string(titles[int(f.kind)]) + " #" + std::to_string(f.vnum);
     if (f.kind == RecordKind::ZoneCommand)
         label += " command " + std::to_string(f.command_index + 1);
@@ -45,8 +46,8 @@ std::string record_label(const Finding& f) {
 
 void sort_findings(std::vector<Finding>& findings) {
     std::stable_sort(findings.begin(), findings.end(), [](const Finding& a, const Finding& b) {
-        return std::tie(a.kind, a.vnum, a.command_index, a.severity, a.check) <
-               std::tie(b.kind, b.vnum, b.command_index, b.severity, b.check);
+        return std::tie(a.kind, a.vnum, a.command_index, a.record_line, a.severity, a.check) <
+               std::tie(b.kind, b.vnum, b.command_index, b.record_line, b.severity, b.check);
     });
 }
 

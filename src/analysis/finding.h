@@ -14,7 +14,8 @@ enum class Severity { Error = 0, Warning = 1, Note = 2 };
 
 // Zone findings are about the zone header (vnum = zone number); command
 // findings name the zone in vnum and the command in `command_index`.
-enum class RecordKind { Room, Mob, Object, Shop, Zone, ZoneCommand };
+// Trigger findings are about a trigger script (tbaMUD) of the zone.
+enum class RecordKind { Room, Mob, Object, Shop, Zone, ZoneCommand, Trigger };
 
 struct Finding {
     Severity severity = Severity::Note;
@@ -26,6 +27,9 @@ struct Finding {
     std::string check;  // "exit-target", "cmd-object"...
     std::string file;   // the file holding the record, when known
     int line = 0;       // its line in that file, 0 when unknown
+    // The line within the record (1: its "#" line) the finding is about, 0
+    // for the record as a whole; placing the record in its file adds it.
+    int record_line = 0;
     bool operator==(const Finding&) const = default;
 };
 
@@ -36,7 +40,8 @@ const char* record_kind_name(RecordKind kind);  // "room", "mob", ...
 // "Room #18605", "Zone #186 command 4".
 std::string record_label(const Finding& finding);
 
-// Sorts by record (kind, vnum, command), then severity, then check.
+// Sorts by record (kind, vnum, command), then line within the record (a
+// trigger's script), then severity, then check.
 void sort_findings(std::vector<Finding>& findings);
 
 struct SeverityCounts {

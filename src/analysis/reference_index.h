@@ -39,6 +39,9 @@ public:
     // A trigger of any zone checked whose trigger file was read (tbaMUD).
     const trig_data* trigger(int32_t vnum) const;
     bool has_mob(int32_t vnum) const { return mobs_.count(vnum) != 0; }
+    // Attached to a room, mob or object, by a T command or by a script's
+    // "attach" in any zone.
+    bool trigger_attached(int32_t vnum) const { return attached_triggers_.count(vnum) != 0; }
     // Loaded by an M command / by an O, G, E or P command of any zone.
     bool mob_loaded(int32_t vnum) const { return loaded_mobs_.count(vnum) != 0; }
     bool object_loaded(int32_t vnum) const { return loaded_objects_.count(vnum) != 0; }
@@ -46,6 +49,10 @@ public:
     Resolved resolve_room(int32_t vnum, const ZoneRange& from) const;
     Resolved resolve_mob(int32_t vnum, const ZoneRange& from) const;
     Resolved resolve_object(int32_t vnum, const ZoneRange& from) const;
+    Resolved resolve_trigger(int32_t vnum, const ZoneRange& from) const;
+    // A vnum that one of the zones checked spans (from the zone's number to
+    // its top), as tbaMUD finds the zone of a vnum.
+    Resolved resolve_zone(int32_t vnum, const ZoneRange& from) const;
     bool whole_world() const { return whole_world_; }
 
 private:
@@ -55,7 +62,8 @@ private:
     std::unordered_map<int32_t, const room_data*> rooms_;
     std::unordered_map<int32_t, const obj_record*> objects_;
     std::unordered_map<int32_t, const trig_data*> triggers_;
-    std::unordered_set<int32_t> mobs_, loaded_mobs_, loaded_objects_;
+    std::unordered_set<int32_t> mobs_, loaded_mobs_, loaded_objects_, attached_triggers_;
+    std::vector<ZoneRange> zones_;
 };
 
 }  // namespace tarnwick

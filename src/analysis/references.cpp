@@ -15,6 +15,7 @@ bool names(const zCommand& c, RecordKind kind, int32_t vnum) {
         return ((c.command == 'M' || c.command == 'O') && c.arg3 == vnum) ||
                ((c.command == 'D' || c.command == 'R') && c.arg1 == vnum);
     case RecordKind::Mob: return c.command == 'M' && c.arg1 == vnum;
+    case RecordKind::Trigger: return c.command == 'T' && c.arg2 == vnum;
     case RecordKind::Object:
         return ((c.command == 'O' || c.command == 'G' || c.command == 'E' || c.command == 'P') &&
                 c.arg1 == vnum) ||
@@ -53,14 +54,22 @@ ReferenceCounts references_to(const World& world, RecordKind kind, int32_t vnum)
     if (kind == RecordKind::Object)
         for (const auto& o : world.objects)
             if (o.type == 15 && o.values[2] == vnum && o.vnum != vnum) ++n.keyed_containers;
+    if (kind == RecordKind::Trigger) {
+        for (const auto& r : world.rooms) n.attached += contains(r.triggers, vnum);
+        for (const auto& m : world.mobs) n.attached += contains(m.triggers, vnum);
+        for (const auto& o : world.objects) n.attached += contains(o.triggers, vnum);
+    }
     return n;
 }
 
 std::string removal_question(RecordKind kind, int32_t vnum, const ReferenceCounts& n) {
     if (n.total() == 0) return {};
     std::vector<std::string> parts;
+    if (n.attached) parts.push_back(counted(n.attached, "record", "records"));
     if (n.exits) parts.push_back(counted(n.exits, "exit", "exits"));
-    if (n.commands) parts.push_back(counted(n.commands, "zone command", "zone commands"));
+    if (n.commands)
+        parts.push_back(kind == RecordKind::Trigger ? counted(n.commands, "T command", "T commands")
+                                                    : counted(n.commands, "zone command", "zone commands"));
     if (n.shops) parts.push_back(counted(n.shops, "shop", "shops"));
     if (n.keyed_doors) parts.push_back(counted(n.keyed_doors, "door", "doors") + " as their key");
     if (n.keyed_containers)
@@ -71,7 +80,9 @@ std::string removal_question(RecordKind kind, int32_t vnum, const ReferenceCount
     Finding label;
     label.kind = kind;
     label.vnum = vnum;
-    const char* verb = kind == RecordKind::Room ? " is the target of " : " is named by ";
+    const char* verb = kind == RecordKind::Room      ? " is the target of "
+                       : kind == RecordKind::Trigger ? " is attached to "
+                                                     : " is named by ";
     return record_label(label) + verb + list + ". Remove it anyway?";
 }
 

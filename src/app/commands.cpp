@@ -12,6 +12,7 @@ constexpr MenuInfo kMenus[] = {
     {"Mobs", "Mobs1", "&Mobs", true},
     {"Objects", "Objetos1", "&Objects", true},
     {"Shops", "Shops1", "&Shops", true},
+    {"Triggers", "Triggers1", "&Triggers", true},
     {"Zone", "Zone1", "&Zone", true},
     {"Help", "Ayuda1", "&Help", false},
 };
@@ -35,6 +36,7 @@ constexpr MenuCommand kMenuCommands[] = {
     {"View", "EditordeRooms1", "&Room Editor", "EditordeRooms1Click", "", true},
     {"View", "EditordeObjs1", "&Object Editor", "EditordeObjs1Click", "", true},
     {"View", "EditordeShops1", "&Shop Editor", "EditordeShops1Click", "", true},
+    {"View", "EditordeTriggers1", "&Trigger Editor", "EditordeTriggers1Click", "", true},
     {"View", "-", "", "", "", false},
     {"View/Toolbars", "Genera1", "&General", "Genera1Click", "", true},
     {"View/Toolbars", "Edicin1", "&Edit", "Edicin1Click", "", true},
@@ -42,6 +44,7 @@ constexpr MenuCommand kMenuCommands[] = {
     {"View/Lists...", "ListadeMobs2", "Mob List", "ListadeMobs2Click", "", true},
     {"View/Lists...", "ListadeObjetos2", "Object List", "ListadeObjetos2Click", "", true},
     {"View/Lists...", "ListadeShops2", "Shop List", "ListadeShops2Click", "", true},
+    {"View/Lists...", "ListadeTriggers2", "Trigger List", "ListadeTriggers2Click", "", true},
     {"View", "-", "", "", "", false},
     {"View", "Opciones1", "&Options", "Opciones1Click", "F8", false},
     {"Rooms", "Agregar1", "&Add", "Agregar1Click", "", false},
@@ -66,6 +69,12 @@ constexpr MenuCommand kMenuCommands[] = {
     {"Shops", "Eliminar3", "&Remove", "DeleteShopClick", "", false},
     {"Shops", "-", "", "", "", false},
     {"Shops", "ListadeShops1", "&Shop List", "ListadeShops1Click", "", true},
+    // tbaMUD's trigger scripts.
+    {"Triggers", "Agregar5", "&Add", "NewTrigClick", "", false},
+    {"Triggers", "Editar5", "&Edit", "Editar5Click", "", false},
+    {"Triggers", "Eliminar5", "&Remove", "DeleteTrigClick", "", false},
+    {"Triggers", "-", "", "", "", false},
+    {"Triggers", "ListadeTriggers1", "&Trigger List", "ListadeTriggers1Click", "", true},
     {"Zone", "SimulateReset1", "&Simulate reset", "SimulateReset1Click", "", false},
     {"Help", "Contenido1", "&Contents", "Contenido1Click", "F1", false},
     {"Help", "Acercade1", "&About...", "Acercade1Click", "", false},
@@ -93,6 +102,8 @@ constexpr ToolCommand kToolCommands[] = {
     {"Edición", "DeleteObjBtn", "Remove selected object", "DeleteObjBtnClick", true},
     {"Edición", "NewShop", "New Shop", "NewShopClick", true},
     {"Edición", "DeleteShop", "Remove Selected Shop", "DeleteShopClick", true},
+    {"Edición", "NewTrigBtn", "New trigger", "NewTrigClick", true},
+    {"Edición", "TrigListBtn", "Trigger list", "TrigListBtnClick", true},
 };
 
 constexpr const char* kProjectMenuEntries[] = {"Guardar1", "GuardarComo1", "Cerrar1",

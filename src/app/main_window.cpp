@@ -67,8 +67,13 @@ QIcon tool_icon(const QStyle* style, const char* name) {
     if (n == "SaveBtn") return style->standardIcon(QStyle::SP_DialogSaveButton);
     if (n == "EditPrjBtn") return style->standardIcon(QStyle::SP_FileDialogDetailedView);
     if (n == "ToolsBtn") return style->standardIcon(QStyle::SP_ComputerIcon);
+    if (n == "TrigListBtn") return style->standardIcon(QStyle::SP_FileDialogListView);
     const bool add = n.startsWith("New") || n.startsWith("Add");
-    QChar letter = n.contains("Monster") ? 'M' : n.contains("Room") ? 'R' : n.contains("Obj") ? 'O' : 'S';
+    QChar letter = n.contains("Monster") ? 'M'
+                   : n.contains("Room")  ? 'R'
+                   : n.contains("Obj")   ? 'O'
+                   : n.contains("Trig")  ? 'T'
+                                         : 'S';
     return record_icon(letter, add);
 }
 
@@ -166,6 +171,13 @@ void MainWindow::create_windows() {
     shop_editor_ = ui::create_shop_editor(ctx, this);
     shop_editor_->setObjectName("TShopEdit");
     note(shop_editor_);
+    // tbaMUD's triggers: not among the project's remembered windows (nor in
+    // the start-up order of the others).
+    trigger_list_ = new ui::RecordListWindow(ctx, ListKind::Trigger, nullptr, nullptr, this);
+    trigger_list_->hide();
+    trigger_editor_ = ui::create_trigger_editor(ctx, this);
+    trigger_editor_->hide();
+
     sel_form_ = new ui::SelForm(ctx, *select_item_, this);
     note(sel_form_);
     object_choice_ = new ui::ObjectChoiceDialog(ctx.world, this);
@@ -197,24 +209,31 @@ void MainWindow::create_windows() {
     room_list_->set_viewer(viewer_);
     mob_list_->set_viewer(viewer_);
     object_list_->set_viewer(viewer_);
+    trigger_list_->set_viewer(viewer_);
     // The lists point the editors at records; they were created before them.
     room_list_->set_editor(room_editor_);
     mob_list_->set_editor(mob_editor_);
     object_list_->set_editor(object_editor_);
     shop_list_->set_editor(shop_editor_);
+    trigger_list_->set_editor(trigger_editor_);
     if (auto* zone = dynamic_cast<ui::TZoneEdit*>(zone_editor_))
         connect(zone, &ui::TZoneEdit::projectPropertiesRequested, this, &MainWindow::EditarProyecto1Click);
-    for (auto* l : {room_list_, mob_list_, object_list_, shop_list_}) {
+    for (auto* l : lists()) {
         connect(l, &ui::RecordListWindow::visibilityChanged, this, [this] { sync_checks(); });
     }
-    for (auto* w : std::initializer_list<QWidget*>{zone_editor_, room_editor_, mob_editor_,
-                                                   object_editor_, shop_editor_})
-        w->installEventFilter(this);
+    for (auto* w : editors()) w->installEventFilter(this);
     placer_ = new WindowPlacer(this);
-    for (QWidget* w : std::initializer_list<QWidget*>{zone_editor_, room_editor_, mob_editor_, object_editor_,
-                                                      shop_editor_, room_list_, mob_list_, object_list_,
-                                                      shop_list_, map_})
-        placer_->watch(w);
+    for (QWidget* w : editors()) placer_->watch(w);
+    for (QWidget* w : lists()) placer_->watch(w);
+    placer_->watch(map_);
+}
+
+std::vector<ui::EditorWindow*> MainWindow::editors() const {
+    return {zone_editor_, room_editor_, mob_editor_, object_editor_, shop_editor_, trigger_editor_};
+}
+
+std::vector<ui::RecordListWindow*> MainWindow::lists() const {
+    return {room_list_, mob_list_, object_list_, shop_list_, trigger_list_};
 }
 
 ui::RecordListWindow* MainWindow::list(ListKind kind) const {
@@ -223,6 +242,7 @@ ui::RecordListWindow* MainWindow::list(ListKind kind) const {
     case ListKind::Mob: return mob_list_;
     case ListKind::Object: return object_list_;
     case ListKind::Shop: return shop_list_;
+    case ListKind::Trigger: return trigger_list_;
     }
     return nullptr;
 }
@@ -346,6 +366,15 @@ void MainWindow::set_project_commands(bool on) {
         if (t.project) command(t.object_name)->setEnabled(on);
     for (const MenuCommand& c : menu_commands())
         if (QString(c.menu) == "Tools") command(c.object_name)->setEnabled(on);
+    sync_trigger_commands();
+}
+
+void MainWindow::sync_trigger_commands() {
+    const bool on = project_on_ && state_.world.dialect == Dialect::TbaMud;
+    menus_["Triggers"]->menuAction()->setEnabled(on);
+    for (const char* name : {"Agregar5", "Editar5", "Eliminar5", "ListadeTriggers1", "ListadeTriggers2",
+                             "EditordeTriggers1", "NewTrigBtn", "TrigListBtn"})
+        if (QAction* a = command(name)) a->setEnabled(on);
 }
 
 QString MainWindow::caption_text() const { return caption_->text(); }
@@ -372,6 +401,9 @@ void MainWindow::sync_checks() {
     set("EditordeMobs1", mob_editor_->isVisible());
     set("EditordeObjs1", object_editor_->isVisible());
     set("EditordeShops1", shop_editor_->isVisible());
+    set("ListadeTriggers1", trigger_list_->isVisible());
+    set("ListadeTriggers2", trigger_list_->isVisible());
+    set("EditordeTriggers1", trigger_editor_->isVisible());
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -395,11 +427,11 @@ void MainWindow::recent_file_added(const std::string& path) {
 
 void MainWindow::world_cleared() {
     reset_history();
-    for (ui::EditorWindow* e : {zone_editor_, room_editor_, mob_editor_, object_editor_, shop_editor_}) {
+    for (ui::EditorWindow* e : editors()) {
         e->discard_pending();
         e->hide();
     }
-    for (auto* l : {room_list_, mob_list_, object_list_, shop_list_}) {
+    for (auto* l : lists()) {
         l->clear_list();
         l->hide();
     }
@@ -409,9 +441,7 @@ void MainWindow::world_cleared() {
 
 void MainWindow::show_zone_lists() {
     lists_dialect_ = state_.world.dialect;
-    for (ui::EditorWindow* e :
-         {zone_editor_, room_editor_, mob_editor_, object_editor_, shop_editor_})
-        e->lists_loaded();
+    for (ui::EditorWindow* e : editors()) e->lists_loaded();
     emit state_.context.listsLoaded();
 }
 
@@ -426,10 +456,12 @@ void MainWindow::tables_loaded() {
     mob_list_->fill_after_load(c.mobs);
     object_list_->fill_after_load(c.objects);
     shop_list_->fill_after_load(c.shops);
-    for (ui::EditorWindow* e : {zone_editor_, room_editor_, mob_editor_, object_editor_, shop_editor_})
-        e->select_record(-1);
-    for (RecordKind k : {RecordKind::Room, RecordKind::Mob, RecordKind::Object, RecordKind::Shop})
+    trigger_list_->refresh_list();
+    for (ui::EditorWindow* e : editors()) e->select_record(-1);
+    for (RecordKind k :
+         {RecordKind::Room, RecordKind::Mob, RecordKind::Object, RecordKind::Shop, RecordKind::Trigger})
         emit state_.context.tableChanged(k);
+    sync_trigger_commands();
     // tableChanged rebuilt the lists with counts; the readers' titles stand.
     room_list_->setWindowTitle(ui::from_cp1252(c.rooms));
     mob_list_->setWindowTitle(ui::from_cp1252(c.mobs));

@@ -71,6 +71,10 @@ public:
     ui::EditorWindow* object_editor() const { return object_editor_; }
     ui::EditorWindow* shop_editor() const { return shop_editor_; }
     ui::EditorWindow* zone_editor() const { return zone_editor_; }
+    ui::EditorWindow* trigger_editor() const { return trigger_editor_; }
+    // Every editor window, the zone editor first, and every record list.
+    std::vector<ui::EditorWindow*> editors() const;
+    std::vector<ui::RecordListWindow*> lists() const;
     ui::TextViewer* viewer() const { return viewer_; }
     // Created by the first Check zone; nullptr before.
     ui::ProblemsWindow* problems() const { return problems_; }
@@ -132,12 +136,14 @@ public slots:
     void EditordeRooms1Click();
     void EditordeObjs1Click();
     void EditordeShops1Click();
+    void EditordeTriggers1Click();
     void Genera1Click();
     void Edicin1Click();
     void ListadeRooms2Click();
     void ListadeMobs2Click();
     void ListadeObjetos2Click();
     void ListadeShops2Click();
+    void ListadeTriggers2Click();
     void Opciones1Click();
     void EditarProyecto2Click();
     void Agregar1Click();
@@ -163,6 +169,11 @@ public slots:
     void Editar4Click();
     void DeleteShopClick();
     void ListadeShops1Click();
+    void NewTrigClick();
+    void Editar5Click();
+    void DeleteTrigClick();
+    void ListadeTriggers1Click();
+    void TrigListBtnClick();
     void Find1Click();
     void GoToVnum1Click();
     void Contenido1Click();
@@ -202,6 +213,8 @@ private:
     void update_caption();
     void apply_preference_effects(const PreferenceEffects& effects);
     void sync_checks();
+    // The trigger commands work in a tbaMUD zone only.
+    void sync_trigger_commands();
     void toggle_list(ListKind kind);
     void toggle_editor(ui::EditorWindow* editor);
     void show_editor(ui::EditorWindow* editor);
@@ -244,9 +257,9 @@ private:
     bool exiting_ = false;
 
     ui::EditorWindow *zone_editor_ = nullptr, *room_editor_ = nullptr, *mob_editor_ = nullptr,
-                     *object_editor_ = nullptr, *shop_editor_ = nullptr;
+                     *object_editor_ = nullptr, *shop_editor_ = nullptr, *trigger_editor_ = nullptr;
     ui::RecordListWindow *room_list_ = nullptr, *mob_list_ = nullptr, *object_list_ = nullptr,
-                         *shop_list_ = nullptr;
+                         *shop_list_ = nullptr, *trigger_list_ = nullptr;
     ui::ProjectForm* project_form_ = nullptr;
     ui::PrefsForm* prefs_form_ = nullptr;
     ui::SelectItemDialog* select_item_ = nullptr;

@@ -52,12 +52,12 @@ void MainWindow::showEvent(QShowEvent* event) {
 void MainWindow::apply_preference_effects(const PreferenceEffects& fx) {
     for (QWidget* w : std::initializer_list<QWidget*>{
              this, room_list_, mob_list_, object_list_, shop_list_, prefs_form_, project_form_,
-             room_editor_, mob_editor_, object_editor_, shop_editor_, zone_editor_})
+             room_editor_, mob_editor_, object_editor_, shop_editor_, zone_editor_, trigger_list_,
+             trigger_editor_})
         ui::apply_general_font(w, fx.general_font);
     caption_->set_gradient(fx.gradient);
     viewer_->apply_look(fx.viewer);
-    for (ui::EditorWindow* e : {zone_editor_, room_editor_, mob_editor_, object_editor_, shop_editor_})
-        e->preferences_applied();
+    for (ui::EditorWindow* e : editors()) e->preferences_applied();
     emit state_.context.preferencesApplied();
     caption_->set_text(caption_->text());
 }
@@ -71,8 +71,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (keeper_) keeper_->discard();  // the builder chose not to keep the changes
     store_preferences(state_.preferences, state_.prefs_store);
     for (QWidget* w : std::initializer_list<QWidget*>{
-             zone_editor_, room_editor_, mob_editor_, object_editor_, shop_editor_, room_list_,
-             mob_list_, object_list_, shop_list_, viewer_})
+             zone_editor_, room_editor_, mob_editor_, object_editor_, shop_editor_, trigger_editor_,
+             room_list_, mob_list_, object_list_, shop_list_, trigger_list_, viewer_})
         w->hide();
     event->accept();
 }
@@ -84,8 +84,7 @@ static std::optional<ZoneHeaderFields> zone_fields(ui::EditorWindow* editor) {
 }
 
 void MainWindow::apply_all_pending() {
-    for (ui::EditorWindow* e : {zone_editor_, room_editor_, mob_editor_, object_editor_, shop_editor_})
-        e->apply_pending();
+    for (ui::EditorWindow* e : editors()) e->apply_pending();
 }
 
 bool MainWindow::settle_changes() {
@@ -106,7 +105,7 @@ bool MainWindow::settle_changes() {
 }
 
 void MainWindow::after_save(bool) {
-    for (auto* l : {room_list_, mob_list_, object_list_}) l->reset_source_warning();
+    for (auto* l : {room_list_, mob_list_, object_list_, trigger_list_}) l->reset_source_warning();
     if (!state_.world.changed) {
         state_.context.history.mark_saved();
         state_.context.clear_changed();
@@ -259,6 +258,7 @@ void MainWindow::EditordeMobs1Click() { toggle_editor(mob_editor_); }
 void MainWindow::EditordeRooms1Click() { toggle_editor(room_editor_); }
 void MainWindow::EditordeObjs1Click() { toggle_editor(object_editor_); }
 void MainWindow::EditordeShops1Click() { toggle_editor(shop_editor_); }
+void MainWindow::EditordeTriggers1Click() { toggle_editor(trigger_editor_); }
 
 void MainWindow::Genera1Click() {
     general_tb_->setVisible(command("Genera1")->isChecked());
@@ -277,6 +277,7 @@ void MainWindow::ListadeRooms2Click() { toggle_list(ListKind::Room); }
 void MainWindow::ListadeMobs2Click() { toggle_list(ListKind::Mob); }
 void MainWindow::ListadeObjetos2Click() { toggle_list(ListKind::Object); }
 void MainWindow::ListadeShops2Click() { toggle_list(ListKind::Shop); }
+void MainWindow::ListadeTriggers2Click() { toggle_list(ListKind::Trigger); }
 void MainWindow::ListadeRooms1Click() { toggle_list(ListKind::Room); }
 void MainWindow::Mapa1Click() {
     map_->show();
@@ -285,6 +286,12 @@ void MainWindow::Mapa1Click() {
 void MainWindow::ListadeMobs1Click() { toggle_list(ListKind::Mob); }
 void MainWindow::ListadeObjetos1Click() { toggle_list(ListKind::Object); }
 void MainWindow::ListadeShops1Click() { toggle_list(ListKind::Shop); }
+void MainWindow::ListadeTriggers1Click() { toggle_list(ListKind::Trigger); }
+void MainWindow::TrigListBtnClick() {
+    trigger_list_->show();
+    trigger_list_->raise();
+    sync_checks();
+}
 
 void MainWindow::show_options() {
     PreferencesDialogForm form;
@@ -340,6 +347,9 @@ void MainWindow::DeleteObjBtnClick() { Eliminar2Click(); }
 void MainWindow::NewShopClick() { shop_list_->Agregar1Click(); }
 void MainWindow::Editar4Click() { show_editor(shop_editor_); }
 void MainWindow::DeleteShopClick() { shop_list_->Eliminar1Click(); }
+void MainWindow::NewTrigClick() { trigger_list_->Agregar1Click(); }
+void MainWindow::Editar5Click() { show_editor(trigger_editor_); }
+void MainWindow::DeleteTrigClick() { trigger_list_->Eliminar1Click(); }
 
 void MainWindow::Contenido1Click() {
     const QString path = ui::user_guide_path(QCoreApplication::applicationDirPath());
@@ -365,12 +375,12 @@ void MainWindow::Acercade1Click() {
 
 void MainWindow::refresh_all_lists() {
     // Mobs first: the shop lines name their keepers.
-    for (auto* l : {mob_list_, room_list_, object_list_, shop_list_}) l->refresh_list();
+    for (auto* l : {mob_list_, room_list_, object_list_, shop_list_, trigger_list_}) l->refresh_list();
 }
 
 void MainWindow::RenumerarMundo1Click() {
     if (state_.messages.ask_titled("Renumerar", "\xBF" "Desea renumerar la zona?") != Answer::Yes) return;
-    for (ui::EditorWindow* e : {zone_editor_, room_editor_, mob_editor_, object_editor_, shop_editor_}) {
+    for (ui::EditorWindow* e : editors()) {
         e->apply_pending();
         e->discard_pending();
     }

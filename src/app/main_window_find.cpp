@@ -44,7 +44,7 @@ void MainWindow::GoToVnum1Click() {
     // Centred over the window Ctrl+G was pressed in: over the thin main
     // window it would cover the menu bar.
     QWidget* over = QApplication::activeWindow() ? QApplication::activeWindow() : this;
-    const int vnum = QInputDialog::getInt(over, "Go to Vnum", "Vnum of a room, mob, object or shop:",
+    const int vnum = QInputDialog::getInt(over, "Go to Vnum", "Vnum of a room, mob, object, shop or trigger:",
                                           last_goto_vnum_, 0, 2147483647, 1, &ok);
     if (ok) go_to_vnum(vnum);
 }
@@ -53,10 +53,10 @@ bool MainWindow::go_to_vnum(int32_t vnum) {
     last_goto_vnum_ = vnum;
     const std::vector<FindHit> hits = records_with_vnum(state_.world, vnum);
     if (hits.empty()) {
-        state_.messages.show("No room, mob, object or shop has vnum " + std::to_string(vnum) + ".");
+        state_.messages.show("No room, mob, object, shop or trigger has vnum " + std::to_string(vnum) + ".");
         return false;
     }
-    // Rooms first, then mobs, objects and shops; when several kinds share
+    // Rooms first, then mobs, objects, shops and triggers; when several kinds share
     // the number the find window lists them all for another choice.
     if (hits.size() > 1) {
         ui::FindWindow* w = find_window();
@@ -76,6 +76,10 @@ bool MainWindow::open_found(const FindHit& hit) {
         case FindKind::Object: editor = object_editor_; index = world.find_object(hit.vnum); break;
         case FindKind::Shop: editor = shop_editor_; index = shop_index(world, hit.vnum); break;
         case FindKind::Zone: editor = zone_editor_; break;
+        case FindKind::Trigger:
+            editor = trigger_editor_;
+            index = world.find_trigger_index(hit.vnum);
+            break;
     }
     if (!editor || (hit.kind != FindKind::Zone && index < 0)) return false;
     if (hit.kind != FindKind::Zone) editor->select_record(index);

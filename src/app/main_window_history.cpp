@@ -27,6 +27,7 @@ int32_t vnum_at(const World& w, ListKind kind, int i) {
     case ListKind::Mob: return w.mobs[size_t(i)].vnum;
     case ListKind::Object: return w.objects[size_t(i)].vnum;
     case ListKind::Shop: return w.shops[size_t(i)].vnum;
+    case ListKind::Trigger: return w.triggers[size_t(i)].vnum;
     }
     return INT32_MIN;
 }
@@ -60,10 +61,8 @@ void MainWindow::build_history() {
         history_window_->raise();
     });
     history->setObjectName("EditHistory");
-    for (ui::EditorWindow* e : {zone_editor_, room_editor_, mob_editor_, object_editor_, shop_editor_})
-        new ui::UndoActions(state_.context, e, step);
-    for (ListKind kind : {ListKind::Room, ListKind::Mob, ListKind::Object, ListKind::Shop})
-        new ui::UndoActions(state_.context, list(kind), step);
+    for (ui::EditorWindow* e : editors()) new ui::UndoActions(state_.context, e, step);
+    for (ui::RecordListWindow* l : lists()) new ui::UndoActions(state_.context, l, step);
     // A fresh history after every open, new and close: those call here
     // through the caption, which each of them sets.
 }
@@ -74,16 +73,14 @@ void MainWindow::reset_history(bool saved) {
 }
 
 void MainWindow::step_history(int delta) {
-    for (ui::EditorWindow* e : {zone_editor_, room_editor_, mob_editor_, object_editor_, shop_editor_})
-        e->apply_pending();
+    for (ui::EditorWindow* e : editors()) e->apply_pending();
     state_.context.history.record();
     go_to_history(state_.context.history.position() + delta);
 }
 
 void MainWindow::go_to_history(int position) {
     History& history = state_.context.history;
-    for (ui::EditorWindow* e : {zone_editor_, room_editor_, mob_editor_, object_editor_, shop_editor_})
-        e->apply_pending();
+    for (ui::EditorWindow* e : editors()) e->apply_pending();
     history.record();
     if (position < 0 || position > history.size() || position == history.position()) {
         emit state_.context.historyChanged();
@@ -100,7 +97,8 @@ void MainWindow::go_to_history(int position) {
     std::vector<Shown> shown;
     for (auto [kind, editor, list] :
          {std::tuple{ListKind::Room, room_editor_, room_list_}, {ListKind::Mob, mob_editor_, mob_list_},
-          {ListKind::Object, object_editor_, object_list_}, {ListKind::Shop, shop_editor_, shop_list_}}) {
+          {ListKind::Object, object_editor_, object_list_}, {ListKind::Shop, shop_editor_, shop_list_},
+          {ListKind::Trigger, trigger_editor_, trigger_list_}}) {
         const int e = editor->current_index(), l = list->list()->currentRow();
         shown.push_back({kind, editor, list, e, l, vnum_at(state_.world, kind, e),
                          vnum_at(state_.world, kind, l)});
@@ -115,7 +113,7 @@ void MainWindow::go_to_history(int position) {
     }
     zone_editor_->discard_pending();  // rebuilds the zone tree from the commands
     if (viewer_->isVisible())
-        for (auto* l : {room_list_, mob_list_, object_list_})
+        for (auto* l : {room_list_, mob_list_, object_list_, trigger_list_})
             if (l->list()->currentRow() >= 0) {
                 l->VerFuente1Click();
                 break;
@@ -126,7 +124,8 @@ void MainWindow::go_to_history(int position) {
 
 void MainWindow::show_restored_state() {
     using ui::RecordKind;
-    for (RecordKind k : {RecordKind::Mob, RecordKind::Room, RecordKind::Object, RecordKind::Shop})
+    for (RecordKind k :
+         {RecordKind::Mob, RecordKind::Room, RecordKind::Object, RecordKind::Shop, RecordKind::Trigger})
         emit state_.context.tableChanged(k);
     update_caption();
 }

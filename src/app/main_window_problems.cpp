@@ -36,6 +36,7 @@ void MainWindow::open_finding(const Finding& f) {
         break;
     case RecordKind::Zone:
     case RecordKind::ZoneCommand: editor = zone_editor_; break;
+    case RecordKind::Trigger: editor = trigger_editor_, index = w.find_trigger_index(f.vnum); break;
     }
     if (!editor) return;
     if (editor != zone_editor_) {

@@ -67,13 +67,14 @@ QWidget* screenshot_window(MainWindow& main, const QString& name) {
     const std::pair<const char*, ListKind> lists[] = {{"rooms", ListKind::Room},
                                                       {"mobs", ListKind::Mob},
                                                       {"objects", ListKind::Object},
-                                                      {"shops", ListKind::Shop}};
+                                                      {"shops", ListKind::Shop},
+                                                      {"triggers", ListKind::Trigger}};
     for (const auto& [list_name, kind] : lists)
         if (name == list_name) return main.list(kind);
     const std::pair<const char*, ui::EditorWindow*> editors[] = {
         {"room", main.room_editor()},     {"mob", main.mob_editor()},
         {"object", main.object_editor()}, {"shop", main.shop_editor()},
-        {"zone", main.zone_editor()}};
+        {"zone", main.zone_editor()},     {"trigger", main.trigger_editor()}};
     for (const auto& [editor_name, editor] : editors) {
         if (name != editor_name) continue;
         if (editor->current_index() < 0) editor->select_record(0);
@@ -84,7 +85,9 @@ QWidget* screenshot_window(MainWindow& main, const QString& name) {
     return nullptr;
 }
 
-QString screenshot_window_names() { return "rooms mobs objects shops room mob object shop zone"; }
+QString screenshot_window_names() {
+    return "rooms mobs objects shops triggers room mob object shop zone trigger";
+}
 
 bool save_window_screenshot(QWidget& window, const QString& path) {
     window.show();

@@ -112,7 +112,12 @@ const FileKind kKinds[] = {
      },
      [](const World& w) { return int(w.triggers.size()); },
      [](const World& w) { return first_of(w.triggers); },
-     nullptr},
+     [](const World& w, int vnum, const Options&, Messages&, std::string& out) {
+         const trig_data* t = w.find_trigger(vnum);
+         if (!t) return false;
+         write_trigger_record(*t, out);
+         return true;
+     }},
 };
 
 std::string lower_extension(const std::string& path) {

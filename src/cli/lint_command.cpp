@@ -25,9 +25,10 @@ namespace {
 
 const char* kLintHelp =
     "usage: tarnwick-cli lint PROJECT.qzp | FILE... | WORLD_DIR [--json] [--min-severity LEVEL]\n"
-    "Checks a zone (a project, or its .wld .mob .obj .zon .shp files) or every zone of a\n"
-    "server's world folder (wld/ mob/ obj/ zon/ shp/) for broken references, doors, loads\n"
-    "and values the server or the game will trip over. One finding a line:\n"
+    "Checks a zone (a project, or its .wld .mob .obj .zon .shp files and a tbaMUD zone's\n"
+    ".trg triggers) or every zone of a server's world folder (wld/ mob/ obj/ zon/ shp/ trg/)\n"
+    "for broken references, doors, loads, trigger scripts and values the server or the\n"
+    "game will trip over. One finding a line:\n"
     "  FILE:LINE: error|warning|note: MESSAGE [check-name]\n"
     "  --json               one JSON array of findings instead\n"
     "  --min-severity L     show only findings at L or worse (error, warning, note)\n"
@@ -64,7 +65,10 @@ void merge_world(World& into, World& from) {
     for (auto& m : from.mobs) into.mobs.push_back(std::move(m));
     for (auto& o : from.objects) into.objects.push_back(std::move(o));
     for (auto& s : from.shops) into.shops.push_back(std::move(s));
+    for (auto& t : from.triggers) into.triggers.push_back(std::move(t));
     if (has_zone_header(from)) into.zone = std::move(from.zone);
+    // The later dialects' files say so; the zone is checked as theirs.
+    if (from.dialect != Dialect::Circle30) into.dialect = from.dialect;
 }
 
 // The server-side walk of the files as they lie: a world folder's each by
@@ -107,6 +111,7 @@ RecordKind kind_of_extension(const std::string& ext) {
     if (ext == ".mob") return RecordKind::Mob;
     if (ext == ".obj") return RecordKind::Object;
     if (ext == ".shp") return RecordKind::Shop;
+    if (ext == ".trg") return RecordKind::Trigger;
     return RecordKind::Zone;
 }
 

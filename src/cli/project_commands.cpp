@@ -8,6 +8,8 @@
 
 #include "cli/commands.h"
 #include "cli/stderr_messages.h"
+#include "formats/dialect_sniff.h"
+#include "formats/trigger_file.h"
 #include "project/file_names.h"
 #include "project/project_file.h"
 #include "project/preferences.h"
@@ -407,6 +409,14 @@ bool project_world_files(const std::string& path, std::vector<std::string>& file
         const std::string resolved = resolve_world_file(*name, path);
         std::error_code ec;
         if (fs::exists(resolved, ec)) files.push_back(resolved);
+    }
+    // A tbaMUD zone's triggers lie beside its zone file.
+    if (!project.zone_file.empty()) {
+        const std::string zone = resolve_world_file(project.zone_file, path);
+        const std::string triggers = trigger_path_for(zone);
+        std::error_code ec;
+        if (zone_file_dialect(zone) == Dialect::TbaMud && fs::exists(triggers, ec))
+            files.push_back(triggers);
     }
     return true;
 }

@@ -43,7 +43,8 @@ const char* kFormatHelp =
 
 const char* kShowHelp =
     "usage: tarnwick-cli show FILE VNUM [OPTIONS]\n"
-    "Prints the room, mobile or object VNUM of FILE as the source viewer shows it.\n"
+    "Prints the room, mobile, object or trigger VNUM of FILE (.wld .mob .obj .trg) as the\n"
+    "source viewer shows it.\n"
     "Takes the options of 'format'.\n";
 
 // Checks existence and extension; prints the reason when unusable.
@@ -195,7 +196,7 @@ int run_show(const std::vector<std::string>& args) {
     const FileKind* kind = usable_file(rest[0]);
     if (!kind) return 1;
     if (!kind->show) {
-        std::fprintf(stderr, "tarnwick-cli: show reads rooms, mobiles and objects only\n");
+        std::fprintf(stderr, "tarnwick-cli: show reads rooms, mobiles, objects and triggers only\n");
         return 2;
     }
     StderrMessages messages;

@@ -79,6 +79,9 @@ size_t record_bytes(const shop_data& s) {
         n += text_bytes(*t);
     return n;
 }
+size_t record_bytes(const trig_data& t) {
+    return sizeof t + text_bytes(t.name) + text_bytes(t.arglist) + text_bytes(t.script);
+}
 size_t record_bytes(const zCommand& c) { return sizeof c; }
 template <class Record>
 size_t run_bytes(const TableRun<Record>& run) {
@@ -126,7 +129,7 @@ void set_project_values(AreaProject& p, const ProjectValues& v) {
 // One record edited in place: the only change of a step that may merge.
 bool nothing(const HistoryStep& s) {
     return s.rooms.empty() && s.mobs.empty() && s.objects.empty() && s.shops.empty() &&
-           s.commands.empty() && !s.zone_after && !s.project_after;
+           s.triggers.empty() && s.commands.empty() && !s.zone_after && !s.project_after;
 }
 
 bool single_edit(const HistoryStep& s, int& table, int& start) {
@@ -143,6 +146,7 @@ bool single_edit(const HistoryStep& s, int& table, int& start) {
     look(s.objects, 2);
     look(s.shops, 3);
     look(s.commands, 4);
+    look(s.triggers, 7);
     if (s.zone_after) ++runs, table = 5, start = 0;
     if (s.project_after) ++runs, table = 6, start = 0;
     return runs == 1;
@@ -168,13 +172,14 @@ HistoryStep History::diff() const {
     s.mobs = run_between<char_data>(base_.mobs, world_.mobs);
     s.objects = run_between<obj_record>(base_.objects, world_.objects);
     s.shops = run_between<shop_data>(base_.shops, world_.shops);
+    s.triggers = run_between<trig_data>(base_.triggers, world_.triggers);
     s.commands = run_between<zCommand>(base_.zone.commands, world_.zone.commands);
     const ZoneValues zb = zone_values(base_), za = zone_values(world_);
     if (!(zb == za)) s.zone_before = zb, s.zone_after = za;
     const ProjectValues pa = project_values(project_);
     if (!(base_project_ == pa)) s.project_before = base_project_, s.project_after = pa;
     s.bytes = sizeof s + run_bytes(s.rooms) + run_bytes(s.mobs) + run_bytes(s.objects) +
-              run_bytes(s.shops) + run_bytes(s.commands);
+              run_bytes(s.shops) + run_bytes(s.triggers) + run_bytes(s.commands);
     return s;
 }
 
@@ -190,6 +195,7 @@ void History::apply(const HistoryStep& s, bool forward, World& w, AreaProject* p
     go(w.mobs, s.mobs);
     go(w.objects, s.objects);
     go(w.shops, s.shops);
+    go(w.triggers, s.triggers);
     go(w.zone.commands, s.commands);
     if (s.zone_after) set_zone_values(w, forward ? *s.zone_after : *s.zone_before);
     if (s.project_after && project)

@@ -57,6 +57,7 @@ struct HistoryStep {
     TableRun<char_data> mobs;
     TableRun<obj_record> objects;
     TableRun<shop_data> shops;
+    TableRun<trig_data> triggers;
     TableRun<zCommand> commands;
     std::optional<ZoneValues> zone_before, zone_after;
     std::optional<ProjectValues> project_before, project_after;

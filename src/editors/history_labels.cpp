@@ -15,6 +15,7 @@ std::string vnum_text(int32_t v) { return "#" + std::to_string(v); }
 std::string& name_of(room_data& r) { return r.name; }
 std::string& name_of(char_data& m) { return m.short_name; }
 std::string& name_of(obj_record& o) { return o.short_description; }
+std::string& name_of(trig_data& t) { return t.name; }
 template <class Record>
 bool only_name_differs(Record a, Record b) {
     name_of(a) = name_of(b);
@@ -71,6 +72,7 @@ std::string describe_step(const HistoryStep& s) {
     add(describe_run(s.mobs, "mob"));
     add(describe_run(s.objects, "object"));
     add(describe_run(s.shops, "shop"));
+    add(describe_run(s.triggers, "trigger"));
     add(describe_commands(s.commands));
     if (s.zone_after && s.zone_after->reformat && !s.zone_before->reformat)
         return "Re-format zone files";

@@ -17,6 +17,9 @@ std::string mob_line(const World& w, int i) { return record_line(w.mobs[i].vnum,
 std::string object_line(const World& w, int i) {
     return record_line(w.objects[i].vnum, w.objects[i].short_description);
 }
+std::string trigger_line(const World& w, int i) {
+    return record_line(w.triggers[size_t(i)].vnum, w.triggers[size_t(i)].name);
+}
 std::string shop_line(const World& w, int i) {
     return record_line(w.shops[i].vnum, w.mob_name_of(w.shops[i].keeper));
 }

@@ -15,6 +15,7 @@ std::string room_line(const World& world, int index);
 std::string mob_line(const World& world, int index);
 std::string object_line(const World& world, int index);
 std::string shop_line(const World& world, int index);  // the keeper's name
+std::string trigger_line(const World& world, int index);  // the trigger's name
 
 std::vector<std::string> room_lines(const World& world);
 std::vector<std::string> mob_lines(const World& world);

@@ -10,6 +10,8 @@
 #include "formats/object_file.h"
 #include "formats/room_file.h"
 #include "formats/shop_file.h"
+#include "formats/trigger_file.h"
+#include "world/trigger_types.h"
 #include "world/messages.h"
 #include "world/world.h"
 
@@ -54,12 +56,25 @@ obj_record default_object(int32_t vnum) {
     return o;
 }
 
+// A new trigger as tbaMUD's own trigger editor makes one (dg_olc.c).
+trig_data default_trigger(int32_t vnum) {
+    trig_data t;
+    t.vnum = vnum;
+    t.name = "new trigger";
+    t.attach_type = kAttachMobile;
+    t.trigger_types = 1 << 6;  // Greet
+    t.narg = 100;
+    t.script = "%echo% This trigger commandlist is not complete!\n";
+    return t;
+}
+
 int32_t vnum_at(const World& w, ListKind kind, int i) {
     switch (kind) {
     case ListKind::Room: return w.rooms[i].vnum;
     case ListKind::Mob: return w.mobs[i].vnum;
     case ListKind::Object: return w.objects[i].vnum;
     case ListKind::Shop: return w.shops[i].vnum;
+    case ListKind::Trigger: return w.triggers[size_t(i)].vnum;
     }
     return 0;
 }
@@ -85,6 +100,7 @@ const char* add_refusal(ListKind kind) {
     case ListKind::Mob: return "Maximum mobs reached!\nWhy more, you wildman??";
     case ListKind::Object: return "Maximum number of objects reached";
     case ListKind::Shop: return "Maximum number of shops reached";
+    case ListKind::Trigger: return "Maximum number of triggers reached";
     }
     return "";
 }
@@ -99,6 +115,7 @@ int record_limit(ListKind kind) {
     case ListKind::Mob: return kMobCapacity - 1;
     case ListKind::Object: return kObjectCapacity - 1;
     case ListKind::Shop: return kShopCapacity - 1;
+    case ListKind::Trigger: return kTriggerCapacity - 1;
     }
     return 0;
 }
@@ -109,6 +126,7 @@ int record_count(const World& w, ListKind kind) {
     case ListKind::Mob: return w.mob_count();
     case ListKind::Object: return w.object_count();
     case ListKind::Shop: return w.shop_count();
+    case ListKind::Trigger: return w.trigger_count();
     }
     return 0;
 }
@@ -119,11 +137,28 @@ std::string list_line(const World& w, ListKind kind, int i) {
     case ListKind::Mob: return mob_line(w, i);
     case ListKind::Object: return object_line(w, i);
     case ListKind::Shop: return shop_line(w, i);
+    case ListKind::Trigger: return trigger_line(w, i);
     }
     return {};
 }
 
+// The server finds a trigger by a binary search of its file's order: a new
+// trigger taking a free vnum below the last goes into its place. Answers the
+// index of the trigger that was at `index`.
+static int sorted_trigger(World& w, int index) {
+    const int32_t vnum = w.triggers[size_t(index)].vnum;
+    w.sort_triggers();
+    return w.find_trigger_index(vnum);
+}
+
+static bool takes_triggers(const World& w, Messages& messages) {
+    if (w.dialect == Dialect::TbaMud) return true;
+    messages.show("Only a tbaMUD zone has triggers: this zone's server reads no trigger file.");
+    return false;
+}
+
 int add_record(World& w, ListKind kind, Messages& messages, RecordEditor* editor) {
+    if (kind == ListKind::Trigger && !takes_triggers(w, messages)) return -1;
     if (record_count(w, kind) >= record_limit(kind)) {
         messages.show(add_refusal(kind));
         return -1;
@@ -138,23 +173,34 @@ int add_record(World& w, ListKind kind, Messages& messages, RecordEditor* editor
     case ListKind::Mob: w.mobs.push_back(default_mob(w.next_mob_vnum())); break;
     case ListKind::Object: w.objects.push_back(default_object(w.next_object_vnum())); break;
     case ListKind::Shop: w.shops.push_back(new_shop(w)); break;
+    case ListKind::Trigger: w.triggers.push_back(default_trigger(w.next_trigger_vnum())); break;
     }
     w.changed = true;
     int index = record_count(w, kind) - 1;
+    if (kind == ListKind::Trigger) index = sorted_trigger(w, index);
     if (editor) editor->select_record(index);
     return index;
 }
 
 int clone_record(World& w, ListKind kind, int selected, Messages& messages, RecordEditor* editor) {
-    if (kind != ListKind::Room && kind != ListKind::Mob) return -1;
+    if (kind != ListKind::Room && kind != ListKind::Mob && kind != ListKind::Trigger) return -1;
     if (selected < 0 || selected >= record_count(w, kind)) return -1;
     if (record_count(w, kind) >= record_limit(kind)) {
-        messages.show(kind == ListKind::Room ? "Maximum numer of rooms reached."
-                                             : "Maximum number of mobs reached");
+        messages.show(kind == ListKind::Room  ? "Maximum numer of rooms reached."
+                      : kind == ListKind::Mob ? "Maximum number of mobs reached"
+                                              : add_refusal(kind));
         return -1;
     }
     if (editor) editor->apply_pending();
-    if (kind == ListKind::Room) {
+    if (kind == ListKind::Trigger) {
+        trig_data t = w.triggers[size_t(selected)];
+        t.vnum = w.next_trigger_vnum();
+        w.triggers.push_back(std::move(t));
+        const int index = sorted_trigger(w, w.trigger_count() - 1);
+        w.changed = true;
+        if (editor) editor->select_record(index);
+        return index;
+    } else if (kind == ListKind::Room) {
         const room_data& src = w.rooms[selected];
         room_data r;
         r.vnum = w.next_room_vnum();
@@ -180,9 +226,10 @@ int clone_record(World& w, ListKind kind, int selected, Messages& messages, Reco
 
 bool confirm_removal(const World& w, ListKind kind, int selected, Messages& messages) {
     if (kind == ListKind::Shop || selected < 0 || selected >= record_count(w, kind)) return true;
-    const RecordKind record = kind == ListKind::Room  ? RecordKind::Room
-                              : kind == ListKind::Mob ? RecordKind::Mob
-                                                      : RecordKind::Object;
+    const RecordKind record = kind == ListKind::Room      ? RecordKind::Room
+                              : kind == ListKind::Mob     ? RecordKind::Mob
+                              : kind == ListKind::Trigger ? RecordKind::Trigger
+                                                          : RecordKind::Object;
     const int32_t vnum = vnum_at(w, kind, selected);
     const std::string question = removal_question(record, vnum, references_to(w, record, vnum));
     return question.empty() || messages.ask(question) == Answer::Yes;
@@ -204,6 +251,7 @@ bool remove_record(World& w, ListKind kind, int selected, RecordEditor* editor) 
     case ListKind::Mob: w.remove_mob(selected); break;
     case ListKind::Object: w.remove_object(selected); break;
     case ListKind::Shop: w.remove_shop(selected); break;
+    case ListKind::Trigger: w.remove_trigger(selected); break;
     }
     int follow = shown >= 0 && shown != selected ? index_after_remove(vnums, selected, shown) : -1;
     w.changed = true;
@@ -220,6 +268,7 @@ std::string record_source(const World& w, ListKind kind, int index, const Format
     case ListKind::Mob: write_mob_record(w, index, settings, out); break;
     case ListKind::Object: write_object_record(w, index, settings, out, messages, warned); break;
     case ListKind::Shop: break;
+    case ListKind::Trigger: write_trigger_record(w.triggers[size_t(index)], out); break;
     }
     return out;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// What the four record lists do to the tables: add a record with its
+// What the record lists do to the tables: add a record with its
 // defaults, clone one, remove one, and show one as its file text. The list
 // windows and the main window's menus call these; they know nothing of Qt.
 //
@@ -18,7 +18,9 @@ class World;
 class Messages;
 class RecordEditor;
 
-enum class ListKind { Room, Mob, Object, Shop };
+// Triggers are tbaMUD's alone: a zone of another dialect has no trigger file
+// and refuses to add one.
+enum class ListKind { Room, Mob, Object, Shop, Trigger };
 
 // "12 Records."
 std::string records_title(int count);
@@ -30,9 +32,11 @@ int record_count(const World& world, ListKind kind);
 std::string list_line(const World& world, ListKind kind, int index);
 
 // Appends a record with its defaults (vnum: the table's next vnum). Returns
-// the new index, or -1 after the "maximum reached" message.
+// the new index, or -1 after the "maximum reached" message. A trigger takes
+// the zone's next free vnum and its place in vnum order (the table stays
+// sorted, as the server needs).
 int add_record(World& world, ListKind kind, Messages& messages, RecordEditor* editor);
-// Appends a copy of record `selected` (rooms and mobs). -1 when nothing is
+// Appends a copy of record `selected` (rooms, mobs and triggers). -1 when nothing is
 // selected (silently) or the table is full (after its message).
 int clone_record(World& world, ListKind kind, int selected, Messages& messages,
                  RecordEditor* editor);
@@ -41,7 +45,7 @@ int clone_record(World& world, ListKind kind, int selected, Messages& messages,
 bool confirm_removal(const World& world, ListKind kind, int selected, Messages& messages);
 // Removes record `selected`; false (silently) when it is no valid index.
 bool remove_record(World& world, ListKind kind, int selected, RecordEditor* editor);
-// Record `index` (rooms, mobs, objects) as its world file holds it; empty
+// Record `index` (rooms, mobs, objects, triggers) as its world file holds it; empty
 // for an invalid index. `warned` carries the object writer's once-only
 // material warning between calls.
 std::string record_source(const World& world, ListKind kind, int index,

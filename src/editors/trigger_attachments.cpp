@@ -71,6 +71,14 @@ std::vector<std::string> TriggerAttachments::lines(const World& world) const {
     return out;
 }
 
+std::vector<TriggerAttachments::Choice> TriggerAttachments::choices(const World& world) const {
+    std::vector<Choice> out;
+    for (const trig_data& t : world.triggers)
+        if (t.attach_type == attach_ && std::find(vnums_.begin(), vnums_.end(), t.vnum) == vnums_.end())
+            out.push_back({t.vnum, "#" + std::to_string(t.vnum) + "  " + t.name});
+    return out;
+}
+
 bool TriggerAttachments::apply(TriggerList& into) const {
     if (into == vnums_) return false;
     into = vnums_;

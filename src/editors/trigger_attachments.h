@@ -4,6 +4,7 @@
 // stored into the record with the editor's other fields. The servers run a
 // record's triggers in list order, so the order is the builder's to set.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,7 @@ public:
     explicit TriggerAttachments(TriggerAttach attach) : attach_(attach) {}
 
     const TriggerList& vnums() const { return vnums_; }
+    TriggerAttach attach() const { return attach_; }
     int chosen() const { return chosen_; }
     void choose(int line) { chosen_ = line >= 0 && size_t(line) < vnums_.size() ? line : -1; }
 
@@ -39,6 +41,13 @@ public:
     // "#vnum  name" for each line; "(no such trigger)" where the zone has
     // no trigger of that vnum.
     std::vector<std::string> lines(const World& world) const;
+    // What Add offers: the zone's triggers of this list's attach type that
+    // are not attached yet, in table order, as "#vnum  name".
+    struct Choice {
+        int32_t vnum;
+        std::string line;
+    };
+    std::vector<Choice> choices(const World& world) const;
     // Stores the list into a record's; true when that changed it.
     bool apply(TriggerList& into) const;
 

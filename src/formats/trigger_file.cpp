@@ -89,6 +89,17 @@ bool read_triggers_from(World& world, TextSource& in, const std::string& path,
     return complete;
 }
 
+std::string sibling_path(const std::string& zone_path, const char* folder, const char* ext) {
+    const std::filesystem::path zone = native_path(zone_path);
+    std::filesystem::path dir = zone.parent_path();
+    std::filesystem::path name = zone.stem();
+    name += ext;
+    if (dir.filename() == "zon") return utf8_name(dir.parent_path() / folder / name);
+    return utf8_name(dir / name);
+}
+
+}  // namespace
+
 void write_trigger_record(const trig_data& trig, std::string& out) {
     out += "#" + std::to_string(trig.vnum) + "\n";
     out += (trig.name.empty() ? std::string("unknown trigger") : trig.name) + "~\n";
@@ -101,17 +112,6 @@ void write_trigger_record(const trig_data& trig, std::string& out) {
     if (script.back() != '\n') script += '\n';
     out += script + "~\n";
 }
-
-std::string sibling_path(const std::string& zone_path, const char* folder, const char* ext) {
-    const std::filesystem::path zone = native_path(zone_path);
-    std::filesystem::path dir = zone.parent_path();
-    std::filesystem::path name = zone.stem();
-    name += ext;
-    if (dir.filename() == "zon") return utf8_name(dir.parent_path() / folder / name);
-    return utf8_name(dir / name);
-}
-
-}  // namespace
 
 bool read_triggers(World& world, const std::string& text, Messages& messages) {
     TextSource in(text);

@@ -21,6 +21,10 @@ class Messages;
 bool read_triggers(World& world, const std::string& text, Messages& messages);
 bool load_trigger_file(World& world, const std::string& path, Messages& messages);
 
+// One trigger as the server's own writer lays it out, from its "#" line to
+// its script's '~' line.
+void write_trigger_record(const trig_data& trigger, std::string& out);
+
 // The file: triggers that did not change copied from the file as read, the
 // others as the server's own writer lays them out.
 // With settings.house_style every trigger is written anew.

@@ -48,7 +48,7 @@ void RecordPlaces::locate(std::vector<Finding>& findings) const {
         auto it = places_.find({kind, f.vnum});
         if (it == places_.end()) continue;
         f.file = files_[it->second.file];
-        if (f.line == 0) f.line = it->second.line;
+        if (f.line == 0) f.line = it->second.line + (f.record_line > 0 ? f.record_line - 1 : 0);
     }
 }
 

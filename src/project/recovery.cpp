@@ -8,7 +8,9 @@
 #include "formats/mob_file.h"
 #include "formats/object_file.h"
 #include "formats/room_file.h"
+#include "formats/dialect_sniff.h"
 #include "formats/shop_file.h"
+#include "formats/trigger_file.h"
 #include "formats/zone_file.h"
 #include "world/atomic_file.h"
 #include "world/file_path.h"
@@ -120,6 +122,8 @@ std::string recovery_bytes(const World& world, const AreaProject& project,
     put(out, "objects", object_file_text(world, settings, quiet));
     put(out, "shops", write_shops_v3(world));
     put(out, "zone", zone_file_text(world, settings));
+    // A tbaMUD zone's triggers; a copy without this part holds none.
+    if (world.dialect == Dialect::TbaMud) put(out, "triggers", trigger_file_output(world, settings).bytes);
     char hex[17] = {};
     std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(checksum(out)));
     out += "end " + std::string(hex) + "\n";
@@ -159,11 +163,14 @@ RecoveryState read_recovery(const std::string& path, const FormatSettings& setti
     }
     World w;
     w.project_zone_number = p.zone_number;
+    // The readers of the other files follow the zone's dialect.
+    w.dialect = zone_text_dialect(sections["zone"]);
     MessageRecorder said;
     const bool ok = read_rooms(w, sections["rooms"], settings, said) &&
                     read_mobs(w, sections["mobs"], settings, said) &&
                     read_objects(w, sections["objects"], settings, said) &&
-                    read_shops(w, sections["shops"], said) && read_zone(w, sections["zone"], said);
+                    read_shops(w, sections["shops"], said) && read_zone(w, sections["zone"], said) &&
+                    (!sections.count("triggers") || read_triggers(w, sections["triggers"], said));
     if (!ok) {
         error = said.entries.empty() ? "its world files cannot be read" : said.entries.front().text;
         return RecoveryState::Damaged;

@@ -102,6 +102,8 @@ struct FileRead {
     MessageRecorder said;
     bool ok = false;
     std::string failed;  // a file beside it that did not load (triggers)
+    std::string triggers;  // the trigger file read beside a zone file, if any
+    RecordPlaces::Heads trigger_heads;
 };
 
 void replay(const MessageRecorder& said, Messages& to) {
@@ -138,9 +140,14 @@ void read_zone_file(FileRead& f) {
     // triggers its rooms, mobs, objects and T commands attach.
     const std::string triggers = trigger_path_for(f.path);
     std::error_code missing;
-    if (zone.dialect == Dialect::TbaMud && fs::is_regular_file(native_path(triggers), missing) &&
-        !load_trigger_file(zone, triggers, f.said))
-        f.failed = triggers;
+    if (zone.dialect == Dialect::TbaMud && fs::is_regular_file(native_path(triggers), missing)) {
+        if (!load_trigger_file(zone, triggers, f.said)) f.failed = triggers;
+        std::string text;
+        if (read_file_bytes(triggers, text)) {
+            f.triggers = triggers;
+            f.trigger_heads = RecordPlaces::record_heads(text);
+        }
+    }
     f.heads = RecordPlaces::record_heads(f.text);
 }
 
@@ -182,6 +189,7 @@ bool read_world_folder(const std::string& dir, WorldFolder& out, Messages& messa
             continue;
         }
         if (!f.failed.empty()) out.failures.push_back(f.failed);
+        if (!f.triggers.empty()) out.places.add_file(f.triggers, f.trigger_heads, RecordKind::Trigger);
         out.places.add_file(f.path, f.heads, RecordKind::Zone);
         dialects[utf8_name(native_path(f.path).stem())] = f.records.dialect;
         keep(f);

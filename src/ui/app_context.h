@@ -18,7 +18,7 @@
 
 namespace tarnwick::ui {
 
-enum class RecordKind { Room, Mob, Object, Shop };
+enum class RecordKind { Room, Mob, Object, Shop, Trigger };
 
 class AppContext : public QObject {
     Q_OBJECT

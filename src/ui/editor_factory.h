@@ -1,5 +1,5 @@
 #pragma once
-// The five editor windows, created once at start-up by the main window.
+// The six editor windows, created once at start-up by the main window.
 
 #include <QWidget>
 
@@ -13,5 +13,7 @@ EditorWindow* create_room_editor(AppContext& context, QWidget* parent);
 EditorWindow* create_mob_editor(AppContext& context, QWidget* parent);
 EditorWindow* create_object_editor(AppContext& context, QWidget* parent);
 EditorWindow* create_shop_editor(AppContext& context, QWidget* parent);
+// tbaMUD's trigger scripts.
+EditorWindow* create_trigger_editor(AppContext& context, QWidget* parent);
 
 }  // namespace tarnwick::ui

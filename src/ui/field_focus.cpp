@@ -1,6 +1,7 @@
 #include "ui/field_focus.h"
 
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -48,6 +49,10 @@ constexpr FieldControl kControls[] = {
     {FindKind::Shop, "buy type keywords", "BuyBox"},
     {FindKind::Zone, "zone name", "Edit1"},
     {FindKind::Zone, "comment", "TreeView1"},
+    {FindKind::Trigger, "vnum", "edname"},
+    {FindKind::Trigger, "name", "edname"},
+    {FindKind::Trigger, "argument list", "edarglist"},
+    {FindKind::Trigger, "script", "scriptMemo"},
 };
 
 bool matches(std::string_view pattern, std::string_view field) {
@@ -123,6 +128,12 @@ bool focus_found_field(QWidget& editor, const FindHit& hit) {
                 tree->setCurrentItem(*it);
                 break;
             }
+    }
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(widget); memo && hit.match_length > 0) {
+        // The match itself selected, the first place the memo holds it.
+        const QString match = from_cp1252(hit.context.substr(hit.match_start, hit.match_length));
+        QTextCursor at = memo->document()->find(match, 0);
+        if (!at.isNull()) memo->setTextCursor(at);
     }
     widget->setFocus(Qt::OtherFocusReason);
     return true;

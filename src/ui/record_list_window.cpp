@@ -40,6 +40,9 @@ ListLook look_of(ListKind kind) {
     case ListKind::Shop:
         return {"TFormShopList", "Defined Shops:", "Shop List", "&Edit", "&Add", "&Remove",
                 "&Always on top", false, false};
+    case ListKind::Trigger:
+        return {"TFormTrigList", "Defined Triggers:", "Trigger List", "&Edit", "&Add", "&Remove",
+                "Always on top", true, true};
     }
     return {};
 }
@@ -60,6 +63,7 @@ RecordKind record_kind_of(ListKind kind) {
     case ListKind::Mob: return RecordKind::Mob;
     case ListKind::Object: return RecordKind::Object;
     case ListKind::Shop: return RecordKind::Shop;
+    case ListKind::Trigger: return RecordKind::Trigger;
     }
     return RecordKind::Room;
 }
@@ -192,7 +196,7 @@ void RecordListWindow::ListBox1Click() {
 
 void RecordListWindow::ListBox1DblClick() {
     show_editor();
-    if (editor_ && (kind_ == ListKind::Mob || kind_ == ListKind::Object))
+    if (editor_ && (kind_ == ListKind::Mob || kind_ == ListKind::Object || kind_ == ListKind::Trigger))
         editor_->select_record(selected());
 }
 
@@ -202,7 +206,10 @@ void RecordListWindow::appended(int index) {
     QString line = from_cp1252(list_line(context_.world, kind_, index));
     if (kind_ == ListKind::Shop)  // the keeper is looked up at the next refresh
         line = QString("#%1   ---   Sin Keeper").arg(context_.world.shops[index].vnum);
-    list_->addItem(line);
+    if (kind_ == ListKind::Trigger)  // in vnum order, maybe not last
+        list_->insertItem(index, line);
+    else
+        list_->addItem(line);
     if (editor_) select_row(editor_->current_index());
     setWindowTitle(from_cp1252(records_title(record_count(context_.world, kind_))));
     context_.mark_changed();

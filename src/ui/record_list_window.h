@@ -1,5 +1,5 @@
 #pragma once
-// One of the four record lists: a line per record in table order, so a
+// One of the record lists: a line per record in table order, so a
 // line's position is the record's table index. Records are added, cloned,
 // removed, picked for their editor and shown as their file text from here.
 

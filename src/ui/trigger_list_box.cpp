@@ -1,12 +1,16 @@
 #include "ui/trigger_list_box.h"
 
+#include <QDialog>
 #include <QGridLayout>
-#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QVBoxLayout>
 
 #include "editors/trigger_attachments.h"
+#include "ui/dialog_buttons.h"
 #include "ui/editor_text.h"
 
 namespace tarnwick::ui {
@@ -76,15 +80,38 @@ void TriggerListBox::refresh() {
 
 void TriggerListBox::add() {
     if (!list_ || !enabled_) return;
-    QInputDialog prompt(this);
-    prompt.setObjectName("triggerVnumPrompt");
-    prompt.setWindowTitle(QStringLiteral("Attach trigger"));
-    prompt.setLabelText(QStringLiteral("Trigger vnum:"));
-    prompt.setInputMode(QInputDialog::TextInput);
-    // Wide enough for its title under a window manager's frame.
-    prompt.setMinimumWidth(prompt.fontMetrics().horizontalAdvance(prompt.windowTitle()) * 2 + 120);
-    if (prompt.exec() != QDialog::Accepted) return;
-    if (!list_->add(from_qt(prompt.textValue().trimmed()), world_, messages_)) return;
+    QDialog chooser(this);
+    chooser.setObjectName("triggerChooser");
+    chooser.setWindowTitle(QStringLiteral("Attach trigger"));
+    auto* choices = new QListWidget(&chooser);
+    choices->setObjectName("triggerChoices");
+    const auto offered = list_->choices(world_);
+    for (const auto& c : offered) {
+        auto* item = new QListWidgetItem(to_qt(c.line), choices);
+        item->setData(Qt::UserRole, c.vnum);
+    }
+    auto* vnum = new QLineEdit(&chooser);
+    vnum->setObjectName("triggerVnum");
+    auto* layout = new QVBoxLayout(&chooser);
+    const QString kind = QString::fromLatin1(attach_kind_name(list_->attach()));
+    layout->addWidget(new QLabel(offered.empty() ? QStringLiteral("The zone has no other triggers for ") + kind + "."
+                                                 : QStringLiteral("The zone's triggers for ") + kind + ":",
+                                 &chooser));
+    layout->addWidget(choices);
+    layout->addWidget(new QLabel(QStringLiteral("Trigger vnum (one of another zone's, too):"), &chooser));
+    layout->addWidget(vnum);
+    layout->addLayout(ok_cancel_buttons(&chooser));
+    connect(choices, &QListWidget::currentItemChanged, &chooser, [vnum](QListWidgetItem* item) {
+        if (item) vnum->setText(QString::number(item->data(Qt::UserRole).toInt()));
+    });
+    connect(choices, &QListWidget::itemDoubleClicked, &chooser, &QDialog::accept);
+    if (!offered.empty()) choices->setCurrentRow(0);
+    else vnum->setFocus();
+    // Wide enough for its title under a window manager's frame and the names.
+    chooser.setMinimumWidth(std::max(chooser.fontMetrics().horizontalAdvance(chooser.windowTitle()) * 2 + 120,
+                                     choices->sizeHintForColumn(0) + 60));
+    if (chooser.exec() != QDialog::Accepted) return;
+    if (!list_->add(from_qt(vnum->text().trimmed()), world_, messages_)) return;
     refresh();
     emit edited();
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The trigger list of a record editor: the vnums and names of the triggers
-// attached to the record shown, with Add (asks a vnum), Remove and Move
-// up / Move down. It edits the editor's pending TriggerAttachments and says
+// attached to the record shown, with Add (chooses one of the zone's
+// triggers for that kind of record, or takes a typed vnum for another
+// zone's), Remove and Move up / Move down. It edits the editor's pending TriggerAttachments and says
 // so through `edited`; the editor stores the list with its other fields.
 
 #include <QGroupBox>
@@ -25,7 +26,8 @@ public:
     // Shows `list` (none: an empty, disabled box) and edits it from now on.
     void show_list(TriggerAttachments* list, bool enabled);
 
-    // The commands, as the buttons call them. Add opens a vnum prompt.
+    // The commands, as the buttons call them. Add opens the chooser
+    // ("triggerChooser": the list "triggerChoices", the field "triggerVnum").
     void add();
     void remove();
     void move(int delta);

@@ -55,6 +55,8 @@ int World::find_room(int32_t vnum) const { return find_vnum(rooms, vnum); }
 int World::find_mob(int32_t vnum) const { return find_vnum(mobs, vnum); }
 int World::find_object(int32_t vnum) const { return find_vnum(objects, vnum); }
 
+int World::find_trigger_index(int32_t vnum) const { return find_vnum(triggers, vnum); }
+
 const trig_data* World::find_trigger(int32_t vnum) const {
     for (const trig_data& t : triggers)
         if (t.vnum == vnum) return &t;
@@ -86,16 +88,31 @@ int32_t World::next_room_vnum() const { return next_vnum(rooms, project_zone_num
 int32_t World::next_mob_vnum() const { return next_vnum(mobs, project_zone_number); }
 int32_t World::next_object_vnum() const { return next_vnum(objects, project_zone_number); }
 int32_t World::next_shop_vnum() const { return next_vnum(shops, project_zone_number); }
+int32_t World::next_trigger_vnum() const {
+    // The zone's own vnums: the one after the highest while it is the
+    // zone's, else the first free one, so that a trigger never takes the
+    // number of another zone's.
+    const int32_t bot = zone.top > 0 ? zone.bot : project_zone_number * 100;
+    const int32_t top = zone.top > 0 ? zone.top : bot + 99;
+    const int32_t next = next_vnum(triggers, project_zone_number);
+    if (triggers.empty()) return std::max(bot, next);
+    if (next <= top && next >= bot) return next;
+    for (int32_t v = bot; v <= top && v >= bot; ++v)
+        if (!find_trigger(v)) return v;
+    return next;
+}
 
 void World::sort_rooms() { sort_by_vnum(rooms, rooms.size()); }
 void World::sort_mobs() { sort_by_vnum(mobs, mobs.size()); }
 void World::sort_objects() { sort_by_vnum(objects, objects.size()); }
 void World::sort_shops() { sort_by_vnum(shops, shops.size()); }
+void World::sort_triggers() { sort_by_vnum(triggers, triggers.size()); }
 
 void World::remove_room(int index) { remove_at(rooms, index); }
 void World::remove_mob(int index) { remove_at(mobs, index); }
 void World::remove_object(int index) { remove_at(objects, index); }
 void World::remove_shop(int index) { remove_at(shops, index); }
+void World::remove_trigger(int index) { remove_at(triggers, index); }
 
 void World::clear_zone_header() {
     zone.name.clear();

@@ -25,6 +25,7 @@ constexpr int kRoomCapacity = 1000;
 constexpr int kMobCapacity = 1500;
 constexpr int kObjectCapacity = 500;
 constexpr int kShopCapacity = 500;
+constexpr int kTriggerCapacity = 1000;
 
 // The list windows' captions, as the readers set them.
 class OtherZones;
@@ -63,11 +64,13 @@ public:
     int mob_count() const { return int(mobs.size()); }
     int object_count() const { return int(objects.size()); }
     int shop_count() const { return int(shops.size()); }
+    int trigger_count() const { return int(triggers.size()); }
 
     int find_room(int32_t vnum) const;
     int find_mob(int32_t vnum) const;
     int find_object(int32_t vnum) const;
     const trig_data* find_trigger(int32_t vnum) const;
+    int find_trigger_index(int32_t vnum) const;
 
     // How a record of another zone of the world folder is named: labelled
     // with its zone ("The Temple (zone 30)") as the editor shows it, plain
@@ -85,16 +88,20 @@ public:
     int32_t next_mob_vnum() const;
     int32_t next_object_vnum() const;
     int32_t next_shop_vnum() const;
+    // The zone's next free trigger vnum (within its bottom and top).
+    int32_t next_trigger_vnum() const;
 
     void sort_rooms();
     void sort_mobs();
     void sort_objects();
     void sort_shops();
+    void sort_triggers();
 
     void remove_room(int index);
     void remove_mob(int index);
     void remove_object(int index);
     void remove_shop(int index);
+    void remove_trigger(int index);
 
     void clear_rooms() { rooms.clear(); }
     void clear_mobs() { mobs.clear(); }

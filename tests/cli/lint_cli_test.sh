@@ -47,6 +47,26 @@ expect "a room above every zone's top" \
   "$world/wld/186.wld:$(grep -n '^#18700' "$world/wld/186.wld" | cut -d: -f1): error: Room #18700: above every zone's top (the highest is 18699, zone 186's): the server stops or crashes on it [server-text]" \
   "$(grep 'every zone' "$tmp/out")"
 
+# A tbaMUD trigger file alone: its scripts are checked, findings on their own lines.
+cat > "$tmp/10.trg" <<'EOF'
+#1000
+Guard blocks the north~
+2 c 100
+north~
+%send% %actor% The guard blocks your way.
+%load% obj 1099
+wait
+~
+$~
+EOF
+"$cli" lint "$tmp/10.trg" > "$tmp/out"; expect "a broken script fails" 1 $?
+expect "script findings on the file's lines" \
+"$tmp/10.trg:1: note: Trigger #1000: no room, mob, object, T command or script attaches this trigger [trigger-unused]
+$tmp/10.trg:6: error: Trigger #1000: line 2: %load% obj: object #1099 does not exist: the command fails when the trigger runs [script-vnum]
+$tmp/10.trg:7: error: Trigger #1000: line 3: 'wait' without a blank and an argument after it is not the script's own 'wait': the server logs \"Unknown world cmd\" and does nothing [script-command]" \
+  "$(cat "$tmp/out")"
+expect "show prints a trigger" "$(sed -n 1,8p "$tmp/10.trg")" "$("$cli" show "$tmp/10.trg" 1000)"
+
 "$cli" lint --min-severity bad "$tmp/tarnwick.qzp" 2>/dev/null; expect "a bad severity is a usage error" 2 $?
 "$cli" lint 2>/dev/null; expect "lint without input is a usage error" 2 $?
 "$cli" lint --help | grep -q 'WORLD_DIR'; expect "lint --help" 0 $?

@@ -410,13 +410,13 @@ World sound_tba_zone() {
         t.vnum = vnum;
         t.name = "trigger";
         t.attach_type = attach;
-        t.script = "say hello";
+        t.script = "%echo% hello";
         w.triggers.push_back(t);
     }
     w.rooms[0].triggers = {1000};
     w.mobs[0].triggers = {1001};
     w.objects[0].triggers = {1002};
-    command(w, 'T', kAttachMobile, 1001, -1);
+    command(w, 'T', kAttachMobile, 1001, 1000);
     return w;
 }
 
@@ -454,7 +454,9 @@ TEST(Checker, TbaMudTriggersExistAndSuitTheirRecords) {
         SCOPED_TRACE(c.name);
         World w = sound_tba_zone();
         c.damage(w);
-        const auto found = check_zone(w);
+        // A trigger taken off its record is left unattached: noted apart.
+        auto found = check_zone(w);
+        std::erase_if(found, [](const Finding& f) { return f.check == "trigger-unused"; });
         ASSERT_EQ(found.size(), 1u) << (found.empty() ? "" : record_label(found[0]) + ": " + found[0].message);
         const Finding& f = found[0];
         EXPECT_EQ(f.check, c.check);

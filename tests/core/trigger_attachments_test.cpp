@@ -34,6 +34,22 @@ struct Row {
     size_t messages;
 };
 
+TEST(TriggerAttachmentsChoices, OfferTheZonesTriggersOfTheKindNotAttached) {
+    World w;
+    w.triggers = {trigger(3000, "Greeter", kAttachMobile), trigger(3001, "Thief", kAttachMobile),
+                  trigger(3002, "Gate", kAttachRoom)};
+    TriggerAttachments mob(kAttachMobile);
+    mob.load({3001});
+    const auto offered = mob.choices(w);
+    ASSERT_EQ(offered.size(), 1u);
+    EXPECT_EQ(offered[0].vnum, 3000);
+    EXPECT_EQ(offered[0].line, "#3000  Greeter");
+    TriggerAttachments room(kAttachRoom);
+    ASSERT_EQ(room.choices(w).size(), 1u);
+    EXPECT_EQ(room.choices(w)[0].vnum, 3002);
+    EXPECT_TRUE(TriggerAttachments(kAttachObject).choices(w).empty());
+}
+
 const Row kRows[] = {
     {"add appends and chooses", {3001}, {{'a', "3000", true}}, {3001, 3000}, 1, 0},
     {"unknown vnum is taken", {}, {{'a', "9999", true}}, {9999}, 0, 0},

@@ -9,7 +9,7 @@
 
 #include <QComboBox>
 #include <QDialog>
-#include <QInputDialog>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
@@ -145,10 +145,18 @@ TEST_F(DialectFieldsTest, RoomFlagWordAndMobTriggersSaveOnlyThoseRecords) {
     ASSERT_EQ(list->count(), 1);
     EXPECT_EQ(list->item(0)->text(), "#3016  Kind Soul Gives Newbie Equipment");
     on_next_modal([](QWidget* modal) {
-        auto* prompt = qobject_cast<QInputDialog*>(modal);
-        ASSERT_TRUE(prompt);
-        prompt->setTextValue("3005");
-        prompt->accept();
+        // The chooser offers the zone's mobile triggers but the one attached.
+        auto* choices = modal->findChild<QListWidget*>("triggerChoices");
+        ASSERT_TRUE(choices);
+        QListWidgetItem* thief = nullptr;
+        for (int i = 0; i < choices->count(); ++i) {
+            EXPECT_FALSE(choices->item(i)->text().startsWith("#3016")) << "attached already";
+            if (choices->item(i)->text() == "#3005  Stock Thief") thief = choices->item(i);
+        }
+        ASSERT_TRUE(thief);
+        choices->setCurrentItem(thief);
+        EXPECT_EQ(modal->findChild<QLineEdit*>("triggerVnum")->text(), "3005");
+        static_cast<QDialog*>(modal)->accept();
     });
     child<QPushButton>(mobs, "addTrigger")->click();
     ASSERT_EQ(list->count(), 2);

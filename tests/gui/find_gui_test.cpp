@@ -54,7 +54,7 @@ TEST_F(FindGui, CtrlGOpensTheRecordWithThatVnum) {
     EXPECT_TRUE(main->room_editor()->isVisible());
     EXPECT_EQ(main->room_editor()->current_index(), state->world.find_room(18605));
     EXPECT_FALSE(main->go_to_vnum(99999));
-    EXPECT_EQ(messages.texts().back(), "No room, mob, object or shop has vnum 99999.");
+    EXPECT_EQ(messages.texts().back(), "No room, mob, object, shop or trigger has vnum 99999.");
     // Several kinds with one number: the room opens, the find window lists
     // the others for another choice.
     ASSERT_TRUE(main->go_to_vnum(18600));
