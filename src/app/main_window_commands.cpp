@@ -354,10 +354,7 @@ void MainWindow::Contenido1Click() {
 }
 
 void MainWindow::Acercade1Click() {
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        about_->adjustSize();
-        about_->move(screen->geometry().center() - about_->rect().center());
-    }
+    about_->adjustSize();
     about_->exec();
 }
 

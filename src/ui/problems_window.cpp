@@ -31,7 +31,7 @@ QString counts_text(const SeverityCounts& c) {
 }  // namespace
 
 ProblemsWindow::ProblemsWindow(AppContext& context, QWidget* parent)
-    : QDialog(parent), context_(context) {
+    : QDialog(parent, Qt::Window), context_(context) {
     setObjectName("ProblemsWindow");
     setWindowTitle("Problems");
     setModal(false);
