@@ -25,7 +25,7 @@ TEST_F(WindowPlacementTest, FirstShownWindowsStayOnScreenAndOffTheMenuBar) {
     SampleZone zone;
     ASSERT_TRUE(main->open_project(zone.project()));
     const QRect screen = main->screen()->availableGeometry();
-    const QRect menu(main->menuBar()->mapToGlobal(QPoint(0, 0)), main->menuBar()->size());
+    const QRect menu(main->findChild<QMenuBar*>()->mapToGlobal(QPoint(0, 0)), main->findChild<QMenuBar*>()->size());
     for (const char* name : {"EditordeZonas1", "EditordeRooms1", "EditordeMobs1", "EditordeObjs1",
                              "EditordeShops1", "ListadeRooms1", "ListadeMobs1", "ListadeObjetos1",
                              "ListadeShops1", "Mapa1", "Find1", "CheckZone1"}) {
