@@ -1,11 +1,14 @@
 // Controls that do what they look like: a memo that takes no typing looks
 // read-only, the extra-description dialog shows a player's line, the exit
-// dialog names its direction, Enter presses Ok in Select Object, and the
-// Problems window wraps its messages and takes Ctrl+Z.
+// dialog names its direction, Enter presses Ok in Select Object, every page
+// of the options opens, and the Problems window wraps its messages and takes
+// Ctrl+Z.
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QTabWidget>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -135,6 +138,30 @@ TEST_F(MainControls, EnterInSelectObjectPressesOk) {
         }));
         EXPECT_EQ(main->object_choice()->ask_object_vnum(), expected);
     }
+}
+
+// Every page of the options opens; the extension switches show greyed.
+TEST_F(MainControls, EveryOptionsPageCanBeSelected) {
+    SampleZone zone;
+    ASSERT_TRUE(main->open_project(zone.project()));
+    on_next_modal(std::function<void(QWidget*)>([](QWidget* d) {
+        auto* pages = d->findChild<QTabWidget*>("PageControl1");
+        ASSERT_NE(pages, nullptr);
+        for (int i = 0; i < pages->count(); ++i) {
+            SCOPED_TRACE(pages->tabText(i).toStdString());
+            EXPECT_TRUE(pages->isTabEnabled(i));
+            pages->setCurrentIndex(i);
+            EXPECT_EQ(pages->currentIndex(), i);
+        }
+        for (const char* name : {"SaveMatSpecs", "SaveObjLevels"}) {
+            auto* box = d->findChild<QCheckBox*>(name);
+            ASSERT_NE(box, nullptr) << name;
+            EXPECT_TRUE(box->isVisible()) << name;
+            EXPECT_FALSE(box->isEnabled()) << name;
+        }
+        static_cast<QDialog*>(d)->reject();
+    }));
+    trigger("Opciones1");
 }
 
 // A long message wraps to the column and wraps anew as the window widens;
