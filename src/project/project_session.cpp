@@ -425,9 +425,22 @@ void ProjectSession::adopt_restored() {
     load_failures_.clear();
     world_.project_zone_number = project_.zone_number;
     set_caption(zone_caption(project_));
-    if (view_) view_->tables_loaded();
+    if (view_) {
+        view_->tables_loaded();
+        view_->place_windows(project_.windows);
+    }
     set_project_open(true);
     world_.changed = true;
+}
+
+AreaProject ProjectSession::project_as_shown() const {
+    AreaProject shown = project_;
+    if (view_) {
+        WindowLayouts live = project_.windows;
+        view_->capture_windows(live);
+        store_window_layout(live, shown.windows);
+    }
+    return shown;
 }
 
 bool ProjectSession::may_overwrite(const std::string& path) {
