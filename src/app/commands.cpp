@@ -14,6 +14,7 @@ constexpr MenuInfo kMenus[] = {
     {"Shops", "Shops1", "&Shops", true},
     {"Triggers", "Triggers1", "&Triggers", true},
     {"Zone", "Zone1", "&Zone", true},
+    {"Tools", "ToolsMenu", "&Tools", true},
     {"Help", "Ayuda1", "&Help", false},
 };
 
@@ -78,7 +79,7 @@ constexpr MenuCommand kMenuCommands[] = {
     {"Zone", "SimulateReset1", "&Simulate reset", "SimulateReset1Click", "", false},
     {"Help", "Contenido1", "&Contents", "Contenido1Click", "F1", false},
     {"Help", "Acercade1", "&About...", "Acercade1Click", "", false},
-    // The menu of the "Tools" toolbar button.
+    // The Tools menu, which the "Tools" toolbar button opens too.
     {"Tools", "EditarProyecto2", "&Options\tF8", "EditarProyecto2Click", "", false},
     {"Tools", "RenumerarMundo1", "&Renumber World", "RenumerarMundo1Click", "", false},
     {"Tools", "AjustarColumnadenDesripciones1", "&Align columns in descriptions",
@@ -89,21 +90,21 @@ constexpr MenuCommand kMenuCommands[] = {
 };
 
 constexpr ToolCommand kToolCommands[] = {
-    {"Tools", "NewBtn", "New project", "NewBtnClick", false},
-    {"Tools", "OpenBtn", "Open project", "OpenBtnClick", false},
-    {"Tools", "SaveBtn", "Save Project", "SaveBtnClick", true},
-    {"Tools", "EditPrjBtn", "Edit Project properties", "EditPrjBtnClick", true},
+    {"Tools", "NewBtn", "New project", "NuevoProyecto1Click", false},
+    {"Tools", "OpenBtn", "Open project", "Abrir1Click", false},
+    {"Tools", "SaveBtn", "Save Project", "Guardar1Click", true},
+    {"Tools", "EditPrjBtn", "Edit Project properties", "EditarProyecto1Click", true},
     {"Tools", "ToolsBtn", "Tools", "", true},
-    {"Edición", "NewMonsterBtn", "New Mob", "NewMonsterBtnClick", true},
-    {"Edición", "DeleteMonsterBtn", "Remove selected mob", "DeleteMonsterBtnClick", true},
-    {"Edición", "NewRoomBtn", "New Room", "NewRoomBtnClick", true},
-    {"Edición", "DeleteRoomBtn", "Remove selected Room", "DeleteRoomBtnClick", true},
-    {"Edición", "AddObjBtn", "New object", "AddObjBtnClick", true},
-    {"Edición", "DeleteObjBtn", "Remove selected object", "DeleteObjBtnClick", true},
+    {"Edición", "NewMonsterBtn", "New Mob", "Agregar2Click", true},
+    {"Edición", "DeleteMonsterBtn", "Remove selected mob", "N5Click", true},
+    {"Edición", "NewRoomBtn", "New Room", "Agregar1Click", true},
+    {"Edición", "DeleteRoomBtn", "Remove selected Room", "Eliminar1Click", true},
+    {"Edición", "AddObjBtn", "New object", "Agregar3Click", true},
+    {"Edición", "DeleteObjBtn", "Remove selected object", "Eliminar2Click", true},
     {"Edición", "NewShop", "New Shop", "NewShopClick", true},
     {"Edición", "DeleteShop", "Remove Selected Shop", "DeleteShopClick", true},
     {"Edición", "NewTrigBtn", "New trigger", "NewTrigClick", true},
-    {"Edición", "TrigListBtn", "Trigger list", "TrigListBtnClick", true},
+    {"Edición", "TrigListBtn", "Trigger list", "ListadeTriggers1Click", true},
 };
 
 constexpr const char* kProjectMenuEntries[] = {"Guardar1", "GuardarComo1", "Cerrar1",

@@ -21,7 +21,7 @@ struct ToolCommand {
     const char* toolbar;      // "Tools" or "Edición"
     const char* object_name;
     const char* hint;         // the button's tool tip
-    const char* handler;      // empty for the Tools menu button
+    const char* handler;      // the slot of the menu entry it shares; empty for the Tools button
     bool project;             // enabled only with a project open
 };
 

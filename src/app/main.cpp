@@ -37,9 +37,14 @@ public:
 };
 
 const char* kUsage =
-    "usage: tarnwick [PROJECT.qzp]\n"
+    "usage: tarnwick [PROJECT.qzp | WORLD_DIR]\n"
     "       tarnwick --screenshot OUT.png [--window NAME] [PROJECT.qzp]\n"
-    "       tarnwick --version | --help\n";
+    "       tarnwick --version | --help\n"
+    "\n"
+    "PROJECT.qzp  open the zone of this project file\n"
+    "WORLD_DIR    list the zones of this server world folder (one with wld/ or\n"
+    "             zon/ beside mob/, obj/ and shp/, such as lib/world) and open the\n"
+    "             one chosen in place: Save writes that zone's own files\n";
 
 // Answers the options that need no window; -1 when the program goes on.
 int answer_without_window(int argc, char** argv) {

@@ -258,8 +258,6 @@ void MainWindow::build_menus() {
         menu->setObjectName(m.object_name);
         menus_[m.key] = menu;
     }
-    menus_["Tools"] = new QMenu(this);
-    menus_["Tools"]->setObjectName("ToolsMenu");
     for (const MenuCommand& c : menu_commands()) {
         QString key = QString::fromUtf8(c.menu);
         if (!menus_.count(key)) {
@@ -287,10 +285,9 @@ void MainWindow::build_menus() {
             a->setShortcut(QKeySequence(QString::fromLatin1(c.shortcut)));
             // Every window of the editor takes the main window's shortcuts.
             a->setShortcutContext(Qt::ApplicationShortcut);
-            // The Tools menu hangs off a toolbar button: the window holds its entries.
-            if (key == "Tools") addAction(a);
         }
         const QByteArray handler(c.handler);
+        a->setProperty("handler", handler);
         connect(a, &QAction::triggered, this,
                 [this, handler] { QMetaObject::invokeMethod(this, handler.constData()); });
         actions_[c.object_name] = a;
@@ -317,12 +314,17 @@ void MainWindow::build_toolbars() {
         a->setToolTip(QString::fromUtf8(t.hint));
         if (*t.handler) {
             const QByteArray handler(t.handler);
+            a->setProperty("handler", handler);
             connect(a, &QAction::triggered, this,
                     [this, handler] { QMetaObject::invokeMethod(this, handler.constData()); });
         } else {
-            a->setMenu(menus_["Tools"]);
-            if (auto* button = qobject_cast<QToolButton*>(tb->widgetForAction(a)))
+            // The button opens the menu bar's Tools menu. Set on the button,
+            // not the action: an action given a menu takes the menu's place
+            // in the menu bar.
+            if (auto* button = qobject_cast<QToolButton*>(tb->widgetForAction(a))) {
+                button->setMenu(menus_["Tools"]);
                 button->setPopupMode(QToolButton::InstantPopup);
+            }
         }
         actions_[t.object_name] = a;
     }

@@ -173,7 +173,6 @@ public slots:
     void Editar5Click();
     void DeleteTrigClick();
     void ListadeTriggers1Click();
-    void TrigListBtnClick();
     void Find1Click();
     void GoToVnum1Click();
     void Contenido1Click();
@@ -233,6 +232,9 @@ private:
     void open_finding(const Finding& finding);
     QWidget* layout_window(ProjectWindow w) const;
     void build_history();
+    // Ctrl+Z and Ctrl+Y in a window made later than the history, such as
+    // the Problems window: every window of the editor takes them.
+    void give_undo_keys(QWidget* window);
     // The history starts again from what the world holds now.
     void reset_history(bool saved = true);
     void show_restored_state();

@@ -287,11 +287,6 @@ void MainWindow::ListadeMobs1Click() { toggle_list(ListKind::Mob); }
 void MainWindow::ListadeObjetos1Click() { toggle_list(ListKind::Object); }
 void MainWindow::ListadeShops1Click() { toggle_list(ListKind::Shop); }
 void MainWindow::ListadeTriggers1Click() { toggle_list(ListKind::Trigger); }
-void MainWindow::TrigListBtnClick() {
-    trigger_list_->show();
-    trigger_list_->raise();
-    sync_checks();
-}
 
 void MainWindow::show_options() {
     PreferencesDialogForm form;
@@ -364,10 +359,7 @@ void MainWindow::Contenido1Click() {
 }
 
 void MainWindow::Acercade1Click() {
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        about_->adjustSize();
-        about_->move(screen->geometry().center() - about_->rect().center());
-    }
+    about_->adjustSize();
     about_->exec();
 }
 

@@ -27,6 +27,7 @@ ui::FindWindow* MainWindow::find_window() {
     if (!find_) {
         find_ = new ui::FindWindow(state_.context, this);
         placer_->watch(find_);
+        give_undo_keys(find_);
         connect(find_, &ui::FindWindow::openRequested, this, &MainWindow::open_found);
     }
     return find_;

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 
 #include "app/main_window.h"
+#include "ui/map_window.h"
 #include "app/window_placer.h"
 #include "app/recovery_keeper.h"
 #include "project/recovery.h"
@@ -44,6 +45,10 @@ int index_after(const World& w, ListKind kind, int old_index, int32_t vnum) {
 
 }  // namespace
 
+void MainWindow::give_undo_keys(QWidget* window) {
+    new ui::UndoActions(state_.context, window, [this](int delta) { step_history(delta); });
+}
+
 void MainWindow::build_history() {
     // Undo and Redo head the Edit menu that Find and Go to are in.
     QMenu* edit = menus_["Edit"];
@@ -63,6 +68,7 @@ void MainWindow::build_history() {
     history->setObjectName("EditHistory");
     for (ui::EditorWindow* e : editors()) new ui::UndoActions(state_.context, e, step);
     for (ui::RecordListWindow* l : lists()) new ui::UndoActions(state_.context, l, step);
+    give_undo_keys(map_);
     // A fresh history after every open, new and close: those call here
     // through the caption, which each of them sets.
 }

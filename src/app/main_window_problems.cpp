@@ -13,6 +13,7 @@ void MainWindow::CheckZone1Click() {
     if (!problems_) {
         problems_ = new ui::ProblemsWindow(state_.context, this);
         placer_->watch(problems_);
+        give_undo_keys(problems_);
         connect(problems_, &ui::ProblemsWindow::openFinding, this,
                 [this](const Finding& f) { open_finding(f); });
     }

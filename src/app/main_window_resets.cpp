@@ -13,6 +13,7 @@ void MainWindow::SimulateReset1Click() {
     if (!reset_window_) {
         reset_window_ = new ui::ResetWindow(state_.context, this);
         placer_->watch(reset_window_);
+        give_undo_keys(reset_window_);
         connect(reset_window_, &ui::ResetWindow::openRecord, this,
                 [this](const Finding& f) { open_finding(f); });
         connect(reset_window_, &ui::ResetWindow::resetShown, this, [this](int n) {

@@ -47,7 +47,7 @@ void RecoveryKeeper::world_changed() {
 void RecoveryKeeper::write_now() {
     if (!state_.world.changed || !state_.session.project_open()) return;
     std::string error;
-    if (!write_recovery(ui::to_cp1252(path_), state_.world, state_.project,
+    if (!write_recovery(ui::to_cp1252(path_), state_.world, state_.session.project_as_shown(),
                         state_.session.format_settings(), int64_t(std::time(nullptr)), error))
         std::fprintf(stderr, "Cannot write the recovery copy %s: %s\n", qPrintable(path_),
                      error.c_str());

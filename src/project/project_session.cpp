@@ -328,7 +328,13 @@ bool ProjectSession::save_project(const std::optional<ZoneHeaderFields>& zone_fi
     // project file only through Save Project As.
     const bool with_project_file = !(in_world_folder_ && project_.project_path.empty());
     if (with_project_file && project_.project_path.empty()) {
-        auto chosen = messages_.choose_file(project_save_choice());
+        // A new project's file is proposed beside its zone file, named after
+        // it: in the folder chosen for the new zone, not the last project's.
+        FileChoice choice = project_save_choice();
+        const std::string zone_path = resolve(project_.zone_file);
+        if (bare_file_name(zone_path) != zone_path)
+            choice.initial = normalize_file_name(zone_path, "qzp", project_.zone_number);
+        auto chosen = messages_.choose_file(choice);
         if (!chosen) return false;
         project_.project_path = *chosen;
     }
@@ -425,9 +431,22 @@ void ProjectSession::adopt_restored() {
     load_failures_.clear();
     world_.project_zone_number = project_.zone_number;
     set_caption(zone_caption(project_));
-    if (view_) view_->tables_loaded();
+    if (view_) {
+        view_->tables_loaded();
+        view_->place_windows(project_.windows);
+    }
     set_project_open(true);
     world_.changed = true;
+}
+
+AreaProject ProjectSession::project_as_shown() const {
+    AreaProject shown = project_;
+    if (view_) {
+        WindowLayouts live = project_.windows;
+        view_->capture_windows(live);
+        store_window_layout(live, shown.windows);
+    }
+    return shown;
 }
 
 bool ProjectSession::may_overwrite(const std::string& path) {

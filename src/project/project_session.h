@@ -99,7 +99,11 @@ public:
     void close_project();
     // The world and the project values were put in place from a copy of
     // unsaved work: the project counts as open and changed, the lists fill.
+    // The windows are placed as the copy kept them.
     void adopt_restored();
+    // The project with its window layout taken from the windows as they
+    // stand, as a save would write it: what a copy of unsaved work keeps.
+    AreaProject project_as_shown() const;
 
     // Asks for each empty world file name (rooms, mobs, objects, shops,
     // zone), then gives all five their standard extensions. False when the

@@ -4,6 +4,7 @@
 #include <ctime>
 #include <filesystem>
 #include <map>
+#include <sstream>
 
 #include "formats/mob_file.h"
 #include "formats/object_file.h"
@@ -124,6 +125,13 @@ std::string recovery_bytes(const World& world, const AreaProject& project,
     put(out, "zone", zone_file_text(world, settings));
     // A tbaMUD zone's triggers; a copy without this part holds none.
     if (world.dialect == Dialect::TbaMud) put(out, "triggers", trigger_file_output(world, settings).bytes);
+    // Where the windows stood, so a restore reopens them there.
+    std::string windows;
+    for (const window_layout& w : project.windows)
+        windows += std::to_string(int(w.visible)) + " " + std::to_string(w.left) + " " +
+                   std::to_string(w.top) + " " + std::to_string(w.width) + " " +
+                   std::to_string(w.height) + "\n";
+    put(out, "windows", windows);
     char hex[17] = {};
     std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(checksum(out)));
     out += "end " + std::string(hex) + "\n";
@@ -160,6 +168,18 @@ RecoveryState read_recovery(const std::string& path, const FormatSettings& setti
     } catch (...) {
         error = "its zone number cannot be read";
         return RecoveryState::Damaged;
+    }
+    // Copies kept before the windows were part of them restore without.
+    if (sections.count("windows")) {
+        std::istringstream lines(sections["windows"]);
+        for (window_layout& w : p.windows) {
+            int visible = 0;
+            if (!(lines >> visible >> w.left >> w.top >> w.width >> w.height)) {
+                error = "its window places cannot be read";
+                return RecoveryState::Damaged;
+            }
+            w.visible = visible != 0;
+        }
     }
     World w;
     w.project_zone_number = p.zone_number;

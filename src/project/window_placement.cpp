@@ -50,4 +50,18 @@ PlacementRect place_new_window(const PlacementRect& screen, const PlacementRect&
     return r;
 }
 
+PlacementRect place_dialog(const PlacementRect& screen, const PlacementRect& owner,
+                           const PlacementRect& main, int width, int height) {
+    width = std::clamp(width, 1, std::max(1, screen.width));
+    height = std::clamp(height, 1, std::max(1, screen.height));
+    PlacementRect r{owner.x + (owner.width - width) / 2, owner.y + (owner.height - height) / 2,
+                    width, height};
+    r = pulled_inside(r, screen);
+    if (!r.intersects(main)) return r;
+    // Below the main window, as high as it can go; a screen too short for
+    // that keeps it as low as it goes, covering as little of the bars.
+    r.y = main.bottom();
+    return pulled_inside(r, screen);
+}
+
 }  // namespace tarnwick

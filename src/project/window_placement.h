@@ -34,4 +34,11 @@ inline constexpr int kCascadeStep = 24;
 PlacementRect place_new_window(const PlacementRect& screen, const PlacementRect& main, int width,
                                int height, int order);
 
+// The frame rectangle for a dialog of frame size `width` x `height` asked for
+// from the window whose frame is `owner`: centred on it, inside `screen`,
+// and pushed below `main` when it would cover the main window's bars (a
+// dialog asked from the thin main window itself opens just below it).
+PlacementRect place_dialog(const PlacementRect& screen, const PlacementRect& owner,
+                           const PlacementRect& main, int width, int height);
+
 }  // namespace tarnwick

@@ -1,5 +1,7 @@
 #include "ui/editor_text.h"
 
+#include <QPlainTextEdit>
+
 #include "ui/cp1252.h"
 
 namespace tarnwick::ui {
@@ -28,6 +30,16 @@ QFont font_from_setting(const FontSetting& setting) {
     QFont font(to_qt(setting.face));
     if (setting.size > 0) font.setPointSize(setting.size);
     return font;
+}
+
+void show_as_read_only(QPlainTextEdit* memo, const QFont& font) {
+    memo->setReadOnly(true);
+    memo->setFont(font);
+    QPalette pal = memo->palette();
+    pal.setColor(QPalette::Base, pal.color(QPalette::Window));
+    pal.setColor(QPalette::Text, pal.color(QPalette::WindowText));
+    memo->setPalette(pal);
+    memo->setToolTip(QStringLiteral("Modify... edits this description"));
 }
 
 }  // namespace tarnwick::ui

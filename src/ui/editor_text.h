@@ -7,6 +7,8 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+
+class QPlainTextEdit;
 #include <string>
 
 #include "project/preferences.h"
@@ -24,5 +26,10 @@ std::string memo_from_qt(const QString& text);
 // Colours are stored as 0x00BBGGRR.
 QColor color_from_setting(uint32_t bbggrr);
 QFont font_from_setting(const FontSetting& setting);
+
+// A memo that only shows a text edited elsewhere (an extra description,
+// changed through Modify...): the memo font on the window's own background,
+// so it does not look like a field that takes typing.
+void show_as_read_only(QPlainTextEdit* memo, const QFont& font);
 
 }  // namespace tarnwick::ui

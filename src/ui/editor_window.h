@@ -1,6 +1,8 @@
 #pragma once
 // The base of every editor window: a dialog that shows one record at a time
-// and settles its pending edits when the record lists ask.
+// and settles its pending edits when the record lists ask. It is a window of
+// its own to the desktop, not a dialog of the main window: it does not stay
+// above the main window and minimises by itself.
 
 #include <QDialog>
 #include <QTabWidget>
@@ -15,7 +17,8 @@ class AppContext;
 class EditorWindow : public QDialog, public RecordEditor {
     Q_OBJECT
 public:
-    EditorWindow(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {}
+    EditorWindow(AppContext& context, QWidget* parent)
+        : QDialog(parent, Qt::Window), context_(context) {}
 
     // Called when the lookup lists were loaded, to fill lists and check lists.
     virtual void lists_loaded() {}

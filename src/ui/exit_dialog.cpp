@@ -26,6 +26,12 @@ TDirectionData::TDirectionData(AppContext& context, QWidget* parent)
     // editor's general font and colour.
     setAttribute(Qt::WA_WindowPropagation);
     auto* layout = new QVBoxLayout(this);
+    direction_ = new QLabel(this);
+    direction_->setObjectName("DirectionLabel");
+    QFont bold = direction_->font();
+    bold.setBold(true);
+    direction_->setFont(bold);
+    layout->addWidget(direction_);
     pages_ = new QTabWidget(this);
     pages_->setObjectName("PageControl1");
     layout->addWidget(pages_);
@@ -139,7 +145,12 @@ void TDirectionData::read_form() {
     form_.keywords = from_qt(keywords_->text());
 }
 
-bool TDirectionData::edit(ExitForm& form) {
+bool TDirectionData::edit(ExitForm& form, int direction) {
+    QString name;
+    if (direction >= 0 && direction < int(kDirectionMenuItems.size()))
+        name = QString::fromLatin1(kDirectionMenuItems[size_t(direction)]).remove(QLatin1Char('&'));
+    direction_->setText(QStringLiteral("Exit to the ") + name);
+    direction_->setVisible(!name.isEmpty());
     form_ = form;
     show_form();
     pages_->setCurrentIndex(0);

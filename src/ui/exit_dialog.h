@@ -8,6 +8,7 @@
 #include "editors/exit_form.h"
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QTabWidget;
@@ -21,7 +22,9 @@ class TDirectionData : public QDialog {
 public:
     TDirectionData(AppContext& context, QWidget* parent);
     // Shows `form` on the first page; true with the edited form when confirmed.
-    bool edit(ExitForm& form);
+    // Edits the exit leading in `direction` (0 north ... 5 down), which the
+    // dialog names above its pages.
+    bool edit(ExitForm& form, int direction);
     void set_memo_style(const QFont& font, const QColor& text, const QColor& back);
 
 private:
@@ -31,6 +34,7 @@ private:
 
     AppContext& context_;
     ExitForm form_;
+    QLabel* direction_ = nullptr;
     QTabWidget* pages_;
     QLineEdit* target_;
     QLineEdit* title_;

@@ -5,6 +5,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QTextDocument>
+#include <QFontMetrics>
 #include <QVBoxLayout>
 
 #include "ui/editor_text.h"
@@ -47,6 +50,14 @@ bool TExtraDescForm::edit(ExtraDescForm& form) {
     keywords_->setText(to_qt(form.keywords));
     description_->setPlainText(memo_to_qt(form.description));
     keywords_->setFocus();
+    // Room for 80 columns of the memo font, as wide as a player's screen,
+    // so the text wraps where it will be read.
+    const QFontMetrics metrics(description_->font());
+    const int inside = 2 * (description_->frameWidth() +
+                            int(description_->document()->documentMargin()) + 1);
+    description_->setMinimumWidth(metrics.horizontalAdvance(QString(80, QLatin1Char('m'))) + inside +
+                                  style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    description_->setMinimumHeight(metrics.lineSpacing() * 8 + inside);
     if (exec() != QDialog::Accepted) return false;
     form.keywords = from_qt(keywords_->text());
     form.description = memo_from_qt(description_->toPlainText());

@@ -30,7 +30,7 @@ QString hit_context_html(const FindHit& hit) {
 }  // namespace
 
 FindWindow::FindWindow(AppContext& context, QWidget* parent)
-    : QDialog(parent), context_(context) {
+    : QDialog(parent, Qt::Window), context_(context) {
     setObjectName("TFindWindow");
     setWindowTitle("Find in Zone");
     query_ = new QLineEdit(this);

@@ -11,7 +11,7 @@ QString user_guide_path(const QString& program_dir) {
     return QDir(program_dir).absoluteFilePath("../share/doc/tarnwick/user-guide.md");
 }
 
-HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), browser_(new QTextBrowser(this)) {
+HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent, Qt::Window), browser_(new QTextBrowser(this)) {
     setObjectName("THelpWindow");
     setWindowTitle("Tarnwick Help");
     browser_->setObjectName("GuideBrowser");

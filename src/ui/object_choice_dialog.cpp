@@ -30,6 +30,9 @@ ObjectChoiceDialog::ObjectChoiceDialog(const World& world, QWidget* parent)
     layout->addWidget(label);
     layout->addWidget(choices_);
     layout->addLayout(ok_cancel_buttons(this));
+    // An editable combo box keeps Enter to itself, so the default button
+    // never sees it: Enter in the field (a completion taken included) is Ok.
+    connect(choices_->lineEdit(), &QLineEdit::returnPressed, this, &QDialog::accept);
 }
 
 int32_t ObjectChoiceDialog::ask_object_vnum() {

@@ -216,6 +216,7 @@ void TObjEdit::lists_loaded() {
 
 void TObjEdit::preferences_applied() {
     const Preferences& p = context_.preferences;
+    show_as_read_only(desc_memo_, font_from_setting(p.memo_font));
     extra_dialog_->set_memo_style(font_from_setting(p.memo_font), color_from_setting(p.memo_font.color),
                                   color_from_setting(p.memo_back));
     editor_.preferences_changed();

@@ -113,15 +113,25 @@ PrefsForm::PrefsForm(QWidget* parent) : QDialog(parent) {
     format_layout->addStretch();
     pages_->addTab(format, "Format");
 
-    // The object extension of another MUD dialect: offered disabled, its
-    // switches still carried through the form.
+    // The object extension of another MUD dialect: its switches are carried
+    // through the form and shown, greyed, on a page that opens like the
+    // others and says why they cannot be changed.
     auto* extension = new QWidget;
     mat_specs_ = check(extension, "SaveMatSpecs", "Save material specifications.");
     obj_levels_ = check(extension, "SaveObjLevels", "Save object levels.");
-    mat_specs_->hide();
-    obj_levels_->hide();
+    mat_specs_->setEnabled(false);
+    obj_levels_->setEnabled(false);
+    auto* why = new QLabel("These switches belong to another MUD's object extension; they are "
+                           "kept as they are and cannot be changed here.",
+                           extension);
+    why->setObjectName("ExtensionsNote");
+    why->setWordWrap(true);
+    auto* extension_layout = new QVBoxLayout(extension);
+    extension_layout->addWidget(why);
+    extension_layout->addWidget(mat_specs_);
+    extension_layout->addWidget(obj_levels_);
+    extension_layout->addStretch();
     pages_->addTab(extension, "Extensions");
-    pages_->setTabEnabled(3, false);
 
     auto* buttons = ok_cancel_buttons(this);
     auto* layout = new QVBoxLayout(this);

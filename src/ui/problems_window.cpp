@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -20,6 +21,23 @@ namespace {
 
 constexpr int kFindingRole = Qt::UserRole;
 
+// Sizes a row for its text wrapped to the width its column has now: the
+// tree view asks its delegate with no width, which wraps nothing.
+class WrappingDelegate : public QStyledItemDelegate {
+public:
+    explicit WrappingDelegate(QTreeView* view) : QStyledItemDelegate(view), view_(view) {}
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem o(option);
+        initStyleOption(&o, index);
+        o.features |= QStyleOptionViewItem::WrapText;
+        o.rect = QRect(0, 0, view_->header()->sectionSize(index.column()), 1);
+        return view_->style()->sizeFromContents(QStyle::CT_ItemViewItem, &o, QSize(), view_);
+    }
+
+private:
+    QTreeView* view_;
+};
+
 QString counts_text(const SeverityCounts& c) {
     auto n = [](int count, const char* one, const char* many) {
         return QString("%1 %2").arg(count).arg(count == 1 ? one : many);
@@ -31,7 +49,7 @@ QString counts_text(const SeverityCounts& c) {
 }  // namespace
 
 ProblemsWindow::ProblemsWindow(AppContext& context, QWidget* parent)
-    : QDialog(parent), context_(context) {
+    : QDialog(parent, Qt::Window), context_(context) {
     setObjectName("ProblemsWindow");
     setWindowTitle("Problems");
     setModal(false);
@@ -49,6 +67,15 @@ ProblemsWindow::ProblemsWindow(AppContext& context, QWidget* parent)
     list_->setHeaderLabels({"Severity", "Record", "Field", "Message", "Check"});
     list_->header()->setStretchLastSection(false);
     list_->header()->setSectionResizeMode(3, QHeaderView::Stretch);
+    // A long message wraps in its column instead of ending in "...", and
+    // wraps anew whenever the window, and so the column, changes width.
+    list_->setWordWrap(true);
+    list_->setItemDelegateForColumn(3, new WrappingDelegate(list_));
+    list_->setUniformRowHeights(false);
+    list_->setTextElideMode(Qt::ElideNone);
+    connect(list_->header(), &QHeaderView::sectionResized, list_, [this](int section) {
+        if (section == 3) list_->doItemsLayout();
+    });
     auto* refresh_btn = new QPushButton("&Check again", this);
     refresh_btn->setObjectName("RefreshBtn");
     auto* close = new QPushButton("Close", this);
@@ -138,6 +165,7 @@ void ProblemsWindow::show_list() {
                                      from_cp1252(f.check)};
         if (!text.isEmpty() && !columns.join(' ').contains(text, Qt::CaseInsensitive)) continue;
         auto* item = new QTreeWidgetItem(list_, columns);
+        item->setToolTip(3, columns[3]);
         item->setData(0, kFindingRole, int(i));
     }
     for (int c = 0; c < 3; ++c) list_->resizeColumnToContents(c);

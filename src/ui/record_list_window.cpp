@@ -70,12 +70,11 @@ RecordKind record_kind_of(ListKind kind) {
 
 RecordListWindow::RecordListWindow(AppContext& context, ListKind kind, EditorWindow* editor,
                                    TextViewer* viewer, QWidget* parent)
-    : QDialog(parent), context_(context), kind_(kind), viewer_(viewer) {
+    : QDialog(parent, Qt::Window), context_(context), kind_(kind), viewer_(viewer) {
     set_editor(editor);
     const ListLook look = look_of(kind);
     setObjectName(look.object_name);
     setWindowTitle(look.first_title);
-    setWindowFlag(Qt::Tool);
     setModal(false);
 
     label_ = new QLabel(look.label, this);

@@ -34,7 +34,7 @@ void mark(QTreeWidgetItem* item, tarnwick::RecordKind kind, int value) {
 }  // namespace
 
 ResetWindow::ResetWindow(AppContext& context, QWidget* parent)
-    : QDialog(parent), context_(context) {
+    : QDialog(parent, Qt::Window), context_(context) {
     setObjectName("ResetWindow");
     setWindowTitle("Simulate reset");
     setModal(false);

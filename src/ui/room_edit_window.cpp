@@ -241,13 +241,12 @@ void TRoomEdit::preferences_applied() {
     const QFont font = font_from_setting(p.memo_font);
     const QColor text = color_from_setting(p.memo_font.color);
     const QColor back = color_from_setting(p.memo_back);
-    for (QPlainTextEdit* memo : {description_, extra_text_}) {
-        memo->setFont(font);
-        QPalette pal = memo->palette();
-        pal.setColor(QPalette::Text, text);
-        pal.setColor(QPalette::Base, back);
-        memo->setPalette(pal);
-    }
+    description_->setFont(font);
+    QPalette pal = description_->palette();
+    pal.setColor(QPalette::Text, text);
+    pal.setColor(QPalette::Base, back);
+    description_->setPalette(pal);
+    show_as_read_only(extra_text_, font);
     exit_dialog_->set_memo_style(font, text, back);
     extra_dialog_->set_memo_style(font, text, back);
 }
@@ -344,7 +343,7 @@ int TRoomEdit::exit_line() const {
 void TRoomEdit::add_exit(int direction) {
     if (!editor_.can_add_exit(direction)) return;
     ExitForm form = RoomEditor::new_exit_form();
-    if (!exit_dialog_->edit(form)) return;
+    if (!exit_dialog_->edit(form, direction)) return;
     if (editor_.add_exit(direction, form)) context_.mark_changed();
     show_lists();
 }
@@ -352,7 +351,7 @@ void TRoomEdit::add_exit(int direction) {
 void TRoomEdit::edit_exit() {
     const int line = exit_line();
     std::optional<ExitForm> form = editor_.edit_exit_form(line);
-    if (!form || !exit_dialog_->edit(*form)) return;
+    if (!form || !exit_dialog_->edit(*form, editor_.line_direction(line))) return;
     if (editor_.finish_edit_exit(line, *form)) context_.mark_changed();
     show_lists();
 }

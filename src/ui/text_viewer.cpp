@@ -11,7 +11,7 @@
 
 namespace tarnwick::ui {
 
-TextViewer::TextViewer(QWidget* parent) : QDialog(parent) {
+TextViewer::TextViewer(QWidget* parent) : QDialog(parent, Qt::Window) {
     setObjectName("TTextViewer");
     setWindowTitle("Tarnwick");
     setModal(false);

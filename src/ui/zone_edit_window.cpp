@@ -296,6 +296,9 @@ void TZoneEdit::fill_tree(const ZoneTreeNode* select) {
     if (!select || select == &root) tree_->setCurrentItem(top);
     add_items(top, root, select);
     tree_->expandAll();
+    // A new tree starts scrolled to its top: the command just added, edited
+    // or pasted is brought back into view.
+    if (QTreeWidgetItem* current = tree_->currentItem()) tree_->scrollToItem(current);
 }
 
 ZoneTreeNode* TZoneEdit::selected_node() const {

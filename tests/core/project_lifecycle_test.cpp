@@ -299,284 +299,41 @@ TEST(ProjectLifecycle, NewZoneHeaderIsTheOneNewAskedFor) {
     EXPECT_FALSE(s.session.load_project_properties().ask_dialect);
 }
 
-TEST(ProjectLifecycle, SaveAsksForEveryEmptyNameThenTheProjectFile) {
-    Session s;
-    s.project.zone_number = 30;
-    s.messages.file_answers = {std::string("a/castle.txt"), std::string("b/castle"),
-                               std::string("castle.obj"), std::string(""), std::string("z.zon"),
-                               std::nullopt};
-    EXPECT_FALSE(s.session.save_project());
-    std::vector<std::pair<std::string, std::string>> asked;
-    for (const auto& e : s.messages.entries) asked.push_back({e.kind, e.kind == "file" ? e.title : e.text});
-    EXPECT_EQ(asked, (std::vector<std::pair<std::string, std::string>>{
-                         {"show", "Must specify a world file."},
-                         {"file", "Guardar Archivo de Rooms..."},
-                         {"show", "Debe especificar un archivo de Mobs."},
-                         {"file", "Guardar Archivo de Mobs..."},
-                         {"show", "Debe especificar un archivo de Objetos."},
-                         {"file", "Guardar Archivo de Objs..."},
-                         {"show", "Debe especificar un archivo de Shops."},
-                         {"file", "Guardar Archivo de Shops..."},
-                         {"show", "Debe especificar un archivo de Zonas."},
-                         {"file", "Guardar Archivo de Zonas..."},
-                         {"file", "Save Project"}}));
-    EXPECT_EQ(s.messages.entries[1].text,
-              "Archivos de Rooms (*.wld)|*.WLD|Archivos de Texto (*.txt)|*.TXT|Todos los "
-              "Archivos (*.*)|*.*");
-    EXPECT_EQ(s.project.room_file, "a/castle.wld");
-    EXPECT_EQ(s.project.mob_file, "b/castle.mob");
-    EXPECT_EQ(s.project.shop_file, "30.shp");  // a chosen name without a base name
-    EXPECT_EQ(s.project.project_path, "");
-
-    Session t;
-    EXPECT_FALSE(t.session.save_project());  // the first chooser cancelled
-    EXPECT_EQ(t.messages.texts(), (std::vector<std::string>{
-                                      "Must specify a world file.",
-                                      t.messages.entries[1].text}));
-}
-
-TEST(ProjectLifecycle, SaveWritesStandardNamesBesideTheProject) {
-    TempDir dir;
-    write_bytes(dir.file("castle.txt"), kRooms);
-    Session s;
-    s.project.room_file = "castle.txt";
-    s.project.mob_file = "castle.mob";
-    s.project.object_file = "castle.obj";
-    s.project.shop_file = "castle.shp";
-    s.project.zone_file = "castle.zon";
-    s.project.zone_number = 186;
-    s.project.project_path = dir.file("castle.qzp");
-    MessageRecorder m;
-    read_rooms(s.world, kRooms, FormatSettings{}, m);
-    s.world.changed = true;
-    s.view.live[int(ProjectWindow::Main)] = {true, 1, 2, 800, 73};
-    s.session.save_project();
-    EXPECT_EQ(s.project.room_file, "castle.wld");
-    AreaProject saved;
-    std::string error;
-    ASSERT_TRUE(read_project_file(dir.file("castle.qzp"), saved, error));
-    EXPECT_EQ(saved.room_file, "castle.wld");  // as the user named it, not made absolute
-    EXPECT_EQ(saved.windows[int(ProjectWindow::Main)], (window_layout{true, 1, 2, 800, 73}));
-    World back;
-    ASSERT_TRUE(load_room_file(back, dir.file("castle.wld"), FormatSettings{}, m));
-    EXPECT_EQ(back.room_count(), 2);
-    EXPECT_EQ(s.session.caption(), dir.file("castle.qzp"));
-    EXPECT_EQ(s.view.events.back(), "recent " + dir.file("castle.qzp"));
-}
-
-TEST(ProjectLifecycle, SaveAsksFirstWhenTheServerWouldRefuseOrDamageTheFiles) {
-    TempDir dir;
-    Session s;
-    for (auto [field, name] : {std::pair{&AreaProject::room_file, "castle.wld"},
-                               {&AreaProject::mob_file, "castle.mob"},
-                               {&AreaProject::object_file, "castle.obj"},
-                               {&AreaProject::shop_file, "castle.shp"},
-                               {&AreaProject::zone_file, "castle.zon"}})
-        s.project.*field = name;
-    s.project.project_path = dir.file("castle.qzp");
-    MessageRecorder m;
-    read_rooms(s.world, kRooms, FormatSettings{}, m);
-    s.world.zone.zone_number = 186;
-    s.world.zone.top = 18699;
-    ASSERT_TRUE(s.session.save_project());  // nothing to ask about
-    EXPECT_TRUE(s.messages.entries.empty()) << s.messages.texts().front();
-
-    // An object without an alias: our reader takes it, the server stops at it.
-    obj_record object;
-    object.vnum = 18601;
-    s.world.objects.push_back(object);
-    s.messages.answers = {Answer::No};
-    EXPECT_FALSE(s.session.save_project());
-    ASSERT_EQ(s.messages.entries.size(), 1u);
-    EXPECT_EQ(s.messages.entries[0].kind, "ask");
-    EXPECT_NE(s.messages.entries[0].text.find(
-                  "castle.obj line 7, object #18601, alias: an empty alias, which the server refuses"),
-              std::string::npos)
-        << s.messages.entries[0].text;
-    EXPECT_EQ(read_bytes(dir.file("castle.obj")).find("#18601"), std::string::npos);
-    s.messages.answers = {Answer::Yes};
-    EXPECT_TRUE(s.session.save_project());  // saved anyway
-    EXPECT_NE(read_bytes(dir.file("castle.obj")).find("#18601"), std::string::npos);
-}
-
-TEST(ProjectLifecycle, FailedWorldFilesAreNamedAndKeepTheChangeMark) {
-    TempDir dir;
-    Session s;
-    for (auto field : {&AreaProject::room_file, &AreaProject::mob_file, &AreaProject::object_file,
-                       &AreaProject::shop_file, &AreaProject::zone_file})
-        s.project.*field = "nodir/castle";
-    s.project.project_path = dir.file("castle.qzp");
-    s.world.changed = true;
-    EXPECT_FALSE(s.session.save_project());
-    EXPECT_EQ(s.messages.texts().back(),
-              "Se ha producido un error al grabar archivo de Mobs Objetos Cuartos Zonas Shops.");
-    EXPECT_TRUE(s.world.changed);
-    EXPECT_TRUE(std::filesystem::exists(dir.file("castle.qzp")));  // written first
-    EXPECT_EQ(s.session.caption(), dir.file("castle.qzp"));
-}
-
-TEST(ProjectLifecycle, TooLongNameAtSaveWritesNothing) {
-    TempDir dir;
-    Session s;
-    for (auto field : {&AreaProject::room_file, &AreaProject::mob_file, &AreaProject::object_file,
-                       &AreaProject::shop_file, &AreaProject::zone_file})
-        s.project.*field = "castle";
-    s.project.zone_name = std::string(600, 'n');
-    s.project.project_path = dir.file("castle.qzp");
-    s.world.changed = true;
-    EXPECT_FALSE(s.session.save_project());
-    EXPECT_EQ(s.messages.texts(),
-              std::vector<std::string>{"The Zone Name is 600 bytes long; a project file holds at "
-                                       "most 499. Shorten it and save again. Nothing was saved."});
-    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
-    EXPECT_TRUE(s.world.changed);
-}
-
-TEST(ProjectLifecycle, StoredPathsOfAnotherMachineAreFoundBesideTheProject) {
-    TempDir dir;
-    write_bytes(dir.file("castle.wld"), kRooms);
-    AreaProject p;
-    p.room_file = "C:\\mud\\castle.wld";
-    p.mob_file = "castle.mob";
-    p.object_file = "castle.obj";
-    p.shop_file = "castle.shp";
-    p.zone_file = "castle.zon";
-    MessageRecorder m;
-    ASSERT_TRUE(write_project_file(dir.file("castle.qzp"), p, m));
-    Session s;
-    std::filesystem::path cwd = std::filesystem::current_path();
-    std::filesystem::current_path("/");  // names resolve against the project, not here
-    bool opened = s.session.open_project(dir.file("castle.qzp"));
-    s.world.rooms[0].name = "Renamed";
-    s.session.save_project();
-    std::filesystem::current_path(cwd);
-    ASSERT_TRUE(opened);
-    EXPECT_EQ(s.world.room_count(), 2);
-    EXPECT_EQ(s.project.room_file, "C:\\mud\\castle.wld");  // kept as given
-    EXPECT_NE(read_bytes(dir.file("castle.wld")).find("Renamed~"), std::string::npos);
-}
-
-TEST(ProjectLifecycle, CloseEmptiesTheWorldAndKeepsTheProject) {
-    TempDir dir;
-    Session s;
-    ASSERT_TRUE(s.session.open_project(make_project(dir)));
-    const AreaProject before = s.project;
-    s.view.events.clear();
-    s.session.close_project();
-    EXPECT_EQ(s.world.room_count(), 0);
-    EXPECT_EQ(s.project, before);
-    EXPECT_EQ(s.session.caption(), "No Project");
-    EXPECT_EQ(s.view.events,
-              (std::vector<std::string>{"caption ", "cleared", "disabled", "caption No Project"}));
-}
-
-TEST(ProjectLifecycle, PropertiesReloadChangedFilesOnly) {
-    TempDir dir;
-    Session s;
-    ASSERT_TRUE(s.session.open_project(make_project(dir)));
-    write_bytes(dir.file("one.wld"), "#18650\nAlone~\n~\n186 0 0\nS\n$\n");
-    ProjectPropertiesForm form = s.session.load_project_properties();
-    EXPECT_EQ(form.zone_number, "186");
-    form.room_file = "one.wld";
-    form.zone_number = "x";
-    s.world.changed = false;
-    s.session.apply_project_properties(form);
-    ASSERT_EQ(s.world.room_count(), 1);
-    EXPECT_EQ(s.world.rooms[0].name, "Alone");
-    EXPECT_EQ(s.project.zone_number, 300);
-    EXPECT_EQ(s.world.project_zone_number, 300);
-    EXPECT_TRUE(s.world.changed);
-    // A name of no file yet keeps the rooms, to be saved under it.
-    form.room_file = "future.wld";
-    s.session.apply_project_properties(form);
-    EXPECT_EQ(s.world.room_count(), 1);
-    EXPECT_EQ(s.project.room_file, "future.wld");
-}
-
-TEST(ProjectLifecycle, SaveAsTakesTheChosenPath) {
-    TempDir dir;
-    Session s;
-    ASSERT_TRUE(s.session.open_project(make_project(dir)));
-    s.messages.clear();
-    s.messages.file_answers = {std::nullopt};
-    EXPECT_FALSE(s.session.save_project_as());
-    EXPECT_EQ(s.project.project_path, dir.file("mere.qzp"));
-    EXPECT_EQ(s.messages.entries.back().title, "Save Project");
-    s.messages.file_answers = {dir.file("copy.qzp")};
-    s.session.save_project_as();
-    EXPECT_EQ(s.project.project_path, dir.file("copy.qzp"));
-    EXPECT_EQ(read_bytes(dir.file("copy.qzp")), read_bytes(dir.file("mere.qzp")));
-}
-
-TEST(ProjectLifecycle, SampleZoneSurvivesOpenAndSave) {
-    TempDir dir;
-    for (const auto& e : std::filesystem::directory_iterator(TARNWICK_EXAMPLES))
-        std::filesystem::copy_file(e.path(), dir.path() / e.path().filename());
-    AreaProject p;
-    p.zone_name = "Tarnwick Mere";
-    for (auto [field, ext] : {std::pair{&AreaProject::zone_file, "zon"}, {&AreaProject::room_file, "wld"},
-                              {&AreaProject::mob_file, "mob"}, {&AreaProject::object_file, "obj"},
-                              {&AreaProject::shop_file, "shp"}})
-        p.*field = std::string("tarnwick.") + ext;
-    p.zone_number = 186;
-    MessageRecorder m;
-    ASSERT_TRUE(write_project_file(dir.file("t.qzp"), p, m));
-    Session s;
-    ASSERT_TRUE(s.session.open_project(dir.file("t.qzp")));
-    if (!s.session.load_failures().empty())
-        GTEST_SKIP() << "not every reader is built yet: " << s.session.load_failures()[0];
-    EXPECT_TRUE(s.messages.entries.empty());
-    ASSERT_TRUE(s.session.save_project());
-    const std::vector<std::string> exts = {"wld", "mob", "obj", "shp", "zon"};
-    std::vector<std::string> first;
-    for (const auto& ext : exts) first.push_back(read_bytes(dir.file("tarnwick." + ext)));
-    Session again;
-    ASSERT_TRUE(again.session.open_project(dir.file("t.qzp")));
-    EXPECT_TRUE(again.session.load_failures().empty());
-    EXPECT_EQ(again.world.room_count(), s.world.room_count());
-    EXPECT_EQ(again.world.mob_count(), s.world.mob_count());
-    EXPECT_EQ(again.world.zone.commands.size(), s.world.zone.commands.size());
-    ASSERT_TRUE(again.session.save_project());
-    for (size_t i = 0; i < exts.size(); ++i)
-        EXPECT_EQ(read_bytes(dir.file("tarnwick." + exts[i])), first[i]) << exts[i];
-}
-
-// A rooms file cut in its second room: the first loads, one message says
-// so, and the save asks before replacing the file, keeping it as .bak.
-TEST(ProjectLifecycle, AFileThatFailedToLoadIsReplacedOnlyWhenTheUserSaysSo) {
-    TempDir dir;
-    std::string qzp = make_project(dir);
-    const std::string broken =
-        "#18601\nThe Landing~\n~\n186 0 2\nS\n#18602\nThe Lane~\n~\n186 0 2\nX\n$\n";
-    write_bytes(dir.file("mere.wld"), broken);
-    for (Answer answer : {Answer::No, Answer::Yes}) {
-        Session s;
-        ASSERT_TRUE(s.session.open_project(qzp));
-        ASSERT_EQ(s.world.room_count(), 1);
-        EXPECT_EQ(s.world.rooms[0].name, "The Landing");
-        // The rooms file is told first, in one message.
-        ASSERT_FALSE(s.messages.texts().empty());
-        EXPECT_EQ(s.messages.texts()[0].rfind("mere.wld could not be read from line 6 on: ", 0), 0u)
-            << s.messages.texts()[0];
-        s.messages.clear();
-        s.messages.answers = {answer};
-        s.world.changed = true;
-        EXPECT_TRUE(s.session.save_project());
-        ASSERT_FALSE(s.messages.entries.empty());
-        EXPECT_EQ(s.messages.entries[0].kind, "ask");
-        EXPECT_EQ(s.messages.entries[0].text,
-                  "1 record of " + dir.file("mere.wld") +
-                      " could not be read; saving replaces them with the 1 the editor holds");
-        EXPECT_NE(read_bytes(dir.file("mere.zon")).find("18699 30 2"), std::string::npos);
-        if (answer == Answer::No) {
-            EXPECT_EQ(read_bytes(dir.file("mere.wld")), broken);
-            EXPECT_FALSE(std::filesystem::exists(dir.file("mere.wld.bak")));
-            EXPECT_TRUE(s.world.changed);  // what the editor holds is not all on disk
-        } else {
-            EXPECT_EQ(read_bytes(dir.file("mere.wld.bak")), broken);
-            // The intact room keeps its bytes; the damaged rest is gone.
-            EXPECT_EQ(read_bytes(dir.file("mere.wld")), "#18601\nThe Landing~\n~\n186 0 2\nS\n$\n");
-            EXPECT_FALSE(s.world.changed);
+// The first save of a new project proposes its file beside the zone file,
+// in the folder chosen for the new zone; a bare name leaves the chooser be.
+TEST(ProjectLifecycle, NewProjectIsSavedBesideItsZoneFile) {
+    struct ChoiceRecorder : MessageRecorder {
+        std::vector<std::string> initials;
+        std::optional<std::string> choose_file(const FileChoice& choice) override {
+            initials.push_back(choice.initial);
+            return MessageRecorder::choose_file(choice);
         }
+    };
+    TempDir dir, other;
+    const std::pair<std::string, std::string> cases[] = {
+        {other.file("marsh"), other.file("marsh.qzp")},
+        {"marsh", ""},
+    };
+    for (const auto& [base, proposed] : cases) {
+        SCOPED_TRACE(base);
+        World world;
+        AreaProject project;
+        Preferences preferences;
+        ChoiceRecorder messages;
+        ProjectSession session{world, project, preferences, messages};
+        ASSERT_TRUE(session.open_project(make_project(dir)));  // the last project, elsewhere
+        ASSERT_TRUE(session.new_project([&](ProjectPropertiesForm& f) {
+            f.zone_number = "187";
+            f.zone_file = base + ".zon";
+            f.room_file = base + ".wld";
+            f.mob_file = base + ".mob";
+            f.object_file = base + ".obj";
+            f.shop_file = base + ".shp";
+            return true;
+        }));
+        messages.initials.clear();
+        EXPECT_FALSE(session.save_project(std::nullopt));  // the chooser is cancelled
+        ASSERT_EQ(messages.initials.size(), 1u);
+        EXPECT_EQ(messages.initials[0], proposed);
     }
 }

@@ -57,5 +57,34 @@ TEST(WindowPlacement, ManyWindowsAllStayOnScreenAndOffTheMainWindow) {
         }
 }
 
+struct DialogCase {
+    const char* name;
+    PlacementRect owner;
+    int width;
+    int height;
+    PlacementRect expected;
+};
+
+TEST(WindowPlacement, DialogsCentreOnTheirOwnerClearOfTheMainWindow) {
+    const PlacementRect screen{0, 0, 1280, 800};
+    const PlacementRect main{0, 0, 762, 98};
+    const DialogCase cases[] = {
+        {"centred on an editor", {24, 122, 721, 595}, 251, 121, {259, 359, 251, 121}},
+        {"asked from the main window: just below it", main, 361, 106, {200, 98, 361, 106}},
+        {"tall dialog over a short editor slides below the bar", {0, 98, 400, 120}, 300, 400,
+         {50, 98, 300, 400}},
+        {"owner at the screen's corner: kept on the screen", {1100, 700, 180, 100}, 400, 300,
+         {880, 500, 400, 300}},
+        {"taller than the room below the bar: at the bottom", {0, 98, 700, 700}, 300, 780,
+         {200, 20, 300, 780}},
+    };
+    for (const DialogCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const PlacementRect r = place_dialog(screen, c.owner, main, c.width, c.height);
+        EXPECT_EQ(r, c.expected) << r.x << "," << r.y << " " << r.width << "x" << r.height;
+        EXPECT_TRUE(screen.contains(r));
+    }
+}
+
 }  // namespace
 }  // namespace tarnwick

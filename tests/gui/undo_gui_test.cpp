@@ -122,6 +122,48 @@ TEST_F(UndoGui, AZoneHeaderEditEntersTheHistoryAsItIsTyped) {
     EXPECT_FALSE(state->world.changed);
 }
 
+// A restored copy reopens the project's windows where they stood when it
+// was kept, and those not shown stay closed.
+TEST_F(UndoGui, RestoredWorkReopensTheWindowsWhereTheyStood) {
+    SampleZone zone;
+    TempDir dir;
+    const QString copy = QString::fromStdString(dir.file("recovery.twr"));
+    ASSERT_TRUE(main->open_project(zone.project()));
+    const std::pair<QWidget*, QPoint> shown[] = {{main->list(ListKind::Room), {300, 420}},
+                                                 {main->mob_editor(), {520, 180}},
+                                                 {main->list(ListKind::Shop), {40, 600}}};
+    for (const auto& [w, at] : shown) {
+        w->show();
+        w->move(at);
+    }
+    main->object_editor()->hide();
+    QApplication::processEvents();
+    state->world.rooms[0].name = "Unsaved";
+    state->context.mark_changed();
+    main->keep_recovery(copy);
+    main->recovery_keeper()->write_now();
+    // Closing this window discards the copy, as a clean exit does: kept aside.
+    std::filesystem::copy_file(copy.toStdString(), dir.file("kept.twr"));
+    state->world.changed = false;
+
+    start();
+    std::filesystem::copy_file(dir.file("kept.twr"), copy.toStdString(),
+                               std::filesystem::copy_options::overwrite_existing);
+    messages.answers = {Answer::Yes};
+    ASSERT_TRUE(main->offer_recovery(copy)) << (messages.entries.empty() ? "" : messages.entries.back().text);
+    QApplication::processEvents();
+    const std::pair<QWidget*, QPoint> again[] = {{main->list(ListKind::Room), {300, 420}},
+                                                 {main->mob_editor(), {520, 180}},
+                                                 {main->list(ListKind::Shop), {40, 600}}};
+    for (const auto& [w, at] : again) {
+        SCOPED_TRACE(w->objectName().toStdString());
+        EXPECT_TRUE(w->isVisible());
+        EXPECT_EQ(w->pos(), at);
+    }
+    EXPECT_FALSE(main->object_editor()->isVisible());
+    EXPECT_EQ(state->world.rooms[0].name, "Unsaved");
+}
+
 // The editor that gets killed: run by the test below in a process of its own.
 TEST(RecoveryCrash, ChildEditsAndWaitsToBeKilled) {
     const QString settings = qEnvironmentVariable("TARNWICK_CRASH_CHILD");

@@ -176,5 +176,46 @@ TEST_F(ZoneEditorGui, HeaderEditsMarkTheZoneChangedAndSurviveARebuild) {
     EXPECT_EQ(world.zone.name, "Mere Deep");
 }
 
+// The tree is rebuilt after every change: the command just added, at the
+// end of a long zone, is scrolled into view, and so is one edited there.
+TEST_F(ZoneEditorGui, TheCommandJustChangedStaysInView) {
+    for (int i = 0; i < 60; ++i) {
+        zCommand c;
+        c.command = 'M';
+        c.if_flag = 0;
+        c.arg1 = 3005;
+        c.arg2 = 1;
+        c.arg3 = 3001;
+        world.zone.commands.push_back(c);
+    }
+    window->select_record(0);
+    window->resize(600, 320);
+    QApplication::processEvents();
+    const std::pair<const char*, std::function<void(QDialog*)>> steps[] = {
+        {"AddM", [](QDialog* d) {
+             child<QLineEdit>(d, "Edit1")->setText("3005");
+             child<QLineEdit>(d, "Edit3")->setText("3001");
+             click(d, "OkBtn");
+         }},
+        {"Editar1", [](QDialog* d) {
+             child<QLineEdit>(d, "Edit3")->setText("3001");
+             click(d, "OkBtn");
+         }},
+    };
+    tree->setCurrentItem(tree->topLevelItem(0));
+    for (const auto& [name, answer] : steps) {
+        SCOPED_TRACE(name);
+        window->update_menu();
+        on_next_modal(answer);
+        action(name)->trigger();
+        QApplication::processEvents();
+        QTreeWidgetItem* current = tree->currentItem();
+        ASSERT_NE(current, nullptr);
+        ASSERT_NE(current, tree->topLevelItem(0));
+        EXPECT_TRUE(tree->viewport()->rect().intersects(tree->visualItemRect(current)));
+    }
+    EXPECT_EQ(world.zone.commands.size(), 61u);
+}
+
 }  // namespace
 }  // namespace tarnwick::test

@@ -49,6 +49,9 @@ if [ -x "$prefix/bin/tarnwick" ]; then
   out=$("$prefix/bin/tarnwick" --version 2>&1) || fail "tarnwick --version: $out"
   [ "$out" = "tarnwick ${VERSION:-1.0}
 lookup lists: $prefix/share/tarnwick" ] || fail "tarnwick --version printed: $out"
+  # Both the usage and the manual page tell how to open a world folder.
+  "$prefix/bin/tarnwick" --help | grep -q 'WORLD_DIR' || fail "tarnwick --help names no WORLD_DIR"
+  grep -q 'WORLD_DIR' "$prefix/share/man/man1/tarnwick.1" || fail "tarnwick.1 names no WORLD_DIR"
   err=$(HOME="$tmp" XDG_CONFIG_HOME="$tmp/config" QT_QPA_PLATFORM=offscreen \
         "$prefix/bin/tarnwick" --screenshot "$tmp/shot.png" "$source/examples/tarnwick.qzp" 2>&1)
   [ -s "$tmp/shot.png" ] || fail "installed tarnwick --screenshot wrote nothing: $err"
