@@ -20,17 +20,9 @@ corpus=$(realpath "$shared/corpus-tbamud")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 bash "$server/build.sh" "$work/server" >/dev/null
-# The server's lib folder with the corpus and its index files, as check-world.sh lays it out.
 lib=$work/lib
-cp -r "$server/tbamud/lib/." "$lib/" && chmod -R u+w "$lib"
-mkdir -p "$lib/plrfiles" "$lib/plrobjs" "$lib/plrvars"
-for t in wld mob obj zon shp trg qst; do
-  mkdir -p "$lib/world/$t"
-  cp "$corpus/$t"/*."$t" "$lib/world/$t/" 2>/dev/null || true
-  (cd "$lib/world/$t" && for f in *."$t"; do
-     [ -f "$f" ] && echo "$(tr -d '\r' < "$f" | grep -m1 -oE '^#[0-9]+' | tr -d '#') $f"
-   done | sort -n | cut -d' ' -f2- > index; echo '$' >> index)
-done
+source "$here/bench/tbamud_lib.sh"
+tbamud_lib "$server" "$corpus" "$lib"
 cpu_us() {
   local TIMEFORMAT='%3U %3S' out
   out=$( { time "$@" >/dev/null 2>&1; } 2>&1 | tail -1)

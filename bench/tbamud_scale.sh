@@ -15,17 +15,9 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 bash "$here/bench/tbamud_world.sh" "$cli" "$work/world"
 bash "$server/build.sh" "$work/server" >/dev/null
-# The server's lib folder with the world and its index files, as check-world.sh lays it out.
 lib=$work/lib
-cp -r "$server/tbamud/lib/." "$lib/" && chmod -R u+w "$lib"
-mkdir -p "$lib/plrfiles" "$lib/plrobjs" "$lib/plrvars"
-for t in wld mob obj zon shp trg qst; do
-  mkdir -p "$lib/world/$t"
-  cp "$work/world/$t"/*."$t" "$lib/world/$t/" 2>/dev/null || true
-  (cd "$lib/world/$t" && for f in *."$t"; do
-     [ -f "$f" ] && echo "$(tr -d '\r' < "$f" | grep -m1 -oE '^#[0-9]+' | tr -d '#') $f"
-   done | sort -n | cut -d' ' -f2- > index; echo '$' >> index)
-done
+source "$here/bench/tbamud_lib.sh"
+tbamud_lib "$server" "$work/world" "$lib"
 # "WALL CPU" in ms of one run: the wall clock is what the builder waits for
 # (the tool reads and checks on every core), CPU time (user + system, every
 # thread) the work done.
