@@ -13,6 +13,7 @@
 #include "analysis/trigger_script.h"
 #include "bench_data.h"
 #include "project/world_folder.h"
+#include "project/world_lint.h"
 #include "world/messages.h"
 #include "world/world.h"
 
@@ -88,7 +89,7 @@ void CheckFullZone(benchmark::State& state) {
 }
 BENCHMARK(CheckFullZone)->Unit(benchmark::kMillisecond);
 
-// Reading the corpus as a world folder and checking every zone together.
+// What `tarnwick-cli lint` does to the corpus read as a world folder, without printing.
 void LintCorpus(benchmark::State& state) {
     const std::string dir = (bench::corpus_dir() / "circle30").string();
     if (!is_world_folder(dir)) {
@@ -99,9 +100,8 @@ void LintCorpus(benchmark::State& state) {
     size_t found = 0;
     for (auto _ : state) {
         WorldFolder folder;
-        read_world_folder(dir, folder, messages);
-        auto findings = check_zones(folder.zone_list());
-        folder.places.locate(findings);
+        std::vector<Finding> findings;
+        lint_world_folder(dir, folder, findings, messages);
         found = findings.size();
     }
     state.counters["findings"] = double(found);
@@ -191,9 +191,8 @@ void LintTbaMudCorpus(benchmark::State& state) {
     size_t found = 0;
     for (auto _ : state) {
         WorldFolder folder;
-        read_world_folder(dir, folder, messages);
-        auto findings = check_zones(folder.zone_list());
-        folder.places.locate(findings);
+        std::vector<Finding> findings;
+        lint_world_folder(dir, folder, findings, messages);
         found = findings.size();
     }
     state.counters["findings"] = double(found);

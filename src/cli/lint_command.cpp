@@ -3,8 +3,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <map>
-#include <thread>
 
 #include "analysis/checker.h"
 #include "analysis/reference_index.h"
@@ -14,9 +12,8 @@
 #include "cli/stderr_messages.h"
 #include "formats/dialect_sniff.h"
 #include "project/world_folder.h"
+#include "project/world_lint.h"
 #include "world/file_path.h"
-#include "world/parallel_for.h"
-#include "world/scan.h"
 #include "world/world.h"
 
 namespace tarnwick::cli {
@@ -69,41 +66,6 @@ void merge_world(World& into, World& from) {
     if (has_zone_header(from)) into.zone = std::move(from.zone);
     // The later dialects' files say so; the zone is checked as theirs.
     if (from.dialect != Dialect::Circle30) into.dialect = from.dialect;
-}
-
-// The server-side walk of the files as they lie: a world folder's each by
-// itself (its rooms above one zone's top are the next zone's), a zone's
-// files together as one zone, `zone_number`, its top against its rooms.
-void walk_files_as_read(const std::vector<WorldFolder::Text>& texts, bool each_alone,
-                        int32_t zone_number, std::vector<Finding>& out) {
-    std::map<std::string, std::vector<PreflightInput>> zones;
-    for (const auto& t : texts)
-        if (const auto kind = world_file_kind(t.path))
-            zones[each_alone ? t.path : ""].push_back({*kind, t.path, t.bytes, t.dialect});
-    for (const auto& [name, files] : zones) {
-        int32_t number = zone_number;
-        if (each_alone && !to_int32(utf8_name(native_path(name).stem()), number)) number = 0;
-        auto found = check_files_as_read(files, number);
-        out.insert(out.end(), std::make_move_iterator(found.begin()),
-                   std::make_move_iterator(found.end()));
-    }
-}
-
-// A world folder's rooms above every zone's top: the server stops or
-// crashes on the first. (Rooms above one zone's top belong to the next
-// zone, whatever file holds them.) They were read into the last zone.
-void rooms_above_every_top(const WorldFolder& folder, std::vector<Finding>& out) {
-    int32_t top = INT32_MIN, zone = 0;
-    for (const World& z : folder.zones)
-        if (z.zone.top > top) top = z.zone.top, zone = z.zone.zone_number;
-    for (const World& z : folder.zones)
-        for (const auto& r : z.rooms)
-            if (r.vnum > top)
-                out.push_back({Severity::Error, RecordKind::Room, r.vnum, -1, "vnum",
-                               "above every zone's top (the highest is " + std::to_string(top) +
-                                   ", zone " + std::to_string(zone) +
-                                   "'s): the server stops or crashes on it",
-                               "server-text", "", 0});
 }
 
 RecordKind kind_of_extension(const std::string& ext) {
@@ -179,28 +141,13 @@ int run_lint(const std::vector<std::string>& args) {
         // leak checkers see it reachable.)
         static WorldFolder* const kept = new WorldFolder;
         WorldFolder& folder = *kept;
-        if (!read_world_folder(inputs[0], folder, messages, &progress, true)) {
+        if (!lint_world_folder(inputs[0], folder, findings, messages, &progress)) {
             std::fprintf(stderr, "tarnwick-cli: %s: no zone file loaded\n", inputs[0].c_str());
             return 1;
         }
         for (const auto& f : folder.failures)
             std::fprintf(stderr, "tarnwick-cli: %s: did not load\n", f.c_str());
         loaded = folder.failures.empty();
-        const auto zones = folder.zone_list();
-        // The files' walk and the checks read only what the folder holds:
-        // they run side by side when there are enough files to be worth it.
-        std::vector<Finding> walked;
-        const auto walk = [&] { walk_files_as_read(folder.texts, true, 0, walked); };
-        std::thread walker;
-        if (worker_count(folder.texts.size()) > 1) walker = std::thread(walk);
-        findings = check_zones(zones, &progress, TextWalk::ByCaller);
-        if (walker.joinable()) walker.join();
-        else walk();
-        findings.insert(findings.end(), std::make_move_iterator(walked.begin()),
-                        std::make_move_iterator(walked.end()));
-        rooms_above_every_top(folder, findings);
-        sort_findings(findings);
-        folder.places.locate(findings);
     } else {
         std::vector<std::string> files = inputs;
         if (inputs.size() == 1 && is_project_file(inputs[0]) &&
@@ -220,7 +167,8 @@ int run_lint(const std::vector<std::string>& args) {
             WorldFolder::Text t{f, world_file_dialect(f), {}};
             if (read_file_bytes(f, t.bytes)) texts.push_back(std::move(t));
         }
-        walk_files_as_read(texts, false, world.zone.zone_number, findings);
+        auto walked = walk_files_as_read(texts, false, world.zone.zone_number);
+        findings.insert(findings.end(), walked.begin(), walked.end());
         sort_findings(findings);
         places.locate(findings);
     }
