@@ -12,11 +12,10 @@ namespace tarnwick {
 
 namespace {
 
-const char* const kDirNames[kDirectionCount] = {"north", "east", "south", "west", "up", "down"};
 constexpr int kOpposite[kDirectionCount] = {South, West, North, East, Down, Up};
 
-std::string exit_field(int dir) { return std::string("exit.") + kDirNames[dir]; }
-std::string exit_label(int dir) { return std::string("Exit ") + kDirNames[dir]; }
+std::string exit_field(int dir) { return std::string("exit.") + kDirectionWords[dir]; }
+std::string exit_label(int dir) { return std::string("Exit ") + kDirectionWords[dir]; }
 std::string room_ref(int32_t vnum) { return "room #" + std::to_string(vnum); }
 
 const char* door_kind(int32_t door) {
@@ -45,7 +44,7 @@ const char* state_word(int32_t state) {
 void check_key(const CheckContext& c, const room_data& room, int dir, int32_t key) {
     if (key <= 0) return;
     const std::string field = exit_field(dir) + ".key";
-    const std::string door = "The door " + std::string(kDirNames[dir]);
+    const std::string door = "The door " + std::string(kDirectionWords[dir]);
     switch (c.index.resolve_object(key, c.range)) {
     case Resolved::Missing:
         c.add(Severity::Error, RecordKind::Room, room.vnum, field,
@@ -82,7 +81,7 @@ void check_other_side(const CheckContext& c, const DoorStates& states, const roo
     }
     // Each pair is reported once, from its lower room (or lower direction).
     if (target.vnum < room.vnum || (target.vnum == room.vnum && kOpposite[dir] < dir)) return;
-    const std::string door = "The door " + std::string(kDirNames[dir]) + " to " +
+    const std::string door = "The door " + std::string(kDirectionWords[dir]) + " to " +
                              room_ref(target.vnum);
     if (exit.door != back->door)
         c.add(Severity::Warning, RecordKind::Room, room.vnum, exit_field(dir) + ".door",

@@ -10,12 +10,11 @@
 
 #include "analysis/check_context.h"
 #include "world/world.h"
+#include "world/number_text.h"
 
 namespace tarnwick {
 
 namespace {
-
-std::string num(int32_t n) { return std::to_string(n); }
 
 // What happened to one command over every reset.
 struct CommandHistory {

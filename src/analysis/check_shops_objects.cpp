@@ -4,12 +4,11 @@
 #include "analysis/check_context.h"
 #include "world/name_number_lists.h"
 #include "world/world.h"
+#include "world/number_text.h"
 
 namespace tarnwick {
 
 namespace {
-
-std::string num(int32_t n) { return std::to_string(n); }
 
 // Shop hours run to 28, past midnight of a 24-hour day.
 constexpr int32_t kLastShopHour = 28;

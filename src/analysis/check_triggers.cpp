@@ -16,12 +16,11 @@
 #include "analysis/check_context.h"
 #include "analysis/trigger_script.h"
 #include "world/world.h"
+#include "world/number_text.h"
 
 namespace tarnwick {
 
 namespace {
-
-std::string num(int32_t n) { return std::to_string(n); }
 
 const char* attach_name(int32_t attach) {
     switch (attach) {

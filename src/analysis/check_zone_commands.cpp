@@ -6,6 +6,7 @@
 
 #include "analysis/check_context.h"
 #include "world/world.h"
+#include "world/number_text.h"
 
 namespace tarnwick {
 
@@ -18,8 +19,6 @@ constexpr int kWearPositions = 18;
 // takes light sources).
 constexpr int kWearBitFor[kWearPositions] = {-1, 1, 1, 2, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 12, 13, 14};
 constexpr int kHoldPosition = 17;
-
-std::string num(int32_t n) { return std::to_string(n); }
 
 struct CommandCheck {
     const CheckContext& c;

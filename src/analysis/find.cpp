@@ -13,8 +13,6 @@ namespace {
 constexpr std::size_t kContextBefore = 30;
 constexpr std::size_t kContextAfter = 50;
 
-const char* const kDirectionNames[kDirectionCount] = {"north", "east", "south",
-                                                      "west",  "up",   "down"};
 
 bool is_word_char(unsigned char c) { return std::isalnum(c) || c == '_' || c >= 0x80; }
 
@@ -173,7 +171,7 @@ std::vector<FindHit> find_in_zone(const World& world, std::string_view query,
         find.field(FindKind::Room, r.vnum, "description", r.description);
         for (int d = 0; d < kDirectionCount; ++d) {
             if (!r.exits[d]) continue;
-            const std::string exit = std::string("exit ") + kDirectionNames[d];
+            const std::string exit = std::string("exit ") + kDirectionWords[d];
             find.field(FindKind::Room, r.vnum, exit + " keywords", r.exits[d]->keywords);
             find.field(FindKind::Room, r.vnum, exit + " description", r.exits[d]->exit_description);
         }

@@ -11,8 +11,6 @@ namespace tarnwick {
 
 namespace {
 
-constexpr int kServerEndVnum = 99999;  // a record number that ends the file
-constexpr int kServerMaxAffects = 6;
 constexpr int kServerDirections = 6;
 
 bool walk_room(PreflightWalk& w) {

@@ -14,9 +14,7 @@ namespace tarnwick {
 
 namespace {
 
-constexpr int kServerEndVnum = 99999;  // a record number that ends the file
-constexpr int kServerMaxAffects = 6;
-constexpr int kServerDirections = 10;  // tbaMUD has the four diagonals
+constexpr int kTbaDirections = 10;  // tbaMUD has the four diagonals
 
 const char* const kRewritten =
     " (CircleMUD's layout): the server converts it and writes the whole file again";
@@ -39,7 +37,7 @@ void trigger_lines(PreflightWalk& w) {
         trigger_line(w, line);
 }
 
-bool walk_room(PreflightWalk& w) {
+bool walk_tba_room(PreflightWalk& w) {
     std::string_view line;
     if (!w.text("name") || !w.text("description")) return false;
     if (!w.line(line, "flags line", "the zone, flags and sector line")) return false;
@@ -64,7 +62,7 @@ bool walk_room(PreflightWalk& w) {
             if (!w.line(line, "exit line", "the door, key and target line")) return false;
             if (numbers_on(line) < 3)
                 return w.fatal(w.in.line(), "exit line", stray(line, "door, key and target"));
-            if (dir < 0 || dir >= kServerDirections)
+            if (dir < 0 || dir >= kTbaDirections)
                 w.add(at_line, "exit", "direction " + std::to_string(dir) +
                                            ": the server has directions 0 to 9 and writes "
                                            "past its exit table");
@@ -82,7 +80,7 @@ bool walk_room(PreflightWalk& w) {
     }
 }
 
-bool walk_mobile(PreflightWalk& w) {
+bool walk_tba_mobile(PreflightWalk& w) {
     std::string_view line;
     for (const char* field : {"alias", "short description", "long description", "description"})
         if (!w.text(field)) return false;
@@ -150,7 +148,7 @@ bool walk_object_sections(PreflightWalk& w, std::string_view& line) {
     }
 }
 
-bool walk_object(PreflightWalk& w, std::string_view& line) {
+bool walk_tba_object(PreflightWalk& w, std::string_view& line) {
     std::string_view alias;
     if (!w.text("alias", &alias)) return false;
     if (alias.empty()) return w.fatal(w.in.line(), "alias", "an empty alias, which the server refuses");
@@ -220,7 +218,7 @@ bool walk_tba_rooms(PreflightWalk& w, int& lowest_vnum, int& highest_vnum) {
         if (!next_record(w, line, "room", vnum, ended)) return ended;
         lowest_vnum = std::min(lowest_vnum, vnum);
         highest_vnum = std::max(highest_vnum, vnum);
-        if (!walk_room(w)) return false;
+        if (!walk_tba_room(w)) return false;
     }
 }
 
@@ -231,7 +229,7 @@ bool walk_tba_mobiles(PreflightWalk& w) {
         int vnum = 0;
         bool ended = false;
         if (!next_record(w, line, "mob", vnum, ended)) return ended;
-        if (!walk_mobile(w)) return false;
+        if (!walk_tba_mobile(w)) return false;
     }
 }
 
@@ -243,7 +241,7 @@ bool walk_tba_objects(PreflightWalk& w) {
         int vnum = 0;
         bool ended = false;
         if (!next_record(w, line, "object", vnum, ended)) return ended;
-        if (!walk_object(w, line)) return false;
+        if (!walk_tba_object(w, line)) return false;
     }
 }
 

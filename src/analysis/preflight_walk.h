@@ -11,6 +11,9 @@
 
 namespace tarnwick {
 
+constexpr int kServerEndVnum = 99999;  // a record number that ends the file
+constexpr int kServerMaxAffects = 6;
+
 class PreflightWalk {
 public:
     PreflightWalk(const PreflightInput& input, std::vector<PreflightFinding>& out)

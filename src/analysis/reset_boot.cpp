@@ -3,12 +3,11 @@
 // does not exist is disabled for good (db.c renum_zone_table).
 
 #include "analysis/reset_runner.h"
+#include "world/number_text.h"
 
 namespace tarnwick {
 
 namespace {
-
-std::string num(int32_t n) { return std::to_string(n); }
 
 // One vnum a command names, of the kind that must hold it.
 struct Named {

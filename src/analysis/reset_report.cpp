@@ -4,6 +4,7 @@
 
 #include "formats/zone_file.h"
 #include "world/world.h"
+#include "world/number_text.h"
 
 namespace tarnwick {
 
@@ -11,10 +12,6 @@ namespace {
 
 using Kind = PopulationLine::Kind;
 
-std::string num(int32_t n) { return std::to_string(n); }
-
-const char* const kDirectionWords[kDirectionCount] = {"north", "east", "south", "west", "up",
-                                                      "down"};
 
 struct Writer {
     const std::vector<const World*>& zones;

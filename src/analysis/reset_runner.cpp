@@ -8,14 +8,12 @@
 #include <optional>
 
 #include "world/world.h"
+#include "world/number_text.h"
 
 namespace tarnwick {
 
 namespace {
 
-std::string num(int32_t n) { return std::to_string(n); }
-
-const char* const kDirectionWords[kDirectionCount] = {"north", "east", "south", "west", "up", "down"};
 
 // Anti-good, anti-evil and anti-neutral extra flags against the mob's
 // alignment, as the server's invalid_align judges them.

@@ -27,17 +27,17 @@ void MainWindow::open_finding(const Finding& f) {
     ui::EditorWindow* editor = nullptr;
     int index = -1;
     switch (f.kind) {
-    case RecordKind::Room: editor = room_editor_, index = w.find_room(f.vnum); break;
-    case RecordKind::Mob: editor = mob_editor_, index = w.find_mob(f.vnum); break;
-    case RecordKind::Object: editor = object_editor_, index = w.find_object(f.vnum); break;
-    case RecordKind::Shop:
+    case tarnwick::RecordKind::Room: editor = room_editor_, index = w.find_room(f.vnum); break;
+    case tarnwick::RecordKind::Mob: editor = mob_editor_, index = w.find_mob(f.vnum); break;
+    case tarnwick::RecordKind::Object: editor = object_editor_, index = w.find_object(f.vnum); break;
+    case tarnwick::RecordKind::Shop:
         editor = shop_editor_;
         for (size_t i = 0; i < w.shops.size(); ++i)
             if (w.shops[i].vnum == f.vnum) index = int(i);
         break;
-    case RecordKind::Zone:
-    case RecordKind::ZoneCommand: editor = zone_editor_; break;
-    case RecordKind::Trigger: editor = trigger_editor_, index = w.find_trigger_index(f.vnum); break;
+    case tarnwick::RecordKind::Zone:
+    case tarnwick::RecordKind::ZoneCommand: editor = zone_editor_; break;
+    case tarnwick::RecordKind::Trigger: editor = trigger_editor_, index = w.find_trigger_index(f.vnum); break;
     }
     if (!editor) return;
     if (editor != zone_editor_) {
@@ -49,7 +49,7 @@ void MainWindow::open_finding(const Finding& f) {
     }
     show_editor(editor);
     sync_checks();
-    editor->focus_field(f.kind == RecordKind::ZoneCommand
+    editor->focus_field(f.kind == tarnwick::RecordKind::ZoneCommand
                             ? "command:" + std::to_string(f.command_index)
                             : f.field);
 }

@@ -7,12 +7,11 @@
 #include "world/messages.h"
 #include "world/scan.h"
 #include "world/world.h"
+#include "world/number_text.h"
 
 namespace tarnwick {
 
 namespace {
-
-std::string num(int32_t v) { return std::to_string(v); }
 
 int position_entry(int32_t value, size_t count) {
     return value >= 0 && size_t(value) < count ? int(value) : -1;

@@ -8,12 +8,10 @@
 #include "world/lookup_lists.h"
 #include "world/messages.h"
 #include "world/world.h"
+#include "world/number_text.h"
 
 namespace tarnwick {
 
-namespace {
-std::string num(int32_t v) { return std::to_string(v); }
-}  // namespace
 
 std::vector<std::string> quick_info_lines(const obj_record& o, Dialect dialect) {
     std::vector<std::string> out;

@@ -10,14 +10,13 @@
 #include "world/messages.h"
 #include "world/scan.h"
 #include "world/world.h"
+#include "world/number_text.h"
 
 namespace tarnwick {
 
 const std::array<const char*, 3> kTemperNames = {"Smokes his joint", "Pukes", "None"};
 
 namespace {
-
-std::string num(int32_t v) { return std::to_string(v); }
 
 template <class T>
 bool erase_line(std::vector<T>& list, int& selected) {

@@ -12,12 +12,11 @@
 #include "world/scan.h"
 #include "world/text_source.h"
 #include "world/world.h"
+#include "world/number_text.h"
 
 namespace tarnwick {
 
 namespace {
-
-std::string number_of(int32_t vnum) { return std::to_string(vnum); }
 
 // Message texts are Windows-1252 bytes like every other text of the core.
 
@@ -35,12 +34,12 @@ struct MobReader {
     bool text(std::string& out, const char* field, int32_t vnum) {
         out = in.read_tilde_string(indicator, messages);
         if (indicator == kNoReadError) return true;
-        messages.show(std::string("Error reading ") + field + " of mob #" + number_of(vnum));
+        messages.show(std::string("Error reading ") + field + " of mob #" + num(vnum));
         return false;
     }
 
     bool unexpected_end(int32_t vnum) {
-        messages.show("Unexpected end of file reached after mob #" + number_of(vnum) + "\n");
+        messages.show("Unexpected end of file reached after mob #" + num(vnum) + "\n");
         return false;
     }
 
@@ -50,7 +49,7 @@ struct MobReader {
         if (!in.read_line(line) ||
             scan(line, " %d %d %d %dd%d+%d %dd%d+%d ", mob.level, mob.thaco, mob.ac, mob.hit_dices,
                  mob.hit_sides, mob.hit_add, mob.bhd_dices, mob.bhd_sides, mob.bhd_add) != 9) {
-            messages.show("Format error in mob #" + number_of(vnum) +
+            messages.show("Format error in mob #" + num(vnum) +
                           ", first line after S flag\n...expecting line of form "
                           "'# # # #d#+# #d#+#'\n");
             return false;
@@ -61,7 +60,7 @@ struct MobReader {
         int32_t extra = 0;
         if (!in.read_line(line) ||
             scan(line, " %d %d %d %d ", mob.load_pos, mob.default_pos, mob.sex, extra) != 3) {
-            messages.show("Format error in mob #" + number_of(vnum) +
+            messages.show("Format error in mob #" + num(vnum) +
                           ", second line after S flag\n...expecting line of form '# # #'\n");
             return false;
         }
@@ -75,7 +74,7 @@ struct MobReader {
             if (!in.read_line(line)) return unexpected_end(vnum);
             if (line == "E") return true;
             if (line[0] == '#') {
-                messages.show("Secci\xf3n E no terminada en mob #" + number_of(vnum) + "\n");
+                messages.show("Secci\xf3n E no terminada en mob #" + num(vnum) + "\n");
                 return false;
             }
             extra_descr_data spec;
@@ -123,14 +122,14 @@ struct MobReader {
             mob.affect_flags = flags_from_text(affects);
         }
         if (type != 'S' && type != 'E') {
-            messages.show("Tipo de mob no v\xe1lido ( mob " + number_of(vnum) + ")");
+            messages.show("Tipo de mob no v\xe1lido ( mob " + num(vnum) + ")");
             return false;
         }
         mob.enhanced = type == 'E';
         if (!read_simple_block(mob, vnum)) return false;
         if (mob.enhanced && !read_especs(mob, vnum)) return false;
         if (dialect == Dialect::TbaMud && !read_trigger_lines(in, mob.triggers)) {
-            messages.show("Format error in trigger line of mob #" + number_of(vnum));
+            messages.show("Format error in trigger line of mob #" + num(vnum));
             return false;
         }
         mob.vnum = vnum;
@@ -143,7 +142,7 @@ struct MobReader {
         std::string line;
         for (;;) {
             if (!in.read_line(line)) {
-                messages.show("(1) Format error after mob #" + number_of(last) + "\n");
+                messages.show("(1) Format error after mob #" + num(last) + "\n");
                 end = in.data().size();
                 return false;
             }
@@ -157,7 +156,7 @@ struct MobReader {
             }
             int32_t vnum = 0;
             if (scan(line, "#%d", vnum) != 1) {
-                messages.show("Format error after mob #" + number_of(last) + "\n");
+                messages.show("Format error after mob #" + num(last) + "\n");
                 return false;
             }
             if (vnum >= 99999) return true;
@@ -237,7 +236,7 @@ bool load_mob_file(World& world, const std::string& path, const FormatSettings& 
 void write_mob_record(const World& world, int index, const FormatSettings& settings,
                       std::string& out) {
     const char_data& mob = world.mobs.at(index);
-    out += "#" + number_of(mob.vnum) + "\n";
+    out += "#" + num(mob.vnum) + "\n";
     out += mob.alias + "~\n";
     out += mob.short_name + "~\n";
     out += mob.long_name + "\n~\n";
@@ -256,13 +255,13 @@ void write_mob_record(const World& world, int index, const FormatSettings& setti
         flags_to_number(out, mob.affect_flags);
         out += ' ';
     }
-    out += number_of(mob.align) + " " + (mob.enhanced ? "E" : "S") + "\n";
-    out += number_of(mob.level) + " " + number_of(mob.thaco) + " " + number_of(mob.ac) + " " +
-           number_of(mob.hit_dices) + "d" + number_of(mob.hit_sides) + "+" +
-           number_of(mob.hit_add) + " " + number_of(mob.bhd_dices) + "d" +
-           number_of(mob.bhd_sides) + "+" + number_of(mob.bhd_add) + "\n";
-    out += number_of(mob.gold) + " " + number_of(mob.exp) + "\n";
-    out += number_of(mob.load_pos) + " " + number_of(mob.default_pos) + " " + number_of(mob.sex) +
+    out += num(mob.align) + " " + (mob.enhanced ? "E" : "S") + "\n";
+    out += num(mob.level) + " " + num(mob.thaco) + " " + num(mob.ac) + " " +
+           num(mob.hit_dices) + "d" + num(mob.hit_sides) + "+" +
+           num(mob.hit_add) + " " + num(mob.bhd_dices) + "d" +
+           num(mob.bhd_sides) + "+" + num(mob.bhd_add) + "\n";
+    out += num(mob.gold) + " " + num(mob.exp) + "\n";
+    out += num(mob.load_pos) + " " + num(mob.default_pos) + " " + num(mob.sex) +
            "\n";
     if (mob.enhanced) {
         for (const auto& spec : mob.especs) out += spec.keywords + ": " + spec.description + "\n";

@@ -13,12 +13,11 @@
 #include "world/text_source.h"
 #include "world/world.h"
 #include "world/wrap.h"
+#include "world/number_text.h"
 
 namespace tarnwick {
 
 namespace {
-
-std::string number_of(int32_t n) { return std::to_string(n); }
 
 struct ObjectReader {
     TextSource& in;
@@ -34,7 +33,7 @@ struct ObjectReader {
     bool text(std::string& out, const char* field, int32_t vnum) {
         out = in.read_tilde_string(indicator, messages);
         if (indicator == kNoReadError) return true;
-        messages.show(std::string("Error reading ") + field + " of object #" + number_of(vnum));
+        messages.show(std::string("Error reading ") + field + " of object #" + num(vnum));
         return false;
     }
 
@@ -84,7 +83,7 @@ struct ObjectReader {
         if (in.read_line(line)) got = scan(line, " %d %s %s", obj.type, extra_flags, wear_flags);
         if (got != 3) {
             messages.show("Format error at first numeric line (Expected 3 arguments, got " +
-                          number_of(got) + "), " + context + "\n");
+                          num(got) + "), " + context + "\n");
             return false;
         }
         obj.extra_flags = flags_from_text(extra_flags);
@@ -99,7 +98,7 @@ struct ObjectReader {
                    obj.values[3], level, material, durability, initial);
         if (got != 4 && got != 5 && got != 8) {
             messages.show("Format Error at second numeric line (expected 4,5 or 8 args, got " +
-                          number_of(got) + "), " + context);
+                          num(got) + "), " + context);
             return false;
         }
         obj.has_level = got >= 5;
@@ -113,7 +112,7 @@ struct ObjectReader {
         if (in.read_line(line)) got = scan(line, "%d %d %d", obj.weight, obj.cost, obj.cost_per_day);
         if (got != 3) {
             messages.show("Format error at third numeric line (expected 3 args, got " +
-                          number_of(got) + "), " + context + "\n");
+                          num(got) + "), " + context + "\n");
             return false;
         }
         return true;
@@ -121,7 +120,7 @@ struct ObjectReader {
 
     // One record; on success `line` holds the '#' or '$' line that ended it.
     bool read_object(obj_record& obj, int32_t vnum, std::string& line) {
-        std::string context = "objeto #" + number_of(vnum);
+        std::string context = "objeto #" + num(vnum);
         obj.vnum = vnum;
         if (!text(obj.alias, "alias", vnum)) return false;
         if (obj.alias.empty()) {
@@ -147,7 +146,7 @@ struct ObjectReader {
                 return true;
             case 'A': {
                 if (affects >= kObjectAffectSlots) {
-                    messages.show("Too many A fields (" + number_of(kObjectAffectSlots) +
+                    messages.show("Too many A fields (" + num(kObjectAffectSlots) +
                                   " max), " + context + "\n");
                     return false;
                 }
@@ -162,7 +161,7 @@ struct ObjectReader {
                     int32_t trigger = 0;
                     if (!parse_trigger_line(line, trigger)) {
                         messages.show("Format error in trigger line of object #" +
-                                      number_of(vnum));
+                                      num(vnum));
                         return false;
                     }
                     obj.triggers.push_back(trigger);
@@ -192,7 +191,7 @@ struct ObjectReader {
         int32_t last = -1;
         std::string line;
         if (!in.read_line(line)) {
-            messages.show("Format error after obj #" + number_of(last));
+            messages.show("Format error after obj #" + num(last));
             end = in.data().size();
             return false;
         }
@@ -206,7 +205,7 @@ struct ObjectReader {
             if (line[0] == '$') return true;
             int32_t vnum = 0;
             if (scan(line, "#%d", vnum) != 1) {
-                messages.show("Format error after obj #" + number_of(last) + "\n");
+                messages.show("Format error after obj #" + num(last) + "\n");
                 return false;
             }
             if (vnum >= 99999) return true;
@@ -299,7 +298,7 @@ namespace {
 // The numbers, triggers, extra descriptions and affects of a tbaMUD object,
 // in the order its own writer puts them.
 void write_four_word_object(const obj_record& obj, std::string& out) {
-    out += number_of(obj.type) + " ";
+    out += num(obj.type) + " ";
     write_flag_words(out, obj.extra_flags, obj.extra_more, FlagForm::Letters);
     out += ' ';
     write_flag_words(out, obj.wear_flags, obj.wear_more, FlagForm::Letters);
@@ -307,16 +306,16 @@ void write_four_word_object(const obj_record& obj, std::string& out) {
     write_flag_words(out, obj.affect_flags[0],
                      {obj.affect_flags[1], obj.affect_flags[2], obj.affect_flags[3]},
                      FlagForm::Letters);
-    out += "\n" + number_of(obj.values[0]) + " " + number_of(obj.values[1]) + " " +
-           number_of(obj.values[2]) + " " + number_of(obj.values[3]) + "\n";
-    out += number_of(obj.weight) + " " + number_of(obj.cost) + " " + number_of(obj.cost_per_day) +
-           " " + number_of(obj.level) + " " + number_of(obj.timer) + "\n";
+    out += "\n" + num(obj.values[0]) + " " + num(obj.values[1]) + " " +
+           num(obj.values[2]) + " " + num(obj.values[3]) + "\n";
+    out += num(obj.weight) + " " + num(obj.cost) + " " + num(obj.cost_per_day) +
+           " " + num(obj.level) + " " + num(obj.timer) + "\n";
     write_trigger_lines(out, obj.triggers);
     for (const auto& extra : obj.extra_descs)
         out += "E\n" + extra.keywords + "~\n" + extra.description + "~\n";
     for (const auto& affect : obj.affects)
         if (affect.location > 0)
-            out += "A\n" + number_of(affect.location) + " " + number_of(affect.modifier) + "\n";
+            out += "A\n" + num(affect.location) + " " + num(affect.modifier) + "\n";
 }
 
 }  // namespace
@@ -324,7 +323,7 @@ void write_four_word_object(const obj_record& obj, std::string& out) {
 void write_object_record(const World& world, int index, const FormatSettings& settings,
                          std::string& out, Messages& messages, bool& warned) {
     const obj_record& obj = world.objects.at(index);
-    out += "#" + number_of(obj.vnum) + "\n";
+    out += "#" + num(obj.vnum) + "\n";
     out += obj.alias + "~\n";
     out += obj.short_description + "~\n";
     out += obj.long_description + "~\n";
@@ -334,7 +333,7 @@ void write_object_record(const World& world, int index, const FormatSettings& se
         write_four_word_object(obj, out);
         return;
     }
-    out += number_of(obj.type) + " ";
+    out += num(obj.type) + " ";
     if (settings.alpha_bitvectors) {
         flags_to_text(out, obj.extra_flags);
         flags_to_text(out, obj.wear_flags);
@@ -345,10 +344,10 @@ void write_object_record(const World& world, int index, const FormatSettings& se
     }
     out += "\n";
 
-    out += number_of(obj.values[0]) + " " + number_of(obj.values[1]) + " " +
-           number_of(obj.values[2]) + " " + number_of(obj.values[3]);
+    out += num(obj.values[0]) + " " + num(obj.values[1]) + " " +
+           num(obj.values[2]) + " " + num(obj.values[3]);
     if (settings.save_obj_levels) {
-        out += " " + number_of(obj.level);
+        out += " " + num(obj.level);
         if (settings.save_mat_specs) {
             if (!obj.has_mat_specs && !warned) {
                 messages.show(
@@ -356,18 +355,18 @@ void write_object_record(const World& world, int index, const FormatSettings& se
                     "Default values will be applied.");
                 warned = true;
             }
-            out += " " + number_of(obj.material) + " " + number_of(obj.durability) + " " +
-                   number_of(obj.initial_durability);
+            out += " " + num(obj.material) + " " + num(obj.durability) + " " +
+                   num(obj.initial_durability);
         }
     }
-    out += "\n" + number_of(obj.weight) + " " + number_of(obj.cost) + " " +
-           number_of(obj.cost_per_day) + "\n";
+    out += "\n" + num(obj.weight) + " " + num(obj.cost) + " " +
+           num(obj.cost_per_day) + "\n";
 
     for (const auto& extra : obj.extra_descs)
         out += "E\n" + extra.keywords + "~\n" + extra.description + "~\n";
     for (const auto& affect : obj.affects)
         if (affect.location > 0)
-            out += "A\n" + number_of(affect.location) + " " + number_of(affect.modifier) + "\n";
+            out += "A\n" + num(affect.location) + " " + num(affect.modifier) + "\n";
 }
 
 WrittenFile<obj_record> object_file_output(const World& world, const FormatSettings& settings,

@@ -21,7 +21,6 @@ namespace tarnwick {
 
 namespace {
 
-constexpr int kOldListLength = 5;  // products and buy types of the old dialect
 
 std::string trimmed(std::string_view text) {
     size_t b = 0, e = text.size();
@@ -117,7 +116,7 @@ struct ShopReader {
         list.clear();
         if (!v3) {
             std::vector<int32_t> types;
-            int_list(types, kOldListLength);
+            int_list(types, kOldShopListLength);
             for (int32_t t : types) list.push_back({t, {}});
             return;
         }
@@ -147,7 +146,7 @@ struct ShopReader {
 
     bool read_shop(shop_data& s) {
         s.vnum = vnum;
-        int_list(s.products, kOldListLength);
+        int_list(s.products, kOldShopListLength);
         if (!number("%f", s.profit_sell) || !number("%f", s.profit_buy)) return false;
         buy_types(s.buy_types);
         const std::pair<std::string*, const char*> texts[] = {

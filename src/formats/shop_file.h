@@ -12,6 +12,10 @@
 
 namespace tarnwick {
 
+// The fixed length of the products and buy-type lists in the dialect
+// without keywords.
+constexpr int kOldShopListLength = 5;
+
 class World;
 class Messages;
 

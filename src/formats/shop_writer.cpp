@@ -14,7 +14,6 @@ namespace tarnwick {
 
 namespace {
 
-constexpr int kOldListLength = 5;
 
 void line(std::string& out, int32_t v) { out += std::to_string(v) + "\n"; }
 
@@ -74,12 +73,12 @@ void write_v3(std::string& out, const shop_data& s) {
 
 void write_old(std::string& out, const shop_data& s) {
     out += "#" + std::to_string(s.vnum) + "~\n";
-    fixed_list(out, s.products, kOldListLength);
+    fixed_list(out, s.products, kOldShopListLength);
     factor(out, s.profit_sell);
     factor(out, s.profit_buy);
     std::vector<int32_t> types;
     for (const shop_buy_data& b : s.buy_types) types.push_back(b.type);
-    fixed_list(out, types, kOldListLength);  // this dialect has no keywords
+    fixed_list(out, types, kOldShopListLength);  // this dialect has no keywords
     messages_of(out, s);
     fixed_list(out, s.rooms, 1);
     hours(out, s);

@@ -8,6 +8,7 @@
 #include "formats/zone_file.h"
 #include "world/zone_record.h"
 #include "world/world.h"
+#include "world/number_text.h"
 
 namespace tarnwick {
 
@@ -45,8 +46,6 @@ template <size_t N>
 std::string name_in(const std::array<const char*, N>& names, int32_t i, const char* outside) {
     return i >= 0 && size_t(i) < N ? names[size_t(i)] : outside;
 }
-
-std::string num(int32_t v) { return std::to_string(v); }
 
 const char* kUnknown = "Invalid or unknown command";
 

@@ -5,15 +5,13 @@
 
 namespace tarnwick {
 
-namespace {
-
-// A text must stay on its line: a line break inside would start a line
-// that the server reads as a command.
 std::string one_line(std::string text) {
     for (char& c : text)
         if (c == '\n' || c == '\r') c = ' ';
     return text;
 }
+
+namespace {
 
 std::string numbers_line(const zone_header& zone) {
     return std::to_string(zone.bot) + " " + std::to_string(zone.top) + " " +

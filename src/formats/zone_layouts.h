@@ -11,6 +11,10 @@ class World;
 struct zCommand;
 struct zone_header;
 
+// The text with its line breaks made blanks: a line break inside a name or
+// a comment would start a line that the server reads as a command.
+std::string one_line(std::string text);
+
 // `#N`, the name, `bot top lifespan reset_mode`.
 void write_bottom_header(const zone_header& zone, std::string& out);
 

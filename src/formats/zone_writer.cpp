@@ -36,14 +36,6 @@ void append_field5(std::string& out, int32_t v) {
     while (n > 0) out += digits[--n];
 }
 
-// A comment must stay on its command's line: a name holding a line break
-// would otherwise start a line that the server reads as a command.
-std::string one_line(std::string text) {
-    for (char& c : text)
-        if (c == '\n' || c == '\r') c = ' ';
-    return text;
-}
-
 void write_command(const World& world, const zCommand& c, std::string& out) {
     const size_t line_start = out.size();
     switch (c.command) {

@@ -19,4 +19,10 @@ QHBoxLayout* ok_cancel_buttons(QDialog* dialog) {
     return buttons;
 }
 
+QPushButton* named_button(const QString& text, const char* name, QWidget* parent) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    return b;
+}
+
 }  // namespace tarnwick::ui

@@ -24,16 +24,10 @@
 #include "ui/exit_dialog.h"
 #include "ui/extra_desc_dialog.h"
 #include "ui/trigger_list_box.h"
+#include "ui/dialog_buttons.h"
 
 namespace tarnwick::ui {
 
-namespace {
-QPushButton* button(const QString& text, const char* name, QWidget* parent) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    return b;
-}
-}  // namespace
 
 TRoomEdit::TRoomEdit(AppContext& context, QWidget* parent)
     : EditorWindow(context, parent), editor_(context.world, context.list_sets, context.messages) {
@@ -58,7 +52,7 @@ TRoomEdit::TRoomEdit(AppContext& context, QWidget* parent)
     sector_->setToolTip(QStringLiteral("Sector type"));
     description_ = new QPlainTextEdit(main);
     description_->setObjectName("Memo1");
-    insert_descr_ = button(QStringLiteral("Insert exit &descriptions"), "InsertDescrBtn", main);
+    insert_descr_ = named_button(QStringLiteral("Insert exit &descriptions"), "InsertDescrBtn", main);
     exits_ = new QTreeWidget(main);
     exits_->setObjectName("ExitBox");
     exits_->setRootIsDecorated(false);
@@ -67,7 +61,7 @@ TRoomEdit::TRoomEdit(AppContext& context, QWidget* parent)
     // Direction and vnum take their text's width; the room name the rest.
     exits_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     exits_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-    exit_add_ = button(QStringLiteral("&Add"), "ExAdd", main);
+    exit_add_ = named_button(QStringLiteral("&Add"), "ExAdd", main);
     auto* directions = new QMenu(exit_add_);
     directions->setObjectName("ExAddMenu");
     // Menu order: North, South, East, West, Up, Down.
@@ -77,8 +71,8 @@ TRoomEdit::TRoomEdit(AppContext& context, QWidget* parent)
         connect(a, &QAction::triggered, this, [this, d] { add_exit(d); });
     }
     exit_add_->setMenu(directions);
-    exit_edit_ = button(QStringLiteral("&Edit"), "ExEdit", main);
-    exit_delete_ = button(QStringLiteral("&Remove"), "ExDelete", main);
+    exit_edit_ = named_button(QStringLiteral("&Edit"), "ExEdit", main);
+    exit_delete_ = named_button(QStringLiteral("&Remove"), "ExDelete", main);
     g->addWidget(new QLabel(QStringLiteral("Name:"), main), 0, 0);
     g->addWidget(name_, 0, 1, 1, 2);
     g->addWidget(new QLabel(QStringLiteral("VNum:"), main), 1, 0);
@@ -108,9 +102,9 @@ TRoomEdit::TRoomEdit(AppContext& context, QWidget* parent)
     extra_text_ = new QPlainTextEdit(extra);
     extra_text_->setObjectName("DescMemo");
     extra_text_->setReadOnly(true);
-    extra_add_ = button(QStringLiteral("&Add"), "AgregarExtra", extra);
-    extra_modify_ = button(QStringLiteral("&Modify"), "ModificarExtra", extra);
-    extra_remove_ = button(QStringLiteral("&Remove"), "EliminarExtra", extra);
+    extra_add_ = named_button(QStringLiteral("&Add"), "AgregarExtra", extra);
+    extra_modify_ = named_button(QStringLiteral("&Modify"), "ModificarExtra", extra);
+    extra_remove_ = named_button(QStringLiteral("&Remove"), "EliminarExtra", extra);
     e->addWidget(extras_, 0, 0, 3, 1);
     e->addWidget(extra_add_, 0, 1);
     e->addWidget(extra_modify_, 1, 1);
@@ -133,8 +127,8 @@ TRoomEdit::TRoomEdit(AppContext& context, QWidget* parent)
     auto_apply_ = new QCheckBox(QStringLiteral("Auto apply"), this);
     auto_apply_->setObjectName("CheckBox1");
     auto_apply_->setChecked(true);
-    auto* ok = button(QStringLiteral("&Ok"), "ApplyBtn", this);
-    auto* close = button(QStringLiteral("&Close"), "Button1", this);
+    auto* ok = named_button(QStringLiteral("&Ok"), "ApplyBtn", this);
+    auto* close = named_button(QStringLiteral("&Close"), "Button1", this);
     bottom->addWidget(auto_apply_);
     bottom->addStretch();
     bottom->addWidget(ok);

@@ -20,7 +20,7 @@ namespace tarnwick::ui {
 
 namespace {
 
-QStringList to_qt(const std::vector<std::string>& lines) {
+QStringList to_qt_lines(const std::vector<std::string>& lines) {
     QStringList out;
     for (const auto& l : lines) out << from_cp1252(l);
     return out;
@@ -95,7 +95,7 @@ SelForm::SelForm(AppContext& context, SelectItemDialog& picker, QWidget* parent)
 }
 
 void SelForm::browse_lines(const QString& title, const PickLines& pick) {
-    const int32_t vnum = pick.vnum_at(picker_.pick_from_list(title, to_qt(pick.lines)));
+    const int32_t vnum = pick.vnum_at(picker_.pick_from_list(title, to_qt_lines(pick.lines)));
     if (vnum >= 0) number_->setText(QString::number(vnum));
 }
 
@@ -118,7 +118,7 @@ int32_t SelForm::ask_room_vnum() { return ask("Select Room:", &SelForm::GetRoom)
 int32_t QtChooser::ask_object_vnum() { return objects_.ask_object_vnum(); }
 
 int QtChooser::pick_from_list(const std::string& title, const std::vector<std::string>& lines) {
-    return picker_.pick_from_list(from_cp1252(title), to_qt(lines));
+    return picker_.pick_from_list(from_cp1252(title), to_qt_lines(lines));
 }
 
 }  // namespace tarnwick::ui

@@ -16,16 +16,11 @@
 #include "ui/editor_text.h"
 #include "ui/script_edit.h"
 #include "world/trigger_types.h"
+#include "ui/dialog_buttons.h"
 
 namespace tarnwick::ui {
 
 namespace {
-
-QPushButton* button(const QString& text, const char* name, QWidget* parent) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    return b;
-}
 
 // The script as the memo shows it: without the line break the file puts
 // after its last line (applying puts it back).
@@ -115,8 +110,8 @@ TTrigEdit::TTrigEdit(AppContext& context, QWidget* parent)
     auto_apply_ = new QCheckBox(QStringLiteral("Auto apply"), this);
     auto_apply_->setObjectName("CheckBox1");
     auto_apply_->setChecked(true);
-    auto* ok = button(QStringLiteral("&Ok"), "ApplyBtn", this);
-    auto* close = button(QStringLiteral("&Close"), "Button1", this);
+    auto* ok = named_button(QStringLiteral("&Ok"), "ApplyBtn", this);
+    auto* close = named_button(QStringLiteral("&Close"), "Button1", this);
     bottom->addWidget(auto_apply_);
     bottom->addStretch();
     bottom->addWidget(ok);

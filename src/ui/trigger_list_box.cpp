@@ -15,23 +15,16 @@
 
 namespace tarnwick::ui {
 
-namespace {
-QPushButton* button(const QString& text, const char* name, QWidget* parent) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    return b;
-}
-}  // namespace
 
 TriggerListBox::TriggerListBox(const World& world, Messages& messages, QWidget* parent)
     : QGroupBox(QStringLiteral("Triggers"), parent), world_(world), messages_(messages) {
     setObjectName("triggerBox");
     lines_ = new QListWidget(this);
     lines_->setObjectName("triggerList");
-    add_ = button(QStringLiteral("A&dd..."), "addTrigger", this);
-    remove_ = button(QStringLiteral("Remo&ve"), "removeTrigger", this);
-    up_ = button(QStringLiteral("Move &up"), "triggerUp", this);
-    down_ = button(QStringLiteral("Move do&wn"), "triggerDown", this);
+    add_ = named_button(QStringLiteral("A&dd..."), "addTrigger", this);
+    remove_ = named_button(QStringLiteral("Remo&ve"), "removeTrigger", this);
+    up_ = named_button(QStringLiteral("Move &up"), "triggerUp", this);
+    down_ = named_button(QStringLiteral("Move do&wn"), "triggerDown", this);
     auto* g = new QGridLayout(this);
     g->addWidget(lines_, 0, 0, 5, 1);
     g->addWidget(add_, 0, 1);

@@ -14,6 +14,9 @@ namespace tarnwick {
 
 enum Direction { North = 0, East, South, West, Up, Down };
 constexpr int kDirectionCount = 6;
+// The directions as messages and commands write them.
+inline constexpr const char* kDirectionWords[kDirectionCount] = {"north", "east", "south",
+                                                                "west",  "up",   "down"};
 
 struct extra_descr_data {
     std::string keywords;

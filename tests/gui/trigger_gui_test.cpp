@@ -14,7 +14,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
-#include <QFontInfo>
+#include <QFontMetrics>
 #include <QTextBlock>
 #include <QTreeWidget>
 
@@ -210,7 +210,10 @@ TEST_F(TriggerGui, MemoShowsLineNumbersColoursAndReindentsClosingWords) {
     open_gatehouse();
     trigger("NewTrigBtn");
     ui::ScriptEdit* m = memo();
-    EXPECT_TRUE(QFontInfo(m->font()).fixedPitch());
+    // Measured, not asked: fontconfig calls some monospaced fonts (Noto Sans
+    // Mono) proportional.
+    const QFontMetrics metrics(m->font());
+    EXPECT_EQ(metrics.horizontalAdvance(QLatin1Char('i')), metrics.horizontalAdvance(QLatin1Char('W')));
     EXPECT_GT(m->gutter_width(), 0);
     EXPECT_TRUE(m->findChild<QWidget*>("lineNumbers"));
     type_script("switch %random.2%\ncase 1\nmecho one\nbreak\ndone\n* a note\nwhile %x%\nsay %x\ndone");
