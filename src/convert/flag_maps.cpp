@@ -102,7 +102,7 @@ const std::vector<std::string_view>& flag_names(FlagKind kind, bool tbamud) {
     return kWear;
 }
 
-MovedFlags move_flags(FlagKind kind, const FlagWords& in, bool from_tbamud, bool to_tbamud) {
+MovedFlags move_flags(FlagKind kind, const SignedFlagWords& in, bool from_tbamud, bool to_tbamud) {
     const Names& from = flag_names(kind, from_tbamud);
     const Names& to = flag_names(kind, to_tbamud);
     // Where a bit without a meaning would land: the place the server's own

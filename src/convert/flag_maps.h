@@ -22,10 +22,10 @@ std::string_view flag_field(FlagKind kind);
 const std::vector<std::string_view>& flag_names(FlagKind kind, bool tbamud);
 
 // A flag set of four 32-bit words (a CircleMUD file holds the first alone).
-using FlagWords = std::array<int32_t, 4>;
+using SignedFlagWords = std::array<int32_t, 4>;
 
 struct MovedFlags {
-    FlagWords out{};
+    SignedFlagWords out{};
     // "SANCTUARY 7->8": named bits that changed place.
     std::vector<std::string> moved;
     // Bits without a meaning in the source ("bit 16 (FLYING there)"),
@@ -38,7 +38,7 @@ struct MovedFlags {
 
 // Moves every set bit of `in` from one layout to the other (CircleMUD's to
 // CircleMUD's clears the bits without a meaning alone).
-MovedFlags move_flags(FlagKind kind, const FlagWords& in, bool from_tbamud, bool to_tbamud);
+MovedFlags move_flags(FlagKind kind, const SignedFlagWords& in, bool from_tbamud, bool to_tbamud);
 
 // Item type names by number (index 0 is UNDEFINED); "" past the list.
 std::string_view item_type_name(int32_t type, bool tbamud);

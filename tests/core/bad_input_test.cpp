@@ -29,7 +29,7 @@ using tarnwick::testkit::WorldFormat;
 using tarnwick::testkit::world_formats;
 namespace fs = std::filesystem;
 
-namespace {
+namespace bad_input_test {
 
 // What each world format's table holds, and how its files end.
 struct Limits {
@@ -88,7 +88,6 @@ class BadInput : public ::testing::TestWithParam<WorldFormat> {};
 
 std::string format_name(const ::testing::TestParamInfo<WorldFormat>& info) { return info.param.name; }
 
-}  // namespace
 
 TEST_P(BadInput, SampleLoadsCleanly) {
     const Outcome o = feed(GetParam(), sample_of(GetParam()));
@@ -350,3 +349,4 @@ TEST(BadProjectFile, EveryCutOfTheSampleProjectIsRefusedWithAMessage) {
         EXPECT_FALSE(error.empty()) << cut;
     }
 }
+}  // namespace bad_input_test

@@ -10,7 +10,7 @@
 #include "world/world.h"
 
 namespace tarnwick {
-namespace {
+namespace checker_test {
 
 void link(World& w, int32_t from, int dir, int32_t to, int32_t door = 0, int32_t key = -1) {
     room_direction_data e;
@@ -512,5 +512,5 @@ TEST(Checker, RemovalQuestionNamesEveryReference) {
         EXPECT_EQ(removal_question(c.kind, c.vnum, references_to(w, c.kind, c.vnum)), c.question);
 }
 
-}  // namespace
+}  // namespace checker_test
 }  // namespace tarnwick

@@ -20,7 +20,7 @@
 
 using namespace tarnwick;
 
-namespace {
+namespace convert_corpus_test {
 
 bool read_folder(const std::filesystem::path& dir, WorldFolder& folder) {
     SilentMessages silent;
@@ -84,7 +84,6 @@ World read_back(const World& w) {
     return back;
 }
 
-}  // namespace
 
 // The zones both releases ship: converted from 3.0, each equals its 3.1
 // file record by record, but for the records the world's makers edited.
@@ -152,3 +151,4 @@ TEST(ConvertCorpus, TbaMudZonesDownAndUpKeepWhatCircle30Holds) {
     }
     EXPECT_GT(compared, 50);
 }
+}  // namespace convert_corpus_test

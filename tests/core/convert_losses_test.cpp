@@ -14,7 +14,7 @@
 
 using namespace tarnwick;
 
-namespace {
+namespace convert_losses_test {
 
 zCommand command(char letter, int32_t a1, int32_t a2, int32_t a3) {
     zCommand c;
@@ -83,7 +83,6 @@ World tbamud_zone() {
     return w;
 }
 
-}  // namespace
 
 TEST(ConvertLosses, DownwardListsEachRecordAndFieldOnceAndDropsIt) {
     for (Dialect to : {Dialect::Circle31, Dialect::Circle30}) {
@@ -255,3 +254,4 @@ TEST(ConvertLosses, VnumsAboveWhatTheServerHolds) {
     EXPECT_EQ(c.zone.commands.size(), 1u);
     EXPECT_EQ(rl.loss_count(), 2);
 }
+}  // namespace convert_losses_test

@@ -16,7 +16,7 @@
 
 using namespace tarnwick;
 
-namespace {
+namespace convert_test {
 
 World one_mob_world(Dialect d, int32_t affects, const MoreFlags& more = {}) {
     World w;
@@ -48,7 +48,6 @@ bool has_note(const ConversionReport& r, const std::string& record, const std::s
     return false;
 }
 
-}  // namespace
 
 // Each CircleMUD affect bit on tbaMUD (-1: cleared, it means nothing in
 // 3.0), and each tbaMUD bit back (-1: cleared or lost).
@@ -204,3 +203,4 @@ TEST(Convert, ZoneBottomFitsBetweenItsNeighbours) {
         }
     }
 }
+}  // namespace convert_test

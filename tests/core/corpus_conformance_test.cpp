@@ -14,7 +14,7 @@ using namespace tarnwick;
 using namespace tarnwick::testkit;
 namespace fs = std::filesystem;
 
-namespace {
+namespace corpus_conformance_test {
 
 bool any_failure_has(const ConformanceReport& r, std::initializer_list<std::string> parts) {
     for (const auto& f : r.failures) {
@@ -36,7 +36,6 @@ const char* kRooms =
     "E\naltar~\nA stone altar.\n~\nS\n"
     "#3002\nThe Square~\nA wide square.\n~\n30 0 1\nS\n$\n";
 
-}  // namespace
 
 TEST(CorpusConformance, RealCorpusSurvivesEveryRoundTrip) {
     const fs::path corpus = test::corpus_dir();
@@ -125,3 +124,4 @@ TEST(CorpusConformance, ZoneCommandsAreComparedOneByOne) {
     ASSERT_EQ(diffs.size(), 1u);
     EXPECT_EQ(describe(diffs[0]), "command 0 (M, line 7), field arg1: 3001 became 3002");
 }
+}  // namespace corpus_conformance_test

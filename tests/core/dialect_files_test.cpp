@@ -25,7 +25,7 @@ using tarnwick::test::corpus_dir;
 using tarnwick::test::read_bytes;
 namespace fs = std::filesystem;
 
-namespace {
+namespace dialect_files_test {
 
 // One file kind's reading and writing, over text.
 struct Kind {
@@ -165,7 +165,6 @@ const LayoutCase kLayouts[] = {
      }},
 };
 
-}  // namespace
 
 TEST(DialectFiles, EachLayoutIsReadWholeAndWrittenAsItsServerWritesIt) {
     for (const LayoutCase& c : kLayouts) {
@@ -211,3 +210,4 @@ TEST(DialectFiles, EveryCorpusFileIsKeptAndRoundTrips) {
     }
     if (files == 0) GTEST_SKIP() << "no dialect corpus beside " << corpus_dir();
 }
+}  // namespace dialect_files_test

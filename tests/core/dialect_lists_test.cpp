@@ -20,7 +20,7 @@ using tarnwick::test::TempDir;
 using tarnwick::test::write_bytes;
 using Lines = std::vector<std::string>;
 
-namespace {
+namespace dialect_lists_test {
 
 constexpr Dialect kDialects[] = {Dialect::Circle30, Dialect::Circle31, Dialect::TbaMud};
 
@@ -34,7 +34,6 @@ void write_sets(const TempDir& dir) {
     }
 }
 
-}  // namespace
 
 TEST(DialectLists, FlagEntriesNameTheDialectsBits) {
     const FlagWords bit0{1, 0, 0, 0}, word1_bit0{0, 1, 0, 0};
@@ -180,3 +179,4 @@ TEST(DialectLists, EditorsShowTheOpenZonesSetAndTypes) {
         world.rooms[0].flags = 0b101;
     }
 }
+}  // namespace dialect_lists_test

@@ -15,7 +15,7 @@
 
 using namespace tarnwick;
 
-namespace {
+namespace field_input_test {
 
 struct NoChooser : Chooser {
     int pick_from_list(const std::string&, const std::vector<std::string>&) override { return -1; }
@@ -100,5 +100,5 @@ TEST(FieldInputTest, ATypedShopHourStaysInsideTheDay) {
     EXPECT_EQ(after.start2, kShopHourMax);
     EXPECT_EQ(after.end2, s.end2);  // empty: kept
 }
+}  // namespace field_input_test
 
-}  // namespace

@@ -7,7 +7,7 @@
 #include "world/world.h"
 
 namespace tarnwick {
-namespace {
+namespace find_test {
 
 World small_zone() {
     World w;
@@ -119,5 +119,5 @@ TEST(FindInZone, GoToVnumFindsEveryKindThatHasIt) {
     EXPECT_TRUE(records_with_vnum(w, 42).empty());
 }
 
-}  // namespace
+}  // namespace find_test
 }  // namespace tarnwick

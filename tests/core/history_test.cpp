@@ -17,7 +17,7 @@
 #include "record_diff.h"
 
 namespace tarnwick {
-namespace {
+namespace history_test {
 
 using testkit::Difference;
 
@@ -329,5 +329,5 @@ TEST_F(HistoryTest, ThousandRandomChangesUndoToTheStartAndRedoToTheEnd) {
     EXPECT_EQ(differences(world, project, end), "");
 }
 
-}  // namespace
+}  // namespace history_test
 }  // namespace tarnwick

@@ -22,7 +22,7 @@
 using namespace tarnwick;
 namespace fs = std::filesystem;
 
-namespace {
+namespace kept_saves_test {
 
 const char* const kKinds[] = {"wld", "mob", "obj", "shp", "zon"};
 
@@ -74,7 +74,6 @@ struct Opened {
     ProjectSession session{world, project, preferences, messages};
 };
 
-}  // namespace
 
 TEST(KeptSaves, EveryCorpusZoneSavesOnlyWhatChanged) {
     const fs::path corpus = test::corpus_dir() / "circle30";
@@ -208,3 +207,4 @@ TEST(KeptSaves, ZoneCommentsStayWithTheirCommands) {
         EXPECT_EQ(zone_file_text(w, anew).rfind("*****", 0), 0u);
     }
 }
+}  // namespace kept_saves_test

@@ -16,7 +16,7 @@ using namespace tarnwick;
 using tarnwick::test::TempDir;
 using tarnwick::test::write_bytes;
 
-namespace {
+namespace lookup_lists_test {
 
 using Lines = std::vector<std::string>;
 
@@ -42,7 +42,6 @@ private:
     std::filesystem::path saved_;
 };
 
-}  // namespace
 
 TEST(LookupLists, LinesSplitAtCrLfOrCrLf) {
     EXPECT_EQ(split_list_lines(""), Lines{});
@@ -222,3 +221,4 @@ TEST(LookupLists, ShippedListsCoverTheStockWorld) {
     EXPECT_GT(records, 1000);
     EXPECT_GT(especs_seen, 0);
 }
+}  // namespace lookup_lists_test

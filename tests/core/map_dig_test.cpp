@@ -14,7 +14,7 @@
 #include "world/world.h"
 
 namespace tarnwick {
-namespace {
+namespace map_dig_test {
 
 // Rooms 18600..18602 of zone 186: 18600 <-> 18601 east/west (a door on the
 // east side), 18601 -> 18602 north one-way, 18602 leads up to 9999 (another
@@ -187,5 +187,5 @@ TEST(MapDig, WalkFollowsOnlyExitsIntoTheTable) {
     EXPECT_EQ(walk(w, 12345, North), -1);  // no such room
 }
 
-}  // namespace
+}  // namespace map_dig_test
 }  // namespace tarnwick

@@ -19,7 +19,7 @@
 #include "world/world.h"
 
 namespace tarnwick {
-namespace {
+namespace map_layout_test {
 
 // A room line: "VNUM DIR:TARGET DIR:TARGET ..." with DIR one of n e s w u d.
 World world_of(const std::vector<std::string>& lines) {
@@ -197,5 +197,5 @@ TEST(MapLayout, RealZonesLayOutWithoutOverlaps) {
     EXPECT_GE(straight * 10, two_way * 9) << straight << " of " << two_way;
 }
 
-}  // namespace
+}  // namespace map_layout_test
 }  // namespace tarnwick

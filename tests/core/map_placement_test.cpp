@@ -10,7 +10,7 @@
 #include "world/world.h"
 
 namespace tarnwick {
-namespace {
+namespace map_placement_test {
 
 // 100 <-> 101 east/west, 101 <-> 102 east/west, 102 up to 103.
 World row() {
@@ -96,5 +96,5 @@ TEST(MapMemory, ReadsBackWhatItWritesAndSkipsWhatItCannotRead) {
     EXPECT_EQ(map_memory_path(""), "");
 }
 
-}  // namespace
+}  // namespace map_placement_test
 }  // namespace tarnwick

@@ -9,7 +9,7 @@
 
 using namespace tarnwick;
 
-namespace {
+namespace mob_editor_test {
 
 struct MobEditorTest : ::testing::Test {
     World world;
@@ -214,5 +214,5 @@ TEST_F(MobEditorTest, PendingEditsStayWithTheirMobWhenTheTableChanges) {
     EXPECT_TRUE(editor.apply_mob());
     EXPECT_EQ(world.mobs[0].alias, "renumbered");
 }
+}  // namespace mob_editor_test
 
-}  // namespace

@@ -10,7 +10,7 @@
 using namespace tarnwick;
 using tarnwick::test::TempDir;
 
-namespace {
+namespace mob_file_test {
 
 // A simple record followed by an enhanced one, deliberately out of vnum order.
 const char* kTwoMobs =
@@ -67,7 +67,6 @@ std::string record_text(const World& world, int index, FormatSettings settings =
     return out;
 }
 
-}  // namespace
 
 TEST(MobFile, ReadsSimpleAndEnhancedRecordsInFileOrder) {
     Loaded l = load(kTwoMobs);
@@ -275,3 +274,4 @@ TEST(MobFile, CorpusFilesLoadSilentlyAndSurviveASave) {
     }
     EXPECT_GT(files, 0);
 }
+}  // namespace mob_file_test

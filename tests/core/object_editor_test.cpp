@@ -11,7 +11,7 @@
 
 using namespace tarnwick;
 
-namespace {
+namespace object_editor_test {
 
 struct ObjectEditorTest : ::testing::Test {
     World world;
@@ -170,7 +170,6 @@ TEST_F(ObjectEditorTest, PendingEditsNeverReachAnotherObject) {
     EXPECT_EQ(world.objects[0].short_description, "");
 }
 
-}  // namespace
 
 // Applying an unchanged form keeps every known type as it was.
 TEST_F(ObjectEditorTest, ApplyKeepsEveryType) {
@@ -184,3 +183,4 @@ TEST_F(ObjectEditorTest, ApplyKeepsEveryType) {
         EXPECT_EQ(editor.fields.type_entry, type - 1);
     }
 }
+}  // namespace object_editor_test

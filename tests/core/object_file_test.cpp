@@ -11,7 +11,7 @@
 using namespace tarnwick;
 using tarnwick::test::TempDir;
 
-namespace {
+namespace object_file_test {
 
 // Out of vnum order; the first carries affects and extra descriptions mixed,
 // the second a level and material specifications.
@@ -98,7 +98,6 @@ std::string one_object(const std::string& numbers) {
     return "#1\nthing~\na thing~\nA thing.~\n~\n1 0 0\n" + numbers + "\n1 2 3\n$\n";
 }
 
-}  // namespace
 
 TEST(ObjectFile, ReadsRecordsSortedWithBlocksInFileOrder) {
     Loaded l = load(kTwoObjects);
@@ -370,3 +369,4 @@ TEST(ObjectFile, CorpusFilesLoadSilentlyAndSurviveASave) {
     }
     EXPECT_GT(files, 0);
 }
+}  // namespace object_file_test

@@ -15,7 +15,7 @@
 #include "world/world.h"
 
 namespace tarnwick {
-namespace {
+namespace other_zones_test {
 
 World zone(int32_t number, const char* room, const char* mob, const char* object) {
     World w;
@@ -138,5 +138,5 @@ TEST(OtherZones, RenumberingOntoAnotherZonesVnumsAsksFirst) {
     }
 }
 
-}  // namespace
+}  // namespace other_zones_test
 }  // namespace tarnwick

@@ -10,7 +10,7 @@
 
 using namespace tarnwick;
 
-namespace {
+namespace preferences_test {
 
 // The value names of a store log, in call order, for one kind of call.
 std::vector<std::string> logged(const MemorySettingsStore& store, const std::string& kind) {
@@ -32,7 +32,6 @@ World world_with_long_description() {
     return w;
 }
 
-}  // namespace
 
 TEST(PreferencesStore, EmptyStoreGivesDefaultsAndStoringWritesAllNineteen) {
     MemorySettingsStore store;
@@ -281,3 +280,4 @@ TEST(PreferencesStore, ColumnsOutsideTheDialogRangeReadAsDefault) {
         EXPECT_EQ(p.columns, expected) << stored;
     }
 }
+}  // namespace preferences_test

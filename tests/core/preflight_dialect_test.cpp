@@ -13,7 +13,7 @@
 
 using namespace tarnwick;
 
-namespace {
+namespace preflight_dialect_test {
 
 using K = WorldFileKind;
 constexpr Dialect kTba = Dialect::TbaMud;
@@ -46,7 +46,6 @@ struct Row {
     std::string rooms = {};  // a rooms file read with the zone file, when set
 };
 
-}  // namespace
 
 TEST(PreflightDialects, FindsEachServerFaultWhereTheServerMeetsIt) {
     const std::string room_tail = "It is plain.\n~\n";
@@ -235,3 +234,4 @@ TEST(PreflightDialects, NothingInTheRealWorldsOfEachServer) {
     }
     EXPECT_GT(zones, 70);
 }
+}  // namespace preflight_dialect_test

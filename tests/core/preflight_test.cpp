@@ -16,7 +16,7 @@
 
 using namespace tarnwick;
 
-namespace {
+namespace preflight_test {
 
 const std::string kRoom = "#100\nA room~\nIt is plain.\n~\n1 0 0\nS\n";
 const std::string kMob =
@@ -36,7 +36,6 @@ struct Case {
     const char* message_part;
 };
 
-}  // namespace
 
 TEST(Preflight, FindsEachServerFaultWithItsLineRecordAndField) {
     using K = WorldFileKind;
@@ -259,3 +258,4 @@ TEST(Preflight, NothingInWhatOurWritersMakeOfTheCorpus) {
         }
     EXPECT_GT(files, 60);
 }
+}  // namespace preflight_test

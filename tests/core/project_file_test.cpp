@@ -12,7 +12,7 @@ using tarnwick::test::read_bytes;
 using tarnwick::test::TempDir;
 using tarnwick::test::write_bytes;
 
-namespace {
+namespace project_file_test {
 
 AreaProject sample_project() {
     AreaProject p;
@@ -47,7 +47,6 @@ bool all_zero(const std::string& bytes, size_t from, size_t to) {
     return true;
 }
 
-}  // namespace
 
 TEST(ProjectFile, RecordLayoutIsLittleEndianWithZeroFill) {
     AreaProject p = sample_project();
@@ -190,3 +189,4 @@ TEST(WindowLayout, StoreDropsEditorSizesAndApplyFollowsTheRecord) {
     EXPECT_EQ(now[int(ProjectWindow::RoomEditor)], (window_layout{true, 2, 2, 0, 0}));
     EXPECT_EQ(now[int(ProjectWindow::ShopList)], (window_layout{false, 5, 6, 50, 60}));
 }
+}  // namespace project_file_test

@@ -17,7 +17,7 @@ using tarnwick::test::read_bytes;
 using tarnwick::test::TempDir;
 using tarnwick::test::write_bytes;
 
-namespace {
+namespace project_lifecycle_test {
 
 const char* kRooms =
     "#18601\nThe Landing~\nPlanks over the water.\n~\n186 0 2\nD0\n~\n~\n0 -1 18602\nS\n"
@@ -80,7 +80,6 @@ std::vector<std::string> missing_file_messages(const TempDir& dir, const std::st
             "Error while opening file " + dir.file(name + ".shp")};
 }
 
-}  // namespace
 
 TEST(FileNames, NormalizeKeepsFolderAndGivesTheStandardExtension) {
     EXPECT_EQ(normalize_file_name("C:\\mud\\area.txt", "wld", 30), "C:\\mud\\area.wld");
@@ -337,3 +336,4 @@ TEST(ProjectLifecycle, NewProjectIsSavedBesideItsZoneFile) {
         EXPECT_EQ(messages.initials[0], proposed);
     }
 }
+}  // namespace project_lifecycle_test

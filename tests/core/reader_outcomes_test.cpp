@@ -16,7 +16,7 @@
 using namespace tarnwick;
 using tarnwick::testkit::format_named;
 
-namespace {
+namespace reader_outcomes_test {
 
 using Texts = std::vector<std::string>;
 
@@ -233,9 +233,7 @@ TEST(ByteOrderMark, IsSkippedByEveryReaderAndNeverWritten) {
     }
 }
 
-}  // namespace
 
-namespace {
 
 // A zone name or author holding line breaks stays inside the banner's
 // comment lines: every file reads back equal.
@@ -263,5 +261,5 @@ TEST(Banner, LineBreaksInNamesStayInComments) {
         EXPECT_EQ(text.find("\nBeth"), std::string::npos);
     }
 }
+}  // namespace reader_outcomes_test
 
-}  // namespace

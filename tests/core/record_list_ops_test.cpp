@@ -12,7 +12,7 @@
 #include "world/world.h"
 
 namespace tarnwick {
-namespace {
+namespace record_list_ops_test {
 
 // An editor that logs what the lists ask of it.
 class LogEditor : public RecordEditor {
@@ -238,5 +238,5 @@ TEST(RecentFilesTest, KeepsNineMostRecentFirstAndStoresInMenuOrder) {
     EXPECT_EQ(back.entries(), recent.entries());
 }
 
-}  // namespace
+}  // namespace record_list_ops_test
 }  // namespace tarnwick

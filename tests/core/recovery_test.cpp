@@ -15,7 +15,7 @@
 #include "world/world.h"
 
 namespace tarnwick {
-namespace {
+namespace recovery_test {
 
 using test::read_bytes;
 using test::TempDir;
@@ -132,5 +132,5 @@ TEST_F(RecoveryTest, DamagedOrMissingCopiesRestoreNothing) {
     EXPECT_EQ(peek_recovery(copy, info, error), RecoveryState::Missing);
 }
 
-}  // namespace
+}  // namespace recovery_test
 }  // namespace tarnwick

@@ -12,7 +12,7 @@
 
 using namespace tarnwick;
 
-namespace {
+namespace renumber_test {
 
 room_data room(int32_t vnum) {
     room_data r;
@@ -66,7 +66,6 @@ World castle() {
     return w;
 }
 
-}  // namespace
 
 TEST(Renumber, RoomsExitsAndExitKeysFollow) {
     World w = castle();
@@ -201,7 +200,6 @@ TEST(Renumber, BasesOutsideTheNumberRangeAreRefused) {
     EXPECT_EQ(arguments(empty), (std::vector<std::array<int32_t, 3>>{{1201, 1, 1204}}));
 }
 
-namespace {
 
 // Every reference of the zone, as the index of the record it names (-1 for
 // one of another zone), in a fixed order.
@@ -230,7 +228,6 @@ std::vector<int> reference_indices(const World& w) {
     return out;
 }
 
-}  // namespace
 
 TEST(Renumber, RealZonesKeepEveryReferenceThroughASave) {
     const auto corpus = tarnwick::test::corpus_dir() / "circle30";
@@ -276,3 +273,4 @@ TEST(Renumber, RealZonesKeepEveryReferenceThroughASave) {
         EXPECT_EQ(reference_indices(again), before) << zone;
     }
 }
+}  // namespace renumber_test

@@ -9,7 +9,7 @@
 #include "world/messages.h"
 
 namespace tarnwick {
-namespace {
+namespace reset_corpus_test {
 
 namespace fs = std::filesystem;
 
@@ -43,5 +43,5 @@ TEST(ResetCorpus, EveryZoneRunsItsResetsAloneAndInTheWholeWorld) {
     }
 }
 
-}  // namespace
+}  // namespace reset_corpus_test
 }  // namespace tarnwick

@@ -8,7 +8,7 @@
 #include "sim_zones.h"
 
 namespace tarnwick {
-namespace {
+namespace reset_findings_test {
 
 using test::commands;
 using test::zone;
@@ -87,5 +87,5 @@ TEST(ResetFindings, EachFaultOnceOnTheRecordItIsAbout) {
     }
 }
 
-}  // namespace
+}  // namespace reset_findings_test
 }  // namespace tarnwick

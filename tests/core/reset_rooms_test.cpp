@@ -11,7 +11,7 @@
 #include "world/other_zones.h"
 
 namespace tarnwick {
-namespace {
+namespace reset_rooms_test {
 
 using test::commands;
 using test::zone;
@@ -87,5 +87,5 @@ TEST(ResetRooms, StoppedSimulationGivesNothing) {
     EXPECT_FALSE(population_after(w, 3, &stop));
 }
 
-}  // namespace
+}  // namespace reset_rooms_test
 }  // namespace tarnwick

@@ -10,7 +10,7 @@
 #include "sim_zones.h"
 
 namespace tarnwick {
-namespace {
+namespace reset_sim_test {
 
 using test::commands;
 using test::zone;
@@ -233,5 +233,5 @@ TEST(ResetSimulation, VnumsOfZonesNotOpenAreNeitherMissingNorLoaded) {
     EXPECT_EQ(whole[0].commands[0].result, SimResult::Missing);
 }
 
-}  // namespace
+}  // namespace reset_sim_test
 }  // namespace tarnwick

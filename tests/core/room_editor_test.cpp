@@ -11,7 +11,7 @@
 #include "world/world.h"
 
 namespace tarnwick {
-namespace {
+namespace room_editor_test {
 
 room_data make_room(int32_t vnum, const std::string& name) {
     room_data r;
@@ -340,5 +340,5 @@ TEST_F(RoomEditorTest, ExtraDescriptionsAddAtTheFrontModifyAndRemove) {
     EXPECT_EQ(editor.form.extras, (std::vector<std::string>{"sign board"}));
 }
 
-}  // namespace
+}  // namespace room_editor_test
 }  // namespace tarnwick

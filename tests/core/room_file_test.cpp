@@ -11,7 +11,7 @@
 using namespace tarnwick;
 using tarnwick::test::TempDir;
 
-namespace {
+namespace room_file_test {
 
 const char* kTwoRooms =
     "#3001\n"
@@ -67,7 +67,6 @@ std::string without_banner(const std::string& file) {
     return file.substr(pos);
 }
 
-}  // namespace
 
 TEST(RoomFile, ReadsRoomsExitsAndExtraDescriptions) {
     Loaded l = load(kTwoRooms);
@@ -254,3 +253,4 @@ TEST(RoomFile, CorpusFilesSurviveALoadAndASave) {
     }
     EXPECT_GT(files, 0);
 }
+}  // namespace room_file_test

@@ -28,7 +28,7 @@ using namespace tarnwick;
 using tarnwick::testkit::WorldFormat;
 namespace fs = std::filesystem;
 
-namespace {
+namespace save_safety_test {
 
 std::set<std::string> names_in(const fs::path& folder) {
     std::set<std::string> out;
@@ -85,7 +85,6 @@ protected:
 
 std::string format_name(const ::testing::TestParamInfo<WorldFormat>& info) { return info.param.name; }
 
-}  // namespace
 
 TEST_P(SaveSafety, AWriteThatStopsHalfWayLeavesThePreviousFile) {
     const WorldFormat& f = GetParam();
@@ -224,3 +223,4 @@ TEST(ProjectSaveSafety, AFileThatFailsKeepsItsPreviousBytes) {
         EXPECT_EQ(names_in(dir.path()).size(), 6u) << what << ": temporary file left";
     }
 }
+}  // namespace save_safety_test

@@ -16,7 +16,7 @@
 
 using namespace tarnwick;
 
-namespace {
+namespace server_lists_test {
 
 std::filesystem::path server_source() {
     if (const char* env = std::getenv("TARNWICK_SERVER")) return env;
@@ -54,7 +54,6 @@ std::vector<std::string> list_file(const std::string& name) {
     return lines;
 }
 
-}  // namespace
 
 TEST(ServerLists, EveryShippedListNamesTheServersConstantsInPlace) {
     const auto src = server_source() / "circle-3.0" / "src";
@@ -76,7 +75,6 @@ TEST(ServerLists, EveryShippedListNamesTheServersConstantsInPlace) {
         EXPECT_NE(db.find("CASE(\"" + id + "\")"), std::string::npos) << id;
 }
 
-namespace {
 
 // Where the server of a dialect keeps its source: the folder the
 // environment variable names, else the one beside the CircleMUD 3.0 server.
@@ -130,7 +128,6 @@ std::vector<std::string> object_type_constants(Dialect d) {
 
 class DialectServerLists : public testing::TestWithParam<Dialect> {};
 
-}  // namespace
 
 // Every list of the dialect's set, and its object types, names the server's
 // constants in the server's order and as many as the server's own name
@@ -206,3 +203,4 @@ INSTANTIATE_TEST_SUITE_P(Dialects, DialectServerLists,
                          [](const testing::TestParamInfo<Dialect>& param) {
                              return std::string(dialect_key(param.param));
                          });
+}  // namespace server_lists_test

@@ -13,7 +13,7 @@
 
 using namespace tarnwick;
 
-namespace {
+namespace shop_editor_test {
 
 struct ScriptedChooser : Chooser {
     std::vector<int> picks;
@@ -257,5 +257,5 @@ TEST_F(ShopEditorTest, TableChangesUnderTheEditorNeverMoveEditsIntoAnotherShop) 
     EXPECT_EQ(world.shops[0].vnum, 3002);
     EXPECT_EQ(world.shops[0].msg_sold, "kept");
 }
+}  // namespace shop_editor_test
 
-}  // namespace

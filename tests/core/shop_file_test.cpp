@@ -10,7 +10,7 @@
 using namespace tarnwick;
 using tarnwick::test::TempDir;
 
-namespace {
+namespace shop_file_test {
 
 const char* kMessages =
     "%s None.~\n"
@@ -89,7 +89,6 @@ shop_data sample_shop() {
     return s;
 }
 
-}  // namespace
 
 TEST(ShopFile, ReadsTheV3DialectInFileOrder) {
     Loaded l = load("CircleMUD v3.0 Shop File~\n" + v3_shop() + "$~\n");
@@ -377,3 +376,4 @@ TEST(ShopFile, CorpusFilesReadBackTheSameInBothDialects) {
     }
     EXPECT_EQ(files, 9);
 }
+}  // namespace shop_file_test

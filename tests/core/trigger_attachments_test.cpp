@@ -9,7 +9,7 @@
 #include "world/world.h"
 
 namespace tarnwick {
-namespace {
+namespace trigger_attachments_test {
 
 trig_data trigger(int32_t vnum, const std::string& name, int attach) {
     trig_data t;
@@ -101,5 +101,5 @@ TEST(TriggerAttachmentsTest, EditsAndAppliesTheList) {
     EXPECT_EQ(shown.lines(world), (std::vector<std::string>{"#3001  fight", "#42  (no such trigger)"}));
 }
 
-}  // namespace
+}  // namespace trigger_attachments_test
 }  // namespace tarnwick

@@ -17,7 +17,7 @@
 #include "world/world.h"
 
 namespace tarnwick {
-namespace {
+namespace trigger_editor_test {
 
 World tba_zone() {
     World w;
@@ -234,5 +234,5 @@ TEST(TriggerList, UndoFindAndRecoveryTakeTriggers) {
     EXPECT_EQ(restored.rooms[0].triggers, TriggerList{1000});
 }
 
-}  // namespace
+}  // namespace trigger_editor_test
 }  // namespace tarnwick

@@ -24,7 +24,7 @@
 #include "world/world.h"
 
 namespace tarnwick {
-namespace {
+namespace trigger_script_test {
 
 // Zone 10 (vnums 1000-1099) of tbaMUD: room 1000, mob 1000, object 1000,
 // and trigger 1001 of the case's kind attached to the record of its kind.
@@ -496,5 +496,5 @@ TEST(TriggerScript, CorpusTriggersGiveOnlyTheKnownFindings) {
                           << " line " << std::get<2>(w);
 }
 
-}  // namespace
+}  // namespace trigger_script_test
 }  // namespace tarnwick

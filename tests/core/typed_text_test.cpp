@@ -24,7 +24,7 @@
 #include "world/world.h"
 
 namespace tarnwick {
-namespace {
+namespace typed_text_test {
 
 using test::read_bytes;
 using test::TempDir;
@@ -345,5 +345,5 @@ TEST(TypedText, WritersRefuseATextTheirReaderWouldRefuseAndKeepTheOldFile) {
     }
 }
 
-}  // namespace
+}  // namespace typed_text_test
 }  // namespace tarnwick

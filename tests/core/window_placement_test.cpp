@@ -6,7 +6,7 @@
 #include "project/window_placement.h"
 
 namespace tarnwick {
-namespace {
+namespace window_placement_test {
 
 struct PlacementCase {
     const char* name;
@@ -86,5 +86,5 @@ TEST(WindowPlacement, DialogsCentreOnTheirOwnerClearOfTheMainWindow) {
     }
 }
 
-}  // namespace
+}  // namespace window_placement_test
 }  // namespace tarnwick

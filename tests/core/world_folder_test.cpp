@@ -17,7 +17,7 @@
 #include "world/work_progress.h"
 
 namespace tarnwick {
-namespace {
+namespace world_folder_test {
 
 using test::TempDir;
 using test::write_bytes;
@@ -183,5 +183,5 @@ TEST(WorldFolder, AFileThatDoesNotLoadIsNamed) {
     EXPECT_FALSE(read_world_folder(dir.file("nowhere"), folder, messages));
 }
 
-}  // namespace
+}  // namespace world_folder_test
 }  // namespace tarnwick

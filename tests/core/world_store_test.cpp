@@ -4,14 +4,13 @@
 
 using namespace tarnwick;
 
-namespace {
+namespace world_store_test {
 room_data room(int32_t vnum, const char* name = "") {
     room_data r;
     r.vnum = vnum;
     r.name = name;
     return r;
 }
-}  // namespace
 
 TEST(WorldStore, NextVnumStartsAtTheZoneAndFollowsTheGreatest) {
     World w;
@@ -72,3 +71,4 @@ TEST(WorldStore, RoomCopiesOwnTheirExits) {
     EXPECT_EQ(a.exits[North]->target_vnum, -1);
     EXPECT_FALSE(a == b);
 }
+}  // namespace world_store_test

@@ -17,7 +17,7 @@
 #include "world/world.h"
 
 namespace tarnwick {
-namespace {
+namespace world_zone_session_test {
 
 namespace fs = std::filesystem;
 using test::read_bytes;
@@ -187,5 +187,5 @@ TEST(WorldZones, IndexEntryKeepsLineEndingsAndIsNeverDoubled) {
     EXPECT_FALSE(fs::exists(dir.file("mob/index")));
 }
 
-}  // namespace
+}  // namespace world_zone_session_test
 }  // namespace tarnwick

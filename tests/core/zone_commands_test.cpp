@@ -7,7 +7,7 @@
 
 using namespace tarnwick;
 
-namespace {
+namespace zone_commands_test {
 
 zCommand cmd(char letter, int32_t a1 = 0, int32_t a2 = 0, int32_t a3 = 0, uint8_t if_flag = 1) {
     zCommand c;
@@ -42,7 +42,6 @@ World named_world() {
     return w;
 }
 
-}  // namespace
 
 TEST(CommandList, LinksNodesWhereAskedAndKeepsTheirAddresses) {
     CommandList list;
@@ -133,3 +132,4 @@ TEST(CommandDescriptions, NamesOutsideTheirTables) {
     EXPECT_EQ(direction_name(-1), "(invalid exit)");
     EXPECT_EQ(door_state_name(3), "(invalid action)");
 }
+}  // namespace zone_commands_test

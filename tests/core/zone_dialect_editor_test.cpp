@@ -11,7 +11,7 @@
 #include "world/world.h"
 
 namespace tarnwick {
-namespace {
+namespace zone_dialect_editor_test {
 
 trig_data trigger(int32_t vnum, const std::string& name, int attach) {
     trig_data t;
@@ -140,5 +140,5 @@ TEST_F(ZoneDialectTest, TriggerAndVariableCommandsInTreeFormAndFile) {
     EXPECT_TRUE(messages.entries.empty());
 }
 
-}  // namespace
+}  // namespace zone_dialect_editor_test
 }  // namespace tarnwick

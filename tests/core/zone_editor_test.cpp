@@ -15,7 +15,7 @@
 #include "world/world.h"
 
 namespace tarnwick {
-namespace {
+namespace zone_editor_test {
 
 zCommand cmd(char letter, int a1, int a2, int a3, uint8_t if_flag = 1) {
     zCommand c;
@@ -420,5 +420,5 @@ TEST(CommandForm, FieldsEditTheirArgumentsAndEmptyFieldsKeepThem) {
     EXPECT_EQ(messages.texts(), std::vector<std::string>{"Unknown Command."});
 }
 
-}  // namespace
+}  // namespace zone_editor_test
 }  // namespace tarnwick

@@ -10,7 +10,7 @@
 using namespace tarnwick;
 using tarnwick::test::TempDir;
 
-namespace {
+namespace zone_file_test {
 
 const char* kBanner =
     "*********************************************************************************\n"
@@ -48,7 +48,6 @@ zCommand cmd(char letter, int if_flag, int a1, int a2, int a3 = 0) {
     return c;
 }
 
-}  // namespace
 
 TEST(ZoneFile, ReadsHeaderAndCommandsWithPhysicalLineNumbers) {
     Loaded l = load(zone_text(
@@ -291,3 +290,4 @@ TEST(ZoneFile, DoorStatesSurviveReadAndWrite) {
         EXPECT_EQ(got.back().command, 'S');
     }
 }
+}  // namespace zone_file_test

@@ -26,7 +26,7 @@
 #include "ui/problems_window.h"
 
 namespace tarnwick::test {
-namespace {
+namespace controls_gui_test {
 
 struct EditorControls : ::testing::Test, EditorFixture {
     std::unique_ptr<ui::EditorWindow> rooms, objects;
@@ -77,7 +77,7 @@ TEST_F(EditorControls, ExtraDescriptionDialogShowsEightyColumns) {
         if (std::string(button) == "ModificarExtra")
             child<QListWidget>(w, "DescBox")->setCurrentRow(0);
         int usable = 0, needed = 0, title_room = 0;
-        on_next_modal([&](QDialog* dialog) {
+        on_next_dialog([&](QDialog* dialog) {
             auto* memo = child<QPlainTextEdit>(dialog, "MemoDesc");
             const QFontMetrics metrics(memo->font());
             usable = memo->viewport()->width() - 2 * int(memo->document()->documentMargin());
@@ -106,7 +106,7 @@ TEST_F(EditorControls, ExitDialogNamesItsDirection) {
     for (const auto& [open, direction] : cases) {
         SCOPED_TRACE(direction.toStdString());
         QString shown;
-        on_next_modal([&shown](QDialog* dialog) {
+        on_next_dialog([&shown](QDialog* dialog) {
             auto* label = child<QLabel>(dialog, "DirectionLabel");
             if (label && label->isVisible()) shown = label->text();
             dialog->reject();
@@ -194,5 +194,5 @@ TEST_F(MainControls, ProblemsWindowWrapsMessagesAndUndoes) {
     EXPECT_EQ(state->world.rooms.size(), rooms);
 }
 
-}  // namespace
+}  // namespace controls_gui_test
 }  // namespace tarnwick::test

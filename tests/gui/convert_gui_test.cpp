@@ -10,7 +10,7 @@
 
 using namespace tarnwick;
 
-namespace {
+namespace convert_gui_test {
 
 // Picks `server` in the dialog and clicks Ok.
 void choose(const QString& server) {
@@ -33,7 +33,6 @@ struct ConvertGuiTest : test::MainFixture {
     }
 };
 
-}  // namespace
 
 TEST_F(ConvertGuiTest, WritesANewProjectBesideTheOldOneAndShowsTheReport) {
     open();
@@ -99,3 +98,4 @@ TEST_F(ConvertGuiTest, AsksBeforeDroppingWhatTheOlderServerCannotHold) {
     // The converted world is a copy: the open zone keeps what it holds.
     EXPECT_EQ(state->world.rooms[0].triggers, TriggerList{18600});
 }
+}  // namespace convert_gui_test

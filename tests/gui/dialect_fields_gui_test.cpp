@@ -28,7 +28,7 @@
 #include "ui/editor_window.h"
 
 namespace tarnwick::test {
-namespace {
+namespace dialect_fields_gui_test {
 
 namespace fs = std::filesystem;
 
@@ -213,5 +213,5 @@ TEST_F(DialectFieldsTest, RoomFlagWordAndMobTriggersSaveOnlyThoseRecords) {
     EXPECT_EQ(edited.rewrote, 0);
 }
 
-}  // namespace
+}  // namespace dialect_fields_gui_test
 }  // namespace tarnwick::test

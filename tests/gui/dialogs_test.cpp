@@ -21,7 +21,7 @@
 #include "ui/selection_dialogs.h"
 
 namespace tarnwick::test {
-namespace {
+namespace dialogs_test {
 
 TEST(Cp1252, EveryByteRoundTrips) {
     std::string all;
@@ -225,5 +225,5 @@ TEST_F(SelectionTest, OptionsWithARangeErrorUseSeventyFive) {
     EXPECT_EQ(prefs_store.value("General", "Columns"), "75");
 }
 
-}  // namespace
+}  // namespace dialogs_test
 }  // namespace tarnwick::test

@@ -46,7 +46,7 @@ struct EditorFixture {
 
 // Hands the next modal dialog to `handler` (which should close it). A dialog
 // that never opens, or stays open, fails the test instead of hanging it.
-inline void on_next_modal(std::function<void(QDialog*)> handler) {
+inline void on_next_dialog(std::function<void(QDialog*)> handler) {
     auto* timer = new QTimer(qApp);
     timer->setObjectName("modal-handler");
     auto clock = std::make_shared<QElapsedTimer>();

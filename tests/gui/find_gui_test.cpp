@@ -12,7 +12,7 @@
 #include "ui/find_window.h"
 
 namespace tarnwick::test {
-namespace {
+namespace find_gui_test {
 
 using FindGui = MainFixture;
 
@@ -79,5 +79,5 @@ TEST_F(FindGui, CtrlSInTheRoomEditorSaves) {
     EXPECT_NE(text.find("Saved By Keyboard~"), std::string::npos);
 }
 
-}  // namespace
+}  // namespace find_gui_test
 }  // namespace tarnwick::test

@@ -22,7 +22,7 @@
 #include "ui/room_edit_window.h"
 
 namespace tarnwick::test {
-namespace {
+namespace input_layout_gui_test {
 
 using InputLayoutGui = MainFixture;
 
@@ -59,7 +59,7 @@ TEST_F(InputLayoutGui, ATypedHourAndAChosenProductReachTheSavedShopFile) {
     EXPECT_EQ(end1->text(), "24");
 
     // One dialog: the zone's objects by vnum and short description, or a typed vnum.
-    on_next_modal([](QDialog* d) {
+    on_next_dialog([](QDialog* d) {
         auto* box = d->findChild<QComboBox*>("ObjectCombo");
         EXPECT_EQ(box->itemText(0), "18600 - an eel-oil lantern");
         box->setEditText("4711");
@@ -118,5 +118,5 @@ TEST_F(InputLayoutGui, ANewlyShownRecordOpensOnTheFirstPage) {
     }
 }
 
-}  // namespace
+}  // namespace input_layout_gui_test
 }  // namespace tarnwick::test

@@ -11,7 +11,7 @@
 #include "ui/record_list_window.h"
 
 namespace tarnwick::test {
-namespace {
+namespace kept_files_gui_test {
 
 using KeptFilesGui = MainFixture;
 
@@ -95,5 +95,5 @@ TEST_F(KeptFilesGui, ReformatIsOneStepAndTheNextSaveWritesTheHouseStyle) {
     EXPECT_FALSE(state->world.reformat);
 }
 
-}  // namespace
+}  // namespace kept_files_gui_test
 }  // namespace tarnwick::test

@@ -27,7 +27,7 @@
 #include "ui/editor_window.h"
 
 namespace tarnwick::test {
-namespace {
+namespace main_window_test {
 
 using MainWindowTest = MainFixture;
 
@@ -396,11 +396,6 @@ TEST_F(MainWindowTest, ACopiedProjectFolderSavesIntoTheCopy) {
     EXPECT_NE(read_bytes(copy.file("tarnwick.wld")).find("The Copied Landing~"), std::string::npos);
 }
 
-}  // namespace
-}  // namespace tarnwick::test
-
-namespace tarnwick::test {
-namespace {
 
 TEST_F(MainWindowTest, ScreenshotShowsTheMainWindowAndVisibleLists) {
     SampleZone zone;
@@ -450,11 +445,6 @@ TEST_F(MainWindowTest, GradientCaptionFollowsThePreference) {
     EXPECT_EQ(caption->full_text(), "Tarnwick v1.0a - Sin Proyecto");
 }
 
-}  // namespace
-}  // namespace tarnwick::test
-
-namespace tarnwick::test {
-namespace {
 
 TEST_F(MainWindowTest, NewProjectGoesThroughThePropertiesDialog) {
     // Cancelled: nothing changes.
@@ -494,5 +484,5 @@ TEST_F(MainWindowTest, NewProjectGoesThroughThePropertiesDialog) {
     trigger("Acercade1");
 }
 
-}  // namespace
+}  // namespace main_window_test
 }  // namespace tarnwick::test

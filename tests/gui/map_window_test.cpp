@@ -32,7 +32,7 @@
 #include "ui/reset_window.h"
 
 namespace tarnwick::test {
-namespace {
+namespace map_window_test {
 
 struct MapWindowTest : MainFixture {
     SampleZone zone;
@@ -321,5 +321,5 @@ TEST_F(MapWindowTest, ARowDugFromTheKeyboardAndLinkedByDraggingSavesAndBoots) {
     EXPECT_EQ(last, "server exit 0, SYSERR lines: 0\n");
 }
 
-}  // namespace
+}  // namespace map_window_test
 }  // namespace tarnwick::test

@@ -12,7 +12,7 @@
 #include "gui_support.h"
 
 namespace tarnwick::test {
-namespace {
+namespace menus_gui_test {
 
 using MenusTest = MainFixture;
 
@@ -88,5 +88,5 @@ TEST_F(MenusTest, ToolsMenuOffersWhatTheToolsButtonOffers) {
     EXPECT_EQ(f7, 1);
 }
 
-}  // namespace
+}  // namespace menus_gui_test
 }  // namespace tarnwick::test

@@ -16,7 +16,7 @@
 #include "ui/record_list_window.h"
 
 namespace tarnwick::test {
-namespace {
+namespace problems_window_test {
 
 using ProblemsWindowTest = MainFixture;
 
@@ -78,5 +78,5 @@ TEST_F(ProblemsWindowTest, RemovedRoomLeavesDanglingExitsThatLeadToTheirRoom) {
     for (const auto& f : problems->shown()) EXPECT_NE(f.check, "exit-target");
 }
 
-}  // namespace
+}  // namespace problems_window_test
 }  // namespace tarnwick::test

@@ -22,7 +22,7 @@
 #include "ui/reset_window.h"
 
 namespace tarnwick::test {
-namespace {
+namespace progress_gui_test {
 
 using namespace std::chrono_literals;
 
@@ -204,5 +204,5 @@ TEST_F(ProgressTest, ACancelledCheckOrSimulationKeepsWhatItShowed) {
     EXPECT_EQ(resets->resets().size(), 6u);
 }
 
-}  // namespace
+}  // namespace progress_gui_test
 }  // namespace tarnwick::test

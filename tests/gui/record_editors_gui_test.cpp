@@ -34,7 +34,7 @@
 
 using namespace tarnwick;
 
-namespace {
+namespace record_editors_gui_test {
 
 struct NoChooser : Chooser {
     int pick = -1;
@@ -327,5 +327,5 @@ TEST(RecordText, EveryByteSurvivesTheWidgetBoundary) {
     EXPECT_EQ(ui::fields::memo_from_widget(ui::fields::memo_to_widget("a\r\nb\r\n")), "a\nb\n");
     EXPECT_EQ(ui::memo_from_qt(ui::memo_to_qt("a\r\nb\n")), "a\nb\n");
 }
+}  // namespace record_editors_gui_test
 
-}  // namespace

@@ -18,7 +18,7 @@
 #include "ui/text_viewer.h"
 
 namespace tarnwick::test {
-namespace {
+namespace record_list_window_test {
 
 struct RecordListWindowTest : MainFixture {
     SampleZone zone;
@@ -135,5 +135,5 @@ TEST_F(RecordListWindowTest, PopUpMenusCarryTheirCaptions) {
     EXPECT_EQ(list(ListKind::Shop)->findChild<QCheckBox*>("CheckBox1")->text(), "&Always on top");
 }
 
-}  // namespace
+}  // namespace record_list_window_test
 }  // namespace tarnwick::test

@@ -13,7 +13,7 @@
 #include "ui/reset_window.h"
 
 namespace tarnwick::test {
-namespace {
+namespace reset_window_test {
 
 using ResetWindowTest = MainFixture;
 
@@ -56,5 +56,5 @@ TEST_F(ResetWindowTest, ShowsOutcomesAndPopulationAndOpensTheRoom) {
     EXPECT_EQ(main->room_editor()->current_index(), state->world.find_room(18605));
 }
 
-}  // namespace
+}  // namespace reset_window_test
 }  // namespace tarnwick::test

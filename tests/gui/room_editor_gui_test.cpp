@@ -20,7 +20,7 @@
 #include "ui/fonts.h"
 
 namespace tarnwick::test {
-namespace {
+namespace room_editor_gui_test {
 
 room_data make_room(int32_t vnum, const std::string& name) {
     room_data r;
@@ -46,7 +46,7 @@ struct RoomEditorGui : ::testing::Test, EditorFixture {
 TEST_F(RoomEditorGui, AddSymmetricExitRenameOkAndSave) {
     QSignalSpy changed(&context, &ui::AppContext::recordChanged);
     messages.answers = {Answer::Yes};
-    on_next_modal([](QDialog* dialog) {
+    on_next_dialog([](QDialog* dialog) {
         EXPECT_EQ(dialog->windowTitle(), "Room Direction Data");
         child<QLineEdit>(dialog, "EdVNum")->setText("3001");
         auto* keywords = child<QLineEdit>(dialog, "edkeywords");
@@ -112,7 +112,7 @@ TEST_F(RoomEditorGui, AutoApplyFlagsAndExitSentence) {
 }
 
 TEST_F(RoomEditorGui, ExtraDescriptionThroughTheDialog) {
-    on_next_modal([](QDialog* dialog) {
+    on_next_dialog([](QDialog* dialog) {
         EXPECT_EQ(dialog->windowTitle(), "Extra Descriptions");
         child<QLineEdit>(dialog, "EdKeywords")->setText("fountain");
         child<QPlainTextEdit>(dialog, "MemoDesc")->setPlainText("Clear water.\n");
@@ -163,11 +163,6 @@ TEST_F(RoomEditorGui, ModifiedStateShowsInTheTitleWithoutWarnings) {
     EXPECT_TRUE(warnings.isEmpty()) << warnings.join('\n').toStdString();
 }
 
-}  // namespace
-}  // namespace tarnwick::test
-
-namespace tarnwick::test {
-namespace {
 
 TEST_F(RoomEditorGui, EditExitThroughBothPages) {
     obj_record key;
@@ -179,7 +174,7 @@ TEST_F(RoomEditorGui, EditExitThroughBothPages) {
     auto* exits = child<QTreeWidget>(window.get(), "ExitBox");
     exits->setCurrentItem(exits->topLevelItem(0));
     chooser.picks = {0};
-    on_next_modal([](QDialog* dialog) {
+    on_next_dialog([](QDialog* dialog) {
         EXPECT_EQ(child<QLineEdit>(dialog, "EdTitle")->text(), "Temple");
         auto* door = child<QComboBox>(dialog, "ComboBox1");
         auto* aliases = child<QLineEdit>(dialog, "edkeywords");
@@ -197,7 +192,7 @@ TEST_F(RoomEditorGui, EditExitThroughBothPages) {
 
     // A target below 0 removes the exit.
     exits->setCurrentItem(exits->topLevelItem(0));
-    on_next_modal([](QDialog* dialog) {
+    on_next_dialog([](QDialog* dialog) {
         child<QLineEdit>(dialog, "EdVNum")->setText("-5");
         click(dialog, "OkBtn");
     });
@@ -207,5 +202,5 @@ TEST_F(RoomEditorGui, EditExitThroughBothPages) {
     EXPECT_EQ(exits->topLevelItemCount(), 0);
 }
 
-}  // namespace
+}  // namespace room_editor_gui_test
 }  // namespace tarnwick::test

@@ -35,7 +35,7 @@
 #include "world/trigger_types.h"
 
 namespace tarnwick::test {
-namespace {
+namespace trigger_gui_test {
 
 namespace fs = std::filesystem;
 
@@ -399,5 +399,5 @@ TEST_F(TriggerGui, ARoomTriggerBlockingNorthIsSavedReopenedAndBooted) {
     EXPECT_NE(b.log.find("Loading triggers and generating index."), std::string::npos);
 }
 
-}  // namespace
+}  // namespace trigger_gui_test
 }  // namespace tarnwick::test

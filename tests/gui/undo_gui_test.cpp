@@ -20,7 +20,7 @@
 #include "ui/record_list_window.h"
 
 namespace tarnwick::test {
-namespace {
+namespace undo_gui_test {
 
 using UndoGui = MainFixture;
 
@@ -246,5 +246,5 @@ TEST(RecoveryCrash, KilledEditorIsRestored) {
     qunsetenv("TARNWICK_SETTINGS_DIR");
 }
 
-}  // namespace
+}  // namespace undo_gui_test
 }  // namespace tarnwick::test

@@ -17,7 +17,7 @@
 #include "ui/text_viewer.h"
 
 namespace tarnwick::test {
-namespace {
+namespace window_placement_gui_test {
 
 using WindowPlacementTest = MainFixture;
 
@@ -120,5 +120,5 @@ TEST_F(WindowPlacementTest, DialogsOpenOverTheWindowTheyWereAskedFrom) {
     }
 }
 
-}  // namespace
+}  // namespace window_placement_gui_test
 }  // namespace tarnwick::test

@@ -28,7 +28,7 @@
 #include "world/other_zones.h"
 
 namespace tarnwick::test {
-namespace {
+namespace world_folder_gui_test {
 
 namespace fs = std::filesystem;
 
@@ -160,5 +160,5 @@ TEST_F(WorldFolderTest, ListsEveryZoneOpensZone30AndSavesOnlyItsFiles) {
     EXPECT_NE(after["wld/30.wld"].find("The Temple, renamed~"), std::string::npos);
 }
 
-}  // namespace
+}  // namespace world_folder_gui_test
 }  // namespace tarnwick::test

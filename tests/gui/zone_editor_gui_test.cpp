@@ -16,7 +16,7 @@
 #include "ui/zone_edit_window.h"
 
 namespace tarnwick::test {
-namespace {
+namespace zone_editor_gui_test {
 
 struct ZoneEditorGui : ::testing::Test, EditorFixture {
     std::unique_ptr<ui::TZoneEdit> window;
@@ -55,7 +55,7 @@ TEST_F(ZoneEditorGui, AddMobWithEquipmentAndSave) {
     EXPECT_FALSE(action("AddE")->isEnabled());
 
     chooser.picks = {0};  // browse mobs: the ferryman
-    on_next_modal([](QDialog* dialog) {
+    on_next_dialog([](QDialog* dialog) {
         EXPECT_EQ(dialog->windowTitle(), "Load Mobile in Room...");
         click(dialog, "Browse1");
         EXPECT_EQ(child<QLineEdit>(dialog, "Edit1")->text(), "3005");
@@ -69,7 +69,7 @@ TEST_F(ZoneEditorGui, AddMobWithEquipmentAndSave) {
 
     window->update_menu();
     EXPECT_TRUE(action("AddE")->isEnabled());
-    on_next_modal([](QDialog* dialog) {
+    on_next_dialog([](QDialog* dialog) {
         EXPECT_EQ(dialog->windowTitle(), "Equip Mobile with Object...");
         EXPECT_FALSE(child<QLineEdit>(dialog, "Edit3")->isVisible());
         child<QLineEdit>(dialog, "Edit1")->setText("3010");
@@ -86,7 +86,7 @@ TEST_F(ZoneEditorGui, AddMobWithEquipmentAndSave) {
     EXPECT_EQ(tree->currentItem(), tree->topLevelItem(0)->child(0)->child(0));
 
     // A cancelled dialog adds nothing.
-    on_next_modal([](QDialog* dialog) { click(dialog, "CancelBtn"); });
+    on_next_dialog([](QDialog* dialog) { click(dialog, "CancelBtn"); });
     action("AddG")->trigger();
     EXPECT_EQ(world.zone.commands.size(), 2u);
 
@@ -140,7 +140,7 @@ TEST_F(ZoneEditorGui, CommandsBetweenAMobAndItsGiveStayEditable) {
     QTreeWidgetItem* root = tree->topLevelItem(0);
     ASSERT_EQ(root->childCount(), 3);
     tree->setCurrentItem(root->child(2));  // the give
-    on_next_modal([](QDialog* dialog) {
+    on_next_dialog([](QDialog* dialog) {
         EXPECT_EQ(dialog->windowTitle(), "Give Obj to Mob...");
         child<QLineEdit>(dialog, "Edit1")->setText("3010");
         click(dialog, "OkBtn");
@@ -206,7 +206,7 @@ TEST_F(ZoneEditorGui, TheCommandJustChangedStaysInView) {
     for (const auto& [name, answer] : steps) {
         SCOPED_TRACE(name);
         window->update_menu();
-        on_next_modal(answer);
+        on_next_dialog(answer);
         action(name)->trigger();
         QApplication::processEvents();
         QTreeWidgetItem* current = tree->currentItem();
@@ -217,5 +217,5 @@ TEST_F(ZoneEditorGui, TheCommandJustChangedStaysInView) {
     EXPECT_EQ(world.zone.commands.size(), 61u);
 }
 
-}  // namespace
+}  // namespace zone_editor_gui_test
 }  // namespace tarnwick::test
