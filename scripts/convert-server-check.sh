@@ -27,11 +27,11 @@ server() {
   local name=$1 dir=$2 var=$3
   [ -f "$dir/check-world.sh" ] || { echo "no $name server at $dir: its checks skipped"; return 1; }
   if [ -z "${built[$name]:-}" ]; then
-    bash "$dir/build.sh" "$work/$name-server" >"$work/build.log" 2>&1 ||
+    bash scripts/server-build.sh "$dir" "$build" "$name" >/dev/null 2>"$work/build.log" ||
       { echo "FAIL the $name server did not build"; tail -n 5 "$work/build.log"; failed=1; return 1; }
     built[$name]=1
   fi
-  export "$var=$work/$name-server/circle"
+  export "$var=$build/servers/$name/circle"
 }
 
 # baseline DIR SERVER_DIR: the SYSERR count of the world as it is (it must exit 0).

@@ -51,9 +51,9 @@ check() {
     echo "no $dialect server at $server or corpus at $corpus: $dialect check skipped"
     return 0
   fi
-  bash "$server/build.sh" "$work/$dialect-server" >"$work/build.log" 2>&1 ||
+  bash scripts/server-build.sh "$server" "$build" "$dialect" >/dev/null 2>"$work/build.log" ||
     { echo "FAIL the $dialect server did not build"; tail -n 5 "$work/build.log"; failed=1; return 1; }
-  export "$bin_var=$work/$dialect-server/circle"
+  export "$bin_var=$build/servers/$dialect/circle"
   bash "$server/check-world.sh" -q "$corpus" >"$work/corpus.log" 2>&1 ||
     { echo "FAIL $dialect: the corpus itself does not boot"; failed=1; return 1; }
   baseline=$(sed -n 's/^server exit [0-9]*, SYSERR lines: \([0-9]*\).*$/\1/p' "$work/corpus.log")

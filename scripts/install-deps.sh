@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs what Tarnwick needs on Debian 12, in two sets:
+# Installs what Tarnwick needs on Debian 12, in three sets:
 #   install-deps.sh editor   building and running the editor (and its
 #                            screenshot without a display): compiler, CMake,
 #                            Ninja, Qt 6 base, a font
+#   install-deps.sh build    the editor's set and GoogleTest: building the
+#                            main tree with its tests
 #   install-deps.sh test     the editor's set and what the tests and checks
 #                            need: GoogleTest, Google Benchmark, clang and
 #                            libFuzzer, mingw-w64 and Wine, the package and
@@ -12,14 +14,16 @@
 set -euo pipefail
 set_name=${1:-test}
 editor=(g++ cmake ninja-build qt6-base-dev fonts-dejavu-core)
-tests=(libgtest-dev googletest xvfb xauth libbenchmark-dev clang libclang-rt-14-dev
+unit=(libgtest-dev googletest)
+tests=("${unit[@]}" xvfb xauth libbenchmark-dev clang libclang-rt-14-dev
        libxml2-utils dpkg-dev file desktop-file-utils appstream man-db locales
        g++-mingw-w64-x86-64-posix wine64
-       gcc libc6-dev libcrypt-dev)  # the last three build the real server for its check
+       jq gcc libc6-dev libcrypt-dev)  # jq reads lint's JSON in a test; the last three build the real servers
 case "$set_name" in
   editor) packages=("${editor[@]}") ;;
+  build) packages=("${editor[@]}" "${unit[@]}") ;;
   test) packages=("${editor[@]}" "${tests[@]}") ;;
-  *) echo "usage: install-deps.sh [editor|test]" >&2; exit 2 ;;
+  *) echo "usage: install-deps.sh [editor|build|test]" >&2; exit 2 ;;
 esac
 missing=()
 for p in "${packages[@]}"; do

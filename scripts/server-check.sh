@@ -22,8 +22,9 @@ fi
 for tool in "$cli" "$edited"; do
   [ -x "$tool" ] || { echo "server check: $tool is not built"; exit 1; }
 done
-bash "$server/build.sh" "$build/circle-server" || { echo "server check: the server did not build"; exit 1; }
-export CIRCLE_BIN=$build/circle-server/circle
+CIRCLE_BIN=$(bash scripts/server-build.sh "$server" "$build" circle30) ||
+  { echo "server check: the server did not build"; exit 1; }
+export CIRCLE_BIN
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failed=0

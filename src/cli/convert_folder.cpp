@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "cli/convert_parts.h"
+#include "cli/progress.h"
 #include "convert/convert.h"
 #include "formats/dialect_sniff.h"
 #include "formats/mob_file.h"
@@ -26,7 +27,9 @@ std::string in_folder(const std::string& dir, const std::string& name) {
 
 bool from_folder(const ConvertArgs& a, std::vector<Converted>& out, Messages& messages) {
     WorldFolder folder;
-    if (!read_world_folder(a.inputs[0], folder, messages)) {
+    // A line on a terminal while the work lasts more than a second.
+    Progress progress("reading " + a.inputs[0]);
+    if (!read_world_folder(a.inputs[0], folder, messages, &progress)) {
         std::fprintf(stderr, "tarnwick-cli: %s: no zone file loaded\n", a.inputs[0].c_str());
         return false;
     }
@@ -55,7 +58,11 @@ bool from_folder(const ConvertArgs& a, std::vector<Converted>& out, Messages& me
     }
     std::vector<ZoneSpan> spans;
     for (const World& z : folder.zones) spans.push_back({z.zone.zone_number, z.zone.top});
+    const int zones = int(folder.zones.size());
+    progress.step("converting " + std::to_string(zones) + " zones");
+    int done = 0;
     for (World& z : folder.zones) {
+        progress.advance(done++, zones, "zone " + std::to_string(z.zone.zone_number));
         Converted c;
         c.world = convert_world(z, *a.to, {a.author.value_or(""), spans}, c.report);
         z.kept = KeptSources{};

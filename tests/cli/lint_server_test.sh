@@ -10,8 +10,9 @@ if [ ! -x "$server/check-world.sh" ] || [ ! -d "$corpus" ]; then
   echo "no server at $server or no corpus at $corpus: skipped"; exit 77
 fi
 command -v jq >/dev/null || { echo "jq missing: skipped"; exit 77; }
-bash "$server/build.sh" "$build/server" || { echo "FAIL: the server did not build"; exit 1; }
-export CIRCLE_BIN=$(cd "$build/server" && pwd)/circle
+CIRCLE_BIN=$(bash "$(dirname "$0")/../../scripts/server-build.sh" "$server" "$build" circle30) ||
+  { echo "FAIL: the server did not build"; exit 1; }
+export CIRCLE_BIN
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 failures=0
