@@ -16,11 +16,11 @@ if(TARNWICK_UNITY)
 endif()
 
 if(TARNWICK_TESTS)
-  # The tests' own code needs no full optimisation: the core they call
+  # The tests' own code needs no optimisation: the core they call
   # keeps the build type's flags.
   foreach(target core_tests gui_tests tarnwick_testkit)
     if(TARGET ${target})
-      target_compile_options(${target} PRIVATE "$<$<CONFIG:Release,RelWithDebInfo>:-O1;-g1>")
+      target_compile_options(${target} PRIVATE "$<$<CONFIG:Release,RelWithDebInfo>:-O0;-g1>")
     endif()
   endforeach()
   if(TARNWICK_TEST_PCH)
