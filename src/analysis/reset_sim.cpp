@@ -55,12 +55,16 @@ std::vector<ResetRecord> simulate_resets(const std::vector<const World*>& zones,
         return a.zone->zone.zone_number < b.zone->zone.zone_number;
     });
 
+    size_t commands = 0;
+    for (const ZoneRun& z : runs) commands += z.commands.size();
     std::vector<ResetRecord> records;
+    records.reserve(size_t(std::max(options.resets, 0)));
     Population pop;
     const int parts = options.resets * int(runs.size());
     int done = 0;
     for (int reset = 1; reset <= options.resets; ++reset) {
         ResetRecord rec;
+        rec.commands.reserve(commands);  // one outcome per command, every reset
         for (ZoneRun& z : runs) {
             if (options.progress &&
                 !options.progress->advance(done, parts, "simulating reset " + std::to_string(reset) +

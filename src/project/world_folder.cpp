@@ -141,11 +141,14 @@ void read_zone_file(FileRead& f) {
     const std::string triggers = trigger_path_for(f.path);
     std::error_code missing;
     if (zone.dialect == Dialect::TbaMud && fs::is_regular_file(native_path(triggers), missing)) {
-        if (!load_trigger_file(zone, triggers, f.said)) f.failed = triggers;
         std::string text;
-        if (read_file_bytes(triggers, text)) {
+        if (!read_file_bytes(triggers, text)) {
+            f.failed = triggers;
+        } else {
             f.triggers = triggers;
             f.trigger_heads = RecordPlaces::record_heads(text);
+            if (!read_triggers_for_reference(zone, triggers, std::move(text), f.said))
+                f.failed = triggers;
         }
     }
     f.heads = RecordPlaces::record_heads(f.text);

@@ -163,9 +163,65 @@ void use_binary_standard_streams() {
     SetConsoleOutputCP(CP_UTF8);
 }
 
+bool read_whole_file(const std::string& path, std::string& bytes, int& error) {
+    error = 0;
+    std::FILE* f = open_file(path, "rb");
+    if (!f) {
+        error = errno;
+        return false;
+    }
+    std::setvbuf(f, nullptr, _IONBF, 0);
+    std::string out;
+    char block[65536];
+    size_t n;
+    errno = 0;
+    while ((n = std::fread(block, 1, sizeof block, f)) > 0) out.append(block, n);
+    const bool failed = std::ferror(f);
+    error = failed ? errno : 0;
+    std::fclose(f);
+    if (failed) return false;
+    bytes = std::move(out);
+    return true;
+}
+
 #else
 
 std::FILE* open_file(const std::string& path, const char* mode) { return std::fopen(path.c_str(), mode); }
+
+// open, fstat, one read of the whole size and one that finds the end, close:
+// a world folder is a thousand small files, where a stream's buffer and
+// seeks cost more than the bytes.
+bool read_whole_file(const std::string& path, std::string& bytes, int& error) {
+    error = 0;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        error = errno;
+        return false;
+    }
+    struct stat st;
+    std::string out;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0) out.resize(size_t(st.st_size));
+    size_t have = 0;
+    char more[16384];  // past the size told: a file still growing
+    for (;;) {
+        const bool in_place = have < out.size();
+        const ssize_t n = in_place ? ::read(fd, out.data() + have, out.size() - have)
+                                   : ::read(fd, more, sizeof more);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) error = errno;
+        if (n <= 0) break;
+        if (!in_place) {
+            out.resize(have);
+            out.append(more, size_t(n));
+        }
+        have += size_t(n);
+    }
+    ::close(fd);
+    if (error != 0) return false;
+    out.resize(have);
+    bytes = std::move(out);
+    return true;
+}
 
 std::FILE* create_file_beside(const std::string& target, std::string& temp_path, std::string& reason) {
     temp_path = temp_prefix(target) + "XXXXXX";
