@@ -157,10 +157,12 @@ void read_zone_file(FileRead& f) {
 }  // namespace
 
 bool read_world_folder(const std::string& dir, WorldFolder& out, Messages& messages,
-                       WorkProgress* progress, bool keep_texts) {
+                       WorkProgress* progress, const FileVisitor& visit) {
     out = WorldFolder{};
-    const auto keep = [&](FileRead& f) {
-        if (keep_texts) out.texts.push_back({f.path, f.records.dialect, std::move(f.text)});
+    // A file that loaded goes to the visitor; then its bytes are let go.
+    const auto done_with_bytes = [&](FileRead& f) {
+        if (f.ok && visit) visit(WorldFolder::Text{f.path, f.records.dialect, std::move(f.text)});
+        std::string().swap(f.text);
     };
     // The files are read on every core, then taken over one by one in the
     // folder's order, so messages, places and records come as a read on one
@@ -179,7 +181,10 @@ bool read_world_folder(const std::string& dir, WorldFolder& out, Messages& messa
         return [&read](size_t i) { return "reading " + utf8_name(native_path(read[i].path).filename()); };
     };
     if (!parallel_for(zones.size(), progress, 0, total, reading(zones),
-                      [&](size_t i) { read_zone_file(zones[i]); })) {
+                      [&](size_t i) {
+                          read_zone_file(zones[i]);
+                          done_with_bytes(zones[i]);
+                      })) {
         out = WorldFolder{};
         return false;
     }
@@ -195,7 +200,6 @@ bool read_world_folder(const std::string& dir, WorldFolder& out, Messages& messa
         if (!f.triggers.empty()) out.places.add_file(f.triggers, f.trigger_heads, RecordKind::Trigger);
         out.places.add_file(f.path, f.heads, RecordKind::Zone);
         dialects[utf8_name(native_path(f.path).stem())] = f.records.dialect;
-        keep(f);
         out.zones.push_back(std::move(f.records));
     }
     if (out.zones.empty()) return false;
@@ -211,6 +215,7 @@ bool read_world_folder(const std::string& dir, WorldFolder& out, Messages& messa
         f.records.dialect = known != dialects.end() ? known->second : world_file_dialect(f.path);
         f.ok = read_file_bytes(f.path, f.text) && types[i]->read(f.records, f.text, settings, f.said);
         if (f.ok) f.heads = RecordPlaces::record_heads(f.text);
+        done_with_bytes(f);
     });
     if (!finished) {
         out = WorldFolder{};
@@ -229,7 +234,6 @@ bool read_world_folder(const std::string& dir, WorldFolder& out, Messages& messa
         distribute(file.mobs, out.zones, &World::mobs);
         distribute(file.objects, out.zones, &World::objects);
         distribute(file.shops, out.zones, &World::shops);
-        keep(f);
     }
     for (auto& z : out.zones) {
         z.sort_rooms();
