@@ -30,7 +30,8 @@ const char* refused_alignment(const char_data& mob, const obj_record& obj) {
 
 class Runner {
 public:
-    Runner(const Prototypes& p, Population& pop, int reset) : p_(p), pop_(pop), reset_(reset) {}
+    Runner(const Prototypes& p, Population& pop, int reset, SimWhys& whys)
+        : p_(p), pop_(pop), reset_(reset), whys_(whys) {}
 
     void run_zone(ZoneRun& z, std::vector<CommandOutcome>& out) {
         last_ = false;
@@ -103,15 +104,15 @@ private:
         }
     }
 
-    static void skip(CommandOutcome& o, SimResult r, std::string why) {
+    void skip(CommandOutcome& o, SimResult r, std::string why) {
         o.done = false;
         o.result = r;
-        o.why = std::move(why);
+        o.why = whys_(std::move(why));
     }
-    static void done(CommandOutcome& o, SimResult r, std::string why) {
+    void done(CommandOutcome& o, SimResult r, std::string why) {
         o.done = true;
         o.result = r;
-        o.why = std::move(why);
+        o.why = whys_(std::move(why));
     }
     // The server's reset_zone leaves the if-flag state as the command before
     // set it when it refuses a command now (it breaks out before setting
@@ -237,6 +238,7 @@ private:
     const Prototypes& p_;
     Population& pop_;
     int reset_;
+    SimWhys& whys_;
     bool last_ = false, after_not_open_ = false;
     // What a refused command leaves for the next command's if-flag.
     std::optional<bool> if_flag_state_;
@@ -246,9 +248,17 @@ private:
 
 }  // namespace
 
+SimWhy SimWhys::operator()(std::string text) {
+    const auto known = texts_.find(text);
+    if (known != texts_.end()) return SimWhy(known->second);
+    auto shared = std::make_shared<const std::string>(text);
+    texts_.emplace(std::move(text), shared);
+    return SimWhy(std::move(shared));
+}
+
 void run_zone_reset(ZoneRun& zone, const Prototypes& p, Population& pop, int reset,
-                    std::vector<CommandOutcome>& out) {
-    Runner(p, pop, reset).run_zone(zone, out);
+                    SimWhys& whys, std::vector<CommandOutcome>& out) {
+    Runner(p, pop, reset, whys).run_zone(zone, out);
 }
 
 }  // namespace tarnwick

@@ -31,6 +31,15 @@ struct ZoneRun {
     std::vector<bool> not_open;         // names a record of a zone that is not open
 };
 
+// The reasons of one simulation, one shared text for each different one.
+class SimWhys {
+public:
+    SimWhy operator()(std::string text);
+
+private:
+    std::unordered_map<std::string, std::shared_ptr<const std::string>> texts_;
+};
+
 // Resolves the vnums of every command as the server does at boot: a command
 // naming a record that does not exist is disabled before the first reset.
 // Without the whole world, a vnum outside the zone's own range is not open.
@@ -38,6 +47,6 @@ void resolve_commands(ZoneRun& zone, const Prototypes& p, bool whole_world);
 
 // Runs the zone's commands once, appending one outcome per command.
 void run_zone_reset(ZoneRun& zone, const Prototypes& p, Population& pop, int reset,
-                    std::vector<CommandOutcome>& out);
+                    SimWhys& whys, std::vector<CommandOutcome>& out);
 
 }  // namespace tarnwick

@@ -12,6 +12,11 @@
 
 namespace tarnwick {
 
+const std::string& SimWhy::no_text() {
+    static const std::string none;
+    return none;
+}
+
 bool succeeded(const CommandOutcome& o) {
     switch (o.result) {
     case SimResult::Loaded:
@@ -57,6 +62,7 @@ std::vector<ResetRecord> simulate_resets(const std::vector<const World*>& zones,
 
     size_t commands = 0;
     for (const ZoneRun& z : runs) commands += z.commands.size();
+    SimWhys whys;
     std::vector<ResetRecord> records;
     records.reserve(size_t(std::max(options.resets, 0)));
     Population pop;
@@ -72,14 +78,14 @@ std::vector<ResetRecord> simulate_resets(const std::vector<const World*>& zones,
                 return {};
             ++done;
             if (reset > 1 && z.zone->zone.reset_mode == 0) {
+                const SimWhy not_run = whys("not run: reset mode 0 resets the zone at boot only");
                 for (size_t i = 0; i < z.commands.size(); ++i)
                     rec.commands.push_back({z.zone->zone.zone_number, int(i),
                                             z.commands[i]->command, false, SimResult::NotReset,
-                                            "not run: reset mode 0 resets the zone at boot only",
-                                            -1, -1});
+                                            not_run, -1, -1});
                 continue;
             }
-            run_zone_reset(z, p, pop, reset, rec.commands);
+            run_zone_reset(z, p, pop, reset, whys, rec.commands);
         }
         if (options.every_population || reset == options.resets) rec.population = pop;
         records.push_back(std::move(rec));

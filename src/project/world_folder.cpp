@@ -168,13 +168,23 @@ bool read_world_folder(const std::string& dir, WorldFolder& out, Messages& messa
     // folder's order, so messages, places and records come as a read on one
     // thread gives them.
     // Every file counts as one part of the work.
+    // Each FileRead holds a World: the lists are made at their full size
+    // rather than moving every World each time they grow.
     std::vector<FileRead> zones, files;
     std::vector<const RecordType*> types;
-    for (auto& path : world_folder_files(dir, "zon")) zones.emplace_back(std::move(path));
+    std::vector<std::string> zone_paths = world_folder_files(dir, "zon");
+    std::vector<std::vector<std::string>> record_paths;
+    size_t record_files = 0;
     for (const auto& type : kRecordTypes)
-        for (auto& path : world_folder_files(dir, type.name)) {
+        record_files += record_paths.emplace_back(world_folder_files(dir, type.name)).size();
+    zones.reserve(zone_paths.size());
+    files.reserve(record_files);
+    types.reserve(record_files);
+    for (auto& path : zone_paths) zones.emplace_back(std::move(path));
+    for (size_t t = 0; t < std::size(kRecordTypes); ++t)
+        for (auto& path : record_paths[t]) {
             files.emplace_back(std::move(path));
-            types.push_back(&type);
+            types.push_back(&kRecordTypes[t]);
         }
     const int total = int(zones.size() + files.size());
     const auto reading = [](const std::vector<FileRead>& read) {
