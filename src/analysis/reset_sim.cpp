@@ -87,7 +87,9 @@ std::vector<ResetRecord> simulate_resets(const std::vector<const World*>& zones,
             }
             run_zone_reset(z, p, pop, reset, whys, rec.commands);
         }
-        if (options.every_population || reset == options.resets) rec.population = pop;
+        // The last reset's record takes the population itself: nothing runs after it.
+        if (reset == options.resets) rec.population = std::move(pop);
+        else if (options.every_population) rec.population = pop;
         records.push_back(std::move(rec));
     }
     return records;
