@@ -1,6 +1,7 @@
 #include "world/platform_files.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -21,6 +22,7 @@
 #include <shellapi.h>
 #else
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -276,6 +278,25 @@ void keep_freed_memory() {
 #if defined(__GLIBC__)
     mallopt(M_MMAP_THRESHOLD, 64 << 20);
     mallopt(M_TRIM_THRESHOLD, 256 << 20);
+#endif
+}
+
+void use_large_pages_for_heap() {
+#if defined(__GLIBC__) && defined(__linux__) && defined(MADV_HUGEPAGE)
+    constexpr size_t kReach = size_t(48) << 20, kLargePage = size_t(2) << 20;
+    // One heap for every thread, grown here by kReach at once: a block that
+    // large is taken from the heap's end and handed back, staying there as
+    // its free top (freed memory is kept), so what is allocated next lies in
+    // the range marked below.
+    mallopt(M_ARENA_MAX, 1);
+    const uintptr_t before = uintptr_t(sbrk(0));
+    void* block = std::malloc(kReach);
+    const uintptr_t after = uintptr_t(sbrk(0));
+    if (block && after > before) {
+        const uintptr_t start = (before + kLargePage - 1) & ~(kLargePage - 1);
+        if (after > start) madvise(reinterpret_cast<void*>(start), after - start, MADV_HUGEPAGE);
+    }
+    std::free(block);
 #endif
 }
 
