@@ -292,11 +292,25 @@ void use_large_pages_for_heap() {
     const uintptr_t before = uintptr_t(sbrk(0));
     void* block = std::malloc(kReach);
     const uintptr_t after = uintptr_t(sbrk(0));
-    if (block && after > before) {
-        const uintptr_t start = (before + kLargePage - 1) & ~(kLargePage - 1);
-        if (after > start) madvise(reinterpret_cast<void*>(start), after - start, MADV_HUGEPAGE);
+    const uintptr_t start = (before + kLargePage - 1) & ~(kLargePage - 1);
+    if (!block || after <= start + kLargePage) {
+        std::free(block);
+        return;
     }
+    madvise(reinterpret_cast<void*>(start), after - start, MADV_HUGEPAGE);
+    const uintptr_t at = uintptr_t(block);
     std::free(block);
+    // The free top begins where the block did, below the first large page:
+    // a block held for good fills that stretch, so the records start in
+    // large pages. Only its first page is ever touched.
+    static void* filler = nullptr;
+    if (at + (64 << 10) < start) {
+        filler = std::malloc(start - at - 64);
+        if (uintptr_t(filler) != at) {
+            std::free(filler);
+            filler = nullptr;
+        }
+    }
 #endif
 }
 
