@@ -284,11 +284,12 @@ void keep_freed_memory() {
 void use_large_pages_for_heap() {
 #if defined(__GLIBC__) && defined(__linux__) && defined(MADV_HUGEPAGE)
     constexpr size_t kReach = size_t(48) << 20, kLargePage = size_t(2) << 20;
-    // One heap for every thread, grown here by kReach at once: a block that
-    // large is taken from the heap's end and handed back, staying there as
-    // its free top (freed memory is kept), so what is allocated next lies in
-    // the range marked below.
-    mallopt(M_ARENA_MAX, 1);
+    // The main heap, grown here by kReach at once: a block that large is
+    // taken from the heap's end and handed back, staying there as its free
+    // top (freed memory is kept), so what this thread allocates next lies in
+    // the range marked below. (The other threads keep heaps of their own:
+    // one heap for all measured slower on a busy machine, its lock passed
+    // between the cores.)
     const uintptr_t before = uintptr_t(sbrk(0));
     void* block = std::malloc(kReach);
     const uintptr_t after = uintptr_t(sbrk(0));

@@ -50,12 +50,12 @@ void use_binary_standard_streams();
 // such setting.
 void keep_freed_memory();
 
-// For a run that reads and checks a whole world: the heap is taken in large
-// pages where the system offers them on request (Linux's transparent huge
-// pages). A world's records, texts and checks touch tens of megabytes, and
-// the system's work for each page touched the first time costs more than
-// the reading; a large page is one such step for 512 small ones. Call after
-// keep_freed_memory, before the world is read. A no-op elsewhere.
+// For a run that reads and checks a whole world: the main heap is taken in
+// large pages where the system offers them on request (Linux's transparent
+// huge pages). A world's records, texts and checks touch tens of megabytes,
+// and the system's work for each page touched the first time costs more
+// than reading it; a large page is one such step for 512 small ones. Call
+// after keep_freed_memory, before the world is read. A no-op elsewhere.
 void use_large_pages_for_heap();
 
 }  // namespace tarnwick::platform
