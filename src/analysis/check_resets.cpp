@@ -159,9 +159,9 @@ void check_resets(const CheckContext& c, const CheckedResets& checked) {
         if (why && !said_elsewhere(*why, cmd, m_before)) {
             if (gear && mob_loads)
                 missing_gear += std::string(missing_gear.empty() ? "" : "; ") + "object #" +
-                                num(cmd.arg1) + " (command " + num(int(i) + 1) + ": " + why->why + ")";
+                                num(cmd.arg1) + " (command " + num(int(i) + 1) + ": " + why->why.text() + ")";
             else
-                add(h, int(i), "never succeeds in " + resets_text + ": " + why->why, "sim-never");
+                add(h, int(i), "never succeeds in " + resets_text + ": " + why->why.text(), "sim-never");
         }
         if (h.ever_succeeded && h.disabled && !said_elsewhere(*h.disabled, cmd, m_before))
             add(h, int(i),

@@ -5,6 +5,9 @@
 #include "analysis/reset_runner.h"
 #include "world/number_text.h"
 
+#include <optional>
+#include <span>
+
 namespace tarnwick {
 
 namespace {
@@ -37,23 +40,28 @@ void resolve_commands(ZoneRun& zone, const Prototypes& p, bool whole_world) {
     for (size_t i = 0; i < n; ++i) {
         const zCommand& c = *zone.commands[i];
         // In the server's order: the first argument, then the second, then the third.
-        std::vector<Named> named;
+        Named named[2]{};
+        size_t count = 0;
+        const auto names = [&](Named first, std::optional<Named> second = std::nullopt) {
+            named[count++] = first;
+            if (second) named[count++] = *second;
+        };
         switch (c.command) {
-        case 'M': named = {mob(c.arg1), room(c.arg3)}; break;
+        case 'M': names(mob(c.arg1), room(c.arg3)); break;
         case 'O':
-            named = {object(c.arg1)};
-            if (c.arg3 != -1) named.push_back(room(c.arg3));
+            if (c.arg3 != -1) names(object(c.arg1), room(c.arg3));
+            else names(object(c.arg1));
             break;
         case 'G':
-        case 'E': named = {object(c.arg1)}; break;
-        case 'P': named = {object(c.arg1), object(c.arg3)}; break;
-        case 'D': named = {room(c.arg1)}; break;
-        case 'R': named = {room(c.arg1), object(c.arg2)}; break;
+        case 'E': names(object(c.arg1)); break;
+        case 'P': names(object(c.arg1), object(c.arg3)); break;
+        case 'D': names(room(c.arg1)); break;
+        case 'R': names(room(c.arg1), object(c.arg2)); break;
         // tbaMUD's T (trigger) and V (variable) commands resolve here too,
         // once the zone reader keeps them.
         default: break;
         }
-        for (const Named& x : named) {
+        for (const Named& x : std::span(named, count)) {
             if (x.exists) continue;
             if (!whole_world && !zone.range.holds(x.vnum)) {
                 zone.not_open[i] = true;

@@ -28,7 +28,8 @@ const char* refused_alignment(const char_data& mob, const obj_record& obj) {
 
 class Runner {
 public:
-    Runner(const Prototypes& p, Population& pop, int reset) : p_(p), pop_(pop), reset_(reset) {}
+    Runner(const Prototypes& p, Population& pop, int reset, SimWhys& whys)
+        : p_(p), pop_(pop), reset_(reset), whys_(whys) {}
 
     void run_zone(ZoneRun& z, std::vector<CommandOutcome>& out) {
         last_ = false;
@@ -66,11 +67,11 @@ private:
         if (!z.disabled[i].empty()) {
             if (z.not_open[i]) {
                 after_not_open_ = true;
-                skip(o, SimResult::NotOpen, "skipped: " + z.disabled[i]);
+                skip(o, SimResult::NotOpen, skipped(z, i));
             } else if (z.disabled_in[i] == 0) {
-                skip(o, SimResult::Missing, "skipped: " + z.disabled[i]);
+                skip(o, SimResult::Missing, skipped(z, i));
             } else if (z.disabled_in[i] == reset_) {
-                skip(o, SimResult::Disabled, "skipped: " + z.disabled[i]);
+                skip(o, SimResult::Disabled, skipped(z, i));
             } else {
                 skip(o, SimResult::WasDisabled, "skipped: disabled in reset " +
                                                     num(z.disabled_in[i]) + ": " + z.disabled[i]);
@@ -101,30 +102,40 @@ private:
         }
     }
 
-    static void skip(CommandOutcome& o, SimResult r, std::string why) {
+    static void skip(CommandOutcome& o, SimResult r, SimWhy why) {
         o.done = false;
         o.result = r;
         o.why = std::move(why);
     }
-    static void done(CommandOutcome& o, SimResult r, std::string why) {
+    void skip(CommandOutcome& o, SimResult r, std::string why) { skip(o, r, whys_(std::move(why))); }
+    void skip(CommandOutcome& o, SimResult r, const char* why) { skip(o, r, whys_.constant(why)); }
+    static void done(CommandOutcome& o, SimResult r, SimWhy why) {
         o.done = true;
         o.result = r;
         o.why = std::move(why);
+    }
+    void done(CommandOutcome& o, SimResult r, std::string why) { done(o, r, whys_(std::move(why))); }
+    void done(CommandOutcome& o, SimResult r, const char* why) { done(o, r, whys_.constant(why)); }
+    // "skipped: " and why the command is disabled, made once for its resets.
+    SimWhy skipped(ZoneRun& z, size_t i) {
+        if (z.skipped.size() != z.commands.size()) z.skipped.assign(z.commands.size(), SimWhy());
+        if (z.skipped[i].text().empty()) z.skipped[i] = whys_("skipped: " + z.disabled[i]);
+        return z.skipped[i];
     }
     // The server's reset_zone leaves the if-flag state as the command before
     // set it when it refuses a command now (it breaks out before setting
     // last_cmd), except for D, which sets it after its test either way.
     void disable(ZoneRun& z, size_t i, CommandOutcome& o, std::string why) {
-        z.disabled[i] = why;
+        z.disabled[i] = std::move(why);
         z.disabled_in[i] = reset_;
-        skip(o, SimResult::Disabled, "skipped: " + std::move(why));
+        if (i < z.skipped.size()) z.skipped[i] = SimWhy();
+        skip(o, SimResult::Disabled, skipped(z, i));
         if_flag_state_ = z.commands[i]->command == 'D' || last_;
     }
     // The max-existing test every loading command makes first.
     bool at_max(int count, int32_t max, CommandOutcome& o) {
         if (count < max) return false;
-        skip(o, SimResult::AtMax,
-             "skipped: " + num(count) + " of max " + num(max) + " already in the world");
+        skip(o, SimResult::AtMax, whys_.at_max(count, max));
         return true;
     }
 
@@ -235,6 +246,7 @@ private:
     const Prototypes& p_;
     Population& pop_;
     int reset_;
+    SimWhys& whys_;
     bool last_ = false, after_not_open_ = false;
     // What a refused command leaves for the next command's if-flag.
     std::optional<bool> if_flag_state_;
@@ -244,9 +256,31 @@ private:
 
 }  // namespace
 
+SimWhy SimWhys::operator()(std::string text) {
+    const auto known = texts_.find(text);
+    if (known != texts_.end()) return SimWhy(known->second);
+    auto shared = std::make_shared<const std::string>(text);
+    texts_.emplace(std::move(text), shared);
+    return SimWhy(std::move(shared));
+}
+
+SimWhy SimWhys::constant(const char* text) {
+    const auto known = constants_.find(text);
+    if (known != constants_.end()) return known->second;
+    return constants_.emplace(text, (*this)(text)).first->second;
+}
+
+SimWhy SimWhys::at_max(int count, int32_t max) {
+    const auto known = at_max_.find({count, max});
+    if (known != at_max_.end()) return known->second;
+    SimWhy why = (*this)("skipped: " + std::to_string(count) + " of max " + std::to_string(max) +
+                         " already in the world");
+    return at_max_.emplace(std::pair(count, max), std::move(why)).first->second;
+}
+
 void run_zone_reset(ZoneRun& zone, const Prototypes& p, Population& pop, int reset,
-                    std::vector<CommandOutcome>& out) {
-    Runner(p, pop, reset).run_zone(zone, out);
+                    SimWhys& whys, std::vector<CommandOutcome>& out) {
+    Runner(p, pop, reset, whys).run_zone(zone, out);
 }
 
 }  // namespace tarnwick

@@ -12,6 +12,11 @@
 
 namespace tarnwick {
 
+const std::string& SimWhy::no_text() {
+    static const std::string none;
+    return none;
+}
+
 bool succeeded(const CommandOutcome& o) {
     switch (o.result) {
     case SimResult::Loaded:
@@ -55,12 +60,17 @@ std::vector<ResetRecord> simulate_resets(const std::vector<const World*>& zones,
         return a.zone->zone.zone_number < b.zone->zone.zone_number;
     });
 
+    size_t commands = 0;
+    for (const ZoneRun& z : runs) commands += z.commands.size();
+    SimWhys whys;
     std::vector<ResetRecord> records;
+    records.reserve(size_t(std::max(options.resets, 0)));
     Population pop;
     const int parts = options.resets * int(runs.size());
     int done = 0;
     for (int reset = 1; reset <= options.resets; ++reset) {
         ResetRecord rec;
+        rec.commands.reserve(commands);  // one outcome per command, every reset
         for (ZoneRun& z : runs) {
             if (options.progress &&
                 !options.progress->advance(done, parts, "simulating reset " + std::to_string(reset) +
@@ -68,16 +78,18 @@ std::vector<ResetRecord> simulate_resets(const std::vector<const World*>& zones,
                 return {};
             ++done;
             if (reset > 1 && z.zone->zone.reset_mode == 0) {
+                const SimWhy not_run = whys("not run: reset mode 0 resets the zone at boot only");
                 for (size_t i = 0; i < z.commands.size(); ++i)
                     rec.commands.push_back({z.zone->zone.zone_number, int(i),
                                             z.commands[i]->command, false, SimResult::NotReset,
-                                            "not run: reset mode 0 resets the zone at boot only",
-                                            -1, -1});
+                                            not_run, -1, -1});
                 continue;
             }
-            run_zone_reset(z, p, pop, reset, rec.commands);
+            run_zone_reset(z, p, pop, reset, whys, rec.commands);
         }
-        if (options.every_population || reset == options.resets) rec.population = pop;
+        // The last reset's record takes the population itself: nothing runs after it.
+        if (reset == options.resets) rec.population = std::move(pop);
+        else if (options.every_population) rec.population = pop;
         records.push_back(std::move(rec));
     }
     return records;

@@ -6,7 +6,9 @@
 // holds after each reset. Reads the Worlds only.
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "analysis/reset_population.h"
@@ -42,13 +44,32 @@ enum class SimResult {
     NotReset,       // the zone's reset mode never resets it after boot
 };
 
+// Why a command came out as it did: "loaded", "skipped: the command before
+// it failed", ... Outcomes with the same reason share one text, as a world's
+// resets give tens of thousands of outcomes but a few hundred reasons. Reads
+// as the std::string it holds (empty when none).
+class SimWhy {
+public:
+    SimWhy() = default;
+    explicit SimWhy(std::shared_ptr<const std::string> text) : text_(std::move(text)) {}
+    const std::string& text() const { return text_ ? *text_ : no_text(); }
+    operator const std::string&() const { return text(); }
+    const char* c_str() const { return text().c_str(); }
+    std::string substr(size_t pos, size_t n = std::string::npos) const { return text().substr(pos, n); }
+    bool operator==(std::string_view other) const { return text() == other; }
+
+private:
+    static const std::string& no_text();
+    std::shared_ptr<const std::string> text_;
+};
+
 struct CommandOutcome {
     int32_t zone = 0;
     int index = 0;  // position in the zone's command list, from 0
     char command = 0;
     bool done = false;
     SimResult result = SimResult::Loaded;
-    std::string why;  // "loaded", "skipped: the command before it failed", ...
+    SimWhy why;
     int mob = -1;     // the mob made or handed to (a Population id), -1 for none
     int object = -1;  // the object made or removed, -1 for none
 };

@@ -14,6 +14,7 @@
 #include "project/world_folder.h"
 #include "project/world_lint.h"
 #include "world/file_path.h"
+#include "world/platform_files.h"
 #include "world/world.h"
 
 namespace tarnwick::cli {
@@ -135,6 +136,7 @@ int run_lint(const std::vector<std::string>& args) {
                          inputs[0].c_str());
             return 2;
         }
+        platform::use_large_pages_for_heap();
         Progress progress("reading " + inputs[0]);
         // Left to the process's exit: freeing a large world's records one by
         // one costs more than checking some of them. (Held by a static, so

@@ -74,7 +74,7 @@ struct TriggerReader {
 };
 
 bool read_triggers_from(World& world, TextSource& in, const std::string& path,
-                        Messages& messages) {
+                        Messages& messages, bool keep = true) {
     world.triggers.clear();
     in.set_text_rules(Dialect::TbaMud);
     ReadReport report(messages);
@@ -83,8 +83,9 @@ bool read_triggers_from(World& world, TextSource& in, const std::string& path,
     const int unread = complete ? 0 : damaged(report, in, reader, int(world.triggers.size()),
                                               "triggers");
     if (complete) report.pass_on();
-    world.kept.triggers =
-        keep_records(in, path, world.triggers, reader.heads, reader.end, complete, unread);
+    if (keep)
+        world.kept.triggers =
+            keep_records(in, path, world.triggers, reader.heads, reader.end, complete, unread);
     report_duplicate_vnums(std::move(reader.heads), in, "triggers", messages);
     return complete;
 }
@@ -117,6 +118,14 @@ bool read_triggers(World& world, const std::string& text, Messages& messages) {
     TextSource in(text);
     world.kept.triggers.reset();
     return read_triggers_from(world, in, "", messages);
+}
+
+bool read_triggers_for_reference(World& world, const std::string& path, std::string bytes,
+                                 Messages& messages) {
+    TextSource in(std::move(bytes));
+    in.set_name(std::filesystem::path(path).filename().string());
+    world.kept.triggers.reset();
+    return read_triggers_from(world, in, path, messages, false);
 }
 
 bool load_trigger_file(World& world, const std::string& path, Messages& messages) {

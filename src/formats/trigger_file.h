@@ -20,6 +20,10 @@ class Messages;
 // message shown.
 bool read_triggers(World& world, const std::string& text, Messages& messages);
 bool load_trigger_file(World& world, const std::string& path, Messages& messages);
+// The file `path` whose bytes were read already, keeping no copy of them: a
+// read for reference and checks, never saved.
+bool read_triggers_for_reference(World& world, const std::string& path, std::string bytes,
+                                 Messages& messages);
 
 // One trigger as the server's own writer lays it out, from its "#" line to
 // its script's '~' line.

@@ -156,9 +156,8 @@ struct ZoneReader {
             const bool ok =
                 (letter != 'V' || dialect != Dialect::TbaMud || read_variable(rest, command)) &&
                 (has_third_argument(letter, dialect)
-                     ? scan(rest, " %d %d %d %d ", if_flag, command.arg1, command.arg2,
-                            command.arg3) == 4
-                     : scan(rest, " %d %d %d ", if_flag, command.arg1, command.arg2) == 3);
+                     ? scan_numbers(rest, if_flag, command.arg1, command.arg2, command.arg3) == 4
+                     : scan_numbers(rest, if_flag, command.arg1, command.arg2) == 3);
             if (!ok) {
                 messages.show("Format error in " + zone.name + ", line " +
                               std::to_string(line_no) + ": '" + line + "'\n");

@@ -141,11 +141,14 @@ void read_zone_file(FileRead& f) {
     const std::string triggers = trigger_path_for(f.path);
     std::error_code missing;
     if (zone.dialect == Dialect::TbaMud && fs::is_regular_file(native_path(triggers), missing)) {
-        if (!load_trigger_file(zone, triggers, f.said)) f.failed = triggers;
         std::string text;
-        if (read_file_bytes(triggers, text)) {
+        if (!read_file_bytes(triggers, text)) {
+            f.failed = triggers;
+        } else {
             f.triggers = triggers;
             f.trigger_heads = RecordPlaces::record_heads(text);
+            if (!read_triggers_for_reference(zone, triggers, std::move(text), f.said))
+                f.failed = triggers;
         }
     }
     f.heads = RecordPlaces::record_heads(f.text);
@@ -154,29 +157,44 @@ void read_zone_file(FileRead& f) {
 }  // namespace
 
 bool read_world_folder(const std::string& dir, WorldFolder& out, Messages& messages,
-                       WorkProgress* progress, bool keep_texts) {
+                       WorkProgress* progress, const FileVisitor& visit) {
     out = WorldFolder{};
-    const auto keep = [&](FileRead& f) {
-        if (keep_texts) out.texts.push_back({f.path, f.records.dialect, std::move(f.text)});
+    // A file that loaded goes to the visitor; then its bytes are let go.
+    const auto done_with_bytes = [&](FileRead& f) {
+        if (f.ok && visit) visit(WorldFolder::Text{f.path, f.records.dialect, std::move(f.text)});
+        std::string().swap(f.text);
     };
     // The files are read on every core, then taken over one by one in the
     // folder's order, so messages, places and records come as a read on one
     // thread gives them.
     // Every file counts as one part of the work.
+    // Each FileRead holds a World: the lists are made at their full size
+    // rather than moving every World each time they grow.
     std::vector<FileRead> zones, files;
     std::vector<const RecordType*> types;
-    for (auto& path : world_folder_files(dir, "zon")) zones.emplace_back(std::move(path));
+    std::vector<std::string> zone_paths = world_folder_files(dir, "zon");
+    std::vector<std::vector<std::string>> record_paths;
+    size_t record_files = 0;
     for (const auto& type : kRecordTypes)
-        for (auto& path : world_folder_files(dir, type.name)) {
+        record_files += record_paths.emplace_back(world_folder_files(dir, type.name)).size();
+    zones.reserve(zone_paths.size());
+    files.reserve(record_files);
+    types.reserve(record_files);
+    for (auto& path : zone_paths) zones.emplace_back(std::move(path));
+    for (size_t t = 0; t < std::size(kRecordTypes); ++t)
+        for (auto& path : record_paths[t]) {
             files.emplace_back(std::move(path));
-            types.push_back(&type);
+            types.push_back(&kRecordTypes[t]);
         }
     const int total = int(zones.size() + files.size());
     const auto reading = [](const std::vector<FileRead>& read) {
         return [&read](size_t i) { return "reading " + utf8_name(native_path(read[i].path).filename()); };
     };
     if (!parallel_for(zones.size(), progress, 0, total, reading(zones),
-                      [&](size_t i) { read_zone_file(zones[i]); })) {
+                      [&](size_t i) {
+                          read_zone_file(zones[i]);
+                          done_with_bytes(zones[i]);
+                      })) {
         out = WorldFolder{};
         return false;
     }
@@ -192,7 +210,6 @@ bool read_world_folder(const std::string& dir, WorldFolder& out, Messages& messa
         if (!f.triggers.empty()) out.places.add_file(f.triggers, f.trigger_heads, RecordKind::Trigger);
         out.places.add_file(f.path, f.heads, RecordKind::Zone);
         dialects[utf8_name(native_path(f.path).stem())] = f.records.dialect;
-        keep(f);
         out.zones.push_back(std::move(f.records));
     }
     if (out.zones.empty()) return false;
@@ -208,6 +225,7 @@ bool read_world_folder(const std::string& dir, WorldFolder& out, Messages& messa
         f.records.dialect = known != dialects.end() ? known->second : world_file_dialect(f.path);
         f.ok = read_file_bytes(f.path, f.text) && types[i]->read(f.records, f.text, settings, f.said);
         if (f.ok) f.heads = RecordPlaces::record_heads(f.text);
+        done_with_bytes(f);
     });
     if (!finished) {
         out = WorldFolder{};
@@ -226,7 +244,6 @@ bool read_world_folder(const std::string& dir, WorldFolder& out, Messages& messa
         distribute(file.mobs, out.zones, &World::mobs);
         distribute(file.objects, out.zones, &World::objects);
         distribute(file.shops, out.zones, &World::shops);
-        keep(f);
     }
     for (auto& z : out.zones) {
         z.sort_rooms();

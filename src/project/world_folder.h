@@ -4,6 +4,7 @@
 // World of its own with the project's readers.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -35,25 +36,27 @@ struct WorldFolder {
     RecordPlaces places;
     // Files that did not load (their messages went to the Messages given).
     std::vector<std::string> failures;
-    // Every world file read (zone, rooms, mobiles, objects, shops) as bytes,
-    // when the read was asked to keep them: lint walks them as the server
-    // reads them.
+    // A world file's bytes as read, and the dialect it was read in.
     struct Text {
         std::string path;
         Dialect dialect = Dialect::Circle30;
         std::string bytes;
     };
-    std::vector<Text> texts;
 
     std::vector<const World*> zone_list() const;
 };
 
+// Told of every world file that loaded (zone, rooms, mobiles, objects,
+// shops) on the thread that read it, before its bytes are let go: lint walks
+// them there as the server reads them, so the whole world's bytes are never
+// held at once. It must guard what the threads share.
+using FileVisitor = std::function<void(const WorldFolder::Text& file)>;
+
 // Loads the whole folder. Records above every zone's top land in the last
 // zone. False when the folder holds no zone file, or when `progress` asked
-// to stop (then `out` is left empty). With `keep_texts` the files' bytes
-// stay in `out.texts`.
+// to stop (then `out` is left empty).
 bool read_world_folder(const std::string& dir, WorldFolder& out, Messages& messages,
-                       WorkProgress* progress = nullptr, bool keep_texts = false);
+                       WorkProgress* progress = nullptr, const FileVisitor& visit = {});
 
 // The zones of `dir` other than zone `open_zone`, read only, for naming,
 // picking and checking what the open zone refers to. Safe to call from a

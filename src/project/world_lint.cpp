@@ -2,11 +2,11 @@
 
 #include <iterator>
 #include <map>
-#include <thread>
+#include <mutex>
+#include <span>
 
 #include "analysis/checker.h"
 #include "world/file_path.h"
-#include "world/parallel_for.h"
 #include "world/scan.h"
 
 namespace tarnwick {
@@ -34,6 +34,16 @@ void append(std::vector<Finding>& to, std::vector<Finding>&& from) {
     to.insert(to.end(), std::make_move_iterator(from.begin()), std::make_move_iterator(from.end()));
 }
 
+// The walk of one zone's files; a file walked alone is the zone its name
+// says (30.wld is zone 30's).
+std::vector<Finding> walk_zone_files(std::span<const PreflightInput> files, bool each_alone,
+                                     int32_t zone_number) {
+    int32_t number = zone_number;
+    if (each_alone && !to_int32(utf8_name(native_path(files.front().file).stem()), number))
+        number = 0;
+    return check_files_as_read(files, number);
+}
+
 }  // namespace
 
 std::vector<Finding> walk_files_as_read(const std::vector<WorldFolder::Text>& texts,
@@ -43,28 +53,28 @@ std::vector<Finding> walk_files_as_read(const std::vector<WorldFolder::Text>& te
         if (const auto kind = world_file_kind(t.path))
             zones[each_alone ? t.path : ""].push_back({*kind, t.path, t.bytes, t.dialect});
     std::vector<Finding> out;
-    for (const auto& [name, files] : zones) {
-        int32_t number = zone_number;
-        if (each_alone && !to_int32(utf8_name(native_path(name).stem()), number)) number = 0;
-        append(out, check_files_as_read(files, number));
-    }
+    for (const auto& [name, files] : zones) append(out, walk_zone_files(files, each_alone, zone_number));
     return out;
 }
 
 bool lint_world_folder(const std::string& dir, WorldFolder& folder, std::vector<Finding>& findings,
                        Messages& messages, WorkProgress* progress) {
     findings.clear();
-    if (!read_world_folder(dir, folder, messages, progress, true)) return false;
-    // The files' walk and the checks read only what the folder holds: they
-    // run side by side when there are enough files to be worth it.
-    std::vector<Finding> walked;
-    const auto walk = [&] { walked = walk_files_as_read(folder.texts, true, 0); };
-    std::thread walker;
-    if (worker_count(folder.texts.size()) > 1) walker = std::thread(walk);
+    // Each file is walked by itself on the thread that read it, while its
+    // bytes are at hand; the findings join in the order of the files' paths.
+    std::mutex walking;
+    std::map<std::string, std::vector<Finding>> walked;
+    const FileVisitor walk = [&](const WorldFolder::Text& t) {
+        const auto kind = world_file_kind(t.path);
+        if (!kind) return;
+        const PreflightInput file{*kind, t.path, t.bytes, t.dialect};
+        auto found = walk_zone_files({&file, 1}, true, 0);
+        std::lock_guard<std::mutex> lock(walking);
+        append(walked[t.path], std::move(found));
+    };
+    if (!read_world_folder(dir, folder, messages, progress, walk)) return false;
     findings = check_zones(folder.zone_list(), progress, TextWalk::ByCaller);
-    if (walker.joinable()) walker.join();
-    else walk();
-    append(findings, std::move(walked));
+    for (auto& [path, found] : walked) append(findings, std::move(found));
     rooms_above_every_top(folder, findings);
     sort_findings(findings);
     folder.places.locate(findings);

@@ -1,6 +1,6 @@
 #include "world/file_path.h"
 
-#include <fstream>
+#include "world/platform_files.h"
 
 namespace tarnwick {
 
@@ -25,26 +25,8 @@ std::string utf8_name(const fs::path& path) {
 }
 
 bool read_file_bytes(const std::string& utf8, std::string& bytes) {
-    std::ifstream in(native_path(utf8), std::ios::binary | std::ios::ate);
-    if (!in) return false;
-    // The whole file in one read into a buffer of its size; then to the end
-    // whatever came after (a file still growing, or one that cannot tell its
-    // size).
-    std::string out;
-    const std::streamoff size = in.tellg();
-    if (size > 0 && in.seekg(0)) {
-        out.resize(size_t(size));
-        in.read(out.data(), size);
-        out.resize(size_t(in.gcount()));
-    } else {
-        in.clear();
-        in.seekg(0);
-    }
-    char chunk[16384];
-    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) out.append(chunk, size_t(in.gcount()));
-    if (in.bad()) return false;
-    bytes = std::move(out);
-    return true;
+    int error = 0;
+    return platform::read_whole_file(utf8, bytes, error);
 }
 
 }  // namespace tarnwick

@@ -1,6 +1,7 @@
 #include "world/platform_files.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -21,6 +22,7 @@
 #include <shellapi.h>
 #else
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -163,9 +165,65 @@ void use_binary_standard_streams() {
     SetConsoleOutputCP(CP_UTF8);
 }
 
+bool read_whole_file(const std::string& path, std::string& bytes, int& error) {
+    error = 0;
+    std::FILE* f = open_file(path, "rb");
+    if (!f) {
+        error = errno;
+        return false;
+    }
+    std::setvbuf(f, nullptr, _IONBF, 0);
+    std::string out;
+    char block[65536];
+    size_t n;
+    errno = 0;
+    while ((n = std::fread(block, 1, sizeof block, f)) > 0) out.append(block, n);
+    const bool failed = std::ferror(f);
+    error = failed ? errno : 0;
+    std::fclose(f);
+    if (failed) return false;
+    bytes = std::move(out);
+    return true;
+}
+
 #else
 
 std::FILE* open_file(const std::string& path, const char* mode) { return std::fopen(path.c_str(), mode); }
+
+// open, fstat, one read of the whole size and one that finds the end, close:
+// a world folder is a thousand small files, where a stream's buffer and
+// seeks cost more than the bytes.
+bool read_whole_file(const std::string& path, std::string& bytes, int& error) {
+    error = 0;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        error = errno;
+        return false;
+    }
+    struct stat st;
+    std::string out;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0) out.resize(size_t(st.st_size));
+    size_t have = 0;
+    char more[16384];  // past the size told: a file still growing
+    for (;;) {
+        const bool in_place = have < out.size();
+        const ssize_t n = in_place ? ::read(fd, out.data() + have, out.size() - have)
+                                   : ::read(fd, more, sizeof more);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) error = errno;
+        if (n <= 0) break;
+        if (!in_place) {
+            out.resize(have);
+            out.append(more, size_t(n));
+        }
+        have += size_t(n);
+    }
+    ::close(fd);
+    if (error != 0) return false;
+    out.resize(have);
+    bytes = std::move(out);
+    return true;
+}
 
 std::FILE* create_file_beside(const std::string& target, std::string& temp_path, std::string& reason) {
     temp_path = temp_prefix(target) + "XXXXXX";
@@ -220,6 +278,40 @@ void keep_freed_memory() {
 #if defined(__GLIBC__)
     mallopt(M_MMAP_THRESHOLD, 64 << 20);
     mallopt(M_TRIM_THRESHOLD, 256 << 20);
+#endif
+}
+
+void use_large_pages_for_heap() {
+#if defined(__GLIBC__) && defined(__linux__) && defined(MADV_HUGEPAGE)
+    constexpr size_t kReach = size_t(48) << 20, kLargePage = size_t(2) << 20;
+    // The main heap, grown here by kReach at once: a block that large is
+    // taken from the heap's end and handed back, staying there as its free
+    // top (freed memory is kept), so what this thread allocates next lies in
+    // the range marked below. (The other threads keep heaps of their own:
+    // one heap for all measured slower on a busy machine, its lock passed
+    // between the cores.)
+    const uintptr_t before = uintptr_t(sbrk(0));
+    void* block = std::malloc(kReach);
+    const uintptr_t after = uintptr_t(sbrk(0));
+    const uintptr_t start = (before + kLargePage - 1) & ~(kLargePage - 1);
+    if (!block || after <= start + kLargePage) {
+        std::free(block);
+        return;
+    }
+    madvise(reinterpret_cast<void*>(start), after - start, MADV_HUGEPAGE);
+    const uintptr_t at = uintptr_t(block);
+    std::free(block);
+    // The free top begins where the block did, below the first large page:
+    // a block held for good fills that stretch, so the records start in
+    // large pages. Only its first page is ever touched.
+    static void* filler = nullptr;
+    if (at + (64 << 10) < start) {
+        filler = std::malloc(start - at - 64);
+        if (uintptr_t(filler) != at) {
+            std::free(filler);
+            filler = nullptr;
+        }
+    }
 #endif
 }
 

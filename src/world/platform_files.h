@@ -12,6 +12,13 @@ namespace tarnwick::platform {
 // fopen for a UTF-8 name.
 std::FILE* open_file(const std::string& path, const char* mode);
 
+// The whole file into `bytes`, in one read into a buffer of the file's size
+// where the system tells the size (then on to the end, for a file still
+// growing). False with `error` set to the system's error number (0 when it
+// gives none) when the file cannot be opened or read; a folder fails on
+// reading.
+bool read_whole_file(const std::string& path, std::string& bytes, int& error);
+
 // Creates a new, empty file with a unique name in the folder of `target`,
 // open for binary writing. On Linux it takes the permissions of `target`
 // when that exists (0644 otherwise). Null with `reason` set on failure.
@@ -42,5 +49,13 @@ void use_binary_standard_streams();
 // unmapping stops every other thread). A no-op where the C library has no
 // such setting.
 void keep_freed_memory();
+
+// For a run that reads and checks a whole world: the main heap is taken in
+// large pages where the system offers them on request (Linux's transparent
+// huge pages). A world's records, texts and checks touch tens of megabytes,
+// and the system's work for each page touched the first time costs more
+// than reading it; a large page is one such step for 512 small ones. Call
+// after keep_freed_memory, before the world is read. A no-op elsewhere.
+void use_large_pages_for_heap();
 
 }  // namespace tarnwick::platform

@@ -77,7 +77,7 @@ size_t TextSource::raw_offset(size_t offset) const {
 
 bool TextSource::open(const std::string& path, std::string* reason) {
     // A directory is told apart only when opening or reading fails, which is
-    // how it shows (fopen refuses it on Windows, fread on Linux): the usual
+    // how it shows (opening refuses it on Windows, reading on Linux): the usual
     // open then costs no extra look-up of the path.
     const auto fail = [&](int error) {
         std::error_code ec;
@@ -87,19 +87,9 @@ bool TextSource::open(const std::string& path, std::string* reason) {
                                                                : "read error";
         return false;
     };
-    std::FILE* f = platform::open_file(path, "rb");
-    if (!f) return fail(errno);
-    // Unbuffered: each fread goes straight into the block below.
-    std::setvbuf(f, nullptr, _IONBF, 0);
     std::string bytes;
-    char block[65536];
-    size_t n;
-    errno = 0;
-    while ((n = std::fread(block, 1, sizeof block, f)) > 0) bytes.append(block, n);
-    const bool failed = std::ferror(f);
-    const int error = errno;
-    std::fclose(f);
-    if (failed) return fail(error);
+    int error = 0;
+    if (!platform::read_whole_file(path, bytes, error)) return fail(error);
     take(std::move(bytes));
     name_ = std::filesystem::path(path).filename().string();
     pos_ = line_start_ = 0;

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
+#include "test_support.h"
 #include "world/bitvector.h"
+#include "world/file_path.h"
 #include "world/messages.h"
 #include "world/scan.h"
 #include "world/text_source.h"
@@ -117,6 +121,37 @@ TEST(TextSource, LongLinesAreReadWhole) {
     int indicator = 0;
     TextSource text(std::string(600, 'y') + "~\n");
     EXPECT_EQ(text.read_tilde_string(indicator, m).size(), 600u);
+}
+
+// Files are read whole in one read of their size: the sizes around the
+// reader's own block and a file with CR LF line ends come back byte for
+// byte; a missing file and a folder fail with their reason.
+TEST(TextSource, OpenReadsWholeFilesAndNamesWhyOneCannotBeRead) {
+    test::TempDir dir;
+    for (const size_t size : {size_t(0), size_t(1), size_t(16383), size_t(16384), size_t(200001)}) {
+        std::string bytes(size, 'a');
+        for (size_t i = 0; i < size; i += 97) bytes[i] = i % 2 ? '\r' : '\n';
+        const std::string path = dir.file("f" + std::to_string(size) + ".wld");
+        std::FILE* f = std::fopen(path.c_str(), "wb");
+        ASSERT_TRUE(f);
+        std::fwrite(bytes.data(), 1, bytes.size(), f);
+        std::fclose(f);
+        std::string read;
+        ASSERT_TRUE(read_file_bytes(path, read)) << size;
+        EXPECT_EQ(read, bytes) << size;
+        TextSource in;
+        ASSERT_TRUE(in.open(path)) << size;
+        EXPECT_EQ(in.raw(), bytes) << size;
+        EXPECT_EQ(in.name(), "f" + std::to_string(size) + ".wld");
+    }
+    std::string reason, read = "kept";
+    TextSource in;
+    EXPECT_FALSE(in.open(dir.file("missing.wld"), &reason));
+    EXPECT_EQ(reason, "No such file or directory");
+    EXPECT_FALSE(read_file_bytes(dir.file("missing.wld"), read));
+    EXPECT_EQ(read, "kept");
+    EXPECT_FALSE(in.open(dir.path().string(), &reason));
+    EXPECT_EQ(reason, "is a directory");
 }
 
 TEST(TextSource, CountRecordLinesCountsLineStartsOnly) {
