@@ -2,7 +2,8 @@
 # Installs what Tarnwick needs on Debian 12, in two sets:
 #   install-deps.sh editor   building and running the editor (and its
 #                            screenshot without a display): compiler, CMake,
-#                            Ninja, Qt 6 base, a font
+#                            Ninja, Qt 6 base, the Qt translation tools
+#                            (lupdate, lrelease), a font
 #   install-deps.sh test     the editor's set and what the tests and checks
 #                            need: GoogleTest, Google Benchmark, clang and
 #                            libFuzzer, mingw-w64 and Wine, the package and
@@ -11,7 +12,7 @@
 # Without an argument it installs the test set.
 set -euo pipefail
 set_name=${1:-test}
-editor=(g++ cmake ninja-build qt6-base-dev fonts-dejavu-core)
+editor=(g++ cmake ninja-build qt6-base-dev qt6-tools-dev qt6-l10n-tools fonts-dejavu-core)
 tests=(libgtest-dev googletest xvfb xauth libbenchmark-dev clang libclang-rt-14-dev
        libxml2-utils dpkg-dev file desktop-file-utils appstream man-db locales
        g++-mingw-w64-x86-64-posix wine64
