@@ -89,7 +89,7 @@ constexpr EnglishRow kRows[] = {
     {"Existing room. Do you want to make this exit simmetric?",
      "Existing room. Do you want to make this exit symmetric?"},
     {"This is the weirdest error that you have never seen.\nOcurred in line 86",
-     "This is the weirdest error that you have ever seen.\nOccurred in line 86"},
+     "This is the weirdest error that you have never seen.\nOccurred in line 86"},
     {"Maximum numer of rooms reached.", "Maximum number of rooms reached."},
     {"An error has ocurred while opening file!", "An error has occurred while opening the file!"},
     {"An error has ocurred while reading objects file!",
