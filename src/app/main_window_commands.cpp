@@ -73,7 +73,7 @@ void MainWindow::apply_preference_effects(const PreferenceEffects& fx) {
     viewer_->apply_look(fx.viewer);
     for (ui::EditorWindow* e : editors()) e->preferences_applied();
     emit state_.context.preferencesApplied();
-    caption_->set_text(caption_->text());
+    caption_->update();  // drawn again in the new font
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
