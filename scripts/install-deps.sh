@@ -2,7 +2,8 @@
 # Installs what Tarnwick needs on Debian 12, in three sets:
 #   install-deps.sh editor   building and running the editor (and its
 #                            screenshot without a display): compiler, CMake,
-#                            Ninja, Qt 6 base, a font
+#                            Ninja, Qt 6 base, the Qt translation tools
+#                            (lupdate, lrelease), a font
 #   install-deps.sh build    the editor's set and GoogleTest: building the
 #                            main tree with its tests
 #   install-deps.sh test     the editor's set and what the tests and checks
@@ -13,7 +14,7 @@
 # Without an argument it installs the test set.
 set -euo pipefail
 set_name=${1:-test}
-editor=(g++ cmake ninja-build qt6-base-dev fonts-dejavu-core)
+editor=(g++ cmake ninja-build qt6-base-dev qt6-tools-dev qt6-l10n-tools fonts-dejavu-core)
 unit=(libgtest-dev googletest)
 tests=("${unit[@]}" xvfb xauth libbenchmark-dev clang libclang-rt-14-dev
        libxml2-utils dpkg-dev file desktop-file-utils appstream man-db locales

@@ -36,12 +36,18 @@ struct Writer {
         for (int inside : o.contents) object(inside, depth + 1, "");
     }
 
+    // In the language of the zone the report is for.
+    std::string wear_name(int pos) const {
+        return in_language(zones.empty() ? Language::Original : zones.front()->language,
+                           wear_position_name(pos));
+    }
+
     void mob(int id) {
         const SimMob& m = p.mobs()[size_t(id)];
         out.push_back({1, Kind::Mob, m.vnum, id, "mob #" + num(m.vnum) + " " + mob_name(m.vnum)});
         for (int pos = 0; pos < kWearSlots; ++pos)
             if (const int o = m.worn[size_t(pos)]; o >= 0)
-                object(o, 2, " (worn at position " + num(pos) + ", " + wear_position_name(pos) + ")");
+                object(o, 2, " (worn at position " + num(pos) + ", " + wear_name(pos) + ")");
         for (int o : m.carrying) object(o, 2, " (carried)");
     }
 

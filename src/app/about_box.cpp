@@ -30,7 +30,7 @@ QPixmap product_picture(int size) {
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     setObjectName("TAboutBox");
-    setWindowTitle("Acerca de Tarnwick...");
+    setWindowTitle(tr("Acerca de Tarnwick..."));
     setModal(true);
     setWindowFlag(Qt::WindowStaysOnTopHint);
     auto* picture = new QLabel(this);
@@ -49,7 +49,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     mail->setOpenExternalLinks(true);
     auto* web = new QLabel("<a href=\"https://tarnwick.example/\">https://tarnwick.example/</a>", this);
     web->setOpenExternalLinks(true);
-    auto* close = new QPushButton("&Cerrar", this);
+    auto* close = new QPushButton(tr("&Cerrar"), this);
     close->setObjectName("OKButton");
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
@@ -73,7 +73,7 @@ SplashWindow::SplashWindow() : QWidget(nullptr, Qt::SplashScreen | Qt::Frameless
     big.setPointSize(big.pointSize() + 14);
     big.setBold(true);
     name->setFont(big);
-    auto* loading = new QLabel("Loading...", this);
+    auto* loading = new QLabel(tr("Loading..."), this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(name, 0, Qt::AlignCenter);
     layout->addWidget(picture, 0, Qt::AlignCenter);

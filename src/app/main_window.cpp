@@ -83,7 +83,7 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QMainWindow(parent), 
     setObjectName("TMainForm");
     state_.session.set_view(this);
     caption_ = new ui::CaptionBar(this);
-    caption_->set_text("Sin Proyecto");
+    caption_->set_text(QString::fromUtf8(QT_TR_NOOP("Sin Proyecto")), true);
     setMenuWidget(nullptr);
     build_menus();
     build_toolbars();
@@ -295,9 +295,9 @@ void MainWindow::build_menus() {
 }
 
 void MainWindow::build_toolbars() {
-    general_tb_ = new QToolBar("Tools", this);
+    general_tb_ = new QToolBar(tr("Tools"), this);
     general_tb_->setObjectName("GeneralTB");
-    edit_tb_ = new QToolBar(QString::fromUtf8("Edición"), this);
+    edit_tb_ = new QToolBar(tr("Edición"), this);
     edit_tb_->setObjectName("EditTB");
     for (QToolBar* tb : {general_tb_, edit_tb_}) {
         tb->setIconSize(QSize(16, 16));

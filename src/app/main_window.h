@@ -189,9 +189,13 @@ public slots:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The preferences' language for the windows and for the texts written
+    // into the world.
+    void apply_language();
     // ProjectView
     void caption_changed(const std::string& text) override;
     void project_commands_enabled(bool on) override;

@@ -11,6 +11,7 @@
 
 #include "app/about_box.h"
 #include "app/main_window.h"
+#include "ui/interface_language.h"
 #include "app/other_zones_reader.h"
 #include "app/recovery_keeper.h"
 #include "ui/map_window.h"
@@ -47,6 +48,19 @@ void MainWindow::showEvent(QShowEvent* event) {
     shown_once_ = true;
     read_preferences(state_.preferences, state_.prefs_store);
     apply_preference_effects(apply_preferences(state_.preferences, state_.prefs_store));
+    apply_language();
+}
+
+void MainWindow::apply_language() {
+    state_.world.language = state_.preferences.language;
+    ui::set_interface_language(state_.preferences.language);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange) return;
+    update_caption();
+    caption_->update();
 }
 
 void MainWindow::apply_preference_effects(const PreferenceEffects& fx) {
@@ -59,7 +73,7 @@ void MainWindow::apply_preference_effects(const PreferenceEffects& fx) {
     viewer_->apply_look(fx.viewer);
     for (ui::EditorWindow* e : editors()) e->preferences_applied();
     emit state_.context.preferencesApplied();
-    caption_->set_text(caption_->text());
+    caption_->update();  // drawn again in the new font
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -219,7 +233,7 @@ void MainWindow::Cerrar1Click() {
     state_.session.close_project();
     reset_history();
     state_.context.clear_changed();
-    caption_->set_text("No Project");
+    caption_->set_text(QString::fromUtf8(QT_TR_NOOP("No Project")), true);
     set_project_commands(false);
     update_caption();
 }
@@ -297,6 +311,7 @@ void MainWindow::show_options() {
     const std::vector<int> shown = settle_editors();
     const bool wrapped = take_preferences_dialog(form, state_.preferences, state_.world, state_.messages);
     apply_preference_effects(apply_preferences(state_.preferences, state_.prefs_store));
+    apply_language();
     reshow_editors(shown);
     if (wrapped) {
         refresh_all_lists();

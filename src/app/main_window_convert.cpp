@@ -39,7 +39,7 @@ void MainWindow::ConvertZone1Click() {
             convert_report_->resize(720, 480);
             placer_->watch(convert_report_);
         }
-        convert_report_->setWindowTitle("Conversion report");
+        convert_report_->setWindowTitle(tr("Conversion report"));
         convert_report_->set_text(heading + "\n\n" + ui::from_cp1252(report.text()));
         convert_report_->show();
         convert_report_->raise();

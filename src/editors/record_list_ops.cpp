@@ -45,10 +45,10 @@ char_data default_mob(int32_t vnum) {
     return m;
 }
 
-obj_record default_object(int32_t vnum) {
+obj_record default_object(int32_t vnum, Language language) {
     obj_record o;
     o.vnum = vnum;
-    o.alias = "cosa";
+    o.alias = in_language(language, "cosa");
     o.short_description = "a thing";
     o.long_description = "A little thing called nothing lies here";
     o.type = 12;
@@ -171,7 +171,7 @@ int add_record(World& w, ListKind kind, Messages& messages, RecordEditor* editor
         raise_zone_top(w, w.rooms.back().vnum);
         break;
     case ListKind::Mob: w.mobs.push_back(default_mob(w.next_mob_vnum())); break;
-    case ListKind::Object: w.objects.push_back(default_object(w.next_object_vnum())); break;
+    case ListKind::Object: w.objects.push_back(default_object(w.next_object_vnum(), w.language)); break;
     case ListKind::Shop: w.shops.push_back(new_shop(w)); break;
     case ListKind::Trigger: w.triggers.push_back(default_trigger(w.next_trigger_vnum())); break;
     }

@@ -47,6 +47,14 @@ std::string name_in(const std::array<const char*, N>& names, int32_t i, const ch
     return i >= 0 && size_t(i) < N ? names[size_t(i)] : outside;
 }
 
+// The names as the world's language writes them.
+std::string wear_in(const World& w, int32_t position) {
+    return in_language(w.language, wear_position_name(position));
+}
+std::string direction_in(const World& w, int32_t direction) {
+    return in_language(w.language, direction_name(direction));
+}
+
 const char* kUnknown = "Invalid or unknown command";
 
 // The comments written to the file name the zone's own records only.
@@ -102,7 +110,7 @@ std::string long_description(const World& w, const zCommand& c) {
                ": if_flag: " + (c.if_flag ? "true" : "false") + " Max: " + num(c.arg2);
     case 'E':
         return "Equip with #" + num(c.arg1) + " - " + w.object_name_of(c.arg1) + " " +
-               wear_position_name(c.arg3) + ", if_flag: " + flag + " Max: " + num(c.arg2);
+               wear_in(w, c.arg3) + ", if_flag: " + flag + " Max: " + num(c.arg2);
     case 'P':
         return "Put object #" + num(c.arg1) + " - " + w.object_name_of(c.arg1) + " in object#" +
                num(c.arg3) + " -  " + w.object_name_of(c.arg3) + ", if_flag: " + flag +
@@ -111,7 +119,7 @@ std::string long_description(const World& w, const zCommand& c) {
         return "Give object #" + num(c.arg1) + " - " + w.object_name_of(c.arg1) +
                ", if_flag: " + flag + " Max: " + num(c.arg2);
     case 'D':
-        return door_state_name(c.arg3) + " door " + direction_name(c.arg2) + " - room #" +
+        return door_state_name(c.arg3) + " door " + direction_in(w, c.arg2) + " - room #" +
                num(c.arg1) + " (" + w.room_name_of(c.arg1) + ") - if_flag: " + flag;
     case 'R':
         return "Remove object #" + num(c.arg2) + " from room #" + num(c.arg1);
@@ -133,13 +141,13 @@ std::string short_description(const World& w, const zCommand& c) {
     case 'O':
         return "Load object " + own_object(w, c.arg1) + " in " + own_room(w, c.arg3);
     case 'E':
-        return "Equip with " + own_object(w, c.arg1) + " " + wear_position_name(c.arg3);
+        return "Equip with " + own_object(w, c.arg1) + " " + wear_in(w, c.arg3);
     case 'P':
         return "Put " + own_object(w, c.arg1) + " in " + own_object(w, c.arg3);
     case 'G':
         return "Give it " + own_object(w, c.arg1);
     case 'D':
-        return door_state_name(c.arg3) + " door " + direction_name(c.arg2) + " of room " +
+        return door_state_name(c.arg3) + " door " + direction_in(w, c.arg2) + " of room " +
                own_room(w, c.arg1);
     case 'R':
         return "Remove " + own_object(w, c.arg2) + " from " + own_room(w, c.arg1);

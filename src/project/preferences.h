@@ -1,10 +1,11 @@
 #pragma once
-// The user's nineteen preference values, as held in memory for the run.
+// The user's twenty preference values, as held in memory for the run.
 
 #include <cstdint>
 #include <string>
 
 #include "world/format_settings.h"
+#include "world/language.h"
 
 namespace tarnwick {
 
@@ -38,6 +39,8 @@ struct Preferences {
     bool alpha_bitvectors = false;
     bool save_obj_levels = false;
     bool save_mat_specs = false;
+    // What the windows show, and the texts the editor writes for the builder.
+    Language language = Language::Original;
     bool operator==(const Preferences&) const = default;
 
     // What the readers and writers take from the preferences.

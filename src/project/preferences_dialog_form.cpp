@@ -18,6 +18,7 @@ void load_preferences_dialog(const Preferences& prefs, PreferencesDialogForm& fo
     form.save_obj_levels = prefs.save_obj_levels;
     form.save_mat_specs = prefs.save_mat_specs;
     form.columns_text = std::to_string(prefs.columns);
+    form.language = prefs.language;
 }
 
 bool take_preferences_dialog(PreferencesDialogForm& form, Preferences& prefs, World& world,
@@ -36,6 +37,7 @@ bool take_preferences_dialog(PreferencesDialogForm& form, Preferences& prefs, Wo
     prefs.new_format = form.new_format;
     prefs.ansi_check = form.ansi_check;
     prefs.column_check = form.column_check;
+    prefs.language = form.language;
 
     bool rewrapped = false;
     if (prefs.column_check) {

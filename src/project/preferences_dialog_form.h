@@ -28,6 +28,7 @@ struct PreferencesDialogForm {
     bool ansi_check = false;    // "Replace extended characters" (always disabled)
     bool column_check = false;  // "Enable auto adjust"
     std::string columns_text;   // "Adjust columns at" ... "characters."
+    Language language = Language::Original;  // "Interface language"
     // Page "Appearance". One sample stands for both the description areas
     // and the source viewer.
     FontSetting sample_font;

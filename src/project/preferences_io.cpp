@@ -108,6 +108,7 @@ void read_preferences(Preferences& prefs, SettingsStore& store) {
     prefs.alpha_bitvectors = read_switch(store, kFormat, "AlphaBitvectors", d.alpha_bitvectors);
     prefs.save_obj_levels = read_switch(store, kFormat, "SaveObjLevels", d.save_obj_levels);
     prefs.save_mat_specs = read_switch(store, kFormat, "SaveMatSpecs", d.save_mat_specs);
+    prefs.language = language_from_key(store.read_string(kGeneral, "Language", language_key(d.language)));
 }
 
 void store_preferences(const Preferences& prefs, SettingsStore& store) {
@@ -130,6 +131,7 @@ void store_preferences(const Preferences& prefs, SettingsStore& store) {
     write_switch(store, kFormat, "AlphaBitvectors", prefs.alpha_bitvectors);
     write_switch(store, kFormat, "SaveObjLevels", prefs.save_obj_levels);
     write_switch(store, kFormat, "SaveMatSpecs", prefs.save_mat_specs);
+    store.write_string(kGeneral, "Language", language_key(prefs.language));
 }
 
 }  // namespace tarnwick

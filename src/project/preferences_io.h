@@ -1,5 +1,5 @@
 #pragma once
-// Reading and storing the nineteen preference values. Every value is a
+// Reading and storing the twenty preference values. Every value is a
 // string: integers and colours as decimal text, switches as "0" or "1", font
 // names as text. Sections: Fonts, Caption, General, Shops, Format.
 
@@ -30,7 +30,7 @@ std::optional<int32_t> parse_setting_number(std::string_view text);
 // 150 also reads as 70).
 void read_preferences(Preferences& prefs, SettingsStore& store);
 
-// Writes all nineteen values, creating the sections as needed.
+// Writes all twenty values, creating the sections as needed.
 void store_preferences(const Preferences& prefs, SettingsStore& store);
 
 }  // namespace tarnwick

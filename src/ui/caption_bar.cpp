@@ -1,4 +1,5 @@
 #include "ui/caption_bar.h"
+#include "ui/interface_language.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -10,8 +11,9 @@ CaptionBar::CaptionBar(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
-void CaptionBar::set_text(const QString& text) {
+void CaptionBar::set_text(const QString& text, bool program_text) {
     text_ = text;
+    program_text_ = program_text;
     update();
 }
 
@@ -21,7 +23,8 @@ QString CaptionBar::full_text() const {
 
 QString CaptionBar::shown_text() const {
     // The product and the text are told apart as a title bar does.
-    return (text_.isEmpty() ? QString() : QStringLiteral(" - ") + text_) + (changed_ ? " *" : "");
+    const QString text = program_text_ ? ui::shown_text(text_, this) : text_;
+    return (text.isEmpty() ? QString() : QStringLiteral(" - ") + text) + (changed_ ? " *" : "");
 }
 
 void CaptionBar::set_changed(bool on) {

@@ -13,7 +13,9 @@ class CaptionBar : public QWidget {
     Q_OBJECT
 public:
     explicit CaptionBar(QWidget* parent = nullptr);
-    void set_text(const QString& text);
+    // A program text ("Sin Proyecto") is shown in the interface language; a
+    // zone name or file as it is.
+    void set_text(const QString& text, bool program_text = false);
     QString text() const { return text_; }
     // The whole caption as the window title shows it.
     QString full_text() const;
@@ -31,6 +33,7 @@ private:
     // What follows the product name.
     QString shown_text() const;
     QString text_;
+    bool program_text_ = false;
     bool gradient_ = false;
     bool changed_ = false;
 };

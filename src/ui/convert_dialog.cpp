@@ -11,7 +11,7 @@ namespace tarnwick::ui {
 ConvertDialog::ConvertDialog(Dialect current, const QString& beside, QWidget* parent)
     : QDialog(parent) {
     setObjectName("ConvertZoneDialog");
-    setWindowTitle("Convert zone");
+    setWindowTitle(tr("Convert zone"));
     auto* prompt = new QLabel(
         QString("Convert this %1 zone for:").arg(QString::fromUtf8(dialect_name(current).data())),
         this);

@@ -31,7 +31,7 @@ int DialectPage::add_row(const QString& label, const QString& prefix, int first,
         box->setObjectName(count > 1 ? prefix + QString::number(first + i) : prefix);
         // A flag word is 32 bits; the top bit makes it negative in the file.
         box->setRange(std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max());
-        box->setToolTip(count > 1 ? QStringLiteral("%1, word %2").arg(label).arg(first + i) : label);
+        box->setToolTip(count > 1 ? tr("%1, word %2").arg(label).arg(first + i) : label);
         box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("-2147483648")) + 40);
         connect(box, &QSpinBox::valueChanged, this, &DialectPage::edited);
         row->addWidget(box);

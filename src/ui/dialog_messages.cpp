@@ -1,4 +1,5 @@
 #include "ui/dialog_messages.h"
+#include "ui/interface_language.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -37,17 +38,17 @@ QWidget* DialogMessages::owner() const {
 }
 
 void DialogMessages::show(const std::string& text) {
-    QMessageBox::information(owner(), QApplication::applicationName(), from_cp1252(text));
+    QMessageBox::information(owner(), QApplication::applicationName(), shown(text));
 }
 
 void DialogMessages::warn(const std::string& title, const std::string& text) {
-    QMessageBox::warning(owner(), from_cp1252(title), from_cp1252(text));
+    QMessageBox::warning(owner(), shown(title), shown(text));
 }
 
 Answer DialogMessages::ask(const std::string& text, bool with_cancel) {
     auto buttons = QMessageBox::Yes | QMessageBox::No;
     if (with_cancel) buttons |= QMessageBox::Cancel;
-    auto r = QMessageBox::question(owner(), QApplication::applicationName(), from_cp1252(text),
+    auto r = QMessageBox::question(owner(), QApplication::applicationName(), shown(text),
                                    buttons);
     if (r == QMessageBox::Yes) return Answer::Yes;
     if (r == QMessageBox::No) return Answer::No;
@@ -55,25 +56,25 @@ Answer DialogMessages::ask(const std::string& text, bool with_cancel) {
 }
 
 Answer DialogMessages::ask_titled(const std::string& title, const std::string& text) {
-    auto r = QMessageBox::question(owner(), from_cp1252(title), from_cp1252(text),
+    auto r = QMessageBox::question(owner(), shown(title), shown(text),
                                    QMessageBox::Yes | QMessageBox::No);
     return r == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
 Answer DialogMessages::ask_buttons(const std::string& text, const std::string& yes,
                                    const std::string& no) {
-    QMessageBox box(QMessageBox::Question, QApplication::applicationName(), from_cp1252(text),
+    QMessageBox box(QMessageBox::Question, QApplication::applicationName(), shown(text),
                     QMessageBox::NoButton, owner());
-    QPushButton* first = box.addButton(from_cp1252(yes), QMessageBox::AcceptRole);
-    QPushButton* second = box.addButton(from_cp1252(no), QMessageBox::RejectRole);
+    QPushButton* first = box.addButton(shown(yes), QMessageBox::AcceptRole);
+    QPushButton* second = box.addButton(shown(no), QMessageBox::RejectRole);
     box.setDefaultButton(second);
     box.exec();
     return box.clickedButton() == first ? Answer::Yes : Answer::No;
 }
 
 std::optional<std::string> DialogMessages::choose_file(const FileChoice& choice) {
-    QFileDialog dialog(owner(), from_cp1252(choice.title));
-    dialog.setNameFilters(qt_file_filter(choice.filter).split(QStringLiteral(";;")));
+    QFileDialog dialog(owner(), shown(choice.title));
+    dialog.setNameFilters(qt_file_filter(in_language(interface_language(), choice.filter)).split(QStringLiteral(";;")));
     dialog.setAcceptMode(choice.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(choice.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // Save choosers ask before replacing a file (Qt's default confirmation).

@@ -19,26 +19,26 @@ TFormSpecs::TFormSpecs(QWidget* parent)
     : QDialog(parent), list_(new QTreeWidget(this)), spec_combo_(new QComboBox(this)),
       spec_edit_(new QLineEdit(this)) {
     setObjectName(QStringLiteral("FormSpecs"));
-    setWindowTitle(QStringLiteral("Enhanced Mob Specifications"));
+    setWindowTitle(tr("Enhanced Mob Specifications"));
     list_->setObjectName(QStringLiteral("SpecList"));
-    list_->setHeaderLabels({QStringLiteral("Id"), QStringLiteral("Value")});
+    list_->setHeaderLabels({tr("Id"), tr("Value")});
     list_->setRootIsDecorated(false);
     spec_combo_->setObjectName(QStringLiteral("SpecCombo"));
     spec_combo_->setEditable(true);
     spec_edit_->setObjectName(QStringLiteral("SpecEdit"));
 
-    auto* add = new QPushButton(QStringLiteral("A&dd"), this);
+    auto* add = new QPushButton(tr("A&dd"), this);
     add->setObjectName(QStringLiteral("AddBtn"));
-    auto* remove = new QPushButton(QStringLiteral("&Remove"), this);
+    auto* remove = new QPushButton(tr("&Remove"), this);
     remove->setObjectName(QStringLiteral("EditBtn"));
-    auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
+    auto* ok = new QPushButton(tr("&Ok"), this);
     ok->setObjectName(QStringLiteral("OkBtn"));
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    auto* cancel = new QPushButton(tr("&Cancel"), this);
     cancel->setObjectName(QStringLiteral("CancelBtn"));
 
     auto* entry = new QFormLayout;
-    entry->addRow(QStringLiteral("Id:"), spec_combo_);
-    entry->addRow(QStringLiteral("Value:"), spec_edit_);
+    entry->addRow(tr("Id:"), spec_combo_);
+    entry->addRow(tr("Value:"), spec_edit_);
     auto* edit_buttons = new QHBoxLayout;
     edit_buttons->addWidget(add);
     edit_buttons->addWidget(remove);

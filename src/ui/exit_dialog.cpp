@@ -1,4 +1,5 @@
 #include "ui/exit_dialog.h"
+#include "ui/interface_language.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -20,7 +21,7 @@ namespace tarnwick::ui {
 TDirectionData::TDirectionData(AppContext& context, QWidget* parent)
     : QDialog(parent), context_(context) {
     setObjectName("TDirectionData");
-    setWindowTitle(QStringLiteral("Room Direction Data"));
+    setWindowTitle(tr("Room Direction Data"));
     setModal(true);
     // A dialog is a window of its own: without this it would not take the
     // editor's general font and colour.
@@ -41,20 +42,20 @@ TDirectionData::TDirectionData(AppContext& context, QWidget* parent)
     target_ = new QLineEdit(general);
     target_->setObjectName("EdVNum");
     target_->setValidator(new QIntValidator(target_));
-    auto* browse_room = new QPushButton(QStringLiteral("Browse..."), general);
+    auto* browse_room = new QPushButton(tr("Browse..."), general);
     browse_room->setObjectName("BrowseRoomBtn");
     title_ = new QLineEdit(general);
     title_->setObjectName("EdTitle");
     title_->setReadOnly(true);
     description_ = new QPlainTextEdit(general);
     description_->setObjectName("EdDesc");
-    g->addWidget(new QLabel(QStringLiteral("Exit To Room:"), general), 0, 0);
+    g->addWidget(new QLabel(tr("Exit To Room:"), general), 0, 0);
     g->addWidget(target_, 0, 1);
     g->addWidget(browse_room, 0, 2);
     g->addWidget(title_, 1, 1, 1, 2);
-    g->addWidget(new QLabel(QStringLiteral("Extra Description:"), general), 2, 0, 1, 3);
+    g->addWidget(new QLabel(tr("Extra Description:"), general), 2, 0, 1, 3);
     g->addWidget(description_, 3, 0, 1, 3);
-    pages_->addTab(general, QStringLiteral("General"));
+    pages_->addTab(general, tr("General"));
 
     auto* type = new QWidget(pages_);
     auto* t = new QGridLayout(type);
@@ -62,31 +63,31 @@ TDirectionData::TDirectionData(AppContext& context, QWidget* parent)
     key_->setObjectName("EdKey");
     // A key from another zone is typed; Browse lists this zone's objects.
     key_->setValidator(new QIntValidator(key_));
-    auto* browse_key = new QPushButton(QStringLiteral("Browse..."), type);
+    auto* browse_key = new QPushButton(tr("Browse..."), type);
     browse_key->setObjectName("BrowseKeyBtn");
-    auto* no_key = new QPushButton(QStringLiteral("No Key"), type);
+    auto* no_key = new QPushButton(tr("No Key"), type);
     no_key->setObjectName("NoKeyBtn");
     door_ = new QComboBox(type);
     door_->setObjectName("ComboBox1");
-    for (const char* d : kDoorTypes) door_->addItem(to_qt(d));
+    for (const char* d : kDoorTypes) door_->addItem(shown(d));
     keywords_ = new QLineEdit(type);
     keywords_->setObjectName("edkeywords");
-    t->addWidget(new QLabel(QStringLiteral("Key Number:"), type), 0, 0);
+    t->addWidget(new QLabel(tr("Key Number:"), type), 0, 0);
     t->addWidget(key_, 0, 1);
     t->addWidget(browse_key, 0, 2);
     t->addWidget(no_key, 0, 3);
-    t->addWidget(new QLabel(QStringLiteral("Door Type:"), type), 1, 0);
+    t->addWidget(new QLabel(tr("Door Type:"), type), 1, 0);
     t->addWidget(door_, 1, 1, 1, 3);
-    t->addWidget(new QLabel(QStringLiteral("Alias List (separated by spaces)"), type), 2, 0, 1, 4);
+    t->addWidget(new QLabel(tr("Alias List (separated by spaces)"), type), 2, 0, 1, 4);
     t->addWidget(keywords_, 3, 0, 1, 4);
     t->setRowStretch(4, 1);
-    pages_->addTab(type, QStringLiteral("Exit Type"));
+    pages_->addTab(type, tr("Exit Type"));
 
     auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
+    auto* ok = new QPushButton(tr("&Ok"), this);
     ok->setObjectName("OkBtn");
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    auto* cancel = new QPushButton(tr("&Cancel"), this);
     cancel->setObjectName("CancelBtn");
     buttons->addStretch();
     buttons->addWidget(ok);
@@ -124,9 +125,9 @@ void TDirectionData::show_form() {
     if (door_->count() != types) {
         const QSignalBlocker quiet(door_);
         door_->clear();
-        for (const char* d : kDoorTypes) door_->addItem(to_qt(d));
+        for (const char* d : kDoorTypes) door_->addItem(shown(d));
         for (int i = int(kDoorTypes.size()); i < types; ++i)
-            door_->addItem(to_qt(kHiddenDoorTypes[size_t(i) - kDoorTypes.size()]));
+            door_->addItem(shown(kHiddenDoorTypes[size_t(i) - kDoorTypes.size()]));
     }
     target_->setText(to_qt(form_.target));
     title_->setText(to_qt(form_.target_name));
@@ -149,7 +150,7 @@ bool TDirectionData::edit(ExitForm& form, int direction) {
     QString name;
     if (direction >= 0 && direction < int(kDirectionMenuItems.size()))
         name = QString::fromLatin1(kDirectionMenuItems[size_t(direction)]).remove(QLatin1Char('&'));
-    direction_->setText(QStringLiteral("Exit to the ") + name);
+    direction_->setText(tr("Exit to the ") + name);
     direction_->setVisible(!name.isEmpty());
     form_ = form;
     show_form();

@@ -16,27 +16,27 @@ namespace tarnwick::ui {
 
 TExtraDescForm::TExtraDescForm(QWidget* parent) : QDialog(parent) {
     setObjectName("TExtraDescForm");
-    setWindowTitle(QStringLiteral("Extra Descriptions"));
+    setWindowTitle(tr("Extra Descriptions"));
     setModal(true);
     // Takes the general font and colour of the editor that owns it.
     setAttribute(Qt::WA_WindowPropagation);
     auto* layout = new QVBoxLayout(this);
     keywords_ = new QLineEdit(this);
     keywords_->setObjectName("EdKeywords");
-    auto* keywords_label = new QLabel(QStringLiteral("Keywords (separated by spaces):"), this);
+    auto* keywords_label = new QLabel(tr("Keywords (separated by spaces):"), this);
     keywords_label->setBuddy(keywords_);
     description_ = new QPlainTextEdit(this);
     description_->setObjectName("MemoDesc");
-    auto* description_label = new QLabel(QStringLiteral("De&scription"), this);
+    auto* description_label = new QLabel(tr("De&scription"), this);
     description_label->setBuddy(description_);
     layout->addWidget(keywords_label);
     layout->addWidget(keywords_);
     layout->addWidget(description_label);
     layout->addWidget(description_, 1);
     auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
+    auto* ok = new QPushButton(tr("&Ok"), this);
     ok->setObjectName("OkBtn");
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    auto* cancel = new QPushButton(tr("&Cancel"), this);
     cancel->setObjectName("CancelBtn");
     buttons->addStretch();
     buttons->addWidget(ok);

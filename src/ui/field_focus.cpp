@@ -1,4 +1,5 @@
 #include "ui/field_focus.h"
+#include "ui/interface_language.h"
 
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -99,7 +100,7 @@ void choose_exit(QTreeWidget* exits, const std::string& field) {
     for (const auto& [prefix, caption] : kCaptions) {
         if (field.rfind(std::string(prefix) + " ", 0) != 0) continue;
         for (int i = 0; i < exits->topLevelItemCount(); ++i)
-            if (exits->topLevelItem(i)->text(0).trimmed() == caption)
+            if (exits->topLevelItem(i)->text(0).trimmed() == shown(caption))
                 exits->setCurrentItem(exits->topLevelItem(i));
     }
 }

@@ -32,14 +32,14 @@ QString hit_context_html(const FindHit& hit) {
 FindWindow::FindWindow(AppContext& context, QWidget* parent)
     : QDialog(parent, Qt::Window), context_(context) {
     setObjectName("TFindWindow");
-    setWindowTitle("Find in Zone");
+    setWindowTitle(tr("Find in Zone"));
     query_ = new QLineEdit(this);
     query_->setObjectName("FindEdit");
-    query_->setPlaceholderText("Word, text or vnum");
+    query_->setPlaceholderText(tr("Word, text or vnum"));
     query_->setClearButtonEnabled(true);
-    match_case_ = new QCheckBox("Match &case", this);
+    match_case_ = new QCheckBox(tr("Match &case"), this);
     match_case_->setObjectName("MatchCase");
-    whole_word_ = new QCheckBox("&Whole words", this);
+    whole_word_ = new QCheckBox(tr("&Whole words"), this);
     whole_word_->setObjectName("WholeWord");
     summary_ = new QLabel(this);
     summary_->setObjectName("FindSummary");

@@ -13,7 +13,7 @@ QString user_guide_path(const QString& program_dir) {
 
 HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent, Qt::Window), browser_(new QTextBrowser(this)) {
     setObjectName("THelpWindow");
-    setWindowTitle("Tarnwick Help");
+    setWindowTitle(tr("Tarnwick Help"));
     browser_->setObjectName("GuideBrowser");
     browser_->setOpenExternalLinks(true);
     auto* layout = new QVBoxLayout(this);

@@ -12,10 +12,10 @@ namespace tarnwick::ui {
 HistoryWindow::HistoryWindow(AppContext& context, std::function<void(int)> go_to, QWidget* parent)
     : QDialog(parent, Qt::Window), context_(context), go_to_(std::move(go_to)) {
     setObjectName("HistoryWindow");
-    setWindowTitle("History");
+    setWindowTitle(tr("History"));
     list_ = new QListWidget(this);
     list_->setObjectName("HistoryList");
-    auto* close = new QPushButton("Close", this);
+    auto* close = new QPushButton(tr("Close"), this);
     close->setObjectName("HistoryClose");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list_);

@@ -24,11 +24,11 @@ void MapWindow::add_colour_controls(QHBoxLayout* bar) {
     colour_reset_->setRange(1, 100);
     colour_reset_->setValue(1);
     colour_reset_->setEnabled(false);
-    colour_reset_->setToolTip("The reset after which the rooms are coloured (1 is the boot's)");
+    colour_reset_->setToolTip(tr("The reset after which the rooms are coloured (1 is the boot's)"));
     legend_ = new QLabel(this);
     legend_->setObjectName("holdingLegend");
     legend_->hide();
-    auto* label = new QLabel("&Colour:", this);
+    auto* label = new QLabel(tr("&Colour:"), this);
     label->setBuddy(colour_by_);
     bar->addWidget(label);
     bar->addWidget(colour_by_);

@@ -38,7 +38,7 @@ constexpr double kReadableZoom = 0.9;
 MapWindow::MapWindow(AppContext& context, QWidget* parent)
     : QDialog(parent, Qt::Window), context_(context) {
     setObjectName("TMapWindow");
-    setWindowTitle("Zone map");
+    setWindowTitle(tr("Zone map"));
     scene_ = new QGraphicsScene(this);
     // The scene is built anew after every change: keeping a spatial index
     // of a thousand rooms' items costs more than the lookups it saves.
@@ -66,7 +66,7 @@ MapWindow::MapWindow(AppContext& context, QWidget* parent)
     levels_->setObjectName("levelBox");
     connect(levels_, &QComboBox::activated, this,
             [this](int i) { set_level(levels_->itemData(i).toInt()); });
-    auto* fit_button = new QPushButton("Fit", this);
+    auto* fit_button = new QPushButton(tr("Fit"), this);
     fit_button->setFocusPolicy(Qt::NoFocus);
     fit_button->setObjectName("fitButton");
     connect(fit_button, &QPushButton::clicked, this, &MapWindow::fit);
@@ -74,7 +74,7 @@ MapWindow::MapWindow(AppContext& context, QWidget* parent)
     summary_->setObjectName("summaryLabel");
 
     auto* bar = new QHBoxLayout;
-    bar->addWidget(new QLabel("Level:", this));
+    bar->addWidget(new QLabel(tr("Level:"), this));
     bar->addWidget(levels_);
     bar->addWidget(fit_button);
     bar->addWidget(summary_, 1);

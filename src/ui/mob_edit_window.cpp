@@ -52,7 +52,7 @@ QLineEdit* TMobEdit::number_field(const QString& name, int max_length, int min, 
 TMobEdit::TMobEdit(AppContext& context, QWidget* parent)
     : EditorWindow(context, parent), editor_(context.world, context.list_sets, context.messages) {
     setObjectName(QStringLiteral("MobEdit"));
-    setWindowTitle(QStringLiteral("Mob Edition"));
+    setWindowTitle(tr("Mob Edition"));
     auto named = [this](auto* w, const char* name) {
         w->setObjectName(QString::fromLatin1(name));
         return w;
@@ -101,24 +101,24 @@ TMobEdit::TMobEdit(AppContext& context, QWidget* parent)
     defaultposcombo_ = named(new QComboBox(this), "defaultposcombo");
     for (QComboBox* c : {loadposcombo_, defaultposcombo_})
         connect(c, &QComboBox::currentIndexChanged, this, [this] { field_changed(false); });
-    male_ = named(new QRadioButton(QStringLiteral("Male"), this), "Male");
-    female_ = named(new QRadioButton(QStringLiteral("Female"), this), "Female");
-    neutral_ = named(new QRadioButton(QStringLiteral("Neutral"), this), "Neutral");
+    male_ = named(new QRadioButton(tr("Male"), this), "Male");
+    female_ = named(new QRadioButton(tr("Female"), this), "Female");
+    neutral_ = named(new QRadioButton(tr("Neutral"), this), "Neutral");
     for (QRadioButton* r : {male_, female_, neutral_})
         connect(r, &QRadioButton::toggled, this, [this](bool on) {
             if (on) field_changed(false);
         });
 
-    autolevel_ = named(new QCheckBox(QStringLiteral("Autolevel"), this), "CheckBox1");
+    autolevel_ = named(new QCheckBox(tr("Autolevel"), this), "CheckBox1");
     autolevel_panel_ = named(new QWidget(this), "AutolevelPanel");
     power_bar_ = make_slider(QStringLiteral("PowerBar"), kPowerMin, kPowerMax, autolevel_panel_);
     endurance_bar_ =
         make_slider(QStringLiteral("EnduranceBar"), kEnduranceMin, kEnduranceMax, autolevel_panel_);
     reward_bar_ = make_slider(QStringLiteral("RewardBar"), kRewardMin, kRewardMax, autolevel_panel_);
     auto* sliders = new QFormLayout(autolevel_panel_);
-    sliders->addRow(QStringLiteral("Power"), power_bar_);
-    sliders->addRow(QStringLiteral("Resistance"), endurance_bar_);
-    sliders->addRow(QStringLiteral("Rewards"), reward_bar_);
+    sliders->addRow(tr("Power"), power_bar_);
+    sliders->addRow(tr("Resistance"), endurance_bar_);
+    sliders->addRow(tr("Rewards"), reward_bar_);
     autolevel_panel_->hide();
     connect(autolevel_, &QCheckBox::clicked, this, [this](bool on) {
         read_fields();
@@ -137,13 +137,13 @@ TMobEdit::TMobEdit(AppContext& context, QWidget* parent)
     slider_rule(endurance_bar_, &MobEditor::move_endurance);
     slider_rule(reward_bar_, &MobEditor::move_reward);
 
-    hit_label_ = named(new QLabel(QStringLiteral("Hitpoints: 0"), this), "HitLabel");
-    damage_label_ = named(new QLabel(QStringLiteral("Damage per attack: 0"), this), "DamageLabel");
-    apply_btn_ = named(new QPushButton(QStringLiteral("&Apply"), this), "ApplyBtn");
+    hit_label_ = named(new QLabel(tr("Hitpoints: 0"), this), "HitLabel");
+    damage_label_ = named(new QLabel(tr("Damage per attack: 0"), this), "DamageLabel");
+    apply_btn_ = named(new QPushButton(tr("&Apply"), this), "ApplyBtn");
     apply_btn_->setEnabled(false);
-    espec_btn_ = named(new QPushButton(QStringLiteral("E-Specs..."), this), "ESpecBtn");
-    auto* close_btn = named(new QPushButton(QStringLiteral("&Close"), this), "Button2");
-    auto_apply_ = named(new QCheckBox(QStringLiteral("Auto apply"), this), "AutoApply");
+    espec_btn_ = named(new QPushButton(tr("E-Specs..."), this), "ESpecBtn");
+    auto* close_btn = named(new QPushButton(tr("&Close"), this), "Button2");
+    auto_apply_ = named(new QCheckBox(tr("Auto apply"), this), "AutoApply");
     auto_apply_->setChecked(true);
     connect(auto_apply_, &QCheckBox::toggled, this, [this](bool on) { editor_.auto_apply = on; });
     connect(apply_btn_, &QPushButton::clicked, this, &TMobEdit::ApplyBtnClick);
@@ -154,11 +154,11 @@ TMobEdit::TMobEdit(AppContext& context, QWidget* parent)
     // Layout: names and description, numbers, then the tabs of lists.
     auto* general = new QWidget(this);
     auto* names = new QFormLayout;
-    names->addRow(QStringLiteral("VNum:"), edvnum_);
-    names->addRow(QStringLiteral("Alias:"), edalias_);
-    names->addRow(QStringLiteral("Short description:"), edshortname_);
-    names->addRow(QStringLiteral("Long description:"), edlongname_);
-    names->addRow(QStringLiteral("Type:"), type_combo_);
+    names->addRow(tr("VNum:"), edvnum_);
+    names->addRow(tr("Alias:"), edalias_);
+    names->addRow(tr("Short description:"), edshortname_);
+    names->addRow(tr("Long description:"), edlongname_);
+    names->addRow(tr("Type:"), type_combo_);
     auto* numbers = new QGridLayout;
     auto cell = [&](int row, int col, const char* label, QLineEdit* e) {
         numbers->addWidget(new QLabel(QString::fromLatin1(label), this), row, col * 2);
@@ -180,16 +180,16 @@ TMobEdit::TMobEdit(AppContext& context, QWidget* parent)
     numbers->addWidget(hit_label_, 1, 6, 1, 2);
     numbers->addWidget(damage_label_, 2, 6, 1, 2);
     auto* positions = new QFormLayout;
-    positions->addRow(QStringLiteral("Load position:"), loadposcombo_);
-    positions->addRow(QStringLiteral("Default position:"), defaultposcombo_);
-    auto* sex = new QGroupBox(QStringLiteral("Sex"), this);
+    positions->addRow(tr("Load position:"), loadposcombo_);
+    positions->addRow(tr("Default position:"), defaultposcombo_);
+    auto* sex = new QGroupBox(tr("Sex"), this);
     auto* sex_row = new QHBoxLayout(sex);
     sex_row->addWidget(male_);
     sex_row->addWidget(female_);
     sex_row->addWidget(neutral_);
     auto* general_layout = new QVBoxLayout(general);
     general_layout->addLayout(names);
-    general_layout->addWidget(new QLabel(QStringLiteral("Description:"), this));
+    general_layout->addWidget(new QLabel(tr("Description:"), this));
     general_layout->addWidget(eddescr_);
     general_layout->addLayout(numbers);
     general_layout->addLayout(positions);
@@ -198,14 +198,14 @@ TMobEdit::TMobEdit(AppContext& context, QWidget* parent)
     general_layout->addWidget(autolevel_panel_);
 
     auto* tabs = named(new QTabWidget(this), "PageControl1");
-    tabs->addTab(general, QStringLiteral("General"));
-    tabs->addTab(mob_flags_, QStringLiteral("Affections"));
-    tabs->addTab(mob_actions_, QStringLiteral("Actions"));
+    tabs->addTab(general, tr("General"));
+    tabs->addTab(mob_flags_, tr("Affections"));
+    tabs->addTab(mob_actions_, tr("Actions"));
     tabs_ = tabs;
     dialect_ = new DialectPage(context.world, context.messages, tabs);
     dialect_->add_row(QStringLiteral("Actions, words 2-4"), QStringLiteral("mobActionWord"), 2, 3);
     dialect_->add_row(QStringLiteral("Affections, words 2-4"), QStringLiteral("mobAffectWord"), 2, 3);
-    tabs->addTab(dialect_, QStringLiteral("Triggers"));
+    tabs->addTab(dialect_, tr("Triggers"));
     connect(dialect_, &DialectPage::edited, this, [this] { field_changed(false); });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(auto_apply_);

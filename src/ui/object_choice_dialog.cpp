@@ -15,7 +15,7 @@ namespace tarnwick::ui {
 ObjectChoiceDialog::ObjectChoiceDialog(const World& world, QWidget* parent)
     : QDialog(parent), world_(world), choices_(new QComboBox(this)) {
     setObjectName(QStringLiteral("ObjectChoice"));
-    setWindowTitle(QStringLiteral("Select Object:"));
+    setWindowTitle(tr("Select Object:"));
     setModal(true);
     choices_->setObjectName(QStringLiteral("ObjectCombo"));
     choices_->setEditable(true);
@@ -24,7 +24,7 @@ ObjectChoiceDialog::ObjectChoiceDialog(const World& world, QWidget* parent)
     choices_->completer()->setFilterMode(Qt::MatchContains);
     choices_->completer()->setCompletionMode(QCompleter::PopupCompletion);
     choices_->setMinimumContentsLength(40);
-    auto* label = new QLabel(QStringLiteral("&Object (pick one, or type a vnum):"), this);
+    auto* label = new QLabel(tr("&Object (pick one, or type a vnum):"), this);
     label->setBuddy(choices_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);

@@ -1,4 +1,5 @@
 #include "ui/object_edit_window.h"
+#include "ui/interface_language.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -35,7 +36,7 @@ TObjEdit::TObjEdit(AppContext& context, QWidget* parent)
     : EditorWindow(context, parent),
       editor_(context.world, context.list_sets, context.preferences, context.messages) {
     setObjectName(QStringLiteral("ObjEdit"));
-    setWindowTitle(QStringLiteral("Object Edition"));
+    setWindowTitle(tr("Object Edition"));
     auto named = [this](auto* w, const char* name) {
         w->setObjectName(QString::fromLatin1(name));
         return w;
@@ -74,15 +75,15 @@ TObjEdit::TObjEdit(AppContext& context, QWidget* parent)
         connect(l, &QListWidget::itemChanged, this, &TObjEdit::field_changed);
     quick_info_ = named(new QPlainTextEdit(this), "QuickInfo");
     quick_info_->setReadOnly(true);
-    value_btn_ = named(new QPushButton(QStringLiteral("Values..."), this), "ValueBtn");
+    value_btn_ = named(new QPushButton(tr("Values..."), this), "ValueBtn");
     connect(value_btn_, &QPushButton::clicked, this, &TObjEdit::ValueBtnClick);
 
     desc_box_ = named(new QListWidget(this), "DescBox");
     desc_memo_ = named(new QPlainTextEdit(this), "DescMemo");
     desc_memo_->setReadOnly(true);
-    add_extra_ = named(new QPushButton(QStringLiteral("A&dd"), this), "AgregarExtra");
-    modify_extra_ = named(new QPushButton(QStringLiteral("&Modify"), this), "ModificarExtra");
-    remove_extra_ = named(new QPushButton(QStringLiteral("&Remove"), this), "EliminarExtra");
+    add_extra_ = named(new QPushButton(tr("A&dd"), this), "AgregarExtra");
+    modify_extra_ = named(new QPushButton(tr("&Modify"), this), "ModificarExtra");
+    remove_extra_ = named(new QPushButton(tr("&Remove"), this), "EliminarExtra");
     connect(desc_box_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (filling_ || row < 0) return;
         editor_.select_extra(row);
@@ -96,7 +97,7 @@ TObjEdit::TObjEdit(AppContext& context, QWidget* parent)
     combo_aff_ = named(new QComboBox(this), "comboAff");
     auto* aff_spin = new SpinField(QStringLiteral("edAff"), 3, -1000, 1000, this);
     ed_aff_ = aff_spin->edit();
-    aff_apply_ = named(new QPushButton(QStringLiteral("A&pply"), this), "AffApply");
+    aff_apply_ = named(new QPushButton(tr("A&pply"), this), "AffApply");
     connect(affect_box_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (filling_ || row < 0) return;
         editor_.select_affect(row);
@@ -113,10 +114,10 @@ TObjEdit::TObjEdit(AppContext& context, QWidget* parent)
     });
     connect(aff_apply_, &QPushButton::clicked, this, &TObjEdit::AffApplyClick);
 
-    apply_btn_ = named(new QPushButton(QStringLiteral("&Apply"), this), "ApplyBtn");
+    apply_btn_ = named(new QPushButton(tr("&Apply"), this), "ApplyBtn");
     apply_btn_->setEnabled(false);
-    auto* close_btn = named(new QPushButton(QStringLiteral("&Close"), this), "Button2");
-    auto_apply_ = named(new QCheckBox(QStringLiteral("Auto Apply"), this), "AutoApply");
+    auto* close_btn = named(new QPushButton(tr("&Close"), this), "Button2");
+    auto_apply_ = named(new QCheckBox(tr("Auto Apply"), this), "AutoApply");
     auto_apply_->setChecked(true);
     connect(auto_apply_, &QCheckBox::toggled, this, [this](bool on) { editor_.auto_apply = on; });
     connect(apply_btn_, &QPushButton::clicked, this, &TObjEdit::ApplyBtnClick);
@@ -127,26 +128,26 @@ TObjEdit::TObjEdit(AppContext& context, QWidget* parent)
     // Pages.
     auto* general = new QWidget(this);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("VNum:"), edvnum_);
-    form->addRow(QStringLiteral("Alias:"), edalias_);
-    form->addRow(QStringLiteral("Short description:"), edshortdescription_);
-    form->addRow(QStringLiteral("Long description:"), edlongdescription_);
-    form->addRow(QStringLiteral("Action description:"), edactiondescription_);
-    form->addRow(QStringLiteral("Type:"), type_combo_);
+    form->addRow(tr("VNum:"), edvnum_);
+    form->addRow(tr("Alias:"), edalias_);
+    form->addRow(tr("Short description:"), edshortdescription_);
+    form->addRow(tr("Long description:"), edlongdescription_);
+    form->addRow(tr("Action description:"), edactiondescription_);
+    form->addRow(tr("Type:"), type_combo_);
     auto* numbers = new QGridLayout;
-    numbers->addWidget(new QLabel(QStringLiteral("Weight (pounds)"), this), 0, 0);
+    numbers->addWidget(new QLabel(tr("Weight (pounds)"), this), 0, 0);
     numbers->addWidget(edpeso_, 0, 1);
-    numbers->addWidget(new QLabel(QStringLiteral("Cost:"), this), 0, 2);
+    numbers->addWidget(new QLabel(tr("Cost:"), this), 0, 2);
     numbers->addWidget(edcosto_, 0, 3);
-    numbers->addWidget(new QLabel(QStringLiteral("Cost per day:"), this), 0, 4);
+    numbers->addWidget(new QLabel(tr("Cost per day:"), this), 0, 4);
     numbers->addWidget(edcostperday_, 0, 5);
-    numbers->addWidget(new QLabel(QStringLiteral("Level:"), this), 1, 0);
+    numbers->addWidget(new QLabel(tr("Level:"), this), 1, 0);
     numbers->addWidget(edit_level_, 1, 1);
-    numbers->addWidget(new QLabel(QStringLiteral("Material:"), this), 2, 0);
+    numbers->addWidget(new QLabel(tr("Material:"), this), 2, 0);
     numbers->addWidget(edit_material_, 2, 1);
-    numbers->addWidget(new QLabel(QStringLiteral("Durability:"), this), 2, 2);
+    numbers->addWidget(new QLabel(tr("Durability:"), this), 2, 2);
     numbers->addWidget(edit_durability_, 2, 3);
-    numbers->addWidget(new QLabel(QStringLiteral("Initial durability:"), this), 2, 4);
+    numbers->addWidget(new QLabel(tr("Initial durability:"), this), 2, 4);
     numbers->addWidget(edit_initial_durability_, 2, 5);
     auto* general_layout = new QVBoxLayout(general);
     general_layout->addLayout(form);
@@ -166,25 +167,25 @@ TObjEdit::TObjEdit(AppContext& context, QWidget* parent)
 
     auto* affects = new QWidget(this);
     auto* aff_form = new QFormLayout;
-    aff_form->addRow(QStringLiteral("Effect:"), combo_aff_);
-    aff_form->addRow(QStringLiteral("Modifier:"), aff_spin);
+    aff_form->addRow(tr("Effect:"), combo_aff_);
+    aff_form->addRow(tr("Modifier:"), aff_spin);
     auto* affects_layout = new QVBoxLayout(affects);
     affects_layout->addWidget(affect_box_);
     affects_layout->addLayout(aff_form);
     affects_layout->addWidget(aff_apply_);
 
     tabs_ = named(new QTabWidget(this), "PageControl1");
-    tabs_->addTab(general, QStringLiteral("General"));
-    tabs_->addTab(extra_check_, QStringLiteral("Extra Bitvector"));
-    tabs_->addTab(wear_check_, QStringLiteral("Wear Bitvector"));
-    tabs_->addTab(extras, QStringLiteral("Extra descriptions"));
-    tabs_->addTab(affects, QStringLiteral("Affect Fields"));
+    tabs_->addTab(general, tr("General"));
+    tabs_->addTab(extra_check_, tr("Extra Bitvector"));
+    tabs_->addTab(wear_check_, tr("Wear Bitvector"));
+    tabs_->addTab(extras, tr("Extra descriptions"));
+    tabs_->addTab(affects, tr("Affect Fields"));
     dialect_ = new DialectPage(context.world, context.messages, tabs_);
     dialect_->add_row(QStringLiteral("Extra flags, words 2-4"), QStringLiteral("objExtraWord"), 2, 3);
     dialect_->add_row(QStringLiteral("Wear flags, words 2-4"), QStringLiteral("objWearWord"), 2, 3);
     dialect_->add_row(QStringLiteral("Affect flags, words 1-4"), QStringLiteral("objAffectWord"), 1, 4);
     dialect_->add_row(QStringLiteral("Timer"), QStringLiteral("objTimer"), 0, 1);
-    tabs_->addTab(dialect_, QStringLiteral("Triggers"));
+    tabs_->addTab(dialect_, tr("Triggers"));
     connect(dialect_, &DialectPage::edited, this, &TObjEdit::field_changed);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(auto_apply_);
@@ -208,7 +209,7 @@ void TObjEdit::lists_loaded() {
     // The type names are the open zone's dialect's, as its lists are.
     type_combo_->clear();
     for (const ObjectTypeInfo& t : object_types(context_.world.dialect))
-        type_combo_->addItem(to_widget(t.editor_entry));
+        type_combo_->addItem(shown(t.editor_entry));
     filling_ = false;
     editor_.lists_changed();
     show_fields();

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QFontDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -32,22 +33,22 @@ QCheckBox* check(QWidget* parent, const char* name, const char* text) {
 
 PrefsForm::PrefsForm(QWidget* parent) : QDialog(parent) {
     setObjectName("TFormPrefs");
-    setWindowTitle("Options");
+    setWindowTitle(tr("Options"));
     setModal(true);
     pages_ = new QTabWidget(this);
     pages_->setObjectName("PageControl1");
 
     // General
     auto* general = new QWidget;
-    auto* auto_box = new QGroupBox(" Autocorrection ", general);
+    auto* auto_box = new QGroupBox(tr(" Autocorrection "), general);
     ansi_ = check(auto_box, "AnsiCheck", "Replace extended characters");
     ansi_->setEnabled(false);
     column_check_ = check(auto_box, "ColumnCheck", "Enable auto adjust");
-    columns_label_ = new QLabel("Adjust columns at", auto_box);
+    columns_label_ = new QLabel(tr("Adjust columns at"), auto_box);
     columns_ = new QLineEdit(auto_box);
     columns_->setObjectName("Columns");
     columns_->setMaxLength(4);
-    characters_label_ = new QLabel("characters.", auto_box);
+    characters_label_ = new QLabel(tr("characters."), auto_box);
     connect(column_check_, &QCheckBox::clicked, this, &PrefsForm::ColumnCheckClick);
     auto* columns_row = new QHBoxLayout;
     columns_row->addWidget(columns_label_);
@@ -58,18 +59,32 @@ PrefsForm::PrefsForm(QWidget* parent) : QDialog(parent) {
     auto_layout->addWidget(ansi_);
     auto_layout->addWidget(column_check_);
     auto_layout->addLayout(columns_row);
-    (new QVBoxLayout(general))->addWidget(auto_box);
-    pages_->addTab(general, "General");
+    // The language of the windows and of the texts written for the builder;
+    // the items stand in the order of the Language values.
+    auto* language_row = new QHBoxLayout;
+    auto* language_label = new QLabel(tr("Interface language:"), general);
+    language_ = new QComboBox(general);
+    language_->setObjectName("LanguageCombo");
+    language_->addItems({tr("Original"), tr("English")});
+    language_label->setBuddy(language_);
+    language_row->addWidget(language_label);
+    language_row->addWidget(language_);
+    language_row->addStretch();
+    auto* general_layout = new QVBoxLayout(general);
+    general_layout->addWidget(auto_box);
+    general_layout->addLayout(language_row);
+    general_layout->addStretch();
+    pages_->addTab(general, tr("General"));
 
     // Appearance
     auto* look = new QWidget;
-    auto* editor_box = new QGroupBox("Editor", look);
+    auto* editor_box = new QGroupBox(tr("Editor"), look);
     sample_ = new QPlainTextEdit(QString::fromLatin1(kPreferencesSampleText), editor_box);
     sample_->setObjectName("Sample");
     sample_->setFixedHeight(60);
-    auto* font_btn = new QPushButton("Font", editor_box);
+    auto* font_btn = new QPushButton(tr("Font"), editor_box);
     font_btn->setObjectName("FontBtn");
-    auto* back_btn = new QPushButton("Background color", editor_box);
+    auto* back_btn = new QPushButton(tr("Background color"), editor_box);
     back_btn->setObjectName("BackBtn");
     connect(font_btn, &QPushButton::clicked, this, &PrefsForm::FontBtnClick);
     connect(back_btn, &QPushButton::clicked, this, &PrefsForm::BackBtnClick);
@@ -79,8 +94,8 @@ PrefsForm::PrefsForm(QWidget* parent) : QDialog(parent) {
     auto* editor_layout = new QVBoxLayout(editor_box);
     editor_layout->addWidget(sample_);
     editor_layout->addLayout(editor_buttons);
-    auto* dialog_box = new QGroupBox("Dialog Font", look);
-    auto* dialog_btn = new QPushButton("Change dialog font...", dialog_box);
+    auto* dialog_box = new QGroupBox(tr("Dialog Font"), look);
+    auto* dialog_btn = new QPushButton(tr("Change dialog font..."), dialog_box);
     dialog_btn->setObjectName("DialogFontBtn");
     connect(dialog_btn, &QPushButton::clicked, this, &PrefsForm::DialogFontBtnClick);
     dialog_font_panel_ = new QLabel(dialog_box);
@@ -90,28 +105,28 @@ PrefsForm::PrefsForm(QWidget* parent) : QDialog(parent) {
     auto* dialog_layout = new QHBoxLayout(dialog_box);
     dialog_layout->addWidget(dialog_btn);
     dialog_layout->addWidget(dialog_font_panel_, 1);
-    auto* gradient_box = new QGroupBox("Gradient Caption", look);
+    auto* gradient_box = new QGroupBox(tr("Gradient Caption"), look);
     gradient_ = check(gradient_box, "Gradient", "Enable gradient at Main Form Caption");
     (new QVBoxLayout(gradient_box))->addWidget(gradient_);
     auto* look_layout = new QVBoxLayout(look);
     look_layout->addWidget(editor_box);
     look_layout->addWidget(dialog_box);
     look_layout->addWidget(gradient_box);
-    pages_->addTab(look, "Appearance");
+    pages_->addTab(look, tr("Appearance"));
 
     // Format
     auto* format = new QWidget;
-    auto* shops_box = new QGroupBox(" Formato de Shops ", format);
+    auto* shops_box = new QGroupBox(tr(" Formato de Shops "), format);
     new_format_ = check(shops_box, "NewFormat", "Always save with CircleMUD v3.0 Shop Format.");
     (new QVBoxLayout(shops_box))->addWidget(new_format_);
-    auto* bits_box = new QGroupBox(" Bitvectors ", format);
+    auto* bits_box = new QGroupBox(tr(" Bitvectors "), format);
     alpha_ = check(bits_box, "AlphaBitvectors", "Save alphabetic bitvectors.");
     (new QVBoxLayout(bits_box))->addWidget(alpha_);
     auto* format_layout = new QVBoxLayout(format);
     format_layout->addWidget(shops_box);
     format_layout->addWidget(bits_box);
     format_layout->addStretch();
-    pages_->addTab(format, "Format");
+    pages_->addTab(format, tr("Format"));
 
     // The object extension of another MUD dialect: its switches are carried
     // through the form and shown, greyed, on a page that opens like the
@@ -131,7 +146,7 @@ PrefsForm::PrefsForm(QWidget* parent) : QDialog(parent) {
     extension_layout->addWidget(mat_specs_);
     extension_layout->addWidget(obj_levels_);
     extension_layout->addStretch();
-    pages_->addTab(extension, "Extensions");
+    pages_->addTab(extension, tr("Extensions"));
 
     auto* buttons = ok_cancel_buttons(this);
     auto* layout = new QVBoxLayout(this);
@@ -155,6 +170,7 @@ void PrefsForm::load(const PreferencesDialogForm& form) {
     alpha_->setChecked(form.alpha_bitvectors);
     obj_levels_->setChecked(form.save_obj_levels);
     mat_specs_->setChecked(form.save_mat_specs);
+    language_->setCurrentIndex(form.language == Language::English ? 1 : 0);
     ColumnCheckClick();
     show_sample();
 }
@@ -169,6 +185,7 @@ PreferencesDialogForm PrefsForm::take() const {
     f.alpha_bitvectors = alpha_->isChecked();
     f.save_obj_levels = obj_levels_->isChecked();
     f.save_mat_specs = mat_specs_->isChecked();
+    f.language = language_->currentIndex() == 1 ? Language::English : Language::Original;
     return f;
 }
 

@@ -6,6 +6,7 @@
 #include "project/preferences_dialog_form.h"
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -36,6 +37,7 @@ private:
     QCheckBox *ansi_, *column_check_, *gradient_, *new_format_, *alpha_, *mat_specs_, *obj_levels_;
     QLabel *columns_label_, *characters_label_, *dialog_font_panel_;
     QLineEdit* columns_;
+    QComboBox* language_;
     QPlainTextEdit* sample_;
 };
 

@@ -51,7 +51,7 @@ QString counts_text(const SeverityCounts& c) {
 ProblemsWindow::ProblemsWindow(AppContext& context, QWidget* parent)
     : QDialog(parent, Qt::Window), context_(context) {
     setObjectName("ProblemsWindow");
-    setWindowTitle("Problems");
+    setWindowTitle(tr("Problems"));
     setModal(false);
     counts_ = new QLabel(this);
     counts_->setObjectName("ProblemCounts");
@@ -60,7 +60,7 @@ ProblemsWindow::ProblemsWindow(AppContext& context, QWidget* parent)
     severity_->addItems({"All", "Errors and warnings", "Errors"});
     filter_ = new QLineEdit(this);
     filter_->setObjectName("ProblemFilter");
-    filter_->setPlaceholderText("Filter");
+    filter_->setPlaceholderText(tr("Filter"));
     list_ = new QTreeWidget(this);
     list_->setObjectName("ProblemList");
     list_->setRootIsDecorated(false);
@@ -76,9 +76,9 @@ ProblemsWindow::ProblemsWindow(AppContext& context, QWidget* parent)
     connect(list_->header(), &QHeaderView::sectionResized, list_, [this](int section) {
         if (section == 3) list_->doItemsLayout();
     });
-    auto* refresh_btn = new QPushButton("&Check again", this);
+    auto* refresh_btn = new QPushButton(tr("&Check again"), this);
     refresh_btn->setObjectName("RefreshBtn");
-    auto* close = new QPushButton("Close", this);
+    auto* close = new QPushButton(tr("Close"), this);
     close->setObjectName("CloseBtn");
 
     auto* top = new QHBoxLayout;
@@ -128,7 +128,7 @@ void ProblemsWindow::refresh() {
     checking_ = false;
     if (!finished) {
         again_ = false;
-        if (!checked_) counts_->setText("Check cancelled: Check again runs it");
+        if (!checked_) counts_->setText(tr("Check cancelled: Check again runs it"));
         return;
     }
     checked_ = true;

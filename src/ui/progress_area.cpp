@@ -80,7 +80,7 @@ ProgressArea::ProgressArea(QWidget* parent) : QWidget(parent) {
     bar_->setTextVisible(false);
     cancel_ = new QToolButton(this);
     cancel_->setObjectName("WorkCancelBtn");
-    cancel_->setText("Cancel");
+    cancel_->setText(tr("Cancel"));
     cancel_->setFocusPolicy(Qt::NoFocus);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 0, 4, 0);

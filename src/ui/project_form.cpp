@@ -18,7 +18,7 @@ namespace tarnwick::ui {
 
 ProjectForm::ProjectForm(Messages& messages, QWidget* parent) : QDialog(parent), messages_(messages) {
     setObjectName("TProjectForm");
-    setWindowTitle("Editar Proyecto");
+    setWindowTitle(tr("Editar Proyecto"));
     setModal(true);
     auto* grid = new QGridLayout;
     int row = 0;
@@ -60,13 +60,13 @@ ProjectForm::ProjectForm(Messages& messages, QWidget* parent) : QDialog(parent),
     for (Dialect d : {Dialect::Circle30, Dialect::Circle31, Dialect::TbaMud})
         dialect_->addItem(QString::fromLatin1(dialect_name(d).data(), int(dialect_name(d).size())),
                           int(d));
-    dialect_->setToolTip("The server the new zone's files are written for");
-    dialect_label_ = new QLabel("Server:", this);
+    dialect_->setToolTip(tr("The server the new zone's files are written for"));
+    dialect_label_ = new QLabel(tr("Server:"), this);
     dialect_label_->setBuddy(dialect_);
     grid->addWidget(dialect_label_, row, 0);
     grid->addWidget(dialect_, row, 1);
     ++row;
-    same_ = new QCheckBox("Use the same name for all archives", this);
+    same_ = new QCheckBox(tr("Use the same name for all archives"), this);
     same_->setObjectName("CheckBox1");
     connect(same_, &QCheckBox::clicked, this, &ProjectForm::CheckBox1Click);
     auto* buttons = ok_cancel_buttons(this);

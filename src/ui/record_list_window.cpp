@@ -1,4 +1,5 @@
 #include "ui/record_list_window.h"
+#include "ui/interface_language.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -81,7 +82,7 @@ RecordListWindow::RecordListWindow(AppContext& context, ListKind kind, EditorWin
     list_ = new QListWidget(this);
     list_->setObjectName("ListBox1");
     list_->setContextMenuPolicy(Qt::CustomContextMenu);
-    auto* close = new QPushButton("&Close", this);
+    auto* close = new QPushButton(tr("&Close"), this);
     close->setObjectName("Button1");
     on_top_ = new QCheckBox(look.on_top, this);
     on_top_->setObjectName("CheckBox1");
@@ -162,7 +163,7 @@ void RecordListWindow::refresh_list() {
 
 void RecordListWindow::fill_after_load(const std::string& caption) {
     refresh_list();
-    setWindowTitle(from_cp1252(caption));
+    setWindowTitle(shown(caption));
 }
 
 void RecordListWindow::clear_list() {
@@ -204,7 +205,7 @@ void RecordListWindow::Editar1Click() { show_editor(); }
 void RecordListWindow::appended(int index) {
     QString line = from_cp1252(list_line(context_.world, kind_, index));
     if (kind_ == ListKind::Shop)  // the keeper is looked up at the next refresh
-        line = QString("#%1   ---   Sin Keeper").arg(context_.world.shops[index].vnum);
+        line = tr("#%1   ---   Sin Keeper").arg(context_.world.shops[index].vnum);
     if (kind_ == ListKind::Trigger)  // in vnum order, maybe not last
         list_->insertItem(index, line);
     else

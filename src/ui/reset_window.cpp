@@ -1,5 +1,7 @@
 #include "ui/reset_window.h"
 
+#include <QEvent>
+
 #include <algorithm>
 
 #include <QHBoxLayout>
@@ -36,14 +38,14 @@ void mark(QTreeWidgetItem* item, tarnwick::RecordKind kind, int value) {
 ResetWindow::ResetWindow(AppContext& context, QWidget* parent)
     : QDialog(parent, Qt::Window), context_(context) {
     setObjectName("ResetWindow");
-    setWindowTitle("Simulate reset");
+    setWindowTitle(tr("Simulate reset"));
     setModal(false);
-    auto* after = new QLabel("After reset", this);
+    auto* after = new QLabel(tr("After reset"), this);
     slider_ = new QSlider(Qt::Horizontal, this);
     slider_->setRange(1, 1);  // until the first simulation ends
     slider_->setObjectName("ResetSlider");
     slider_->setPageStep(1);
-    auto* count_label = new QLabel("&Resets", this);
+    auto* count_label = new QLabel(tr("&Resets"), this);
     count_ = new QSpinBox(this);
     count_->setObjectName("ResetCount");
     count_->setRange(1, 100);
@@ -64,9 +66,9 @@ ResetWindow::ResetWindow(AppContext& context, QWidget* parent)
     split->addWidget(population_);
     split->addWidget(commands_);
 
-    auto* again = new QPushButton("&Simulate again", this);
+    auto* again = new QPushButton(tr("&Simulate again"), this);
     again->setObjectName("SimulateAgainBtn");
-    auto* close = new QPushButton("Close", this);
+    auto* close = new QPushButton(tr("Close"), this);
     close->setObjectName("CloseBtn");
 
     auto* top = new QHBoxLayout;
@@ -132,7 +134,7 @@ void ResetWindow::refresh() {
             const QSignalBlocker block(count_);
             count_->setValue(int(resets_.size()));
         } else {
-            summary_->setText("Cancelled: Simulate again runs it");
+            summary_->setText(tr("Cancelled: Simulate again runs it"));
         }
         return;
     }
@@ -147,6 +149,11 @@ void ResetWindow::refresh() {
         again_ = false;
         refresh();
     }
+}
+
+void ResetWindow::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) refresh_if_open();
 }
 
 void ResetWindow::refresh_if_open() {

@@ -36,6 +36,10 @@ signals:
     // The slider shows reset `n` (1 is the boot's).
     void resetShown(int n);
 
+protected:
+    // The report names wear places in the world's language.
+    void changeEvent(QEvent* event) override;
+
 private:
     void show_reset();
     void refresh_if_open();

@@ -1,7 +1,9 @@
 #include "ui/room_edit_window.h"
+#include "ui/interface_language.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QHBoxLayout>
@@ -33,7 +35,7 @@ TRoomEdit::TRoomEdit(AppContext& context, QWidget* parent)
     : EditorWindow(context, parent), editor_(context.world, context.list_sets, context.messages) {
     setObjectName("TRoomEdit");
     // "[*]" marks where Qt shows the modified state ("*" while edits are pending).
-    setWindowTitle(QString::fromUtf8("Edición de Room[*]"));
+    setWindowTitle(tr("Edición de Room[*]"));
     auto* layout = new QVBoxLayout(this);
     auto* pages = new QTabWidget(this);
     pages->setObjectName("PageControl1");
@@ -49,19 +51,19 @@ TRoomEdit::TRoomEdit(AppContext& context, QWidget* parent)
     vnum_->setReadOnly(true);
     sector_ = new QComboBox(main);
     sector_->setObjectName("SectorTypeCombo");
-    sector_->setToolTip(QStringLiteral("Sector type"));
+    sector_->setToolTip(tr("Sector type"));
     description_ = new QPlainTextEdit(main);
     description_->setObjectName("Memo1");
-    insert_descr_ = named_button(QStringLiteral("Insert exit &descriptions"), "InsertDescrBtn", main);
+    insert_descr_ = named_button(tr("Insert exit &descriptions"), "InsertDescrBtn", main);
     exits_ = new QTreeWidget(main);
     exits_->setObjectName("ExitBox");
     exits_->setRootIsDecorated(false);
-    exits_->setHeaderLabels({QStringLiteral("Direction"), QStringLiteral("VNum"),
+    exits_->setHeaderLabels({tr("Direction"), tr("VNum"),
                              QStringLiteral("Description")});
     // Direction and vnum take their text's width; the room name the rest.
     exits_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     exits_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-    exit_add_ = named_button(QStringLiteral("&Add"), "ExAdd", main);
+    exit_add_ = named_button(tr("&Add"), "ExAdd", main);
     auto* directions = new QMenu(exit_add_);
     directions->setObjectName("ExAddMenu");
     // Menu order: North, South, East, West, Up, Down.
@@ -71,11 +73,11 @@ TRoomEdit::TRoomEdit(AppContext& context, QWidget* parent)
         connect(a, &QAction::triggered, this, [this, d] { add_exit(d); });
     }
     exit_add_->setMenu(directions);
-    exit_edit_ = named_button(QStringLiteral("&Edit"), "ExEdit", main);
-    exit_delete_ = named_button(QStringLiteral("&Remove"), "ExDelete", main);
-    g->addWidget(new QLabel(QStringLiteral("Name:"), main), 0, 0);
+    exit_edit_ = named_button(tr("&Edit"), "ExEdit", main);
+    exit_delete_ = named_button(tr("&Remove"), "ExDelete", main);
+    g->addWidget(new QLabel(tr("Name:"), main), 0, 0);
     g->addWidget(name_, 0, 1, 1, 2);
-    g->addWidget(new QLabel(QStringLiteral("VNum:"), main), 1, 0);
+    g->addWidget(new QLabel(tr("VNum:"), main), 1, 0);
     g->addWidget(vnum_, 1, 1);
     g->addWidget(sector_, 1, 2);
     g->addWidget(description_, 2, 0, 1, 3);
@@ -89,11 +91,11 @@ TRoomEdit::TRoomEdit(AppContext& context, QWidget* parent)
     g->addLayout(exit_buttons, 4, 2);
     g->setRowStretch(2, 2);
     g->setRowStretch(4, 1);
-    pages->addTab(main, QStringLiteral("Name and description"));
+    pages->addTab(main, tr("Name and description"));
 
     flags_ = new QListWidget(pages);
     flags_->setObjectName("RoomFlags");
-    pages->addTab(flags_, QStringLiteral("Room Flags"));
+    pages->addTab(flags_, tr("Room Flags"));
 
     auto* extra = new QWidget(pages);
     auto* e = new QGridLayout(extra);
@@ -102,21 +104,21 @@ TRoomEdit::TRoomEdit(AppContext& context, QWidget* parent)
     extra_text_ = new QPlainTextEdit(extra);
     extra_text_->setObjectName("DescMemo");
     extra_text_->setReadOnly(true);
-    extra_add_ = named_button(QStringLiteral("&Add"), "AgregarExtra", extra);
-    extra_modify_ = named_button(QStringLiteral("&Modify"), "ModificarExtra", extra);
-    extra_remove_ = named_button(QStringLiteral("&Remove"), "EliminarExtra", extra);
+    extra_add_ = named_button(tr("&Add"), "AgregarExtra", extra);
+    extra_modify_ = named_button(tr("&Modify"), "ModificarExtra", extra);
+    extra_remove_ = named_button(tr("&Remove"), "EliminarExtra", extra);
     e->addWidget(extras_, 0, 0, 3, 1);
     e->addWidget(extra_add_, 0, 1);
     e->addWidget(extra_modify_, 1, 1);
     e->addWidget(extra_remove_, 2, 1);
     e->addWidget(extra_text_, 3, 0, 1, 2);
-    pages->addTab(extra, QStringLiteral("Descripciones Extra"));
+    pages->addTab(extra, tr("Descripciones Extra"));
 
     // tbaMUD's flag words 2 to 4 and the room's triggers.
     pages_ = pages;
     dialect_ = new DialectPage(context.world, context.messages, pages);
     dialect_->add_row(QStringLiteral("Room flags, words 2-4"), QStringLiteral("roomFlagWord"), 2, 3);
-    pages->addTab(dialect_, QStringLiteral("Triggers"));
+    pages->addTab(dialect_, tr("Triggers"));
     connect(dialect_, &DialectPage::edited, this, [this] {
         if (loading_) return;
         dialect_->read_row(0, editor_.form.flags_more.data());
@@ -124,11 +126,11 @@ TRoomEdit::TRoomEdit(AppContext& context, QWidget* parent)
     });
 
     auto* bottom = new QHBoxLayout;
-    auto_apply_ = new QCheckBox(QStringLiteral("Auto apply"), this);
+    auto_apply_ = new QCheckBox(tr("Auto apply"), this);
     auto_apply_->setObjectName("CheckBox1");
     auto_apply_->setChecked(true);
-    auto* ok = named_button(QStringLiteral("&Ok"), "ApplyBtn", this);
-    auto* close = named_button(QStringLiteral("&Close"), "Button1", this);
+    auto* ok = named_button(tr("&Ok"), "ApplyBtn", this);
+    auto* close = named_button(tr("&Close"), "Button1", this);
     bottom->addWidget(auto_apply_);
     bottom->addStretch();
     bottom->addWidget(ok);
@@ -284,12 +286,17 @@ void TRoomEdit::show_form() {
     set_modified(editor_.modified);
 }
 
+void TRoomEdit::changeEvent(QEvent* event) {
+    EditorWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) show_lists();
+}
+
 void TRoomEdit::show_lists() {
     loading_ = true;
     const RoomForm& f = editor_.form;
     exits_->clear();
     for (const ExitLine& line : f.exits)
-        new QTreeWidgetItem(exits_, {to_qt(line.caption), to_qt(line.vnum), to_qt(line.name)});
+        new QTreeWidgetItem(exits_, {shown(line.caption), to_qt(line.vnum), to_qt(line.name)});
     extras_->clear();
     for (const std::string& k : f.extras) extras_->addItem(to_qt(k));
     extra_text_->setPlainText(memo_to_qt(f.extra_text));

@@ -60,6 +60,10 @@ public:
     void modify_extra();
     void remove_extra();
 
+protected:
+    // The exit list's directions are shown in the interface language.
+    void changeEvent(QEvent* event) override;
+
 private:
     void show_form();
     void show_lists();

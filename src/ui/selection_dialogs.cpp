@@ -68,17 +68,17 @@ SelForm::SelForm(AppContext& context, SelectItemDialog& picker, QWidget* parent)
     : QDialog(parent), context_(context), picker_(picker) {
     setObjectName("TSelForm");
     setModal(true);
-    auto* label = new QLabel("Number", this);
+    auto* label = new QLabel(tr("Number"), this);
     number_ = new QLineEdit("0", this);
     number_->setObjectName("Number");
     number_->setValidator(new QIntValidator(number_));
     label->setBuddy(number_);
-    auto* ok = new QPushButton("&Ok", this);
+    auto* ok = new QPushButton(tr("&Ok"), this);
     ok->setObjectName("OkBtn");
     ok->setDefault(true);
-    auto* cancel = new QPushButton("&Cancel", this);
+    auto* cancel = new QPushButton(tr("&Cancel"), this);
     cancel->setObjectName("CancelBtn");
-    browse_ = new QPushButton("&Browse...", this);
+    browse_ = new QPushButton(tr("&Browse..."), this);
     browse_->setObjectName("BrowseBtn");
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

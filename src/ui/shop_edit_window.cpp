@@ -33,7 +33,7 @@ const char* const kWithWhoNames[kWithWhoBitCount] = {
 const char* const kMessageLabels[7] = {
     "Item to buy is non existing",   "Item trying to sell is non existing",
     "Shop does not buy offered item", "Shop can't afford item",
-    "Player can't afford item",       "Succesfully buying an item",
+    "Player can't afford item",       QT_TRANSLATE_NOOP("TShopEdit", "Succesfully buying an item"),
     "Selling an item"};
 
 QListWidget* check_list(const char* name, const char* const* names, int count, QWidget* parent) {
@@ -75,7 +75,7 @@ QLineEdit* TShopEdit::hour_field(const char* name, std::string ShopFields::*fiel
 TShopEdit::TShopEdit(AppContext& context, QWidget* parent)
     : EditorWindow(context, parent), editor_(context.world, context.messages, context.chooser) {
     setObjectName(QStringLiteral("ShopEdit"));
-    setWindowTitle(QStringLiteral("Shop Edit"));
+    setWindowTitle(tr("Shop Edit"));
     auto named = [](auto* w, const char* name) {
         w->setObjectName(QString::fromLatin1(name));
         return w;
@@ -112,7 +112,7 @@ TShopEdit::TShopEdit(AppContext& context, QWidget* parent)
     type_combo_ = named(new QComboBox(this), "TypeCombo");
     for (const char* n : shop_type_names) type_combo_->addItem(QString::fromLatin1(n));
     type_combo_->setCurrentIndex(-1);
-    keyword_label_ = named(new QLabel(QStringLiteral("Keywords:"), this), "KeywordLabel");
+    keyword_label_ = named(new QLabel(tr("Keywords:"), this), "KeywordLabel");
     keyword_ed_ = named(new QLineEdit(this), "KeywordEd");
     connect(type_combo_, &QComboBox::currentIndexChanged, this, [this](int entry) {
         if (filling_) return;
@@ -120,12 +120,12 @@ TShopEdit::TShopEdit(AppContext& context, QWidget* parent)
         editor_.type_chosen(entry);
         show_fields();
     });
-    auto* add_sell = named(new QPushButton(QStringLiteral("&Add"), this), "addSellItem");
-    auto* remove_sell = named(new QPushButton(QStringLiteral("&Remove"), this), "removeSellItem");
-    auto* add_buy = named(new QPushButton(QStringLiteral("&Add"), this), "addBuyItem");
-    auto* remove_buy = named(new QPushButton(QStringLiteral("&Remove"), this), "removeBuyItem");
-    auto* add_room = named(new QPushButton(QStringLiteral("&Add"), this), "addRoomShop");
-    auto* remove_room = named(new QPushButton(QStringLiteral("&Remove"), this), "removeRoomShop");
+    auto* add_sell = named(new QPushButton(tr("&Add"), this), "addSellItem");
+    auto* remove_sell = named(new QPushButton(tr("&Remove"), this), "removeSellItem");
+    auto* add_buy = named(new QPushButton(tr("&Add"), this), "addBuyItem");
+    auto* remove_buy = named(new QPushButton(tr("&Remove"), this), "removeBuyItem");
+    auto* add_room = named(new QPushButton(tr("&Add"), this), "addRoomShop");
+    auto* remove_room = named(new QPushButton(tr("&Remove"), this), "removeRoomShop");
     connect(add_sell, &QPushButton::clicked, this, list_op(&ShopEditor::add_product));
     connect(remove_sell, &QPushButton::clicked, this, list_op(&ShopEditor::remove_product));
     connect(add_buy, &QPushButton::clicked, this, list_op(&ShopEditor::add_buy_type));
@@ -148,7 +148,7 @@ TShopEdit::TShopEdit(AppContext& context, QWidget* parent)
         return page;
     };
     auto* buy_entry = new QFormLayout;
-    buy_entry->addRow(QStringLiteral("Type"), type_combo_);
+    buy_entry->addRow(tr("Type"), type_combo_);
     buy_entry->addRow(keyword_label_, keyword_ed_);
     auto* lists = named(new QTabWidget(this), "ListPages");
     lists->addTab(list_page("Items that this shop produces:", sell_box_, add_sell, remove_sell, nullptr),
@@ -165,8 +165,8 @@ TShopEdit::TShopEdit(AppContext& context, QWidget* parent)
     keeper->addWidget(edkeepername_, 1);
     keeper->addWidget(browse);
     auto* head = new QFormLayout;
-    head->addRow(QStringLiteral("VNum:"), edvnum_);
-    head->addRow(QStringLiteral("Shopkeeper:"), keeper);
+    head->addRow(tr("VNum:"), edvnum_);
+    head->addRow(tr("Shopkeeper:"), keeper);
     auto* general_layout = new QVBoxLayout(general);
     general_layout->addLayout(head);
     general_layout->addWidget(lists);
@@ -181,14 +181,14 @@ TShopEdit::TShopEdit(AppContext& context, QWidget* parent)
     shop_bitvector_ = check_list("ShopBitvector", kShopBitNames, kShopBitCount, this);
     with_who_bitvector_ = check_list("WithWhoBitvector", kWithWhoNames, kWithWhoBitCount, this);
     auto* options = new QWidget(this);
-    auto* prices = new QGroupBox(QStringLiteral("Prices"), options);
+    auto* prices = new QGroupBox(tr("Prices"), options);
     auto* prices_layout = new QFormLayout(prices);
-    prices_layout->addRow(QStringLiteral("Profit when selling: "), edprofitsell_);
+    prices_layout->addRow(tr("Profit when selling: "), edprofitsell_);
     prices_layout->addRow(new QLabel(
-        QStringLiteral("The object value is miltiplied by this value when sold. Must be greater "
-                       "or equal than 1.0"),
+        tr("The object value is miltiplied by this value when sold. Must be greater "
+           "or equal than 1.0"),
         prices));
-    prices_layout->addRow(QStringLiteral("Profit when buying"), edprofitbuy_);
+    prices_layout->addRow(tr("Profit when buying"), edprofitbuy_);
     prices_layout->addRow(new QLabel(
         QStringLiteral("The object value is multiplied by this value when bought. Must be lower "
                        "or equal than 1.0"),
@@ -196,11 +196,11 @@ TShopEdit::TShopEdit(AppContext& context, QWidget* parent)
     auto* options_layout = new QVBoxLayout(options);
     options_layout->addWidget(prices);
     auto* temper_row = new QFormLayout;
-    temper_row->addRow(QStringLiteral("Temper: "), temper_combo_);
+    temper_row->addRow(tr("Temper: "), temper_combo_);
     options_layout->addLayout(temper_row);
-    options_layout->addWidget(new QLabel(QStringLiteral("Shop Bitvector"), options));
+    options_layout->addWidget(new QLabel(tr("Shop Bitvector"), options));
     options_layout->addWidget(shop_bitvector_);
-    options_layout->addWidget(new QLabel(QStringLiteral("With Who Bitvector"), options));
+    options_layout->addWidget(new QLabel(tr("With Who Bitvector"), options));
     options_layout->addWidget(with_who_bitvector_);
 
     // "Messages and Times".
@@ -211,7 +211,7 @@ TShopEdit::TShopEdit(AppContext& context, QWidget* parent)
         messages_[i]->setObjectName(QStringLiteral("Edit") + QString::number(i + 1));
         texts_layout->addRow(QString::fromLatin1(kMessageLabels[i]), messages_[i]);
     }
-    texts_layout->addRow(new QLabel(QStringLiteral("Note: Price is represented by a %d"), texts));
+    texts_layout->addRow(new QLabel(tr("Note: Price is represented by a %d"), texts));
     const std::pair<const char*, std::string ShopFields::*> hours[] = {
         {"start1", &ShopFields::start1}, {"end1", &ShopFields::end1},
         {"start2", &ShopFields::start2}, {"end2", &ShopFields::end2}};
@@ -229,10 +229,10 @@ TShopEdit::TShopEdit(AppContext& context, QWidget* parent)
     }
 
     tabs_ = named(new QTabWidget(this), "PageControl1");
-    tabs_->addTab(general, QStringLiteral("General"));
-    tabs_->addTab(options, QStringLiteral("Options"));
-    tabs_->addTab(texts, QStringLiteral("Messages and Times"));
-    auto* close_btn = named(new QPushButton(QStringLiteral("&Close"), this), "CerrarBtn");
+    tabs_->addTab(general, tr("General"));
+    tabs_->addTab(options, tr("Options"));
+    tabs_->addTab(texts, tr("Messages and Times"));
+    auto* close_btn = named(new QPushButton(tr("&Close"), this), "CerrarBtn");
     connect(close_btn, &QPushButton::clicked, this, &QDialog::hide);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -13,16 +13,16 @@ namespace tarnwick::ui {
 
 TextViewer::TextViewer(QWidget* parent) : QDialog(parent, Qt::Window) {
     setObjectName("TTextViewer");
-    setWindowTitle("Tarnwick");
+    setWindowTitle(tr("Tarnwick"));
     setModal(false);
     viewer_ = new QPlainTextEdit(this);
     viewer_->setObjectName("Viewer");
     viewer_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    auto* select_all = new QPushButton("Select &All", this);
+    auto* select_all = new QPushButton(tr("Select &All"), this);
     select_all->setObjectName("SelectAllBtn");
-    auto* copy = new QPushButton("&Copy", this);
+    auto* copy = new QPushButton(tr("&Copy"), this);
     copy->setObjectName("CopyBtn");
-    auto* close = new QPushButton("Close", this);
+    auto* close = new QPushButton(tr("Close"), this);
     close->setObjectName("CloseBtn");
     connect(select_all, &QPushButton::clicked, this, &TextViewer::SelectAllClick);
     connect(copy, &QPushButton::clicked, this, &TextViewer::CopyClick);

@@ -44,7 +44,7 @@ QColor severity_color(Severity s) {
 TTrigEdit::TTrigEdit(AppContext& context, QWidget* parent)
     : EditorWindow(context, parent), editor_(context.world, context.messages) {
     setObjectName("TTrigEdit");
-    setWindowTitle(QStringLiteral("Trigger Editor[*]"));
+    setWindowTitle(tr("Trigger Editor[*]"));
 
     vnum_ = new QLineEdit(this);
     vnum_->setObjectName("edvnum");
@@ -56,28 +56,28 @@ TTrigEdit::TTrigEdit(AppContext& context, QWidget* parent)
     attach_->addItems({QStringLiteral("Mobiles"), QStringLiteral("Objects"), QStringLiteral("Rooms")});
     narg_ = new QLineEdit(this);
     narg_->setObjectName("ednarg");
-    narg_->setToolTip(QStringLiteral("Numeric argument: a chance in percent for most events"));
+    narg_->setToolTip(tr("Numeric argument: a chance in percent for most events"));
     arglist_ = new QLineEdit(this);
     arglist_->setObjectName("edarglist");
-    arglist_->setToolTip(QStringLiteral("Argument list: the words a Command, Speech or Act trigger answers"));
+    arglist_->setToolTip(tr("Argument list: the words a Command, Speech or Act trigger answers"));
     types_ = new QListWidget(this);
     types_->setObjectName("typeList");
     script_ = new ScriptEdit(this);
-    check_label_ = new QLabel(QStringLiteral("Check:"), this);
+    check_label_ = new QLabel(tr("Check:"), this);
     findings_ = new QListWidget(this);
     findings_->setObjectName("checkList");
     findings_->setWordWrap(true);
 
     auto* fields = new QGridLayout;
-    fields->addWidget(new QLabel(QStringLiteral("VNum:"), this), 0, 0);
+    fields->addWidget(new QLabel(tr("VNum:"), this), 0, 0);
     fields->addWidget(vnum_, 0, 1);
-    fields->addWidget(new QLabel(QStringLiteral("Attach to:"), this), 0, 2);
+    fields->addWidget(new QLabel(tr("Attach to:"), this), 0, 2);
     fields->addWidget(attach_, 0, 3);
-    fields->addWidget(new QLabel(QStringLiteral("Name:"), this), 1, 0);
+    fields->addWidget(new QLabel(tr("Name:"), this), 1, 0);
     fields->addWidget(name_, 1, 1, 1, 3);
-    fields->addWidget(new QLabel(QStringLiteral("Numeric argument:"), this), 2, 0);
+    fields->addWidget(new QLabel(tr("Numeric argument:"), this), 2, 0);
     fields->addWidget(narg_, 2, 1);
-    fields->addWidget(new QLabel(QStringLiteral("Argument list:"), this), 3, 0);
+    fields->addWidget(new QLabel(tr("Argument list:"), this), 3, 0);
     fields->addWidget(arglist_, 3, 1, 1, 3);
     fields->setColumnStretch(1, 1);
     fields->setColumnStretch(3, 1);
@@ -85,13 +85,13 @@ TTrigEdit::TTrigEdit(AppContext& context, QWidget* parent)
     auto* left = new QWidget(this);
     auto* left_layout = new QVBoxLayout(left);
     left_layout->setContentsMargins(0, 0, 0, 0);
-    left_layout->addWidget(new QLabel(QStringLiteral("Trigger types:"), left));
+    left_layout->addWidget(new QLabel(tr("Trigger types:"), left));
     left_layout->addWidget(types_);
 
     auto* right = new QWidget(this);
     auto* right_layout = new QVBoxLayout(right);
     right_layout->setContentsMargins(0, 0, 0, 0);
-    right_layout->addWidget(new QLabel(QStringLiteral("Script:"), right));
+    right_layout->addWidget(new QLabel(tr("Script:"), right));
     right_layout->addWidget(script_, 1);
     right_layout->addWidget(check_label_);
     right_layout->addWidget(findings_);
@@ -107,11 +107,11 @@ TTrigEdit::TTrigEdit(AppContext& context, QWidget* parent)
     split->setChildrenCollapsible(false);
 
     auto* bottom = new QHBoxLayout;
-    auto_apply_ = new QCheckBox(QStringLiteral("Auto apply"), this);
+    auto_apply_ = new QCheckBox(tr("Auto apply"), this);
     auto_apply_->setObjectName("CheckBox1");
     auto_apply_->setChecked(true);
-    auto* ok = named_button(QStringLiteral("&Ok"), "ApplyBtn", this);
-    auto* close = named_button(QStringLiteral("&Close"), "Button1", this);
+    auto* ok = named_button(tr("&Ok"), "ApplyBtn", this);
+    auto* close = named_button(tr("&Close"), "Button1", this);
     bottom->addWidget(auto_apply_);
     bottom->addStretch();
     bottom->addWidget(ok);

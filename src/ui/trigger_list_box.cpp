@@ -21,10 +21,10 @@ TriggerListBox::TriggerListBox(const World& world, Messages& messages, QWidget* 
     setObjectName("triggerBox");
     lines_ = new QListWidget(this);
     lines_->setObjectName("triggerList");
-    add_ = named_button(QStringLiteral("A&dd..."), "addTrigger", this);
-    remove_ = named_button(QStringLiteral("Remo&ve"), "removeTrigger", this);
-    up_ = named_button(QStringLiteral("Move &up"), "triggerUp", this);
-    down_ = named_button(QStringLiteral("Move do&wn"), "triggerDown", this);
+    add_ = named_button(tr("A&dd..."), "addTrigger", this);
+    remove_ = named_button(tr("Remo&ve"), "removeTrigger", this);
+    up_ = named_button(tr("Move &up"), "triggerUp", this);
+    down_ = named_button(tr("Move do&wn"), "triggerDown", this);
     auto* g = new QGridLayout(this);
     g->addWidget(lines_, 0, 0, 5, 1);
     g->addWidget(add_, 0, 1);
@@ -75,7 +75,7 @@ void TriggerListBox::add() {
     if (!list_ || !enabled_) return;
     QDialog chooser(this);
     chooser.setObjectName("triggerChooser");
-    chooser.setWindowTitle(QStringLiteral("Attach trigger"));
+    chooser.setWindowTitle(tr("Attach trigger"));
     auto* choices = new QListWidget(&chooser);
     choices->setObjectName("triggerChoices");
     const auto offered = list_->choices(world_);
@@ -87,11 +87,11 @@ void TriggerListBox::add() {
     vnum->setObjectName("triggerVnum");
     auto* layout = new QVBoxLayout(&chooser);
     const QString kind = QString::fromLatin1(attach_kind_name(list_->attach()));
-    layout->addWidget(new QLabel(offered.empty() ? QStringLiteral("The zone has no other triggers for ") + kind + "."
+    layout->addWidget(new QLabel(offered.empty() ? tr("The zone has no other triggers for ") + kind + "."
                                                  : QStringLiteral("The zone's triggers for ") + kind + ":",
                                  &chooser));
     layout->addWidget(choices);
-    layout->addWidget(new QLabel(QStringLiteral("Trigger vnum (one of another zone's, too):"), &chooser));
+    layout->addWidget(new QLabel(tr("Trigger vnum (one of another zone's, too):"), &chooser));
     layout->addWidget(vnum);
     layout->addLayout(ok_cancel_buttons(&chooser));
     connect(choices, &QListWidget::currentItemChanged, &chooser, [vnum](QListWidgetItem* item) {

@@ -17,7 +17,7 @@ using fields::to_widget;
 
 TFormValues::TFormValues(QWidget* parent) : QDialog(parent), caption_(new QLabel(this)) {
     setObjectName(QStringLiteral("FormValues"));
-    setWindowTitle(QStringLiteral("Object Values"));
+    setWindowTitle(tr("Object Values"));
     caption_->setObjectName(QStringLiteral("CaptionLabel"));
     QFont bold = caption_->font();
     bold.setBold(true);
@@ -39,10 +39,10 @@ TFormValues::TFormValues(QWidget* parent) : QDialog(parent), caption_(new QLabel
         grid->addWidget(lists_[v], v * 2, 1);
         grid->addWidget(helps_[v], v * 2 + 1, 0, 1, 2);
     }
-    auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
+    auto* ok = new QPushButton(tr("&Ok"), this);
     ok->setObjectName(QStringLiteral("Button1"));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    auto* cancel = new QPushButton(tr("&Cancel"), this);
     cancel->setObjectName(QStringLiteral("Button2"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

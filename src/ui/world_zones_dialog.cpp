@@ -12,7 +12,7 @@ namespace tarnwick::ui {
 
 WorldZonesDialog::WorldZonesDialog(QWidget* parent) : QDialog(parent) {
     setObjectName("WorldZonesDialog");
-    setWindowTitle("Open World Folder");
+    setWindowTitle(tr("Open World Folder"));
     resize(820, 480);
     auto* layout = new QVBoxLayout(this);
     auto* label = new QLabel(this);

@@ -1,4 +1,5 @@
 #include "ui/zone_command_dialog.h"
+#include "ui/interface_language.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,15 +19,15 @@ namespace tarnwick::ui {
 TEditCommandForm::TEditCommandForm(AppContext& context, QWidget* parent)
     : QDialog(parent), context_(context) {
     setObjectName("TEditCommandForm");
-    setWindowTitle(QStringLiteral("Comando de Zona"));
+    setWindowTitle(tr("Comando de Zona"));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
 
     action_ = new QComboBox(this);
     action_->setObjectName("ComboBox1");
-    for (const char* a : kCommandActions) action_->addItem(to_qt(a));
+    for (const char* a : kCommandActions) action_->addItem(shown(a));
     action_->setEnabled(false);  // shows the kind; the kind is the command's letter
-    if_flag_ = new QCheckBox(QStringLiteral("if_flag"), this);
+    if_flag_ = new QCheckBox(tr("if_flag"), this);
     if_flag_->setObjectName("CheckBox1");
     auto* top = new QHBoxLayout;
     top->addWidget(action_, 1);
@@ -43,7 +44,7 @@ TEditCommandForm::TEditCommandForm(AppContext& context, QWidget* parent)
         edits_[size_t(i)]->setValidator(new QIntValidator(edits_[size_t(i)]));
         choices_[size_t(i)] = new QComboBox(this);
         choices_[size_t(i)]->setObjectName("Choice" + n);
-        browse_[size_t(i)] = new QPushButton(QStringLiteral("Browse..."), this);
+        browse_[size_t(i)] = new QPushButton(tr("Browse..."), this);
         browse_[size_t(i)]->setObjectName("Browse" + n);
         labels_[size_t(i)]->setBuddy(edits_[size_t(i)]);
         grid->addWidget(labels_[size_t(i)], i, 0);
@@ -56,11 +57,11 @@ TEditCommandForm::TEditCommandForm(AppContext& context, QWidget* parent)
             edits_[size_t(i)]->setText(to_qt(form_.fields[size_t(i)]));
         });
     }
-    var_name_label_ = new QLabel(QStringLiteral("Variable:"), this);
+    var_name_label_ = new QLabel(tr("Variable:"), this);
     var_name_ = new QLineEdit(this);
     var_name_->setObjectName("VarName");
     var_name_->setMaxLength(79);
-    var_value_label_ = new QLabel(QStringLiteral("Value:"), this);
+    var_value_label_ = new QLabel(tr("Value:"), this);
     var_value_ = new QLineEdit(this);
     var_value_->setObjectName("VarValue");
     var_value_->setMaxLength(79);
@@ -73,10 +74,10 @@ TEditCommandForm::TEditCommandForm(AppContext& context, QWidget* parent)
     layout->addLayout(grid);
 
     auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
+    auto* ok = new QPushButton(tr("&Ok"), this);
     ok->setObjectName("OkBtn");
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    auto* cancel = new QPushButton(tr("&Cancel"), this);
     cancel->setObjectName("CancelBtn");
     buttons->addStretch();
     buttons->addWidget(ok);

@@ -1,5 +1,8 @@
 #include "ui/zone_edit_window.h"
 
+#include <QEvent>
+#include "ui/interface_language.h"
+
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QFormLayout>
@@ -61,7 +64,7 @@ QIcon command_icon(int image) {
 TZoneEdit::TZoneEdit(AppContext& context, QWidget* parent)
     : EditorWindow(context, parent), editor_(context.world, context.messages) {
     setObjectName("TZoneEdit");
-    setWindowTitle(QStringLiteral("Zone Editor"));
+    setWindowTitle(tr("Zone Editor"));
     for (int i = 0; i < int(icons_.size()); ++i) icons_[size_t(i)] = command_icon(i);
     auto* layout = new QVBoxLayout(this);
     auto* pages = new QTabWidget(this);
@@ -84,26 +87,26 @@ TZoneEdit::TZoneEdit(AppContext& context, QWidget* parent)
     lifespan_->setValidator(new QIntValidator(lifespan_));
     reset_mode_ = new QComboBox(info);
     reset_mode_->setObjectName("ComboBox1");
-    for (const char* m : kResetModeNames) reset_mode_->addItem(to_qt(m));
-    auto* properties = new QPushButton(QStringLiteral("Project Properties..."), info);
+    for (const char* m : kResetModeNames) reset_mode_->addItem(shown(m));
+    auto* properties = new QPushButton(tr("Project Properties..."), info);
     properties->setObjectName("ProjectPropertiesBtn");
-    form->addRow(QStringLiteral("Zone Number:"), vnum_);
-    form->addRow(QStringLiteral("Name:"), name_);
-    form->addRow(QStringLiteral("Top Room"), top_);
-    form->addRow(QStringLiteral("Lifespan:"), lifespan_);
-    form->addRow(QStringLiteral("Reset Mode:"), reset_mode_);
+    form->addRow(tr("Zone Number:"), vnum_);
+    form->addRow(tr("Name:"), name_);
+    form->addRow(tr("Top Room"), top_);
+    form->addRow(tr("Lifespan:"), lifespan_);
+    form->addRow(tr("Reset Mode:"), reset_mode_);
     extras_ = new ZoneHeaderExtras(info, form);
     form->addRow(properties);
-    pages->addTab(info, QStringLiteral("Info"));
+    pages->addTab(info, tr("Info"));
 
     tree_ = new QTreeWidget(pages);
     tree_->setObjectName("TreeView1");
     tree_->setHeaderHidden(true);
     tree_->setContextMenuPolicy(Qt::CustomContextMenu);
-    pages->addTab(tree_, QStringLiteral("Zone Reset (Zone Commands)"));
+    pages->addTab(tree_, tr("Zone Reset (Zone Commands)"));
 
     auto* buttons = new QHBoxLayout;
-    auto* close = new QPushButton(QStringLiteral("&Close"), this);
+    auto* close = new QPushButton(tr("&Close"), this);
     close->setObjectName("Button1");
     buttons->addStretch();
     buttons->addWidget(close);
@@ -111,7 +114,7 @@ TZoneEdit::TZoneEdit(AppContext& context, QWidget* parent)
 
     menu_ = new QMenu(this);
     menu_->setObjectName("PopupMenu1");
-    QMenu* add = menu_->addMenu(QStringLiteral("&Add"));
+    QMenu* add = menu_->addMenu(tr("&Add"));
     add->setObjectName("Agregar1");
     for (size_t i = 0; i < kAddLetters.size(); ++i) {
         const char letter = kAddLetters[i];
@@ -119,13 +122,13 @@ TZoneEdit::TZoneEdit(AppContext& context, QWidget* parent)
         add_actions_[i]->setObjectName(QStringLiteral("Add") + QChar(letter));
         connect(add_actions_[i], &QAction::triggered, this, [this, letter] { add_command(letter); });
     }
-    remove_action_ = menu_->addAction(QStringLiteral("&Remove"), this, &TZoneEdit::remove_selected);
+    remove_action_ = menu_->addAction(tr("&Remove"), this, &TZoneEdit::remove_selected);
     remove_action_->setObjectName("Eliminar1");
-    edit_action_ = menu_->addAction(QStringLiteral("&Edit"), this, &TZoneEdit::edit_selected);
+    edit_action_ = menu_->addAction(tr("&Edit"), this, &TZoneEdit::edit_selected);
     edit_action_->setObjectName("Editar1");
-    copy_action_ = menu_->addAction(QStringLiteral("&Copy"), this, &TZoneEdit::copy_selected);
+    copy_action_ = menu_->addAction(tr("&Copy"), this, &TZoneEdit::copy_selected);
     copy_action_->setObjectName("Copiar1");
-    paste_action_ = menu_->addAction(QStringLiteral("&Paste"), this, &TZoneEdit::paste);
+    paste_action_ = menu_->addAction(tr("&Paste"), this, &TZoneEdit::paste);
     paste_action_->setObjectName("Pegar1");
 
     dialog_ = new TEditCommandForm(context, this);
@@ -185,6 +188,11 @@ void TZoneEdit::showEvent(QShowEvent* event) {
     if (texts_stale_ && tree_current()) editor_.refresh_texts();
     texts_stale_ = false;
     if (view_stale_) fill_tree(nullptr);
+}
+
+void TZoneEdit::changeEvent(QEvent* event) {
+    EditorWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) names_changed();
 }
 
 void TZoneEdit::select_record(int) { show_zone_header(); }

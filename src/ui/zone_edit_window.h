@@ -81,6 +81,9 @@ private:
     // after its size was chosen.
     int commands_width() const;
     void showEvent(QShowEvent* event) override;
+    // The commands' descriptions name directions and wear places in the
+    // world's language.
+    void changeEvent(QEvent* event) override;
     void add_items(QTreeWidgetItem* parent, const ZoneTreeNode& node, const ZoneTreeNode* select);
     void show_menu(const QPoint& pos);
     void changed_commands(const ZoneTreeNode* select);

@@ -24,10 +24,10 @@ QLineEdit* number_edit(const char* name, QWidget* parent) {
 
 ZoneHeaderExtras::ZoneHeaderExtras(QWidget* page, QFormLayout* form) : QObject(page), form_(form) {
     bot_ = number_edit("zoneBot", page);
-    bot_->setToolTip(QStringLiteral("The lowest room vnum of the zone"));
+    bot_->setToolTip(tr("The lowest room vnum of the zone"));
     builders_ = new QLineEdit(page);
     builders_->setObjectName("zoneBuilders");
-    builders_->setToolTip(QStringLiteral("Who built the zone"));
+    builders_->setToolTip(tr("Who built the zone"));
 
     flags_row_ = new QWidget(page);
     auto* flags = new QHBoxLayout(flags_row_);
@@ -36,7 +36,7 @@ ZoneHeaderExtras::ZoneHeaderExtras(QWidget* page, QFormLayout* form) : QObject(p
         auto* box = new QSpinBox(flags_row_);
         box->setObjectName(QStringLiteral("zoneFlagWord%1").arg(i + 1));
         box->setRange(std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max());
-        box->setToolTip(QStringLiteral("Zone flags, word %1").arg(i + 1));
+        box->setToolTip(tr("Zone flags, word %1").arg(i + 1));
         flags->addWidget(box);
         flags_[size_t(i)] = box;
         connect(box, &QSpinBox::valueChanged, this, [this] {
@@ -54,15 +54,15 @@ ZoneHeaderExtras::ZoneHeaderExtras(QWidget* page, QFormLayout* form) : QObject(p
     for (QLineEdit* e : {min_level_, max_level_})
         e->setMaximumWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("-99999")) + 24);
     levels->addWidget(min_level_);
-    levels->addWidget(new QLabel(QStringLiteral("to"), levels_row_));
+    levels->addWidget(new QLabel(tr("to"), levels_row_));
     levels->addWidget(max_level_);
-    levels->addWidget(new QLabel(QStringLiteral("(-1: no limit)"), levels_row_));
+    levels->addWidget(new QLabel(tr("(-1: no limit)"), levels_row_));
     levels->addStretch();
 
-    form->addRow(QStringLiteral("Bottom Room:"), bot_);
-    form->addRow(QStringLiteral("Builders:"), builders_);
-    form->addRow(QStringLiteral("Zone Flags:"), flags_row_);
-    form->addRow(QStringLiteral("Levels:"), levels_row_);
+    form->addRow(tr("Bottom Room:"), bot_);
+    form->addRow(tr("Builders:"), builders_);
+    form->addRow(tr("Zone Flags:"), flags_row_);
+    form->addRow(tr("Levels:"), levels_row_);
     for (QLineEdit* e : {bot_, builders_, min_level_, max_level_})
         connect(e, &QLineEdit::textEdited, this, &ZoneHeaderExtras::edited);
 }

@@ -25,13 +25,13 @@ shop_data new_shop(const World& world) {
     s.end1 = 28;
     s.start2 = 0;
     s.end2 = 0;
-    s.msg_buy_missing = "%s No tengo ese item.";
-    s.msg_sell_missing = "%s No pareces tener eso.";
-    s.msg_not_buying = "%s No compro eso.";
-    s.msg_shop_broke = "%s No tengo tanto dinero, quizas otro dia";
-    s.msg_player_broke = "%s Pero si no tienes ese dinero!";
-    s.msg_bought = "%s Son %d monedas.";
-    s.msg_sold = "%s Aqui tienes %d monedas por eso.";
+    s.msg_buy_missing = in_language(world.language, "%s No tengo ese item.");
+    s.msg_sell_missing = in_language(world.language, "%s No pareces tener eso.");
+    s.msg_not_buying = in_language(world.language, "%s No compro eso.");
+    s.msg_shop_broke = in_language(world.language, "%s No tengo tanto dinero, quizas otro dia");
+    s.msg_player_broke = in_language(world.language, "%s Pero si no tienes ese dinero!");
+    s.msg_bought = in_language(world.language, "%s Son %d monedas.");
+    s.msg_sold = in_language(world.language, "%s Aqui tienes %d monedas por eso.");
     return s;
 }
 

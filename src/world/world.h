@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "world/language.h"
+
 #include "world/dialect.h"
 #include "world/kept_source.h"
 #include "world/mob_record.h"
@@ -59,6 +61,10 @@ public:
     // The next save writes every file anew in the house style, as for new
     // files, rather than copying what did not change (Re-format).
     bool reformat = false;
+    // The language of the texts the editor writes for players and builders
+    // to read: zone comments, new records' placeholder texts, a new shop's
+    // messages. Set from the preferences.
+    Language language = Language::Original;
 
     int room_count() const { return int(rooms.size()); }
     int mob_count() const { return int(mobs.size()); }

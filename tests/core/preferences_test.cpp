@@ -33,7 +33,7 @@ World world_with_long_description() {
 }
 
 
-TEST(PreferencesStore, EmptyStoreGivesDefaultsAndStoringWritesAllNineteen) {
+TEST(PreferencesStore, EmptyStoreGivesDefaultsAndStoringWritesAllTwenty) {
     MemorySettingsStore store;
     Preferences p;
     EXPECT_EQ(p.columns, 75);
@@ -54,11 +54,13 @@ TEST(PreferencesStore, EmptyStoreGivesDefaultsAndStoringWritesAllNineteen) {
                   "Fonts/ViewerFontSize", "Fonts/ViewerFontColor", "Fonts/FontFace",
                   "Fonts/FontSize", "Fonts/FontColor", "Caption/Gradient", "General/AnsiCheck",
                   "General/ColumnCheck", "General/Columns", "Shops/NewFormat",
-                  "Format/AlphaBitvectors", "Format/SaveObjLevels", "Format/SaveMatSpecs"}));
+                  "Format/AlphaBitvectors", "Format/SaveObjLevels", "Format/SaveMatSpecs",
+                  "General/Language"}));
+    EXPECT_EQ(p.language, Language::Original);
 
     store.log.clear();
     store_preferences(p, store);
-    EXPECT_EQ(store.value_count(), 19u);
+    EXPECT_EQ(store.value_count(), 20u);
     EXPECT_EQ(store.log,
               (std::vector<std::string>{
                   "write Fonts/MemoBack=0", "write Fonts/MemoFontFace=Courier New",
@@ -70,7 +72,7 @@ TEST(PreferencesStore, EmptyStoreGivesDefaultsAndStoringWritesAllNineteen) {
                   "write General/AnsiCheck=0", "write General/ColumnCheck=0",
                   "write General/Columns=70", "write Shops/NewFormat=1",
                   "write Format/AlphaBitvectors=0", "write Format/SaveObjLevels=0",
-                  "write Format/SaveMatSpecs=0"}));
+                  "write Format/SaveMatSpecs=0", "write General/Language=Original"}));
 }
 
 TEST(PreferencesStore, StoredTextIsReadAsNumbersHexOrDefault) {
@@ -125,6 +127,7 @@ TEST(PreferencesStore, EveryValueSurvivesStoreAndRead) {
     p.columns = 120;
     p.new_format = false;
     p.alpha_bitvectors = p.save_obj_levels = p.save_mat_specs = true;
+    p.language = Language::English;
     MemorySettingsStore store;
     store_preferences(p, store);
     Preferences back;
@@ -132,6 +135,11 @@ TEST(PreferencesStore, EveryValueSurvivesStoreAndRead) {
     EXPECT_EQ(back, p);
     EXPECT_EQ(store.value("General", "ColumnCheck"), "1");
     EXPECT_EQ(store.value("Fonts", "MemoBack"), "1193046");
+    EXPECT_EQ(store.value("General", "Language"), "English");
+    // A language the program does not know reads as the original texts.
+    store.write_string("General", "Language", "Klingon");
+    read_preferences(back, store);
+    EXPECT_EQ(back.language, Language::Original);
 }
 
 TEST(PreferencesStore, SettingNumbersAcceptDecimalAndHexOnly) {
@@ -252,7 +260,7 @@ TEST(PreferencesApply, EffectsFollowTheSettingsAndAreStored) {
     EXPECT_TRUE(e.gradient);
     EXPECT_TRUE(e.object_level_field_normal);
     EXPECT_FALSE(e.object_material_fields_normal);
-    EXPECT_EQ(store.value_count(), 19u);
+    EXPECT_EQ(store.value_count(), 20u);
     EXPECT_EQ(store.value("Format", "SaveObjLevels"), "1");
 
     EXPECT_EQ(color_to_rgb(32768), (Rgb{0, 128, 0}));

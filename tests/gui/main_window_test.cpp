@@ -37,7 +37,7 @@ TEST_F(MainWindowTest, StartUpCreatesWindowsAndStoresEveryPreference) {
                            "TFormMobList", "TFormObjList", "TMobEdit", "TObjEdit", "TSelectItem",
                            "TFormShopList", "TShopEdit", "TSelForm", "TFormPrefs", "TAboutBox",
                            "TTextViewer"}));
-    EXPECT_EQ(prefs_store.value_count(), 19u);
+    EXPECT_EQ(prefs_store.value_count(), 20u);
     EXPECT_EQ(prefs_store.value("Fonts", "MemoFontFace"), "Courier New");
     EXPECT_EQ(prefs_store.value("Fonts", "FontFace"), "MS Sans Serif");
     EXPECT_EQ(prefs_store.value("Fonts", "ViewerFontColor"), "32768");
