@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QVariant>
 #include <QWidget>
 #include <QWindow>
@@ -16,7 +17,9 @@ namespace tarnwick::app {
 namespace {
 
 // How long after its first showing a window may still be placed again when
-// the desktop's frames make it cover the main window.
+// the desktop's frames make it cover the main window. Under a window
+// manager a window not framed yet stays settling past that: on a busy
+// machine its frame can come later, and only then does it cover the bars.
 constexpr qint64 kSettleMs = 3000;
 // Marks a dialog this placer moved, until it is hidden.
 constexpr const char* kCentred = "tarnwickCentred";
@@ -40,7 +43,10 @@ QRect frame_of(const QWidget* w, const QMargins& guess) {
 
 }  // namespace
 
-WindowPlacer::WindowPlacer(QWidget* main_window) : QObject(main_window), main_(main_window) {
+WindowPlacer::WindowPlacer(QWidget* main_window)
+    : QObject(main_window), main_(main_window), settle_timer_(new QTimer(this)) {
+    settle_timer_->setInterval(200);
+    connect(settle_timer_, &QTimer::timeout, this, &WindowPlacer::recheck);
     // Sees every window's events: the watched ones, the main window's moves
     // and every dialog of the program, message boxes and choosers included.
     qApp->installEventFilter(this);
@@ -88,6 +94,7 @@ bool WindowPlacer::eventFilter(QObject* watched, QEvent* event) {
             settling_[w].order = order_;
             settling_[w].since.start();
             place(w, order_++);
+            settle_timer_->start();
         } else if (type == QEvent::Move && settling_.contains(w)) {
             recheck();
         }
@@ -133,13 +140,17 @@ void WindowPlacer::recheck() {
     const QRect main_frame = main_->frameGeometry();
     for (auto it = settling_.begin(); it != settling_.end();) {
         QWidget* w = it.key();
-        if (it->since.elapsed() > kSettleMs || !w->isVisible()) {
+        // A frame that has not come in ten times the usual wait never will.
+        const qint64 age = it->since.elapsed();
+        const bool awaits_frame = framed(main_) && !framed(w) && age < 10 * kSettleMs;
+        if (!w->isVisible() || (age > kSettleMs && !awaits_frame)) {
             it = settling_.erase(it);
             continue;
         }
         if (frame_of(w, main_margins()).intersects(main_frame)) place(w, it->order);
         ++it;
     }
+    if (settling_.isEmpty()) settle_timer_->stop();
 }
 
 void WindowPlacer::centre_dialog(QWidget* dialog) {

@@ -18,6 +18,7 @@
 #include <QPointer>
 #include <QSet>
 
+class QTimer;
 class QWidget;
 
 namespace tarnwick::app {
@@ -53,6 +54,9 @@ private:
     QSet<QWidget*> watched_;
     QSet<QWidget*> done_;
     QHash<QWidget*, Settling> settling_;
+    // Looks again while windows settle: a frame the window manager adds
+    // around a window that stays where it is comes with no event to see.
+    QTimer* settle_timer_;
     // The windows last activated, the latest last.
     QList<QPointer<QWidget>> activated_;
     int order_ = 0;
