@@ -27,7 +27,7 @@ windows_cli=build-windows/src/tarnwick-cli.exe
 if [ "$step" = all ] || [ "$step" = build ]; then
   echo "== cross build (build-windows): the programs its tests run"
   cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release -DTARNWICK_UNITY=ON \
-    "-DCMAKE_CXX_FLAGS_RELEASE=-O2 -DNDEBUG" \
+    "-DCMAKE_CXX_FLAGS_RELEASE=-O1 -DNDEBUG" \
     -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DTARNWICK_GUI=OFF -DTARNWICK_TESTS=ON \
     --no-warn-unused-cli >/dev/null || exit 1
   cmake --build build-windows -j "$(nproc)" --target core_tests tarnwick-cli tarnwick-conformance ||
