@@ -25,6 +25,7 @@
 #include <regex>
 
 #include "gui_support.h"
+#include "server_boot.h"
 #include "ui/editor_window.h"
 
 namespace tarnwick::test {
@@ -50,31 +51,6 @@ std::map<std::string, std::string> records(const std::string& text) {
         at = end;
     }
     return out;
-}
-
-struct Boot {
-    int exit = -1, syserr = -1, rewrote = -1;
-};
-
-// Boots the tbaMUD server in its check mode on `dir`; the script builds the
-// server once into its own folder unless TBAMUD_BIN names one.
-Boot boot(const fs::path& script, const fs::path& dir) {
-    Boot b;
-    const std::string command = "bash '" + script.string() + "' -q '" + dir.string() + "' 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return b;
-    std::string out;
-    std::array<char, 4096> buffer{};
-    while (size_t n = fread(buffer.data(), 1, buffer.size(), pipe)) out.append(buffer.data(), n);
-    pclose(pipe);
-    std::smatch m;
-    static const std::regex last(
-        R"(server exit (\d+), SYSERR lines: (\d+), files the server rewrote: (\d+))");
-    if (std::regex_search(out, m, last))
-        b = {std::stoi(m[1]), std::stoi(m[2]), std::stoi(m[3])};
-    else
-        ADD_FAILURE() << "no summary line from the server check:\n" << out;
-    return b;
 }
 
 template <class W>
@@ -201,14 +177,15 @@ TEST_F(DialectFieldsTest, RoomFlagWordAndMobTriggersSaveOnlyThoseRecords) {
     EXPECT_EQ(w.rooms[size_t(saved_room)].flags_more, (MoreFlags{0, 0, 8}));
     EXPECT_EQ(w.mobs[size_t(saved_mob)].triggers, TriggerList{3005});
 
-    const fs::path script = shared_dir() / "server-tbamud" / "check-world.sh";
-    if (!fs::exists(script)) {
+    const fs::path server = shared_dir() / "server-tbamud";
+    if (!fs::exists(server / "check-world.sh")) {
         std::printf("[ NOTE     ] no tbaMUD server source: the saved zone was not booted\n");
         return;
     }
-    const Boot base = boot(script, unedited), edited = boot(script, world);
-    EXPECT_EQ(base.exit, 0);
-    EXPECT_EQ(edited.exit, 0);
+    const auto base = testkit::boot_server(server, "tbamud", unedited, true);
+    const auto edited = testkit::boot_server(server, "tbamud", world, true);
+    EXPECT_EQ(base.exit, 0) << base.log;
+    EXPECT_EQ(edited.exit, 0) << edited.log;
     EXPECT_LE(edited.syserr, base.syserr);
     EXPECT_EQ(edited.rewrote, 0);
 }

@@ -25,6 +25,7 @@
 #include "editors/map_dig.h"
 #include "project/map_memory.h"
 #include "gui_support.h"
+#include "server_boot.h"
 #include "ui/editor_window.h"
 #include "ui/map_view.h"
 #include "ui/map_window.h"
@@ -310,15 +311,9 @@ TEST_F(MapWindowTest, ARowDugFromTheKeyboardAndLinkedByDraggingSavesAndBoots) {
         std::filesystem::copy_file(zone.file(std::string("tarnwick.") + ext),
                                    world.path() / ext / (std::string("tarnwick.") + ext));
     }
-    const std::string command = "bash '" + (server / "check-world.sh").string() + "' '" +
-                                world.path().string() + "' 2>&1 | tail -1";
-    std::string last;
-    if (FILE* p = popen(command.c_str(), "r")) {
-        char buffer[512];
-        while (fgets(buffer, sizeof buffer, p)) last = buffer;
-        pclose(p);
-    }
-    EXPECT_EQ(last, "server exit 0, SYSERR lines: 0\n");
+    const auto boot = testkit::boot_server(server, "circle30", world.path());
+    EXPECT_EQ(boot.exit, 0) << boot.log;
+    EXPECT_EQ(boot.syserr, 0) << boot.log;
 }
 
 }  // namespace map_window_test

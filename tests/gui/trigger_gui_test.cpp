@@ -27,6 +27,7 @@
 #include "analysis/find.h"
 #include "editors/record_list_ops.h"
 #include "gui_support.h"
+#include "server_boot.h"
 #include "ui/editor_window.h"
 #include "ui/find_window.h"
 #include "ui/record_list_window.h"
@@ -56,29 +57,6 @@ void write_gatehouse(const fs::path& world) {
                 "#10001\nThe Courtyard~\n   A quiet courtyard.\n~\n100 0 0 0 0 0\nD2\n~\n~\n0 -1 10000\nS\n$~\n");
 }
 
-// The tbaMUD server's syntax-check boot of `dir` (check-world.sh builds the
-// server once unless TBAMUD_BIN names one): its log and last line.
-struct Boot {
-    int exit = -1, syserr = -1, rewrote = -1;
-    std::string log;
-};
-Boot boot(const fs::path& script, const fs::path& dir) {
-    Boot b;
-    const std::string command = "bash '" + script.string() + "' '" + dir.string() + "' 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return b;
-    std::array<char, 4096> buffer{};
-    while (size_t n = fread(buffer.data(), 1, buffer.size(), pipe)) b.log.append(buffer.data(), n);
-    pclose(pipe);
-    std::smatch m;
-    static const std::regex last(
-        R"(server exit (\d+), SYSERR lines: (\d+), files the server rewrote: (\d+))");
-    if (std::regex_search(b.log, m, last))
-        b.exit = std::stoi(m[1]), b.syserr = std::stoi(m[2]), b.rewrote = std::stoi(m[3]);
-    else
-        ADD_FAILURE() << "no summary line from the server check:\n" << b.log;
-    return b;
-}
 
 template <class W>
 W* child(QWidget* parent, const char* name) {
@@ -382,12 +360,12 @@ TEST_F(TriggerGui, ARoomTriggerBlockingNorthIsSavedReopenedAndBooted) {
     trigger("TrigListBtn");
     EXPECT_EQ(triggers()->lines(), QStringList{"#10000   ---   Guard bars the gate"});
 
-    const fs::path script = shared_dir() / "server-tbamud" / "check-world.sh";
-    if (!fs::exists(script)) {
+    const fs::path server = shared_dir() / "server-tbamud";
+    if (!fs::exists(server / "check-world.sh")) {
         std::printf("[ NOTE     ] no tbaMUD server source: the saved zone was not booted\n");
         return;
     }
-    const Boot b = boot(script, world);
+    const auto b = testkit::boot_server(server, "tbamud", world);
     EXPECT_EQ(b.exit, 0) << b.log;
     EXPECT_EQ(b.rewrote, 0);
     EXPECT_EQ(b.syserr, 0) << b.log;
