@@ -7,6 +7,8 @@
 # TARNWICK_FUZZ_ROUNDTRIP=1 the world readers' targets also check that what
 # was read survives a save and a second read.
 #   usage: fuzz.sh [build|run]     (default: both, build first)
+# The sanitizer tree (sanitize.sh, with clang) holds the same targets:
+# FUZZ_BUILD_DIR=build-sanitize fuzz.sh run runs them from there.
 # FUZZ_JOBS (1) targets run at a time: each uses one core.
 set -euo pipefail
 cd "$(dirname "$0")/.."

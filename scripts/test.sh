@@ -5,8 +5,9 @@
 # fuzzing. Exits non-zero when any stage fails.
 #
 # Two lanes share the machine. The builds go one after the other, each on
-# both cores: the main tree (build/), the fuzz tree, the sanitizer tree and
-# the Windows tree, each for the programs its stages run. Only the main tree
+# both cores: the main tree (build/), the sanitizer tree (with the fuzz
+# targets on its instrumented core) and the Windows tree, each for the
+# programs its stages run. Only the main tree
 # waits for the first packages (the editor's and GoogleTest); the rest
 # install while it builds. A stage that runs programs starts as soon as its
 # tree is built, RUN_JOBS (2) at a time beside the builds: most of them use
@@ -44,8 +45,6 @@ builds() {
   echo "== building build/"
   stage build bash scripts/build.sh
   await install-rest
-  echo "== building build-fuzz/"
-  stage fuzz-build bash scripts/fuzz.sh build
   echo "== building build-sanitize/"
   stage sanitizer-build bash scripts/sanitize.sh build
   echo "== building build-windows/"
@@ -65,7 +64,7 @@ runs=(
   "package|build|bash scripts/package-check.sh"
   "comma-locale|build|bash scripts/ci-checks.sh comma-locale"
   "permissions|build|bash scripts/ci-checks.sh permissions"
-  "fuzzing|fuzz-build|bash scripts/fuzz.sh run"
+  "fuzzing|sanitizer-build|env FUZZ_BUILD_DIR=build-sanitize bash scripts/fuzz.sh run"
   "sanitizers|sanitizer-build|env SANITIZE_JOBS=1 bash scripts/sanitize.sh run"
   "conformance|sanitizer-build|bash scripts/ci-checks.sh conformance"
   "windows-tests|windows-build|env WINDOWS_TEST_JOBS=1 bash scripts/windows-check.sh tests"
@@ -107,7 +106,7 @@ while [ ${#pending[@]} -gt 0 ]; do
 done
 wait
 
-names=(install-rest build fuzz-build sanitizer-build windows-build)
+names=(install-rest build sanitizer-build windows-build)
 for run in "${runs[@]}"; do names+=("${run%%|*}"); done
 for name in "${names[@]}"; do
   echo

@@ -321,13 +321,13 @@ TEST(ProjectLifecycle, NewProjectIsSavedBesideItsZoneFile) {
         ChoiceRecorder messages;
         ProjectSession session{world, project, preferences, messages};
         ASSERT_TRUE(session.open_project(make_project(dir)));  // the last project, elsewhere
-        ASSERT_TRUE(session.new_project([&](ProjectPropertiesForm& f) {
+        ASSERT_TRUE(session.new_project([&, stem = base](ProjectPropertiesForm& f) {
             f.zone_number = "187";
-            f.zone_file = base + ".zon";
-            f.room_file = base + ".wld";
-            f.mob_file = base + ".mob";
-            f.object_file = base + ".obj";
-            f.shop_file = base + ".shp";
+            f.zone_file = stem + ".zon";
+            f.room_file = stem + ".wld";
+            f.mob_file = stem + ".mob";
+            f.object_file = stem + ".obj";
+            f.shop_file = stem + ".shp";
             return true;
         }));
         messages.initials.clear();
