@@ -53,7 +53,7 @@ TMobEdit::TMobEdit(AppContext& context, QWidget* parent)
     : EditorWindow(context, parent), editor_(context.world, context.list_sets, context.messages) {
     setObjectName(QStringLiteral("MobEdit"));
     setWindowTitle(tr("Mob Edition"));
-    auto named = [this](auto* w, const char* name) {
+    auto named = [](auto* w, const char* name) {
         w->setObjectName(QString::fromLatin1(name));
         return w;
     };

@@ -37,7 +37,7 @@ TObjEdit::TObjEdit(AppContext& context, QWidget* parent)
       editor_(context.world, context.list_sets, context.preferences, context.messages) {
     setObjectName(QStringLiteral("ObjEdit"));
     setWindowTitle(tr("Object Edition"));
-    auto named = [this](auto* w, const char* name) {
+    auto named = [](auto* w, const char* name) {
         w->setObjectName(QString::fromLatin1(name));
         return w;
     };
