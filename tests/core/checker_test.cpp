@@ -17,7 +17,7 @@ void link(World& w, int32_t from, int dir, int32_t to, int32_t door = 0, int32_t
     e.target_vnum = to;
     e.door = door;
     e.key_vnum = key;
-    w.rooms[size_t(w.find_room(from))].exits[size_t(dir)] = e;
+    w.rooms[size_t(w.find_room(from))].exits.slot(size_t(dir)) = e;
 }
 
 void command(World& w, char c, int32_t a1, int32_t a2, int32_t a3) {
@@ -86,7 +86,7 @@ World sound_zone() {
 
 zCommand& nth_command(World& w, int n) { return *std::next(w.zone.commands.begin(), n); }
 room_direction_data& exit_of(World& w, int32_t room, int dir) {
-    return *w.rooms[size_t(w.find_room(room))].exits[size_t(dir)];
+    return *w.rooms[size_t(w.find_room(room))].exits.slot(size_t(dir));
 }
 
 TEST(Checker, SoundZoneHasNoFinding) {
@@ -118,7 +118,7 @@ const Case kCases[] = {
      "exit-elsewhere", Severity::Note, RecordKind::Room, 1000, -1, "exit.north"},
     {"exit to the last room below the zone", [](World& w) { exit_of(w, 1000, North).target_vnum = 999; },
      "exit-elsewhere", Severity::Note, RecordKind::Room, 1000, -1, "exit.north"},
-    {"one-way exit", [](World& w) { w.rooms[1].exits[South].reset(); }, "exit-one-way",
+    {"one-way exit", [](World& w) { w.rooms[1].exits.slot(South).reset(); }, "exit-one-way",
      Severity::Warning, RecordKind::Room, 1000, -1, "exit.north"},
     {"exit to its own room", [](World& w) { link(w, 1002, Up, 1002); }, "exit-self",
      Severity::Note, RecordKind::Room, 1002, -1, "exit.up"},
@@ -283,7 +283,7 @@ TEST(Checker, EachCheckStaysSilentAtItsEdge) {
         const char* check;
     } cases[] = {
         {"exit that leads nowhere on purpose", [](World& w) { link(w, 1002, Up, -1); }, "exit-"},
-        {"way back by another direction", [](World& w) { w.rooms[1].exits[South].reset();
+        {"way back by another direction", [](World& w) { w.rooms[1].exits.slot(South).reset();
              link(w, 1001, Down, 1000); }, "exit-one-way"},
         {"one-way exit into another zone", [](World& w) { link(w, 1002, Up, 3001); }, "exit-one-way"},
         {"door with key 0 on one side and none on the other",
@@ -384,8 +384,8 @@ TEST(Checker, WholeWorldResolvesReferencesAcrossZones) {
               (std::vector<std::string>{"exit-elsewhere", "cmd-elsewhere"}));
     EXPECT_EQ(checks(check_zones({&a, &b})), std::vector<std::string>{});
     // One zone checked among the others: the whole world's findings about it.
-    b.rooms[0].exits[size_t(South)] = room_direction_data{};
-    b.rooms[0].exits[size_t(South)]->target_vnum = 2099;  // a fault of zone 20's
+    b.rooms[0].exits.slot(size_t(South)) = room_direction_data{};
+    b.rooms[0].exits.slot(size_t(South))->target_vnum = 2099;  // a fault of zone 20's
     std::vector<Finding> about_a;
     for (const Finding& f : check_zones({&a, &b}))
         if (f.kind == RecordKind::Zone || f.kind == RecordKind::ZoneCommand ? f.vnum == 10

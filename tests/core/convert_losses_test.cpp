@@ -59,7 +59,7 @@ World tbamud_zone() {
     room_data r = room(3001, "Hall");
     r.flags_more = {1, 0, 0};
     r.triggers = {3000};
-    r.exits[0] = room_direction_data{"", "door", 3, -1, 3002};
+    r.exits.slot(0) = room_direction_data{"", "door", 3, -1, 3002};
     w.rooms.push_back(r);
     char_data m = mob(3000);
     m.action_flags = 1 << 18;  // NOKILL
@@ -244,7 +244,7 @@ TEST(ConvertLosses, VnumsAboveWhatTheServerHolds) {
     low.zone.zone_number = 12;
     low.zone.top = 1299;
     room_data r = room(1200);
-    r.exits[0] = room_direction_data{"", "", 0, -1, 34310};
+    r.exits.slot(0) = room_direction_data{"", "", 0, -1, 34310};
     low.rooms.push_back(r);
     low.zone.commands = {command('M', 34300, 1, 1200), command('S', 0, 0, 0)};
     ConversionReport rl;

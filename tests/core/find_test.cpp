@@ -15,7 +15,7 @@ World small_zone() {
     r.vnum = 18600;
     r.name = "The Ferry Landing";
     r.description = "Grey planks reach out into the mere.\nA bell hangs here.\n";
-    r.exits[North] = room_direction_data{"A lane climbs north.\n", "gate", 1, 18609, 18601};
+    r.exits.slot(North) = room_direction_data{"A lane climbs north.\n", "gate", 1, 18609, 18601};
     r.extra_descs.push_back({"bell", "The bell is green with age.\n"});
     w.rooms.push_back(r);
     room_data lane;

@@ -35,7 +35,7 @@ World world_of(const std::vector<std::string>& lines) {
             const int d = int(std::string("neswud").find(exit[0]));
             room_direction_data e;
             e.target_vnum = std::stoi(exit.substr(2));
-            r.exits[size_t(d)] = e;
+            r.exits.slot(size_t(d)) = e;
         }
         w.rooms.push_back(r);
     }
@@ -118,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(Zones, MapLayoutCases, testing::ValuesIn(kCases),
 
 TEST(MapLayout, ClassifiesExitTargetsAndLockedDoors) {
     World w = world_of({"1 n:2 e:5000 s:50 w:-1", "2 s:1 u:77"});
-    w.rooms[0].exits[North]->door = 1;
+    w.rooms[0].exits.slot(North)->door = 1;
     w.zone.commands.push_back({nullptr, 0, 'D', 0, 1, North, 2});
     const MapLayout layout = lay_out_zone(w);
     ASSERT_EQ(layout.exits.size(), 6u);

@@ -21,9 +21,9 @@ room_data room(int32_t vnum) {
 }
 
 void add_exit(room_data& r, Direction d, int32_t target, int32_t key = -1) {
-    r.exits[d] = room_direction_data{};
-    r.exits[d]->target_vnum = target;
-    r.exits[d]->key_vnum = key;
+    r.exits.slot(d) = room_direction_data{};
+    r.exits.slot(d)->target_vnum = target;
+    r.exits.slot(d)->key_vnum = key;
 }
 
 obj_record object(int32_t vnum, int32_t type = 0, std::array<int32_t, 4> values = {}) {

@@ -98,8 +98,8 @@ TEST_F(RoomEditorGui, AutoApplyFlagsAndExitSentence) {
     EXPECT_EQ(world.rooms[0].flags, 1);
     EXPECT_EQ(name->text(), "Temple");
 
-    world.rooms[1].exits[North] = room_direction_data{};
-    world.rooms[1].exits[North]->target_vnum = 3000;
+    world.rooms[1].exits.slot(North) = room_direction_data{};
+    world.rooms[1].exits.slot(North)->target_vnum = 3000;
     window->select_record(1);
     click(window.get(), "InsertDescrBtn");
     EXPECT_EQ(child<QPlainTextEdit>(window.get(), "Memo1")->toPlainText(),
@@ -168,8 +168,8 @@ TEST_F(RoomEditorGui, EditExitThroughBothPages) {
     obj_record key;
     key.vnum = 3050;
     world.objects.push_back(key);
-    world.rooms[0].exits[East] = room_direction_data{};
-    world.rooms[0].exits[East]->target_vnum = 3001;
+    world.rooms[0].exits.slot(East) = room_direction_data{};
+    world.rooms[0].exits.slot(East)->target_vnum = 3001;
     window->select_record(0);
     auto* exits = child<QTreeWidget>(window.get(), "ExitBox");
     exits->setCurrentItem(exits->topLevelItem(0));
