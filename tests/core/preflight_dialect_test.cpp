@@ -163,9 +163,10 @@ TEST(PreflightDialects, FindsEachServerFaultWhereTheServerMeetsIt) {
 
 TEST(PreflightDialects, SoundFilesOfEachServerCutAnywhereStopOnce) {
     // What each server reads and CircleMUD 3.0 would not: diagonal exits
-    // (with a warning only: the server's diagonal_dirs decides), trigger lines, an E-spec section ended by "E" and a CR, a '~' inside
-    // a tbaMUD text line, a last line with no line break, a fourth number
-    // on a 3.1 mob's position line.
+    // (a warning only: the server's diagonal_dirs decides), trigger lines,
+    // an E-spec section ended by "E" and a CR, a '~' inside a tbaMUD text
+    // line, a last line with no line break, a fourth number on a 3.1 mob's
+    // position line.
     const std::string tba_rooms = kTbaRoom + "#101\nA ~ hall~\nLong.\n~\n1 a 0 0 0 0\nD6\n~\n~\n0 -1 100\nS\n$\n";
     const std::string tba_mobs = kTbaMob + "T 101\n#101\ndog~\na dog~\nA dog.\n~\nWoof.\n~\n"
                                            "0 0 0 0 0 0 0 0 0 E\n1 20 10 1d1+1 1d2+0\n5 10\n8 8 0\nStr: 12\nE\r\n$\n";
