@@ -12,8 +12,6 @@ namespace tarnwick {
 
 namespace {
 
-constexpr int kOpposite[kDirectionCount] = {South, West, North, East, Down, Up};
-
 std::string exit_field(int dir) { return std::string("exit.") + kDirectionWords[dir]; }
 std::string exit_label(int dir) { return std::string("Exit ") + kDirectionWords[dir]; }
 std::string room_ref(int32_t vnum) { return "room #" + std::to_string(vnum); }
@@ -69,7 +67,7 @@ void check_key(const CheckContext& c, const room_data& room, int dir, int32_t ke
 
 void check_other_side(const CheckContext& c, const DoorStates& states, const room_data& room,
                       int dir, const room_direction_data& exit, const room_data& target) {
-    const auto& back = target.exits[size_t(kOpposite[dir])];
+    const auto& back = target.exits[size_t(kOppositeDirection[dir])];
     if (!back || back->target_vnum != room.vnum) {
         for (const auto& other : target.exits)
             if (other && other->target_vnum == room.vnum) return;  // a way back, bent
@@ -80,7 +78,7 @@ void check_other_side(const CheckContext& c, const DoorStates& states, const roo
         return;
     }
     // Each pair is reported once, from its lower room (or lower direction).
-    if (target.vnum < room.vnum || (target.vnum == room.vnum && kOpposite[dir] < dir)) return;
+    if (target.vnum < room.vnum || (target.vnum == room.vnum && kOppositeDirection[dir] < dir)) return;
     const std::string door = "The door " + std::string(kDirectionWords[dir]) + " to " +
                              room_ref(target.vnum);
     if (exit.door != back->door)
@@ -94,7 +92,7 @@ void check_other_side(const CheckContext& c, const DoorStates& states, const roo
                   std::to_string(back->key_vnum) + " on the other",
               "door-sides");
     const int32_t here = state_of(states, room.vnum, dir);
-    const int32_t there = state_of(states, target.vnum, kOpposite[dir]);
+    const int32_t there = state_of(states, target.vnum, kOppositeDirection[dir]);
     if (exit.door != 0 && back->door != 0 && here != there)
         c.add(Severity::Warning, RecordKind::Room, room.vnum, exit_field(dir) + ".door",
               door + " is reset " + state_word(here) + " on this side and " +

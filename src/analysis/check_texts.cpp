@@ -38,7 +38,7 @@ void place(const PreflightFinding& p, int32_t zone_number, RecordKind& kind, int
 
 Finding finding_of(const PreflightFinding& p, int32_t zone_number) {
     Finding f;
-    f.severity = Severity::Error;
+    f.severity = p.warning ? Severity::Warning : Severity::Error;
     place(p, zone_number, f.kind, f.vnum);
     f.field = p.field.empty() ? "text" : p.field;
     f.message = p.message;

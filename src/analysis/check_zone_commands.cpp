@@ -78,7 +78,8 @@ struct CommandCheck {
     }
 
     void door() const {
-        if (cmd.arg2 < 0 || cmd.arg2 >= kDirectionCount) {
+        // tbaMUD's reset takes the diagonals 6 to 9 too.
+        if (cmd.arg2 < 0 || cmd.arg2 >= direction_count(c.zone.dialect)) {
             add(Severity::Error, "arg2", "direction " + num(cmd.arg2) + " does not exist",
                 "cmd-door");
             return;

@@ -61,8 +61,7 @@ int MapLayout::find(int32_t vnum) const {
 }
 
 int opposite_direction(int direction) {
-    static constexpr int kOpposite[kDirectionCount] = {South, West, North, East, Down, Up};
-    return kOpposite[direction];
+    return kOppositeDirection[direction];
 }
 
 GridPos step(const GridPos& from, int direction) {
@@ -74,6 +73,10 @@ GridPos step(const GridPos& from, int direction) {
     case West: --p.x; break;
     case Up: ++p.level; break;
     case Down: --p.level; break;
+    case Northwest: --p.x; --p.y; break;
+    case Northeast: ++p.x; --p.y; break;
+    case Southeast: ++p.x; ++p.y; break;
+    case Southwest: --p.x; ++p.y; break;
     }
     return p;
 }
@@ -86,7 +89,7 @@ LayoutQuality measure_layout(const MapLayout& layout) {
     for (const auto& [cell, count] : cells)
         if (count > 1) q.overlapping += count;
     for (const MapExit& e : layout.exits) {
-        if (e.direction >= Up || !e.two_way || e.to == e.from) continue;
+        if (e.direction == Up || e.direction == Down || !e.two_way || e.to == e.from) continue;
         ++q.compass_two_way;
         if (e.straight) ++q.straight;
     }

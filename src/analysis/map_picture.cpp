@@ -34,9 +34,16 @@ MapPoint unit(int direction) {
     case East: return {1, 0};
     case South: return {0, 1};
     case West: return {-1, 0};
+    // A diagonal leaves its box at a corner.
+    case Northwest: return {-1, -1};
+    case Northeast: return {1, -1};
+    case Southeast: return {1, 1};
+    case Southwest: return {-1, 1};
     }
     return {0, 0};
 }
+
+bool up_or_down(int direction) { return direction == Up || direction == Down; }
 
 MapPoint plus(MapPoint a, MapPoint d, double k) { return {a.x + d.x * k, a.y + d.y * k}; }
 
@@ -169,7 +176,7 @@ void draw_up_down(Painter& p, const MapExit& e, int32_t vnum) {
 
 void draw_exit(Painter& p, const MapLayout& layout, const MapExit& e) {
     const int32_t vnum = layout.rooms[size_t(e.from)].vnum;
-    if (e.direction >= Up) {
+    if (up_or_down(e.direction)) {
         draw_up_down(p, e, vnum);
         return;
     }
@@ -238,11 +245,11 @@ MapPicture draw_map_level(const MapLayout& layout, const World& world, int level
     };
     // Lines first, so the boxes cover their ends.
     for (const MapExit& e : layout.exits)
-        if (layout.rooms[size_t(e.from)].pos.level == level && e.direction < Up) draw_exit_of(e);
+        if (layout.rooms[size_t(e.from)].pos.level == level && !up_or_down(e.direction)) draw_exit_of(e);
     for (size_t i = 0; i < layout.rooms.size(); ++i)
         if (layout.rooms[i].pos.level == level) draw_room(p, layout.rooms[i], int(i), world, fills);
     for (const MapExit& e : layout.exits)
-        if (layout.rooms[size_t(e.from)].pos.level == level && e.direction >= Up) draw_exit_of(e);
+        if (layout.rooms[size_t(e.from)].pos.level == level && up_or_down(e.direction)) draw_exit_of(e);
     return p.picture;
 }
 

@@ -23,6 +23,9 @@ struct PreflightFinding {
     std::string record;   // "room #3001", "zone #30"; empty before the first record
     std::string field;    // "description", "gold/experience line"; empty when none
     std::string message;
+    // What the server refuses only under some of its settings (tbaMUD's
+    // diagonal exits): lint shows it as a warning, a save does not ask.
+    bool warning = false;
     bool operator==(const PreflightFinding&) const = default;
 };
 

@@ -8,13 +8,14 @@
 #include <cstdint>
 
 #include "analysis/preflight_walk.h"
+#include "world/room_exits.h"
 #include "world/scan.h"
 
 namespace tarnwick {
 
 namespace {
 
-constexpr int kTbaDirections = 10;  // tbaMUD has the four diagonals
+constexpr int kTbaDirections = direction_count(Dialect::TbaMud);
 
 const char* const kRewritten =
     " (CircleMUD's layout): the server converts it and writes the whole file again";
@@ -66,6 +67,14 @@ bool walk_tba_room(PreflightWalk& w) {
                 w.add(at_line, "exit", "direction " + std::to_string(dir) +
                                            ": the server has directions 0 to 9 and writes "
                                            "past its exit table");
+            // With diagonal_dirs off, setup_dir returns before the exit's
+            // texts, and the next line read is taken for D, E or S.
+            else if (is_diagonal(dir))
+                w.warn(at_line, "exit",
+                       "a diagonal exit, D" + std::to_string(dir) + " (" + kDirectionWords[dir] +
+                           "): the server reads it only with diagonal_dirs turned on in its "
+                           "lib/etc/config ('diagonal_dirs = 1'); with the setting off, as it "
+                           "ships, it stops booting at this room");
             break;
         }
         case 'E':

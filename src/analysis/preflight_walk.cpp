@@ -35,6 +35,11 @@ void PreflightWalk::add(int line, std::string field, std::string message) {
     out_.push_back({file_, line, record, std::move(field), std::move(message)});
 }
 
+void PreflightWalk::warn(int line, std::string field, std::string message) {
+    add(line, std::move(field), std::move(message));
+    out_.back().warning = true;
+}
+
 bool PreflightWalk::fatal(int line, std::string field, std::string message) {
     add(line, std::move(field), std::move(message) + "; the server stops here");
     return false;

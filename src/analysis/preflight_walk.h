@@ -23,6 +23,8 @@ public:
     std::string record;  // the record being read, as findings name it
 
     void add(int line, std::string field, std::string message);
+    // A finding that holds only under some of the server's settings.
+    void warn(int line, std::string field, std::string message);
     // A finding after which the server stops booting: the walk stops too.
     bool fatal(int line, std::string field, std::string message);
 

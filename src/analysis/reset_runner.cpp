@@ -225,7 +225,7 @@ private:
     }
 
     void door(ZoneRun& z, size_t i, const zCommand& c, CommandOutcome& o) {
-        if (c.arg2 < 0 || c.arg2 >= kDirectionCount) {
+        if (c.arg2 < 0 || c.arg2 >= direction_count(z.zone->dialect)) {
             disable(z, i, o, "direction " + num(c.arg2) + " does not exist; the server disables the command");
             return;
         }

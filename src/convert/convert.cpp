@@ -97,6 +97,13 @@ void header_to_circle(World& w, const ConvertContext& context, ConversionReport&
             it = z.commands.erase(it);
             continue;
         }
+        // Its diagonal exit is dropped with the room's other diagonals.
+        if (it->command == 'D' && is_diagonal(it->arg2)) {
+            report.loss(command_label(w, index, *it), "command",
+                        "'" + command_text(*it) + "' removed (no diagonal directions)");
+            it = z.commands.erase(it);
+            continue;
+        }
         if (it->command == 'G') it->arg3 = 0;
         ++it;
     }

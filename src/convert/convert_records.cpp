@@ -184,8 +184,8 @@ void records_to_tbamud(World& world, ConversionReport& report) {
     for (room_data& r : world.rooms) {
         const std::string label = room_label(r.vnum);
         move(FlagKind::Room, r.flags, r.flags_more, false, true, label, report);
-        for (int d = 0; d < kDirectionCount; ++d) {
-            auto& exit = r.exits[size_t(d)];
+        for (size_t d = 0; d < r.exits.size(); ++d) {
+            auto& exit = r.exits.slot(d);
             if (!exit || exit->target_vnum != 0) continue;
             report.loss(label, "exit " + std::to_string(d),
                         "leads to room 0, which tbaMUD reads as no room: made -1");
@@ -216,8 +216,16 @@ void records_to_circle(World& world, ConversionReport& report) {
         const std::string label = room_label(r.vnum);
         move(FlagKind::Room, r.flags, r.flags_more, true, false, label, report);
         drop_triggers(r.triggers, label, report);
-        for (int d = 0; d < kDirectionCount; ++d) {
-            auto& exit = r.exits[size_t(d)];
+        // CircleMUD has north to down only: a diagonal has nowhere to go.
+        for (int d = kPlainDirectionCount; d < kDirectionCount; ++d)
+            if (const auto& exit = r.exits[size_t(d)])
+                report.loss(label, "exit " + std::to_string(d),
+                            std::string("diagonal exit ") + kDirectionWords[d] + " to room " +
+                                std::to_string(exit->target_vnum) +
+                                " dropped (CircleMUD has no diagonal directions)");
+        r.exits.clear_diagonals();
+        for (size_t d = 0; d < r.exits.size(); ++d) {
+            auto& exit = r.exits.slot(d);
             if (!exit || (exit->door != 3 && exit->door != 4)) continue;
             report.loss(label, "exit " + std::to_string(d),
                         "door type " + std::to_string(exit->door) + " (hidden) made " +

@@ -57,8 +57,8 @@ bool keep_to_vnum_limit(World& w, Dialect to, ConversionReport& report) {
     const std::string above =
         " above " + std::to_string(limit) + ", the highest vnum " + server + " holds";
     for (room_data& r : w.rooms)
-        for (int d = 0; d < kDirectionCount; ++d) {
-            auto& exit = r.exits[size_t(d)];
+        for (size_t d = 0; d < r.exits.size(); ++d) {
+            auto& exit = r.exits.slot(d);
             if (exit && exit->target_vnum > limit) {
                 report.loss(room_label(r.vnum), "exit " + std::to_string(d),
                             "leads to room " + std::to_string(exit->target_vnum) + above +

@@ -8,12 +8,15 @@
 
 namespace tarnwick {
 
-const std::array<const char*, 6> kExitCaptions = {"Norte    ", "Este     ", "Sur      ",
-                                                  "Oeste    ", "Arriba   ", "Abajo    "};
-const std::array<const char*, 6> kDirectionMenuItems = {"&North", "&East", "&South",
-                                                        "&West",  "&Up",   "&Down"};
-const std::array<const char*, 6> kDirectionPhrases = {"the north", "the east", "the south",
-                                                      "the west",  "upside",   "downside"};
+const std::array<const char*, kDirectionCount> kExitCaptions = {
+    "Norte    ", "Este     ", "Sur      ", "Oeste    ", "Arriba   ",
+    "Abajo    ", "Noroeste ", "Noreste  ", "Sureste  ", "Suroeste "};
+const std::array<const char*, kDirectionCount> kDirectionMenuItems = {
+    "&North", "&East", "&South", "&West", "&Up",
+    "&Down",  "N&orthwest", "Northe&ast", "Sout&heast", "Sou&thwest"};
+const std::array<const char*, kDirectionCount> kDirectionPhrases = {
+    "the north", "the east", "the south",     "the west",      "upside",
+    "downside",  "the northwest", "the northeast", "the southeast", "the southwest"};
 const std::array<const char*, 3> kDoorTypes = {
     "Sin Puerta", "Puerta Normal", "PickProof (Se puede abrir solo con la llave)"};
 
@@ -25,12 +28,11 @@ int door_type_count(const World& world) {
 }
 
 int reverse_direction(int direction) {
-    static const int reverse[6] = {2, 3, 0, 1, 5, 4};
-    return direction >= 0 && direction < 6 ? reverse[direction] : -1;
+    return direction >= 0 && direction < kDirectionCount ? kOppositeDirection[direction] : -1;
 }
 
 int direction_of_caption(const std::string& caption) {
-    for (int d = 0; d < 6; ++d)
+    for (int d = 0; d < kDirectionCount; ++d)
         if (caption == kExitCaptions[size_t(d)]) return d;
     return -1;
 }

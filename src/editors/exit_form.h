@@ -15,11 +15,11 @@ class Messages;
 class World;
 
 // Exit list captions, padded to nine characters.
-extern const std::array<const char*, 6> kExitCaptions;
+extern const std::array<const char*, kDirectionCount> kExitCaptions;
 // "&North", "&East", ... by direction.
-extern const std::array<const char*, 6> kDirectionMenuItems;
+extern const std::array<const char*, kDirectionCount> kDirectionMenuItems;
 // "the north", ..., "upside", "downside": used in generated sentences.
-extern const std::array<const char*, 6> kDirectionPhrases;
+extern const std::array<const char*, kDirectionCount> kDirectionPhrases;
 extern const std::array<const char*, 3> kDoorTypes;
 // tbaMUD's door types 3 and 4, offered after kDoorTypes in its zones.
 extern const std::array<const char*, 2> kHiddenDoorTypes;

@@ -57,6 +57,8 @@ size_t extras_bytes(const std::vector<extra_descr_data>& v) {
 }
 size_t record_bytes(const room_data& r) {
     size_t n = sizeof r + text_bytes(r.name) + text_bytes(r.description) + extras_bytes(r.extra_descs);
+    // The diagonal slots live beside the room once it has held a diagonal.
+    n += (r.exits.size() - kPlainDirectionCount) * sizeof(ExitSlot);
     for (const auto& e : r.exits)
         if (e) n += text_bytes(e->exit_description) + text_bytes(e->keywords);
     return n;

@@ -11,15 +11,18 @@ namespace tarnwick {
 
 namespace {
 
-bool valid_direction(int d) { return d >= 0 && d < kDirectionCount; }
+// The directions the zone's server has: the diagonals in tbaMUD only.
+bool valid_direction(const World& world, int d) {
+    return d >= 0 && d < direction_count(world.dialect);
+}
 
 std::string room_tag(int32_t vnum) { return "#" + std::to_string(vnum); }
 
 std::optional<room_direction_data>* exit_of(World& world, int32_t from, int direction) {
     const int i = world.find_room(from);
-    if (i < 0 || !valid_direction(direction)) return nullptr;
-    auto& exit = world.rooms[size_t(i)].exits[size_t(direction)];
-    return exit ? &exit : nullptr;
+    if (i < 0 || !valid_direction(world, direction)) return nullptr;
+    if (!world.rooms[size_t(i)].exits[size_t(direction)]) return nullptr;
+    return &world.rooms[size_t(i)].exits.slot(size_t(direction));
 }
 
 // The exit of the target room that leads back to `from`, when the exit of
@@ -29,7 +32,7 @@ std::optional<room_direction_data>* back_of(World& world, int32_t from, int dire
     if (!exit) return nullptr;
     const int t = world.find_room((*exit)->target_vnum);
     if (t < 0) return nullptr;
-    return &world.rooms[size_t(t)].exits[size_t(reverse_direction(direction))];
+    return &world.rooms[size_t(t)].exits.slot(size_t(reverse_direction(direction)));
 }
 
 MapEdit changed(int32_t vnum, std::string label) {
@@ -47,14 +50,12 @@ std::string exit_label(const char* what, int32_t from, int direction) {
 }  // namespace
 
 const char* direction_word(int direction) {
-    static const std::array<const char*, kDirectionCount> words = {"north", "east", "south",
-                                                                   "west",  "up",   "down"};
-    return valid_direction(direction) ? words[size_t(direction)] : "";
+    return direction >= 0 && direction < kDirectionCount ? kDirectionWords[direction] : "";
 }
 
 int32_t walk(const World& world, int32_t from, int direction) {
     const int i = world.find_room(from);
-    if (i < 0 || !valid_direction(direction)) return -1;
+    if (i < 0 || !valid_direction(world, direction)) return -1;
     const auto& exit = world.rooms[size_t(i)].exits[size_t(direction)];
     if (!exit || world.find_room(exit->target_vnum) < 0) return -1;
     return exit->target_vnum;
@@ -62,7 +63,7 @@ int32_t walk(const World& world, int32_t from, int direction) {
 
 MapEdit dig(World& world, int32_t from, int direction, Messages& messages, RecordEditor* editor) {
     const int i = world.find_room(from);
-    if (i < 0 || !valid_direction(direction)) return {};
+    if (i < 0 || !valid_direction(world, direction)) return {};
     if (const auto& exit = world.rooms[size_t(i)].exits[size_t(direction)]) {
         const int32_t there = walk(world, from, direction);
         if (there >= 0) return {MapEdit::Kind::Walked, there, {}};
@@ -77,10 +78,9 @@ MapEdit dig(World& world, int32_t from, int direction, Messages& messages, Recor
     room_data& room = world.rooms[size_t(added)];
     room.sector = sector;
     const int32_t vnum = room.vnum;
-    room.exits[size_t(reverse_direction(direction))] = room_direction_data{};
-    room.exits[size_t(reverse_direction(direction))]->target_vnum = from;
+    room.exits.slot(size_t(reverse_direction(direction))).emplace().target_vnum = from;
     // The append may have moved the table: find the room dug from again.
-    auto& out = world.rooms[size_t(world.find_room(from))].exits[size_t(direction)];
+    auto& out = world.rooms[size_t(world.find_room(from))].exits.slot(size_t(direction));
     out = room_direction_data{};
     out->target_vnum = vnum;
     world.changed = true;
@@ -89,15 +89,15 @@ MapEdit dig(World& world, int32_t from, int direction, Messages& messages, Recor
 
 MapEdit link_rooms(World& world, int32_t from, int direction, int32_t to, Messages& messages) {
     const int i = world.find_room(from);
-    if (i < 0 || !valid_direction(direction) || world.find_room(to) < 0) return {};
-    auto& exit = world.rooms[size_t(i)].exits[size_t(direction)];
-    if (exit) {
+    if (i < 0 || !valid_direction(world, direction) || world.find_room(to) < 0) return {};
+    if (world.rooms[size_t(i)].exits[size_t(direction)]) {
         messages.show("Existing exit. Must be modified with Edit");
         return {};
     }
+    auto& exit = world.rooms[size_t(i)].exits.slot(size_t(direction));
     exit = room_direction_data{};
     exit->target_vnum = to;
-    auto& back = world.rooms[size_t(world.find_room(to))].exits[size_t(reverse_direction(direction))];
+    auto& back = world.rooms[size_t(world.find_room(to))].exits.slot(size_t(reverse_direction(direction)));
     if (back && back->target_vnum != from) {
         // Making it symmetric would send that exit elsewhere: it stays.
         messages.show(room_tag(to) + " already has an exit " +

@@ -99,7 +99,7 @@ void RoomEditor::refresh_lists() {
 
 bool RoomEditor::can_add_exit(int direction) {
     room_data* r = room();
-    if (!r || direction < 0 || direction >= kDirectionCount) return false;
+    if (!r || direction < 0 || direction >= direction_count(world_.dialect)) return false;
     if (r->exits[size_t(direction)]) {
         messages_.show("Existing exit. Must be modified with Edit");
         return false;
@@ -120,12 +120,12 @@ bool RoomEditor::add_exit(int direction, const ExitForm& dialog) {
         return false;
     }
     room_data* r = room();
-    r->exits[size_t(direction)] = exit;
+    r->exits.slot(size_t(direction)) = exit;
     const int32_t here = r->vnum;
     int target = world_.find_room(exit.target_vnum);
     if (target >= 0 && messages_.ask("Existing room. Do you want to make this exit simmetric?") ==
                            Answer::Yes) {
-        auto& back = world_.rooms[size_t(target)].exits[size_t(reverse_direction(direction))];
+        auto& back = world_.rooms[size_t(target)].exits.slot(size_t(reverse_direction(direction)));
         if (!back) back.emplace();
         back->target_vnum = here;
     }
@@ -154,13 +154,14 @@ bool RoomEditor::finish_edit_exit(int line, const ExitForm& dialog) {
     int d = line_direction(line);
     room_data* r = room();
     if (d < 0 || !r || !r->exits[size_t(d)]) return false;
-    if (!take_exit_texts(*r->exits[size_t(d)], dialog, messages_)) {
+    auto& exit = r->exits.slot(size_t(d));
+    if (!take_exit_texts(*exit, dialog, messages_)) {
         refresh_lists();
         return false;
     }
-    if (!fill_exit(*r->exits[size_t(d)], dialog)) {
+    if (!fill_exit(*exit, dialog)) {
         messages_.show("Room VNUM must be greater than zero.");
-        r->exits[size_t(d)].reset();
+        exit.reset();
     }
     refresh_lists();
     return true;
@@ -175,7 +176,7 @@ bool RoomEditor::remove_exit(int line) {
         return false;
     }
     bool had = r->exits[size_t(d)].has_value();
-    r->exits[size_t(d)].reset();
+    r->exits.clear(size_t(d));
     refresh_lists();
     return had;
 }

@@ -64,7 +64,7 @@ const CommandLayout* command_layout(char letter) {
     return nullptr;
 }
 
-const std::vector<std::string>& choice_entries(ChoiceKind kind) {
+const std::vector<std::string>& choice_entries(ChoiceKind kind, Dialect dialect) {
     static const std::vector<std::string> none;
     static const std::vector<std::string> positions = {
         "Used as light", "Worn on right finger", "Worn on left finger",
@@ -73,12 +73,15 @@ const std::vector<std::string>& choice_entries(ChoiceKind kind) {
         "Worn as shield", "Worn about body", "Worn around waist", "Worn around right wrist",
         "Worn around left wrist", "Wielded as a weapon", "Held"};
     static const std::vector<std::string> exits = {"North", "East", "South", "West", "Up", "Down"};
+    static const std::vector<std::string> tba_exits = {"North", "East",      "South",     "West",
+                                                       "Up",    "Down",      "Northwest", "Northeast",
+                                                       "Southeast", "Southwest"};
     static const std::vector<std::string> states = {"Open", "Closed", "Locked"};
     static const std::vector<std::string> attach = {"Mobile loaded last", "Object loaded last",
                                                     "Room"};
     switch (kind) {
     case ChoiceKind::Position: return positions;
-    case ChoiceKind::Exit: return exits;
+    case ChoiceKind::Exit: return dialect == Dialect::TbaMud ? tba_exits : exits;
     case ChoiceKind::State: return states;
     case ChoiceKind::Attach: return attach;
     default: return none;
@@ -102,7 +105,7 @@ bool CommandForm::open(const zCommand& command, Messages& messages) {
         if (!f.visible) continue;
         int32_t value = argument(command, f.argument);
         fields[size_t(i)] = std::to_string(value);
-        int count = int(choice_entries(f.choice).size());
+        int count = int(choice_entries(f.choice, dialect).size());
         if (value >= 0 && value < count) choice[size_t(i)] = value;
     }
     return true;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "world/dialect.h"
 #include "world/zone_record.h"
 
 namespace tarnwick {
@@ -37,12 +38,14 @@ struct CommandLayout {
 extern const std::array<const char*, 9> kCommandActions;
 // Null for a letter the dialog cannot edit.
 const CommandLayout* command_layout(char letter);
-// The entries of a choice list (empty for ChoiceKind::None).
-const std::vector<std::string>& choice_entries(ChoiceKind kind);
+// The entries of a choice list (empty for ChoiceKind::None); the exits of
+// a tbaMUD zone go on to its four diagonals.
+const std::vector<std::string>& choice_entries(ChoiceKind kind, Dialect dialect = Dialect::Circle30);
 
 // The dialog's state while it is open.
 struct CommandForm {
     const CommandLayout* layout = nullptr;
+    Dialect dialect = Dialect::Circle30;  // of the zone, for its lists
     bool if_flag = true;
     std::array<std::string, 3> fields;  // number text per field (hidden under a list)
     std::array<int, 3> choice{-1, -1, -1};  // list selection per field, -1 none

@@ -35,7 +35,7 @@ struct RoomReader {
     // this room, rather than at the next check with the next room's number
     // (or never, in the last room).
     bool read_exit(room_data& room, int dir) {
-        room_direction_data& exit = room.exits[size_t(dir)].emplace();
+        room_direction_data& exit = room.exits.slot(size_t(dir)).emplace();
         const auto text = [&](std::string& out, const char* field) {
             const int before = indicator;
             indicator = kNoReadError;
@@ -118,7 +118,8 @@ struct RoomReader {
                 size_t pos = 1;
                 int32_t dir = 0;
                 parse_int32(line, pos, dir);
-                if (dir < 0 || dir >= kDirectionCount) {
+                // tbaMUD reads the diagonals D6 to D9 too.
+                if (dir < 0 || dir >= direction_count(dialect)) {
                     messages.show(section_error());
                     return false;
                 }
@@ -293,8 +294,9 @@ void write_room_record(const World& world, int index, const FormatSettings& sett
         out += ' ';
     }
     append(out, std::to_string(room.sector), "\n");
+    // In direction order, the diagonals last, as tbaMUD writes them.
     for (int d = 0; d < kDirectionCount; ++d) {
-        const auto& exit = room.exits[d];
+        const auto& exit = room.exits[size_t(d)];
         if (!exit) continue;
         append(out, "D", std::to_string(d), "\n");
         append(out, exit->exit_description, "~\n", exit->keywords, "~\n");

@@ -9,6 +9,7 @@
 #include "world/zone_record.h"
 #include "world/world.h"
 #include "world/number_text.h"
+#include "world/room_exits.h"
 
 namespace tarnwick {
 
@@ -36,8 +37,9 @@ const std::array<const char*, 18> kWearPositions = {
     "sostenido",
 };
 
-const std::array<const char*, 6> kDirections = {
-    "Norte    ", "Este     ", "Sur      ", "Oeste    ", "Arriba   ", "Abajo    ",
+const std::array<const char*, kDirectionCount> kDirections = {
+    "Norte    ", "Este     ", "Sur      ", "Oeste    ", "Arriba   ",
+    "Abajo    ", "Noroeste ", "Noreste  ", "Sureste  ", "Suroeste ",
 };
 
 const std::array<const char*, 3> kDoorStates = {"Open", "Close", "Close and Lock"};
@@ -52,7 +54,7 @@ std::string wear_in(const World& w, int32_t position) {
     return in_language(w.language, wear_position_name(position));
 }
 std::string direction_in(const World& w, int32_t direction) {
-    return in_language(w.language, direction_name(direction));
+    return in_language(w.language, direction_name(direction, w.dialect));
 }
 
 const char* kUnknown = "Invalid or unknown command";
@@ -87,7 +89,8 @@ std::string wear_position_name(int32_t position) {
     return name_in(kWearPositions, position, "(invalid pos)");
 }
 
-std::string direction_name(int32_t direction) {
+std::string direction_name(int32_t direction, Dialect dialect) {
+    if (direction >= direction_count(dialect)) return "(invalid exit)";
     return name_in(kDirections, direction, "(invalid exit)");
 }
 

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "world/dialect.h"
 #include "world/format_settings.h"
 #include "world/kept_source.h"
 
@@ -66,7 +67,8 @@ std::string short_description(const World& world, const zCommand& command);
 
 // Names used in the descriptions.
 std::string wear_position_name(int32_t position);
-std::string direction_name(int32_t direction);
+// The diagonals 6 to 9 are named in a tbaMUD zone only.
+std::string direction_name(int32_t direction, Dialect dialect = Dialect::Circle30);
 std::string door_state_name(int32_t state);
 
 }  // namespace tarnwick

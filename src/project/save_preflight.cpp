@@ -30,6 +30,9 @@ std::vector<PreflightFinding> preflight_save(World& world, const AreaProject& pr
         if (highest <= highest_read)
             std::erase_if(findings, [](const PreflightFinding& f) { return f.field == "top"; });
     }
+    // What only some of the server's settings refuse is the checker's to
+    // tell too: a save does not ask about it every time.
+    std::erase_if(findings, [](const PreflightFinding& f) { return f.warning; });
     world.zone = kept;
     return findings;
 }

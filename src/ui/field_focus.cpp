@@ -96,7 +96,9 @@ void choose_line(QListWidget* list, const FindHit& hit) {
 void choose_exit(QTreeWidget* exits, const std::string& field) {
     static const std::pair<const char*, const char*> kCaptions[] = {
         {"exit north", "Norte"}, {"exit east", "Este"},   {"exit south", "Sur"},
-        {"exit west", "Oeste"},  {"exit up", "Arriba"},   {"exit down", "Abajo"}};
+        {"exit west", "Oeste"},  {"exit up", "Arriba"},   {"exit down", "Abajo"},
+        {"exit northwest", "Noroeste"}, {"exit northeast", "Noreste"},
+        {"exit southeast", "Sureste"},  {"exit southwest", "Suroeste"}};
     for (const auto& [prefix, caption] : kCaptions) {
         if (field.rfind(std::string(prefix) + " ", 0) != 0) continue;
         for (int i = 0; i < exits->topLevelItemCount(); ++i)

@@ -37,7 +37,7 @@ void MapWindow::fill_room_menu(QMenu& menu, int32_t vnum) {
     QMenu* dig_menu = menu.addMenu("&Dig");
     dig_menu->setObjectName("MapDigMenu");
     const room_data& room = context_.world.rooms[size_t(index)];
-    for (int d = 0; d < kDirectionCount; ++d) {
+    for (int d = 0; d < direction_count(context_.world.dialect); ++d) {
         QAction* a = add(*dig_menu, kDirectionMenuItems[size_t(d)], "MapDig");
         a->setObjectName(QStringLiteral("MapDig%1").arg(d));
         a->setEnabled(!room.exits[size_t(d)]);

@@ -66,8 +66,9 @@ TRoomEdit::TRoomEdit(AppContext& context, QWidget* parent)
     exit_add_ = named_button(tr("&Add"), "ExAdd", main);
     auto* directions = new QMenu(exit_add_);
     directions->setObjectName("ExAddMenu");
-    // Menu order: North, South, East, West, Up, Down.
-    for (int d : {North, South, East, West, Up, Down}) {
+    // Menu order: North, South, East, West, Up, Down, then tbaMUD's
+    // diagonals, shown in its zones only.
+    for (int d : {North, South, East, West, Up, Down, Northwest, Northeast, Southeast, Southwest}) {
         QAction* a = directions->addAction(to_qt(kDirectionMenuItems[size_t(d)]));
         a->setObjectName(QStringLiteral("ExAdd%1").arg(d));
         connect(a, &QAction::triggered, this, [this, d] { add_exit(d); });
@@ -278,6 +279,8 @@ void TRoomEdit::show_form() {
     dialect_->set_enabled_fields(f.enabled);
     dialect_->triggers()->show_list(&editor_.form.triggers, f.enabled);
     pages_->setTabVisible(pages_->indexOf(dialect_), DialectPage::shown_for(context_.world.dialect));
+    for (QAction* a : exit_add_->menu()->actions())
+        a->setVisible(a->objectName().mid(5).toInt() < direction_count(context_.world.dialect));
     for (QWidget* w : std::initializer_list<QWidget*>{name_, sector_, description_, insert_descr_,
                                                       exit_add_, exit_edit_, exit_delete_, extra_add_})
         w->setEnabled(f.enabled);
@@ -322,7 +325,6 @@ void TRoomEdit::discard_pending() {
 }
 
 void TRoomEdit::focus_field(const std::string& field) {
-    static const char* const dirs[] = {"north", "east", "south", "west", "up", "down"};
     if (field.rfind("exit.", 0) != 0) {
         name_->setFocus();
         return;
@@ -331,7 +333,7 @@ void TRoomEdit::focus_field(const std::string& field) {
     const auto& lines = editor_.form.exits;
     for (size_t i = 0; i < lines.size(); ++i)
         if (lines[i].direction >= 0 && lines[i].direction < kDirectionCount &&
-            dir == dirs[lines[i].direction])
+            dir == kDirectionWords[lines[i].direction])
             exits_->setCurrentItem(exits_->topLevelItem(int(i)));
     exits_->setFocus();
 }

@@ -94,7 +94,7 @@ void TEditCommandForm::show_form() {
     if_flag_->setChecked(form_.if_flag);
     for (size_t i = 0; i < 3; ++i) {
         const CommandField& f = l.fields[i];
-        const auto& entries = choice_entries(f.choice);
+        const auto& entries = choice_entries(f.choice, form_.dialect);
         labels_[i]->setText(to_qt(f.label));
         labels_[i]->setVisible(f.visible);
         edits_[i]->setText(to_qt(form_.fields[i]));
@@ -126,6 +126,7 @@ void TEditCommandForm::browse(int field) {
 }
 
 bool TEditCommandForm::edit(zCommand& command) {
+    form_.dialect = context_.world.dialect;
     if (!form_.open(command, context_.messages)) return false;
     show_form();
     if (exec() != QDialog::Accepted) return false;

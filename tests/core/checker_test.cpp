@@ -17,7 +17,7 @@ void link(World& w, int32_t from, int dir, int32_t to, int32_t door = 0, int32_t
     e.target_vnum = to;
     e.door = door;
     e.key_vnum = key;
-    w.rooms[size_t(w.find_room(from))].exits[size_t(dir)] = e;
+    w.rooms[size_t(w.find_room(from))].exits.slot(size_t(dir)) = e;
 }
 
 void command(World& w, char c, int32_t a1, int32_t a2, int32_t a3) {
@@ -86,13 +86,15 @@ World sound_zone() {
 
 zCommand& nth_command(World& w, int n) { return *std::next(w.zone.commands.begin(), n); }
 room_direction_data& exit_of(World& w, int32_t room, int dir) {
-    return *w.rooms[size_t(w.find_room(room))].exits[size_t(dir)];
+    return *w.rooms[size_t(w.find_room(room))].exits.slot(size_t(dir));
 }
 
 TEST(Checker, SoundZoneHasNoFinding) {
     const World w = sound_zone();
     for (const auto& f : check_zone(w)) ADD_FAILURE() << record_label(f) << ": " << f.message;
 }
+
+World sound_tba_zone();
 
 struct Case {
     const char* name;
@@ -118,8 +120,18 @@ const Case kCases[] = {
      "exit-elsewhere", Severity::Note, RecordKind::Room, 1000, -1, "exit.north"},
     {"exit to the last room below the zone", [](World& w) { exit_of(w, 1000, North).target_vnum = 999; },
      "exit-elsewhere", Severity::Note, RecordKind::Room, 1000, -1, "exit.north"},
-    {"one-way exit", [](World& w) { w.rooms[1].exits[South].reset(); }, "exit-one-way",
+    {"one-way exit", [](World& w) { w.rooms[1].exits.slot(South).reset(); }, "exit-one-way",
      Severity::Warning, RecordKind::Room, 1000, -1, "exit.north"},
+    {"diagonal exit to a room that is gone", [](World& w) { link(w, 1000, Northwest, 1050); },
+     "exit-target", Severity::Error, RecordKind::Room, 1000, -1, "exit.northwest"},
+    {"one-way diagonal exit", [](World& w) { link(w, 1000, Northeast, 1002); }, "exit-one-way",
+     Severity::Warning, RecordKind::Room, 1000, -1, "exit.northeast"},
+    {"diagonal door on one side only",
+     [](World& w) { link(w, 1000, Southeast, 1002, 1); link(w, 1002, Northwest, 1000); },
+     "door-sides", Severity::Warning, RecordKind::Room, 1000, -1, "exit.southeast.door"},
+    {"diagonal exit, which tbaMUD reads only with diagonal_dirs on",
+     [](World& w) { w = sound_tba_zone(); link(w, 1000, Southwest, 1002); link(w, 1002, Northeast, 1000); },
+     "server-text", Severity::Warning, RecordKind::Room, 1000, -1, "exit"},
     {"exit to its own room", [](World& w) { link(w, 1002, Up, 1002); }, "exit-self",
      Severity::Note, RecordKind::Room, 1002, -1, "exit.up"},
     {"door on one side only", [](World& w) { exit_of(w, 1002, West).door = 0; }, "door-sides",
@@ -166,6 +178,8 @@ const Case kCases[] = {
      "cmd-wear", Severity::Warning, RecordKind::ZoneCommand, 10, 2, "arg3"},
     {"D on a direction past down", [](World& w) { nth_command(w, 5).arg2 = 6; }, "cmd-door",
      Severity::Error, RecordKind::ZoneCommand, 10, 5, "arg2"},
+    {"D past tbaMUD's last diagonal", [](World& w) { w.dialect = Dialect::TbaMud;
+         nth_command(w, 5).arg2 = 10; }, "cmd-door", Severity::Error, RecordKind::ZoneCommand, 10, 5, "arg2"},
     {"D on a direction below north", [](World& w) { nth_command(w, 5).arg2 = -1; }, "cmd-door",
      Severity::Error, RecordKind::ZoneCommand, 10, 5, "arg2"},
     {"D on a direction with no exit", [](World& w) { nth_command(w, 5).arg2 = Down; },
@@ -283,7 +297,7 @@ TEST(Checker, EachCheckStaysSilentAtItsEdge) {
         const char* check;
     } cases[] = {
         {"exit that leads nowhere on purpose", [](World& w) { link(w, 1002, Up, -1); }, "exit-"},
-        {"way back by another direction", [](World& w) { w.rooms[1].exits[South].reset();
+        {"way back by another direction", [](World& w) { w.rooms[1].exits.slot(South).reset();
              link(w, 1001, Down, 1000); }, "exit-one-way"},
         {"one-way exit into another zone", [](World& w) { link(w, 1002, Up, 3001); }, "exit-one-way"},
         {"door with key 0 on one side and none on the other",
@@ -326,6 +340,9 @@ TEST(Checker, EachCheckStaysSilentAtItsEdge) {
         {"D on the last direction", [](World& w) { link(w, 1001, Down, 1002, 1, 1000);
              link(w, 1002, Up, 1001, 1, 1000); command(w, 'D', 1001, Down, 0);
              command(w, 'D', 1002, Up, 0); }, "cmd-door"},
+        {"D on tbaMUD's last diagonal", [](World& w) { w.dialect = Dialect::TbaMud;
+             link(w, 1001, Southwest, 1002, 1, 1000); link(w, 1002, Northeast, 1001, 1, 1000);
+             command(w, 'D', 1001, Southwest, 0); command(w, 'D', 1002, Northeast, 0); }, "cmd-door"},
         {"G after an M of another mob", [](World& w) { nth_command(w, 0).arg1 = 1001;
              w.mobs.push_back({}); w.mobs.back().vnum = 1001; }, "cmd-no-mob"},
         {"shop open from 0 to 28", [](World& w) { w.shops[0].start1 = 0; w.shops[0].end1 = 28;
@@ -384,8 +401,8 @@ TEST(Checker, WholeWorldResolvesReferencesAcrossZones) {
               (std::vector<std::string>{"exit-elsewhere", "cmd-elsewhere"}));
     EXPECT_EQ(checks(check_zones({&a, &b})), std::vector<std::string>{});
     // One zone checked among the others: the whole world's findings about it.
-    b.rooms[0].exits[size_t(South)] = room_direction_data{};
-    b.rooms[0].exits[size_t(South)]->target_vnum = 2099;  // a fault of zone 20's
+    b.rooms[0].exits.slot(size_t(South)) = room_direction_data{};
+    b.rooms[0].exits.slot(size_t(South))->target_vnum = 2099;  // a fault of zone 20's
     std::vector<Finding> about_a;
     for (const Finding& f : check_zones({&a, &b}))
         if (f.kind == RecordKind::Zone || f.kind == RecordKind::ZoneCommand ? f.vnum == 10

@@ -53,13 +53,15 @@ World tbamud_zone() {
     z.max_level = 20;
     z.has_flags_line = true;
     z.commands = {command('M', 3000, 1, 3001), command('T', 0, 3000, 3001),
-                  command('G', 3010, 5, -1), command('V', 2, 0, 3001), command('S', 0, 0, 0)};
+                  command('G', 3010, 5, -1), command('V', 2, 0, 3001),
+                  command('D', 3001, Northeast, 0), command('S', 0, 0, 0)};
     std::next(z.commands.begin(), 3)->var_name = "x";
     std::next(z.commands.begin(), 3)->var_value = "1";
     room_data r = room(3001, "Hall");
     r.flags_more = {1, 0, 0};
     r.triggers = {3000};
-    r.exits[0] = room_direction_data{"", "door", 3, -1, 3002};
+    r.exits.slot(0) = room_direction_data{"", "door", 3, -1, 3002};
+    r.exits.slot(Northeast) = room_direction_data{"", "", 0, -1, 3003};
     w.rooms.push_back(r);
     char_data m = mob(3000);
     m.action_flags = 1 << 18;  // NOKILL
@@ -98,6 +100,8 @@ TEST(ConvertLosses, DownwardListsEachRecordAndFieldOnceAndDropsIt) {
             "room 3001: flags: bit 32",
             "room 3001: triggers: 3000 dropped",
             "room 3001: exit 0: door type 3 (hidden) made 1",
+            "room 3001: exit 7: diagonal exit northeast to room 3003 dropped",
+            "zone 30 command 5: command: 'D 0 3001 7 0' removed (no diagonal",
             "mobile 3000: action flags: NOKILL dropped",
             "mobile 3000: triggers: 3001 dropped",
             "mobile 3000: E-specs: SavingPara: 5 dropped",
@@ -125,6 +129,8 @@ TEST(ConvertLosses, DownwardListsEachRecordAndFieldOnceAndDropsIt) {
         EXPECT_TRUE(c.rooms[0].triggers.empty() && c.mobs[0].triggers.empty() &&
                     c.objects[0].triggers.empty());
         EXPECT_EQ(c.rooms[0].flags_more, MoreFlags{});
+        EXPECT_FALSE(c.rooms[0].exits.has_diagonals());
+        EXPECT_TRUE(c.rooms[0].exits[North]);
         EXPECT_EQ(c.mobs[0].action_flags, 0);
         EXPECT_EQ(c.mobs[0].especs.size(), 1u);
         EXPECT_EQ(c.objects[0].type, 12);
@@ -244,7 +250,7 @@ TEST(ConvertLosses, VnumsAboveWhatTheServerHolds) {
     low.zone.zone_number = 12;
     low.zone.top = 1299;
     room_data r = room(1200);
-    r.exits[0] = room_direction_data{"", "", 0, -1, 34310};
+    r.exits.slot(0) = room_direction_data{"", "", 0, -1, 34310};
     low.rooms.push_back(r);
     low.zone.commands = {command('M', 34300, 1, 1200), command('S', 0, 0, 0)};
     ConversionReport rl;

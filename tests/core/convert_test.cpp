@@ -144,7 +144,7 @@ TEST(Convert, EveryDoorType) {
     w.zone.top = 3099;
     room_data r;
     r.vnum = 3001;
-    for (int d = 0; d < 5; ++d) r.exits[size_t(d)] = room_direction_data{"", "", d, -1, 3002};
+    for (int d = 0; d < 5; ++d) r.exits.slot(size_t(d)) = room_direction_data{"", "", d, -1, 3002};
     w.rooms.push_back(r);
     ConversionReport report;
     const World c = convert(w, Dialect::Circle30, &report);

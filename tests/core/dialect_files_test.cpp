@@ -77,12 +77,14 @@ FormatSettings house() {
 }
 
 // tbaMUD files in its writer's own layout: written anew, each comes out as
-// it went in, with every field of the superset read.
+// it went in (or as `anew` when set), with every field of the superset read;
+// saved untouched, each keeps its bytes.
 struct LayoutCase {
     const char* ext;
     Dialect dialect;
     const char* text;
     std::function<void(const World&)> check;
+    const char* anew = nullptr;
 };
 
 const LayoutCase kLayouts[] = {
@@ -97,6 +99,20 @@ const LayoutCase kLayouts[] = {
          EXPECT_EQ(r.exits[East]->door, 3);
          EXPECT_EQ(r.triggers, (TriggerList{3010, 3011}));
      }},
+    // The diagonals D6 to D9, in any order in the file; written anew in
+    // direction order, as genwld.c writes them.
+    {"wld", Dialect::TbaMud,
+     "#3000\nCrossing~\nRoads meet.\n~\n30 0 0 0 0 1\nD9\nA gate.\n~\ngate~\n1 3005 3003\n"
+     "D0\n~\n~\n0 -1 3001\nD6\n~\n~\n0 -1 3002\nS\n$~\n",
+     [](const World& w) {
+         const room_data& r = w.rooms.at(0);
+         ASSERT_TRUE(r.exits[Southwest] && r.exits[Northwest] && r.exits[North]);
+         EXPECT_EQ(*r.exits[Southwest], (room_direction_data{"A gate.\n", "gate", 1, 3005, 3003}));
+         EXPECT_EQ(r.exits[Northwest]->target_vnum, 3002);
+         EXPECT_FALSE(r.exits[Northeast] || r.exits[Southeast] || r.exits[East]);
+     },
+     "#3000\nCrossing~\nRoads meet.\n~\n30 0 0 0 0 1\nD0\n~\n~\n0 -1 3001\nD6\n~\n~\n0 -1 3002\n"
+     "D9\nA gate.\n~\ngate~\n1 3005 3003\nS\n$~\n"},
     {"mob", Dialect::TbaMud,
      "#3000\nwizard~\nthe wizard~\nA wizard walks around.\n~\nHe looks old.\n~\n"
      "26635 0 0 0 16 0 0 4 900 E\n33 9 -9 6d6+330 5d5+5\n330 108900\n8 8 1\nSavingPara: 5\nE\n"
@@ -179,8 +195,26 @@ TEST(DialectFiles, EachLayoutIsReadWholeAndWrittenAsItsServerWritesIt) {
             EXPECT_EQ(w.dialect, c.dialect) << "told from the header";
         }
         c.check(w);
-        EXPECT_EQ(kind(c.ext).write(w, house()), c.text);
+        EXPECT_EQ(kind(c.ext).write(w, {}), c.text) << "an untouched file keeps its bytes";
+        EXPECT_EQ(kind(c.ext).write(w, house()), c.anew ? c.anew : c.text);
     }
+}
+
+// A saved file keeps the bytes of its untouched rooms; a room whose
+// diagonal changed, or lost its last diagonal, is written anew in order.
+TEST(DialectFiles, AChangedDiagonalIsSavedAndTheRestKeepItsBytes) {
+    const std::string kept = "#3000\nA~\n~\n30 0 0 0 0 1\nD8\n~\n~\n0 -1 3001\nD1\n~\n~\n0 -1 3001\nS\n";
+    const std::string changed = "#3001\nB~\n~\n30 0 0 0 0 1\nD7\n~\n~\n0 -1 3000\nD2\n~\n~\n0 -1 3000\nS\n";
+    World w;
+    w.dialect = Dialect::TbaMud;
+    w.project_zone_number = 30;
+    MessageRecorder messages;
+    ASSERT_TRUE(read_rooms(w, kept + changed + "$~\n", {}, messages));
+    w.rooms.at(1).exits.slot(Northeast)->target_vnum = 3002;
+    EXPECT_EQ(room_file_text(w, {}),
+              kept + "#3001\nB~\n~\n30 0 0 0 0 1\nD2\n~\n~\n0 -1 3000\nD7\n~\n~\n0 -1 3002\nS\n$~\n");
+    w.rooms.at(1).exits.clear(Northeast);
+    EXPECT_EQ(room_file_text(w, {}), kept + "#3001\nB~\n~\n30 0 0 0 0 1\nD2\n~\n~\n0 -1 3000\nS\n$~\n");
 }
 
 TEST(DialectFiles, EveryCorpusFileIsKeptAndRoundTrips) {

@@ -15,13 +15,14 @@ World small_zone() {
     r.vnum = 18600;
     r.name = "The Ferry Landing";
     r.description = "Grey planks reach out into the mere.\nA bell hangs here.\n";
-    r.exits[North] = room_direction_data{"A lane climbs north.\n", "gate", 1, 18609, 18601};
+    r.exits.slot(North) = room_direction_data{"A lane climbs north.\n", "gate", 1, 18609, 18601};
     r.extra_descs.push_back({"bell", "The bell is green with age.\n"});
     w.rooms.push_back(r);
     room_data lane;
     lane.vnum = 18601;
     lane.name = "Reed Lane";
     lane.description = "\xC9" "COLE DES P\xCA" "CHEURS is painted on a board.\n";
+    lane.exits.slot(Southeast) = room_direction_data{"Reeds close in.\n", "reeds", 0, -1, 18600};
     w.rooms.push_back(lane);
     char_data m;
     m.vnum = 18600;
@@ -73,6 +74,8 @@ TEST(FindInZone, ReachesEveryTextFieldWithTheOptionsAsked) {
          {{FindKind::Object, 18609, "extra description 'key runes'"}}},
         {"gate", {}, {{FindKind::Room, 18600, "exit north keywords"}}},
         {"lane climbs", {}, {{FindKind::Room, 18600, "exit north description"}}},
+        {"reeds", {}, {{FindKind::Room, 18601, "exit southeast keywords"},
+                       {FindKind::Room, 18601, "exit southeast description"}}},
         {"FERRY", {}, {{FindKind::Room, 18600, "name"},
                        {FindKind::Mob, 18600, "keywords"},
                        {FindKind::Mob, 18600, "short description"},

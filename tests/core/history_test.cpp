@@ -89,8 +89,8 @@ std::vector<Change> every_kind_of_change() {
         {"", [](HistoryTest& t) {  // an exit and its symmetric partner
              auto& a = t.world.rooms[0];
              auto& b = t.world.rooms[1];
-             a.exits[Up] = room_direction_data{"A ladder.", "ladder", 1, -1, b.vnum};
-             b.exits[Down] = room_direction_data{"", "ladder", 1, -1, a.vnum};
+             a.exits.slot(Up) = room_direction_data{"A ladder.", "ladder", 1, -1, b.vnum};
+             b.exits.slot(Down) = room_direction_data{"", "ladder", 1, -1, a.vnum};
              return "Edit rooms " + t.v(a.vnum) + " and " + t.v(b.vnum);
          }},
         {"", [](HistoryTest& t) {

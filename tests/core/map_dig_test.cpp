@@ -32,14 +32,14 @@ World small_zone() {
     }
     w.rooms[0].sector = 3;
     auto link = [&](int from, int d, int32_t to) {
-        w.rooms[size_t(from)].exits[size_t(d)] = room_direction_data{};
-        w.rooms[size_t(from)].exits[size_t(d)]->target_vnum = to;
+        w.rooms[size_t(from)].exits.slot(size_t(d)) = room_direction_data{};
+        w.rooms[size_t(from)].exits.slot(size_t(d))->target_vnum = to;
     };
     link(0, East, 18601);
     link(1, West, 18600);
     link(1, North, 18602);
     link(2, Up, 9999);
-    w.rooms[0].exits[East]->door = 1;
+    w.rooms[0].exits.slot(East)->door = 1;
     return w;
 }
 

@@ -21,7 +21,8 @@
 namespace tarnwick {
 namespace map_layout_test {
 
-// A room line: "VNUM DIR:TARGET DIR:TARGET ..." with DIR one of n e s w u d.
+// A room line: "VNUM DIR:TARGET DIR:TARGET ..." with DIR one of n e s w u d,
+// or 6 to 9 for tbaMUD's diagonals.
 World world_of(const std::vector<std::string>& lines) {
     World w;
     w.zone.zone_number = 0;
@@ -32,10 +33,10 @@ World world_of(const std::vector<std::string>& lines) {
         in >> r.vnum;
         std::string exit;
         while (in >> exit) {
-            const int d = int(std::string("neswud").find(exit[0]));
+            const int d = int(std::string("neswud6789").find(exit[0]));
             room_direction_data e;
             e.target_vnum = std::stoi(exit.substr(2));
-            r.exits[size_t(d)] = e;
+            r.exits.slot(size_t(d)) = e;
         }
         w.rooms.push_back(r);
     }
@@ -80,6 +81,11 @@ const LayoutCase kCases[] = {
      {"1 e:2", "2 w:1", "3", "4 s:3"},
      {{1, {0, 0, 0}}, {2, {1, 0, 0}}, {4, {3, 0, 0}}, {3, {3, 1, 0}}},
      2, {0}, 2, 2},
+    // Diagonals place their rooms one step away on both axes, drawn straight.
+    {"diagonals",
+     {"1 e:2 8:3 9:4", "2 w:1", "3 6:1", "4 7:1"},
+     {{1, {1, 0, 0}}, {2, {2, 0, 0}}, {3, {2, 1, 0}}, {4, {0, 1, 0}}},
+     1, {0}, 6, 6},
     {"levels",
      {"1 u:2 d:4", "2 d:1 n:3", "3 s:2", "4"},
      {{1, {0, 1, 0}}, {2, {0, 1, 1}}, {3, {0, 0, 1}}, {4, {0, 1, -1}}},
@@ -118,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(Zones, MapLayoutCases, testing::ValuesIn(kCases),
 
 TEST(MapLayout, ClassifiesExitTargetsAndLockedDoors) {
     World w = world_of({"1 n:2 e:5000 s:50 w:-1", "2 s:1 u:77"});
-    w.rooms[0].exits[North]->door = 1;
+    w.rooms[0].exits.slot(North)->door = 1;
     w.zone.commands.push_back({nullptr, 0, 'D', 0, 1, North, 2});
     const MapLayout layout = lay_out_zone(w);
     ASSERT_EQ(layout.exits.size(), 6u);

@@ -22,8 +22,8 @@ World row() {
         w.rooms.push_back(r);
     }
     auto link = [&](int from, int d, int32_t to) {
-        w.rooms[size_t(from)].exits[size_t(d)] = room_direction_data{};
-        w.rooms[size_t(from)].exits[size_t(d)]->target_vnum = to;
+        w.rooms[size_t(from)].exits.slot(size_t(d)) = room_direction_data{};
+        w.rooms[size_t(from)].exits.slot(size_t(d))->target_vnum = to;
     };
     link(0, East, 101);
     link(1, West, 100);

@@ -125,7 +125,7 @@ TEST(RecordListOps, CloneCopiesWhatARecordMayShare) {
     w.rooms[0].flags = 9;
     w.rooms[0].sector = 6;
     w.rooms[0].extra_descs.push_back({"sign", "It reads: keep out.\n"});
-    w.rooms[0].exits[North] = room_direction_data{};
+    w.rooms[0].exits.slot(North) = room_direction_data{};
     ASSERT_EQ(clone_record(w, ListKind::Room, 0, msgs, nullptr), 1);
     const room_data& c = w.rooms[1];
     EXPECT_EQ(c.vnum, 101);

@@ -21,9 +21,9 @@ room_data room(int32_t vnum) {
 }
 
 void add_exit(room_data& r, Direction d, int32_t target, int32_t key = -1) {
-    r.exits[d] = room_direction_data{};
-    r.exits[d]->target_vnum = target;
-    r.exits[d]->key_vnum = key;
+    r.exits.slot(d) = room_direction_data{};
+    r.exits.slot(d)->target_vnum = target;
+    r.exits.slot(d)->key_vnum = key;
 }
 
 obj_record object(int32_t vnum, int32_t type = 0, std::array<int32_t, 4> values = {}) {
@@ -72,6 +72,7 @@ TEST(Renumber, RoomsExitsAndExitKeysFollow) {
     add_exit(w.rooms[0], North, 3020, 3040);  // key of the zone
     add_exit(w.rooms[0], Down, 1204, 1299);   // room and key of another zone
     add_exit(w.rooms[2], South, 3030);        // no key (-1)
+    add_exit(w.rooms[1], Southwest, 3010, 3021);  // tbaMUD's diagonal
     MessageRecorder m;
     ASSERT_TRUE(renumber_world(w, 3000, m));
     EXPECT_TRUE(m.entries.empty());
@@ -84,6 +85,8 @@ TEST(Renumber, RoomsExitsAndExitKeysFollow) {
     EXPECT_EQ(w.rooms[0].exits[Down]->key_vnum, 1299);
     EXPECT_EQ(w.rooms[2].exits[South]->target_vnum, 3002);
     EXPECT_EQ(w.rooms[2].exits[South]->key_vnum, -1);
+    EXPECT_EQ(w.rooms[1].exits[Southwest]->target_vnum, 3000);
+    EXPECT_EQ(w.rooms[1].exits[Southwest]->key_vnum, 3000);
     EXPECT_EQ(w.mobs[4].vnum, 3004);
     EXPECT_EQ(w.objects[1].vnum, 3001);
     EXPECT_TRUE(w.changed);

@@ -50,9 +50,8 @@ std::string picture(const std::vector<const World*>& zones, const Population& p)
             for (int id : c.objects) out << " " << object_text(p, id);
         }
     static const char* const kStates[] = {"open", "closed", "locked"};
-    static const char* const kDirs[] = {"north", "east", "south", "west", "up", "down"};
     for (const auto& [where, state] : p.doors()) {
-        out << sep << "door " << where.first << " " << kDirs[where.second] << " "
+        out << sep << "door " << where.first << " " << kDirectionWords[where.second] << " "
             << kStates[int(state)];
         sep = " | ";
     }
@@ -150,6 +149,17 @@ std::vector<Case> cases() {
                                    "the command"},
                         {3, 14, 2, "skipped: disabled in reset 1: room #1400 has no exit north; "
                                    "the server disables the command"}}});
+    }
+    {
+        // tbaMUD's reset takes the diagonals too, and nothing past them.
+        World w = zone(19);
+        w.dialect = Dialect::TbaMud;
+        w.rooms[2].exits.slot(Southwest) = room_direction_data{"", "", 1, -1, 1903};
+        commands(w, {"D 0 1902 9 1", "D 0 1902 10 1"});
+        out.push_back({"diagonal door", {w}, "door 1902 southwest closed", "door 1902 southwest closed",
+                       {{1, 19, 0, "door set closed"},
+                        {1, 19, 1, "skipped: direction 10 does not exist; the server disables "
+                                   "the command"}}});
     }
     {
         // A command the server refuses as it runs leaves the if-flag state

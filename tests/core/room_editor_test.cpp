@@ -21,8 +21,8 @@ room_data make_room(int32_t vnum, const std::string& name) {
 }
 
 void link(room_data& from, int direction, int32_t to) {
-    from.exits[size_t(direction)] = room_direction_data{};
-    from.exits[size_t(direction)]->target_vnum = to;
+    from.exits.slot(size_t(direction)) = room_direction_data{};
+    from.exits.slot(size_t(direction))->target_vnum = to;
 }
 
 trig_data trigger(int32_t vnum, const std::string& name, int attach) {
@@ -131,16 +131,25 @@ TEST_F(RoomEditorTest, SymmetricExitToARoomWithoutAReverseExit) {
     EXPECT_EQ(messages.texts(), std::vector<std::string>{"Existing exit. Must be modified with Edit"});
 }
 
-// The symmetric exit leaves the target room the opposite way, for all six.
+// The symmetric exit leaves the target room the opposite way, for all six
+// and, in a tbaMUD zone only, for the four diagonals.
 TEST_F(RoomEditorTest, SymmetricExitGoesTheOppositeWayInEveryDirection) {
-    const int opposite[kDirectionCount] = {South, West, North, East, Down, Up};
+    const int opposite[kDirectionCount] = {South, West, North, East, Down, Up,
+                                           Southeast, Southwest, Northwest, Northeast};
+    for (Dialect dialect : {Dialect::Circle30, Dialect::TbaMud})
     for (int d = 0; d < kDirectionCount; ++d) {
-        SCOPED_TRACE(d);
+        SCOPED_TRACE(std::string(dialect_key(dialect)) + " " + kDirectionWords[d]);
+        world.dialect = dialect;
         here().exits = {};
         world.rooms[1].exits = {};
         editor.show_room(0);
         messages.answers = {Answer::Yes};
+        if (d >= Northwest && dialect != Dialect::TbaMud) {
+            EXPECT_FALSE(editor.add_exit(d, exit_to("3001")));
+            continue;
+        }
         ASSERT_TRUE(editor.add_exit(d, exit_to("3001")));
+        EXPECT_EQ(editor.form.exits.size(), 1u);
         for (int back = 0; back < kDirectionCount; ++back)
             EXPECT_EQ(world.rooms[1].exits[size_t(back)].has_value(), back == opposite[d]) << back;
         ASSERT_TRUE(world.rooms[1].exits[size_t(opposite[d])]);
@@ -150,9 +159,9 @@ TEST_F(RoomEditorTest, SymmetricExitGoesTheOppositeWayInEveryDirection) {
 
 TEST_F(RoomEditorTest, SymmetricExitChangesOnlyTheTargetOfAnExistingReverseExit) {
     link(world.rooms[1], South, 3003);
-    world.rooms[1].exits[South]->door = 2;
-    world.rooms[1].exits[South]->key_vnum = 3050;
-    world.rooms[1].exits[South]->keywords = "gate";
+    world.rooms[1].exits.slot(South)->door = 2;
+    world.rooms[1].exits.slot(South)->key_vnum = 3050;
+    world.rooms[1].exits.slot(South)->keywords = "gate";
     editor.show_room(0);
     messages.answers = {Answer::Yes};
     editor.add_exit(North, exit_to("3001"));
@@ -193,8 +202,8 @@ TEST_F(RoomEditorTest, NegativeOrMissingTargetIsRefused) {
 
 TEST_F(RoomEditorTest, EditRemoveAndFollowExits) {
     link(here(), Down, 3003);
-    here().exits[Down]->door = 5;  // outside the door types: shown as no door
-    here().exits[Down]->keywords = "trapdoor";
+    here().exits.slot(Down)->door = 5;  // outside the door types: shown as no door
+    here().exits.slot(Down)->keywords = "trapdoor";
     editor.show_room(0);
     auto form = editor.edit_exit_form(0);
     ASSERT_TRUE(form);
@@ -260,7 +269,7 @@ TEST_F(RoomEditorTest, TbaMudFlagWordsTriggersAndHiddenDoors) {
     here().flags_more = {0, 2, 0};
     here().triggers = {77};
     link(here(), North, 3001);
-    here().exits[North]->door = 4;
+    here().exits.slot(North)->door = 4;
     editor.show_room(0);
     EXPECT_EQ(editor.form.flags_more, (MoreFlags{0, 2, 0}));
     EXPECT_EQ(editor.form.triggers.lines(world), std::vector<std::string>{"#77  (no such trigger)"});

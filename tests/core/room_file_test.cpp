@@ -159,7 +159,7 @@ TEST(RoomFile, BrokenInputsGiveTheirMessages) {
               "No record was lost: the 1 room before line 6 was loaded."),
          1},
         {"#abc\n$\n", lost(1, "Unexpected line 1: '#abc' (expecting #vnum or $).", none), 0},
-        // Exits D0 to D5 only: D6 would lie past the six exits of a room.
+        // CircleMUD has exits D0 to D5 only; tbaMUD's diagonals D6 to D9 are refused.
         {"#3001\nA~\n~\n0 0 0\nD6\n~\n~\n0 0 0\nS\n$\n", lost(1, dse, none), 0},
         {"#3001\nA~\n~\n0 0 0\nD-1\n~\n~\n0 0 0\nS\n$\n", lost(1, dse, none), 0},
         {"#3001\nA~\n~\n0 0\nS\n$\n", lost(1, "Format error in room #3001.", none), 0},

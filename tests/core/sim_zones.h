@@ -42,9 +42,9 @@ inline World zone(int32_t n, int reset_mode = 2) {
     room_direction_data door;
     door.door = 1;
     door.target_vnum = n * 100 + 1;
-    w.rooms[0].exits[East] = door;
+    w.rooms[0].exits.slot(East) = door;
     door.target_vnum = n * 100;
-    w.rooms[1].exits[West] = door;
+    w.rooms[1].exits.slot(West) = door;
     for (int i = 0; i < 10; ++i) {
         obj_record o;
         o.vnum = n * 100 + i;

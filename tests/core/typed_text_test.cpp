@@ -53,8 +53,8 @@ struct Editors {
         r.vnum = 18601;
         r.name = "The Landing";
         r.description = "Planks.\n";
-        r.exits[0] = room_direction_data{};
-        r.exits[0]->target_vnum = 18601;
+        r.exits.slot(0) = room_direction_data{};
+        r.exits.slot(0)->target_vnum = 18601;
         r.extra_descs = {{"planks", "Wet.\n"}};
         world.rooms.push_back(r);
         char_data m;
@@ -272,7 +272,7 @@ TEST(TypedText, WritersRefuseATextTheirReaderWouldRefuseAndKeepTheOldFile) {
     const std::string too_long(9000, 'x');
     const FormatSettings settings;
     const Case cases[] = {
-        {"rooms", [&](World& w) { w.rooms[0].exits[0]->keywords = too_long; },
+        {"rooms", [&](World& w) { w.rooms[0].exits.slot(0)->keywords = too_long; },
          [&](World& w, const std::string& p, Messages& m) { return save_room_file(w, p, settings, m); },
          "Room #18601: exit keywords is too long"},
         {"mobs", [&](World& w) { w.mobs[0].long_name = too_long; },

@@ -65,9 +65,9 @@ TEST(WorldStore, ClearingTheZoneHeaderKeepsItsNumbers) {
 
 TEST(WorldStore, RoomCopiesOwnTheirExits) {
     room_data a = room(1);
-    a.exits[North] = room_direction_data{};
+    a.exits.slot(North) = room_direction_data{};
     room_data b = a;
-    b.exits[North]->target_vnum = 5;
+    b.exits.slot(North)->target_vnum = 5;
     EXPECT_EQ(a.exits[North]->target_vnum, -1);
     EXPECT_FALSE(a == b);
 }

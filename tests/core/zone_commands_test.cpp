@@ -130,6 +130,9 @@ TEST(CommandDescriptions, NamesOutsideTheirTables) {
     EXPECT_EQ(wear_position_name(17), "sostenido");
     for (int d = 0; d < 6; ++d) EXPECT_EQ(direction_name(d).size(), 9u);  // padded
     EXPECT_EQ(direction_name(-1), "(invalid exit)");
+    EXPECT_EQ(direction_name(6), "(invalid exit)");
+    EXPECT_EQ(direction_name(9, Dialect::TbaMud), "Suroeste ");
+    EXPECT_EQ(direction_name(10, Dialect::TbaMud), "(invalid exit)");
     EXPECT_EQ(door_state_name(3), "(invalid action)");
 }
 }  // namespace zone_commands_test

@@ -391,6 +391,17 @@ TEST(CommandForm, FieldsEditTheirArgumentsAndEmptyFieldsKeepThem) {
     EXPECT_EQ(e.arg3, 5);
     EXPECT_EQ(e.if_flag, 0);
 
+    // D: a diagonal is a choice of a tbaMUD zone's exit list only; elsewhere
+    // the list shows none and the number stays.
+    zCommand d = cmd('D', 3001, Southwest, 1);
+    ASSERT_TRUE(form.open(d, messages));
+    EXPECT_EQ(form.choice[1], -1);
+    EXPECT_EQ(form.fields[1], "9");
+    form.dialect = Dialect::TbaMud;
+    ASSERT_TRUE(form.open(d, messages));
+    EXPECT_EQ(form.choice[1], int(Southwest));
+    form.dialect = Dialect::Circle30;
+
     // R: room in argument 1, object in argument 2, object field first.
     zCommand r = cmd('R', 3001, 3020, 0);
     ASSERT_TRUE(form.open(r, messages));

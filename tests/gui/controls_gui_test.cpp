@@ -38,7 +38,7 @@ struct EditorControls : ::testing::Test, EditorFixture {
         square.extra_descs = {{"fountain", "Clear water.\n"}};
         room_direction_data south;
         south.target_vnum = 3000;
-        square.exits[2] = south;
+        square.exits.slot(2) = south;
         world.rooms = {square};
         obj_record sword;
         sword.vnum = 3001;

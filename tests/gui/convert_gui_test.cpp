@@ -71,7 +71,7 @@ TEST_F(ConvertGuiTest, AsksBeforeDroppingWhatTheOlderServerCannotHold) {
     trigger("Abrir1");
     ASSERT_EQ(state->world.dialect, Dialect::TbaMud);
     state->world.rooms[0].triggers = {18600};
-    state->world.rooms[0].exits[0]->door = 3;
+    state->world.rooms[0].exits.slot(0)->door = 3;
     messages.clear();
     for (Answer answer : {Answer::No, Answer::Yes}) {
         messages.answers = {answer};

@@ -159,7 +159,7 @@ TEST_F(ProgressTest, ACancelledCheckOrSimulationKeepsWhatItShowed) {
     // An exit to a room that does not exist: a finding more, once checked.
     room_direction_data exit;
     exit.target_vnum = 18698;
-    state->world.rooms[0].exits[Up] = exit;
+    state->world.rooms[0].exits.slot(Up) = exit;
     auto* check_again = problems->findChild<QPushButton*>("RefreshBtn");
     post_escape(problems);
     check_again->click();

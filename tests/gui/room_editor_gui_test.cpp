@@ -98,8 +98,8 @@ TEST_F(RoomEditorGui, AutoApplyFlagsAndExitSentence) {
     EXPECT_EQ(world.rooms[0].flags, 1);
     EXPECT_EQ(name->text(), "Temple");
 
-    world.rooms[1].exits[North] = room_direction_data{};
-    world.rooms[1].exits[North]->target_vnum = 3000;
+    world.rooms[1].exits.slot(North) = room_direction_data{};
+    world.rooms[1].exits.slot(North)->target_vnum = 3000;
     window->select_record(1);
     click(window.get(), "InsertDescrBtn");
     EXPECT_EQ(child<QPlainTextEdit>(window.get(), "Memo1")->toPlainText(),
@@ -168,8 +168,8 @@ TEST_F(RoomEditorGui, EditExitThroughBothPages) {
     obj_record key;
     key.vnum = 3050;
     world.objects.push_back(key);
-    world.rooms[0].exits[East] = room_direction_data{};
-    world.rooms[0].exits[East]->target_vnum = 3001;
+    world.rooms[0].exits.slot(East) = room_direction_data{};
+    world.rooms[0].exits.slot(East)->target_vnum = 3001;
     window->select_record(0);
     auto* exits = child<QTreeWidget>(window.get(), "ExitBox");
     exits->setCurrentItem(exits->topLevelItem(0));
@@ -200,6 +200,32 @@ TEST_F(RoomEditorGui, EditExitThroughBothPages) {
     EXPECT_EQ(messages.texts().back(), "Room VNUM must be greater than zero.");
     EXPECT_FALSE(world.rooms[0].exits[East]);
     EXPECT_EQ(exits->topLevelItemCount(), 0);
+}
+
+// tbaMUD's diagonals are offered, listed and made both ways in its zones
+// only; a CircleMUD zone's menu keeps its six directions.
+TEST_F(RoomEditorGui, DiagonalExitsInTbaMudZonesOnly) {
+    auto* northwest = child<QAction>(window.get(), "ExAdd6");
+    EXPECT_FALSE(northwest->isVisible());
+    EXPECT_TRUE(child<QAction>(window.get(), "ExAdd5")->isVisible());
+    world.dialect = Dialect::TbaMud;
+    window->select_record(0);
+    EXPECT_TRUE(northwest->isVisible());
+    messages.answers = {Answer::Yes};
+    on_next_dialog([](QDialog* dialog) {
+        child<QLineEdit>(dialog, "EdVNum")->setText("3001");
+        click(dialog, "OkBtn");
+    });
+    northwest->trigger();
+    auto* exits = child<QTreeWidget>(window.get(), "ExitBox");
+    ASSERT_EQ(exits->topLevelItemCount(), 1);
+    EXPECT_EQ(exits->topLevelItem(0)->text(0).trimmed(), "Noroeste");
+    ASSERT_TRUE(world.rooms[0].exits[Northwest]);
+    ASSERT_TRUE(world.rooms[1].exits[Southeast]);
+    EXPECT_EQ(world.rooms[1].exits[Southeast]->target_vnum, 3000);
+    exits->setCurrentItem(exits->topLevelItem(0));
+    click(window.get(), "ExDelete");
+    EXPECT_FALSE(world.rooms[0].exits[Northwest]);
 }
 
 }  // namespace room_editor_gui_test

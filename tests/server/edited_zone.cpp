@@ -73,7 +73,7 @@ void add_scripts(World& world, ZoneEditor& zone, int32_t room_vnum, int32_t mob_
     world.objects[size_t(world.find_object(object_vnum))].triggers.push_back(world.triggers[1].vnum);
     room_data& room = world.rooms[size_t(world.find_room(room_vnum))];
     room.triggers.push_back(world.triggers[2].vnum);
-    room.exits[Down]->door = 3;  // a hidden door
+    room.exits.slot(Down)->door = 3;  // a hidden door
     zCommand t = ZoneEditor::new_command('T');
     t.if_flag = 0, t.arg1 = 2, t.arg2 = world.triggers[2].vnum, t.arg3 = room_vnum;
     zone.place(nullptr, t);
