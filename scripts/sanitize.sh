@@ -21,10 +21,7 @@ if [ "$step" = all ] || [ "$step" = build ]; then
   fuzz=OFF fuzz_targets=()
   if command -v clang++ >/dev/null; then
     export CXX=clang++
-    fuzz=ON
-    # shellcheck disable=SC2207
-    fuzz_targets=($(sed -n 's/^set(TARNWICK_FUZZ_READERS \(.*\))$/\1/p' fuzz/CMakeLists.txt |
-      tr ' ' '\n' | sed 's/^/fuzz_/'))
+    fuzz=ON fuzz_targets=(fuzz_targets)
   fi
   cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 \
     -DTARNWICK_SANITIZE=ON -DTARNWICK_UNITY=ON -DTARNWICK_FUZZ=$fuzz \
