@@ -5,6 +5,7 @@
 #include <set>
 
 #include "analysis/script_commands.h"
+#include "world/room_exits.h"
 #include "world/trigger_record.h"
 #include "world/trigger_types.h"
 
@@ -516,9 +517,6 @@ private:
     }
 
     void door(const std::string& shown, std::string_view args, bool literal, int n) {
-        static const char* const kDirections[] = {"north", "east", "south", "west", "up", "down",
-                                                  "northwest", "northeast", "southeast",
-                                                  "southwest"};
         static const char* const kFields[] = {"purge", "description", "flags", "key", "name", "room"};
         auto first_abbreviated = [](const auto& table, const std::string& word) -> std::string {
             for (const char* entry : table)
@@ -534,7 +532,7 @@ private:
             return;
         }
         if (!has_variable(room)) ref(ScriptTarget::Room, room, n, shown);
-        if (!has_variable(direction) && first_abbreviated(kDirections, direction).empty())
+        if (!has_variable(direction) && first_abbreviated(kDirectionWords, direction).empty())
             bad(n, shown + ": '" + direction + "' is no direction");
         if (has_variable(field)) return;
         const std::string f = first_abbreviated(kFields, field);

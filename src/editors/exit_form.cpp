@@ -8,9 +8,6 @@
 
 namespace tarnwick {
 
-const std::array<const char*, kDirectionCount> kExitCaptions = {
-    "Norte    ", "Este     ", "Sur      ", "Oeste    ", "Arriba   ",
-    "Abajo    ", "Noroeste ", "Noreste  ", "Sureste  ", "Suroeste "};
 const std::array<const char*, kDirectionCount> kDirectionMenuItems = {
     "&North", "&East", "&South", "&West", "&Up",
     "&Down",  "N&orthwest", "Northe&ast", "Sout&heast", "Sou&thwest"};
@@ -33,7 +30,7 @@ int reverse_direction(int direction) {
 
 int direction_of_caption(const std::string& caption) {
     for (int d = 0; d < kDirectionCount; ++d)
-        if (caption == kExitCaptions[size_t(d)]) return d;
+        if (caption == kDirectionCaptions[size_t(d)]) return d;
     return -1;
 }
 

@@ -14,8 +14,6 @@ class Chooser;
 class Messages;
 class World;
 
-// Exit list captions, padded to nine characters.
-extern const std::array<const char*, kDirectionCount> kExitCaptions;
 // "&North", "&East", ... by direction.
 extern const std::array<const char*, kDirectionCount> kDirectionMenuItems;
 // "the north", ..., "upside", "downside": used in generated sentences.

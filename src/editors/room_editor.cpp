@@ -91,7 +91,7 @@ void RoomEditor::refresh_lists() {
     for (int d = 0; d < kDirectionCount; ++d) {
         const auto& exit = r->exits[size_t(d)];
         if (!exit) continue;
-        form.exits.push_back(ExitLine{d, kExitCaptions[size_t(d)], std::to_string(exit->target_vnum),
+        form.exits.push_back(ExitLine{d, kDirectionCaptions[size_t(d)], std::to_string(exit->target_vnum),
                                       world_.room_name_of(exit->target_vnum)});
     }
     form.extras = extra_desc_lines(r->extra_descs);

@@ -2,6 +2,7 @@
 
 #include "editors/selection.h"
 #include "world/messages.h"
+#include "world/room_exits.h"
 #include "world/scan.h"
 
 namespace tarnwick {
@@ -72,10 +73,12 @@ const std::vector<std::string>& choice_entries(ChoiceKind kind, Dialect dialect)
         "Worn on head", "Worn on legs", "Worn on feet", "Worn on hands", "Worn on arms",
         "Worn as shield", "Worn about body", "Worn around waist", "Worn around right wrist",
         "Worn around left wrist", "Wielded as a weapon", "Held"};
-    static const std::vector<std::string> exits = {"North", "East", "South", "West", "Up", "Down"};
     static const std::vector<std::string> tba_exits = {"North", "East",      "South",     "West",
                                                        "Up",    "Down",      "Northwest", "Northeast",
                                                        "Southeast", "Southwest"};
+    // CircleMUD's six are tbaMUD's first six.
+    static const std::vector<std::string> exits(tba_exits.begin(),
+                                                tba_exits.begin() + kPlainDirectionCount);
     static const std::vector<std::string> states = {"Open", "Closed", "Locked"};
     static const std::vector<std::string> attach = {"Mobile loaded last", "Object loaded last",
                                                     "Room"};

@@ -37,11 +37,6 @@ const std::array<const char*, 18> kWearPositions = {
     "sostenido",
 };
 
-const std::array<const char*, kDirectionCount> kDirections = {
-    "Norte    ", "Este     ", "Sur      ", "Oeste    ", "Arriba   ",
-    "Abajo    ", "Noroeste ", "Noreste  ", "Sureste  ", "Suroeste ",
-};
-
 const std::array<const char*, 3> kDoorStates = {"Open", "Close", "Close and Lock"};
 
 template <size_t N>
@@ -91,7 +86,7 @@ std::string wear_position_name(int32_t position) {
 
 std::string direction_name(int32_t direction, Dialect dialect) {
     if (direction >= direction_count(dialect)) return "(invalid exit)";
-    return name_in(kDirections, direction, "(invalid exit)");
+    return name_in(kDirectionCaptions, direction, "(invalid exit)");
 }
 
 std::string door_state_name(int32_t state) {

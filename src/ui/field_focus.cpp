@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "ui/cp1252.h"
+#include "world/room_exits.h"
 
 namespace tarnwick::ui {
 
@@ -94,15 +95,11 @@ void choose_line(QListWidget* list, const FindHit& hit) {
 
 // The room editor's exit line of "exit north keywords".
 void choose_exit(QTreeWidget* exits, const std::string& field) {
-    static const std::pair<const char*, const char*> kCaptions[] = {
-        {"exit north", "Norte"}, {"exit east", "Este"},   {"exit south", "Sur"},
-        {"exit west", "Oeste"},  {"exit up", "Arriba"},   {"exit down", "Abajo"},
-        {"exit northwest", "Noroeste"}, {"exit northeast", "Noreste"},
-        {"exit southeast", "Sureste"},  {"exit southwest", "Suroeste"}};
-    for (const auto& [prefix, caption] : kCaptions) {
-        if (field.rfind(std::string(prefix) + " ", 0) != 0) continue;
+    for (int d = 0; d < kDirectionCount; ++d) {
+        if (field.rfind("exit " + std::string(kDirectionWords[d]) + " ", 0) != 0) continue;
+        const QString caption = shown(kDirectionCaptions[size_t(d)]).trimmed();
         for (int i = 0; i < exits->topLevelItemCount(); ++i)
-            if (exits->topLevelItem(i)->text(0).trimmed() == shown(caption))
+            if (exits->topLevelItem(i)->text(0).trimmed() == caption)
                 exits->setCurrentItem(exits->topLevelItem(i));
     }
 }

@@ -26,6 +26,11 @@ constexpr int kPlainDirectionCount = 6;
 inline constexpr const char* kDirectionWords[kDirectionCount] = {
     "north", "east", "south", "west", "up", "down",
     "northwest", "northeast", "southeast", "southwest"};
+// The directions as the exit list and the zone comments name them,
+// padded to nine characters.
+inline constexpr std::array<const char*, kDirectionCount> kDirectionCaptions = {
+    "Norte    ", "Este     ", "Sur      ", "Oeste    ", "Arriba   ",
+    "Abajo    ", "Noroeste ", "Noreste  ", "Sureste  ", "Suroeste "};
 // The direction of the way back: south for north, down for up, southeast
 // for northwest.
 inline constexpr int kOppositeDirection[kDirectionCount] = {
