@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 #include "test_support.h"
 #include "world/bitvector.h"
 #include "world/file_path.h"
@@ -132,10 +130,7 @@ TEST(TextSource, OpenReadsWholeFilesAndNamesWhyOneCannotBeRead) {
         std::string bytes(size, 'a');
         for (size_t i = 0; i < size; i += 97) bytes[i] = i % 2 ? '\r' : '\n';
         const std::string path = dir.file("f" + std::to_string(size) + ".wld");
-        std::FILE* f = std::fopen(path.c_str(), "wb");
-        ASSERT_TRUE(f);
-        std::fwrite(bytes.data(), 1, bytes.size(), f);
-        std::fclose(f);
+        test::write_bytes(path, bytes);
         std::string read;
         ASSERT_TRUE(read_file_bytes(path, read)) << size;
         EXPECT_EQ(read, bytes) << size;
