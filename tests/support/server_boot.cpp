@@ -30,8 +30,9 @@ ServerBoot boot_server(const std::filesystem::path& server_dir, const std::strin
                               name;
     const std::string command = bin_variable(name) + "=$(" + build + ") && export " + bin_variable(name) +
                                 " && bash " + quoted((server_dir / "check-world.sh").string()) +
-                                (quiet ? " -q " : " ") + quoted(world.string()) + " 2>&1";
+                                (quiet ? " -q " : " ") + quoted(world.string());
     ServerBoot b;
+    // The build's messages and the check's both go to the log.
     FILE* pipe = popen(("{ " + command + "; } 2>&1").c_str(), "r");
     if (!pipe) return b;
     std::array<char, 4096> buffer{};
